@@ -1,0 +1,128 @@
+#include "model/Kalenderdatum.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+
+const char* const LangeMonatsnamen[12] = {"Jänner", "Februar", "März",     "April",   "Mai",      "Juni",
+                                          "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+const char* const KurzeMonatsnamen[12] = {"Jän", "Feb", "Mär", "Apr", "Mai", "Jun",
+                                          "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
+const char* const LangeTagesnamen[7] = {"Sonntag",  "Montag",  "Dienstag", "Mittwoch",
+                                        "Donnerstag", "Freitag", "Samstag"};
+const char* const KurzeTagesnamen[7] = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
+
+TTag TagVon(TDateTime AZeitpunkt) {
+    return static_cast<TTag>(std::floor(AZeitpunkt));
+}
+
+namespace {
+
+std::string Zahl(int AWert, int AStellen) {
+    char Puffer[16];
+    std::snprintf(Puffer, sizeof Puffer, "%0*d", AStellen, AWert);
+    return Puffer;
+}
+
+struct TZeitTeile {
+    TJMT Datum;
+    int Wochentag = 0;
+    int Stunde = 0;
+    int Minute = 0;
+    int Sekunde = 0;
+};
+
+TZeitTeile Zerlege(TDateTime AZeitpunkt) {
+    TZeitTeile t;
+    const TTag Tag = TagVon(AZeitpunkt);
+    t.Datum = DecodeDate(Tag);
+    t.Wochentag = Wochentag(Tag);
+    // Round to whole seconds before splitting so that 10:00 stored as 9:59:59.9999 reads 10:00.
+    long Sekunden = std::lround((AZeitpunkt - Tag) * 86400.0);
+    if (Sekunden >= 86400) {
+        Sekunden = 86399;
+    }
+    t.Stunde = static_cast<int>(Sekunden / 3600);
+    t.Minute = static_cast<int>(Sekunden / 60 % 60);
+    t.Sekunde = static_cast<int>(Sekunden % 60);
+    return t;
+}
+
+size_t Lauf(std::string_view s, size_t i) {
+    size_t n = 1;
+    const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(s[i])));
+    while (i + n < s.size() && std::tolower(static_cast<unsigned char>(s[i + n])) == c) {
+        ++n;
+    }
+    return n;
+}
+
+} // namespace
+
+std::string FormatDateTime(std::string_view AMuster, TDateTime AZeitpunkt) {
+    const TZeitTeile t = Zerlege(AZeitpunkt);
+    std::string Ergebnis;
+    bool NachStunde = false;
+    size_t i = 0;
+    while (i < AMuster.size()) {
+        const char c = AMuster[i];
+        if (c == '"' || c == '\'') {
+            const size_t Ende = AMuster.find(c, i + 1);
+            const size_t Stop = Ende == std::string_view::npos ? AMuster.size() : Ende;
+            Ergebnis.append(AMuster.substr(i + 1, Stop - i - 1));
+            i = Stop == AMuster.size() ? Stop : Stop + 1;
+            continue;
+        }
+        const size_t n = Lauf(AMuster, i);
+        switch (std::tolower(static_cast<unsigned char>(c))) {
+        case 'd':
+            if (n == 1 || n == 2) {
+                Ergebnis += Zahl(t.Datum.Tag, static_cast<int>(n));
+            } else if (n == 3) {
+                Ergebnis += KurzeTagesnamen[t.Wochentag];
+            } else {
+                Ergebnis += LangeTagesnamen[t.Wochentag];
+            }
+            break;
+        case 'm':
+            if (NachStunde && n <= 2) {
+                Ergebnis += Zahl(t.Minute, static_cast<int>(n));
+            } else if (n <= 2) {
+                Ergebnis += Zahl(t.Datum.Monat, static_cast<int>(n));
+            } else if (n == 3) {
+                Ergebnis += KurzeMonatsnamen[t.Datum.Monat - 1];
+            } else {
+                Ergebnis += LangeMonatsnamen[t.Datum.Monat - 1];
+            }
+            break;
+        case 'y':
+            Ergebnis += n <= 2 ? Zahl(t.Datum.Jahr % 100, 2) : Zahl(t.Datum.Jahr, 4);
+            break;
+        case 'h':
+            Ergebnis += Zahl(t.Stunde, n >= 2 ? 2 : 1);
+            break;
+        case 'n':
+            Ergebnis += Zahl(t.Minute, n >= 2 ? 2 : 1);
+            break;
+        case 's':
+            Ergebnis += Zahl(t.Sekunde, n >= 2 ? 2 : 1);
+            break;
+        default:
+            Ergebnis.append(AMuster.substr(i, n));
+            break;
+        }
+        const char k = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (k == 'h') {
+            NachStunde = true;
+        } else if (k != ' ' && k != ':' ) {
+            NachStunde = false;
+        }
+        i += n;
+    }
+    return Ergebnis;
+}
+
+std::string DatumText(TTag ATag) {
+    const TJMT d = DecodeDate(ATag);
+    return Zahl(d.Tag, 2) + "." + Zahl(d.Monat, 2) + "." + Zahl(d.Jahr, 4);
+}

@@ -1,0 +1,55 @@
+#include "model/Kalenderdatum.h"
+#include "model/Uhr.h"
+
+#include <gtest/gtest.h>
+
+TEST(Kalenderdatum, DayNumbersMatchTheEpoch) {
+    EXPECT_EQ(EncodeDate(1899, 12, 30), 0);
+    EXPECT_EQ(KalenderAnfang, 2);
+    EXPECT_EQ(EncodeDate(2025, 1, 1), 45658);
+    EXPECT_EQ(KalenderEnde, 73415);
+    for (TTag t = -1000; t < 80000; t += 7) {
+        const TJMT d = DecodeDate(t);
+        ASSERT_EQ(EncodeDate(d.Jahr, d.Monat, d.Tag), t);
+    }
+}
+
+TEST(Kalenderdatum, Weekdays) {
+    EXPECT_EQ(Wochentag(EncodeDate(2025, 1, 5)), 0); // Sunday
+    EXPECT_EQ(Wochentag(EncodeDate(2025, 1, 6)), 1);
+    EXPECT_EQ(IsoWochentag(EncodeDate(2025, 1, 5)), 7);
+    EXPECT_EQ(Wochentag(0), 6); // 30.12.1899 was a Saturday
+}
+
+TEST(Kalenderdatum, IncMonthClipsToTheMonthsEnd) {
+    struct Fall {
+        TTag Von;
+        int Monate;
+        TTag Erwartet;
+    } Faelle[] = {
+        {EncodeDate(2025, 1, 31), 1, EncodeDate(2025, 2, 28)},
+        {EncodeDate(2024, 2, 29), 12, EncodeDate(2025, 2, 28)},
+        {EncodeDate(2024, 2, 29), 48, EncodeDate(2028, 2, 29)},
+        {EncodeDate(2024, 11, 30), 3, EncodeDate(2025, 2, 28)},
+        {EncodeDate(2025, 3, 31), -1, EncodeDate(2025, 2, 28)},
+        {EncodeDate(2025, 12, 15), 1, EncodeDate(2026, 1, 15)},
+    };
+    for (const auto& f : Faelle) {
+        EXPECT_EQ(IncMonth(f.Von, f.Monate), f.Erwartet) << DatumText(f.Von) << " + " << f.Monate;
+    }
+}
+
+TEST(Kalenderdatum, FormatsWithGermanNames) {
+    const TDateTime t = EncodeDate(2025, 1, 5) + (9 * 60 + 7) / 1440.0;
+    EXPECT_EQ(FormatDateTime("dddd, d. mmmm yyyy, h:nn", t), "Sonntag, 5. Jänner 2025, 9:07");
+    EXPECT_EQ(FormatDateTime("ddd dd.mm.yy hh:mm", t), "So 05.01.25 09:07");
+    EXPECT_EQ(FormatDateTime("d. mmm yyyy \"Uhr\"", EncodeDate(2025, 3, 2)), "2. Mär 2025 Uhr");
+    EXPECT_EQ(DatumText(EncodeDate(2100, 12, 31)), "31.12.2100");
+}
+
+TEST(Uhr, CanBeFixedAndRestored) {
+    TUhr::Festhalten(EncodeDate(2025, 6, 1) + 0.5);
+    EXPECT_EQ(TUhr::Heute(), EncodeDate(2025, 6, 1));
+    TUhr::Stellen({});
+    EXPECT_GT(TUhr::Heute(), EncodeDate(2020, 1, 1));
+}

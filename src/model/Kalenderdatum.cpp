@@ -4,11 +4,12 @@
 #include <cmath>
 #include <cstdio>
 
-const char* const LangeMonatsnamen[12] = {"Jänner", "Februar", "März",     "April",   "Mai",      "Juni",
-                                          "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+const char* const LangeMonatsnamen[12] = {"Jänner",    "Februar", "März",     "April",
+                                          "Mai",       "Juni",    "Juli",     "August",
+                                          "September", "Oktober", "November", "Dezember"};
 const char* const KurzeMonatsnamen[12] = {"Jän", "Feb", "Mär", "Apr", "Mai", "Jun",
                                           "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
-const char* const LangeTagesnamen[7] = {"Sonntag",  "Montag",  "Dienstag", "Mittwoch",
+const char* const LangeTagesnamen[7] = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
                                         "Donnerstag", "Freitag", "Samstag"};
 const char* const KurzeTagesnamen[7] = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
 
@@ -114,7 +115,7 @@ std::string FormatDateTime(std::string_view AMuster, TDateTime AZeitpunkt) {
         const char k = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         if (k == 'h') {
             NachStunde = true;
-        } else if (k != ' ' && k != ':' ) {
+        } else if (k != ' ' && k != ':') {
             NachStunde = false;
         }
         i += n;

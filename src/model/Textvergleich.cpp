@@ -1,0 +1,89 @@
+#include "model/Textvergleich.h"
+
+#include <cstdint>
+
+std::u32string Utf8ZuCodepunkten(std::string_view AText) {
+    std::u32string Ergebnis;
+    Ergebnis.reserve(AText.size());
+    size_t i = 0;
+    while (i < AText.size()) {
+        const auto b = static_cast<std::uint8_t>(AText[i]);
+        int Folge = 0;
+        char32_t c = 0;
+        if (b < 0x80) {
+            c = b;
+        } else if ((b & 0xE0) == 0xC0) {
+            Folge = 1;
+            c = b & 0x1F;
+        } else if ((b & 0xF0) == 0xE0) {
+            Folge = 2;
+            c = b & 0x0F;
+        } else if ((b & 0xF8) == 0xF0) {
+            Folge = 3;
+            c = b & 0x07;
+        } else {
+            Ergebnis.push_back(U'\uFFFD');
+            ++i;
+            continue;
+        }
+        bool Gueltig = true;
+        for (int k = 1; Gueltig && k <= Folge; ++k) {
+            if (i + k >= AText.size()) {
+                Gueltig = false;
+                break;
+            }
+            const auto f = static_cast<std::uint8_t>(AText[i + k]);
+            if ((f & 0xC0) != 0x80) {
+                Gueltig = false;
+            } else {
+                c = (c << 6) | (f & 0x3F);
+            }
+        }
+        if (!Gueltig) {
+            Ergebnis.push_back(U'\uFFFD');
+            ++i;
+            continue;
+        }
+        Ergebnis.push_back(c);
+        i += Folge + 1;
+    }
+    return Ergebnis;
+}
+
+namespace {
+
+char32_t Klein(char32_t c) {
+    if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB) ||
+        (c >= 0x410 && c <= 0x42F)) {
+        return c + 0x20;
+    }
+    if (c >= 0x400 && c <= 0x40F) {
+        return c + 0x50;
+    }
+    // Latin Extended-A pairs capital/small letters on even/odd code points, except in the ranges
+    // 0x139..0x148 and 0x179..0x17E, where the capital is odd; 0x130, 0x138 and 0x149 stand alone.
+    if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131 && c != 0x138 && c != 0x149 && c != 0x178 &&
+        c != 0x17F) {
+        const bool GrossUngerade = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+        const bool Ungerade = (c & 1) != 0;
+        return GrossUngerade == Ungerade ? c + 1 : c;
+    }
+    if (c == 0x178) {
+        return 0xFF;
+    }
+    return c;
+}
+
+} // namespace
+
+std::u32string Kleinbuchstaben(std::string_view AText) {
+    std::u32string Ergebnis = Utf8ZuCodepunkten(AText);
+    for (char32_t& c : Ergebnis) {
+        c = Klein(c);
+    }
+    return Ergebnis;
+}
+
+bool GleichOhneGrossKlein(std::string_view A, std::string_view B) {
+    return Kleinbuchstaben(A) == Kleinbuchstaben(B);
+}

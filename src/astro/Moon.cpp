@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <span>
 
 namespace {
 
@@ -108,7 +109,18 @@ TArgumente ArgumenteVon(Real k, Real Tk, Real T) {
     return a;
 }
 
-Real PeriodischeKorrektur(const TPeriodischerTerm (&ATerme)[25], const TArgumente& a) {
+// The periodic terms of a phase; none for a phase without published terms.
+std::span<const TPeriodischerTerm> TermeVon(TMoonPhase APhase) {
+    switch (APhase) {
+    case TMoonPhase::mpNewMoon:
+        return NeumondTerme;
+    case TMoonPhase::mpFullMoon:
+        return VollmondTerme;
+    }
+    return {};
+}
+
+Real PeriodischeKorrektur(std::span<const TPeriodischerTerm> ATerme, const TArgumente& a) {
     Real Summe = 0;
     for (const TPeriodischerTerm& t : ATerme) {
         const Real Winkel = t.nMs * a.Ms + t.nM * a.M + t.nF * a.F + t.nOmega * a.Omega;
@@ -128,16 +140,8 @@ Real PlanetenKorrektur(Real k, Real Tk) {
 } // namespace
 
 TDateTime PhaseInstant(TMoonPhase APhase, TDateTime AZeitpunkt) {
-    const TPeriodischerTerm(*Terme)[25] = nullptr;
-    switch (APhase) {
-    case TMoonPhase::mpNewMoon:
-        Terme = &NeumondTerme;
-        break;
-    case TMoonPhase::mpFullMoon:
-        Terme = &VollmondTerme;
-        break;
-    }
-    if (Terme == nullptr || !ImBereich(AZeitpunkt)) {
+    const std::span<const TPeriodischerTerm> Terme = TermeVon(APhase);
+    if (Terme.empty() || !ImBereich(AZeitpunkt)) {
         return 0;
     }
     const Real T = (AZeitpunkt - J2000Tag - 0.5L) / 36525;
@@ -149,7 +153,7 @@ TDateTime PhaseInstant(TMoonPhase APhase, TDateTime AZeitpunkt) {
                                0.000000150L * Tk2 * Tk + 0.00000000073L * Tk2 * Tk2;
     const TArgumente a = ArgumenteVon(k, Tk, T);
     const Real Ergebnis =
-        MittlerePhase + PeriodischeKorrektur(*Terme, a) + PlanetenKorrektur(k, Tk) - JulianDayOffset;
+        MittlerePhase + PeriodischeKorrektur(Terme, a) + PlanetenKorrektur(k, Tk) - JulianDayOffset;
     return ImBereich(Ergebnis) ? static_cast<TDateTime>(Ergebnis) : 0;
 }
 

@@ -12,10 +12,6 @@ constexpr char16_t Bereich80bis9F[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98..9F
 };
 
-char32_t ZeichenVonByte(unsigned char AByte) {
-    return AByte >= 0x80 && AByte <= 0x9F ? Bereich80bis9F[AByte - 0x80] : AByte;
-}
-
 // The byte of a character, or -1 when code page 1252 has none.
 int ByteVonZeichen(char32_t AZeichen) {
     if (AZeichen < 0x80 || (AZeichen >= 0xA0 && AZeichen <= 0xFF))
@@ -28,11 +24,15 @@ int ByteVonZeichen(char32_t AZeichen) {
 
 } // namespace
 
+char32_t Cp1252Zeichen(unsigned char AByte) {
+    return AByte >= 0x80 && AByte <= 0x9F ? Bereich80bis9F[AByte - 0x80] : AByte;
+}
+
 std::string Cp1252ToUtf8(std::string_view ABytes) {
     std::string Text;
     Text.reserve(ABytes.size());
     for (const char Byte : ABytes)
-        AppendUtf8(Text, ZeichenVonByte(static_cast<unsigned char>(Byte)));
+        AppendUtf8(Text, Cp1252Zeichen(static_cast<unsigned char>(Byte)));
     return Text;
 }
 

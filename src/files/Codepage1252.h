@@ -10,6 +10,9 @@
 #include <string>
 #include <string_view>
 
+// The character of one byte.
+char32_t Cp1252Zeichen(unsigned char AByte);
+
 // Every byte has a character, so this conversion cannot fail.
 std::string Cp1252ToUtf8(std::string_view ABytes);
 

@@ -138,8 +138,15 @@ void TDaten::Import(const TDatenClass& ADatenClass) {
     if (Vorhanden->IdentDatumListe(&ADatenClass)) {
         return;
     }
+    // Occurrences already held by any entry of the same kind are dropped, not only those of the
+    // first one: an earlier import may have added a colliding part as a second entry, and
+    // importing the same file again must not add it once more.
     TDatenClass Neu(ADatenClass);
-    Neu.ClearDoppelte(*Vorhanden);
+    for (const auto& e : Liste) {
+        if (e->IdentInfos(&ADatenClass, true)) {
+            Neu.ClearDoppelte(*e);
+        }
+    }
     if (Neu.Count() == 0) {
         return;
     }

@@ -1,0 +1,1 @@
+orvanto_add_bench(model ${CMAKE_CURRENT_SOURCE_DIR}/ModelBench.cpp)

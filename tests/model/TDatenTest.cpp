@@ -1,0 +1,221 @@
+#include "model/TDaten.h"
+#include "model/TGeladenClass.h"
+#include "model/TGemerktClass.h"
+#include "model/Uhr.h"
+
+#include <gtest/gtest.h>
+
+#include "ModellHilfen.h"
+
+namespace {
+
+TDatenClass MitId(std::int32_t AId, std::int32_t AIdDatei, const char* AText = "Arzt") {
+    TDatenClass e = Eintrag({{D(1, 1, 2025), D(1, 1, 2025)}}, AText, AId);
+    e.IdDatei = AIdDatei;
+    return e;
+}
+
+} // namespace
+
+TEST(TDaten, NewIdSkipsOnlyMainFileIds) {
+    TDaten Daten;
+    EXPECT_EQ(Daten.NewId(), 0);
+    for (auto [Id, Datei] : {std::pair{0, 0}, {1, 0}, {3, 0}, {2, 1}}) {
+        Daten.Add(MitId(Id, Datei));
+    }
+    EXPECT_EQ(Daten.NewId(), 2);
+    Daten.Add(MitId(2, 0));
+    EXPECT_EQ(Daten.NewId(), 4);
+}
+
+TEST(TDaten, DeletesByIndexAndByFile) {
+    TDaten Daten;
+    for (auto [Id, Datei] : {std::pair{0, 0}, {0, 1}, {1, 0}, {0, 2}}) {
+        Daten.Add(MitId(Id, Datei));
+    }
+    Daten.Delete(-1);
+    Daten.Delete(4);
+    EXPECT_EQ(Daten.Count(), 4);
+    Daten.DeleteIdDatei(-1);
+    EXPECT_EQ(Daten.Count(), 4);
+    Daten.DeleteIdDatei(0);
+    ASSERT_EQ(Daten.Count(), 2);
+    EXPECT_EQ(Daten[0].IdDatei, 1);
+    Daten.Delete(0);
+    EXPECT_EQ(Daten[0].IdDatei, 2);
+}
+
+TEST(TDaten, FindsEntries) {
+    TDaten Daten;
+    Daten.Add(MitId(0, 0, "Ärzte"));
+    Daten.Add(MitId(0, 1, "Straße"));
+    EXPECT_EQ(Daten.FindeDatenClassNr(MitId(0, 1)), 1);
+    EXPECT_EQ(Daten.FindeDatenClassNr(MitId(1, 0)), -1);
+    EXPECT_TRUE(Daten.FindeKurztext("äRZTE"));
+    EXPECT_TRUE(Daten.FindeKurztext("STRAßE"));
+    EXPECT_FALSE(Daten.FindeKurztext("Ärzt"));
+    EXPECT_FALSE(Daten.FindeKurztext("Ärztee"));
+    EXPECT_EQ(Daten.FindeIdentInfosDatenClass(nullptr, false), nullptr);
+    TDatenClass Gesucht = MitId(7, 0, "Ärzte");
+    EXPECT_EQ(Daten.FindeIdentInfosDatenClass(&Gesucht, true), &Daten[0]);
+    EXPECT_EQ(Daten.FindeIdentInfosDatenClass(&Gesucht, false), nullptr);
+}
+
+TEST(TDaten, AssignMakesADeepCopy) {
+    TDaten a;
+    a.Add(MitId(0, 0));
+    TDaten b(a);
+    b[0].DatumListe[0].AktivTyp = avDeaktiv;
+    EXPECT_EQ(a[0].DatumListe[0].AktivTyp, avAktiv);
+    b.Assign(b);
+    EXPECT_EQ(b.Count(), 1);
+    b.Add(&b); // adding itself changes nothing
+    b.Add(nullptr);
+    EXPECT_EQ(b.Count(), 1);
+}
+
+TEST(TDaten, IdentComparesMainFileEntriesInAnyOrder) {
+    TDaten Gespeichert;
+    Gespeichert.Add(MitId(0, 0));
+    Gespeichert.Add(MitId(1, 0, "Zahnarzt"));
+    Gespeichert.Add(MitId(0, 1, "Feiertag"));
+
+    TDaten Arbeit;
+    Arbeit.Add(MitId(1, 0, "Zahnarzt"));
+    Arbeit.Add(MitId(0, 0));
+    TDatenClass Leer = MitId(5, 0);
+    Leer.ClearDatumListe();
+    Arbeit.Add(Leer); // empty entries take no part
+    EXPECT_TRUE(Arbeit.Ident(&Gespeichert, false));
+    EXPECT_FALSE(Arbeit.Ident(nullptr, false));
+
+    TDaten Verloren;
+    Verloren.Add(MitId(0, 0));
+    EXPECT_FALSE(Verloren.Ident(&Gespeichert, false)); // the saved copy has an entry the working one lost
+    EXPECT_FALSE(Gespeichert.Ident(&Verloren, false));
+
+    Arbeit[0].Langtext = "geändert";
+    EXPECT_FALSE(Arbeit.Ident(&Gespeichert, false));
+
+    TDaten Doppelt;
+    Doppelt.Add(MitId(0, 0));
+    Doppelt.Add(MitId(0, 0));
+    EXPECT_FALSE(Verloren.Ident(&Doppelt, false));
+}
+
+TEST(TDaten, ImportMergesOrAddsAsTheRulesSay) {
+    const TTag t1 = D(1, 3, 2025), t2 = D(8, 3, 2025), t3 = D(15, 3, 2025);
+    struct Fall {
+        const char* Was;
+        TDatenClass Neu;
+        std::vector<std::vector<TTag>> Erwartet; // run starts of every entry afterwards
+        std::vector<std::int32_t> Ids;
+    } Faelle[] = {
+        {"identical records", Eintrag({{t1, t1}, {t3, t3}}), {{t1, t3}}, {0}},
+        {"missing occurrences merged in date order", Eintrag({{t1, t1}, {t2, t2}}), {{t1, t2, t3}}, {0}},
+        {"occurrence on an occupied day",
+         Eintrag({{t1, t1}, {t2, t2}, {t3, D(16, 3, 2025)}}),
+         {{t1, t3}, {t2, t3}},
+         {0, 1}},
+        {"short text differs in case", Eintrag({{t1, t1}}, "arzt"), {{t1, t3}, {t1}}, {0, 1}},
+        {"empty import", Eintrag({}, "Neu"), {{t1, t3}}, {0}},
+        {"new entry", Eintrag({{t2, t2}}, "Neu", 7), {{t1, t3}, {t2}}, {0, 1}},
+    };
+    for (auto& f : Faelle) {
+        TDaten Daten;
+        TDatenClass Vorhanden = Eintrag({{t1, t1}, {t3, t3}});
+        Vorhanden.CounterS = true;
+        Daten.Add(Vorhanden);
+        f.Neu.IdDatei = 3;
+        Daten.Import(f.Neu);
+        ASSERT_EQ(Daten.Count(), static_cast<std::int32_t>(f.Erwartet.size())) << f.Was;
+        for (std::int32_t i = 0; i < Daten.Count(); ++i) {
+            EXPECT_EQ(Anfaenge(Daten[i]), f.Erwartet[i]) << f.Was << " entry " << i;
+            EXPECT_EQ(Daten[i].Id, f.Ids[i]) << f.Was;
+            EXPECT_EQ(Daten[i].IdDatei, 0) << f.Was;
+        }
+        EXPECT_TRUE(Daten[0].CounterS) << f.Was << ": the existing entry keeps its attributes";
+        // Importing the same entry again changes nothing.
+        TDaten Nachher(Daten);
+        Daten.Import(f.Neu);
+        EXPECT_TRUE(Daten.Ident(&Nachher, false)) << f.Was;
+        EXPECT_EQ(Daten.Count(), Nachher.Count()) << f.Was;
+    }
+}
+
+TEST(TDaten, ImportOfOneOccurrence) {
+    TDatenClass Quelle =
+        Eintrag({{D(1, 1, 2025), D(1, 1, 2025)}, {D(30, 12, 2025), D(2, 1, 2026)}}, "Urlaub");
+    Quelle.IdDatei = 2;
+    TDaten Daten;
+    Daten.Import(TTagClass(3, &Quelle));
+    ASSERT_EQ(Daten.Count(), 1);
+    EXPECT_EQ(Daten[0].Count(), 4);
+    EXPECT_EQ(Daten[0].DatumListe[0].Datum, D(30, 12, 2025));
+    EXPECT_EQ(Daten[0].Kurztext, "Urlaub");
+    EXPECT_EQ(Daten[0].IdDatei, 0);
+}
+
+TEST(TDaten, DeleteFunctionRemovesExpiredMarkedRuns) {
+    TUhr::Festhalten(D(10, 1, 2025) + 0.3);
+    TDatenClass e;
+    e.EndeDatum = KalenderEnde;
+    e.AddDatumListe(Vorkommen(D(1, 1, 2025), D(3, 1, 2025), avAktiv, true)); // expired, 3 days
+    TDatumListe Teilweise = Vorkommen(D(5, 1, 2025), D(6, 1, 2025), avAktiv, true);
+    Teilweise[1].LoeschenS = false;
+    e.AddDatumListe(Teilweise);                                                // only some days marked
+    e.AddDatumListe(Vorkommen(D(7, 1, 2025), D(7, 1, 2025), avAktiv, false));  // not marked
+    e.AddDatumListe(Vorkommen(D(8, 1, 2025), D(9, 1, 2025), avAktiv, true));   // expired, 2 days
+    e.AddDatumListe(Vorkommen(D(10, 1, 2025), D(10, 1, 2025), avAktiv, true)); // ends today
+    TDaten Daten;
+    Daten.Add(e);
+    TDatenClass Geladen = e;
+    Geladen.IdDatei = 1;
+    Daten.Add(Geladen);
+    TDatenClass NurAbgelaufen;
+    NurAbgelaufen.AddDatumListe(Vorkommen(D(1, 1, 2020), D(1, 1, 2020), avAktiv, true));
+    Daten.Add(NurAbgelaufen);
+
+    EXPECT_EQ(Daten.CountLoeschfunktion(), 6);
+    Daten.DeleteLoeschfunktion();
+    EXPECT_EQ(Anfaenge(Daten[0]), (std::vector<TTag>{D(5, 1, 2025), D(7, 1, 2025), D(10, 1, 2025)}));
+    EXPECT_EQ(Daten[1].Count(), e.Count()); // loaded files are never purged
+    EXPECT_EQ(Daten[2].Count(), 0);         // stays until DeleteLeere
+    EXPECT_EQ(Daten.CountLoeschfunktion(), 0);
+    Daten.DeleteLeere();
+    EXPECT_EQ(Daten.Count(), 2);
+    TUhr::Stellen({});
+}
+
+TEST(TGeladenClass, Registry) {
+    TDaten Daten;
+    TGeladenClass Geladen(&Daten, "");
+    EXPECT_EQ(Geladen.Count(), 0);
+    EXPECT_EQ(Geladen.NewIdDatei(), 1);
+    TGeladenClass MitDatei(&Daten, "/home/a/Feiertage.OVF");
+    ASSERT_EQ(MitDatei.Count(), 1);
+    EXPECT_EQ(MitDatei.GeladenListe[0].IdDatei, 1);
+
+    Geladen.Add("/home/a/Eins.OVK", 1);
+    Geladen.Add("/home/a/Drei.OVK", 3);
+    EXPECT_EQ(Geladen.NewIdDatei(), 2);
+    EXPECT_EQ(Geladen.Exists("/HOME/A/drei.ovk"), 3);
+    EXPECT_EQ(Geladen.Exists("/home/a/Zwei.OVK"), -1);
+    Geladen.Delete(-1);
+    Geladen.DeleteNr(5);
+    EXPECT_EQ(Geladen.Count(), 2);
+    Geladen.Delete(1);
+    EXPECT_EQ(Geladen.NewIdDatei(), 1);
+    Geladen.DeleteNr(0);
+    EXPECT_EQ(Geladen.Count(), 0);
+    EXPECT_EQ(Daten.Count(), 0);
+}
+
+TEST(TGemerktClass, StartsAsAnEmptyCopy) {
+    TGemerktClass Gemerkt;
+    EXPECT_EQ(Gemerkt.DatumNr, -1);
+    EXPECT_TRUE(Gemerkt.KopierenS);
+    EXPECT_EQ(Gemerkt.DatenClass, nullptr);
+    ASSERT_NE(Gemerkt.Datums, nullptr);
+    EXPECT_EQ(Gemerkt.Datums->Count(), 0);
+}

@@ -94,10 +94,10 @@ void BM_Vergleich_Memcmp(benchmark::State& state) {
 }
 BENCHMARK(BM_Vergleich_Memcmp)->Unit(benchmark::kMillisecond);
 
-// Import of a daily entry into an existing one of the same size: every second day changed, so
+// Import of a daily entry of N records into an existing one of the same size: every second day changed, so
 // nothing is a duplicate and the days collide (the worst case: a new entry is appended).
-void BM_Import_27000(benchmark::State& state) {
-    TDatenClass Vorlage = BenchVorlage(0, at1Tag, EncodeDate(2027, 1, 1));
+void BM_Import(benchmark::State& state) {
+    TDatenClass Vorlage = BenchVorlage(0, at1Tag, KalenderEnde - static_cast<TTag>(state.range(0)) + 1);
     TDaten Basis;
     Basis.Add(TTagClass(0, &Vorlage));
     TDatenClass Neu = *Basis.Liste[0];
@@ -116,7 +116,12 @@ void BM_Import_27000(benchmark::State& state) {
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     state.SetComplexityN(static_cast<int64_t>(Neu.DatumListe.size()));
 }
-BENCHMARK(BM_Import_27000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Import)
+    ->Arg(6750)
+    ->Arg(13500)
+    ->Arg(27000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_DatumCrash(benchmark::State& state) {
     const TTag Start = KalenderEnde - static_cast<TTag>(state.range(0)) + 1;

@@ -1,7 +1,6 @@
 #include "model/TDatenClass.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 #include "model/Fehler.h"
 
@@ -136,21 +135,25 @@ bool TDatenClass::IdentDatumListe(const TDatenClass* ADatenClass) const {
 }
 
 void TDatenClass::ClearDoppelte(const TDatenClass& ADatenClass) {
-    std::unordered_map<TTag, std::vector<std::int32_t>> Starts;
+    // The other entry's runs by first day; equal first days keep their list order.
+    std::vector<std::pair<TTag, std::int32_t>> Starts;
     ADatenClass.FuerJedenLauf([&](std::int32_t AStart, std::int32_t) {
-        Starts[ADatenClass.DatumListe[AStart].VonDatum].push_back(AStart);
+        Starts.emplace_back(ADatenClass.DatumListe[AStart].VonDatum, AStart);
     });
+    std::stable_sort(Starts.begin(), Starts.end(),
+                     [](const auto& A, const auto& B) { return A.first < B.first; });
     const auto IstDoppelt = [&](std::int32_t p, std::int32_t n) {
-        const auto Treffer = Starts.find(DatumListe[p].VonDatum);
-        if (Treffer == Starts.end()) {
-            return false;
-        }
-        for (const std::int32_t q : Treffer->second) {
-            if (ADatenClass.DatumListe[q].BisDatum != DatumListe[p].BisDatum || ADatenClass.Count() - q < n) {
+        const TTag Von = DatumListe[p].VonDatum;
+        auto q = std::lower_bound(Starts.begin(), Starts.end(), Von,
+                                  [](const auto& A, TTag ATag) { return A.first < ATag; });
+        for (; q != Starts.end() && q->first == Von; ++q) {
+            const std::int32_t Start = q->second;
+            if (ADatenClass.DatumListe[Start].BisDatum != DatumListe[p].BisDatum ||
+                ADatenClass.Count() - Start < n) {
                 continue;
             }
             if (std::equal(DatumListe.begin() + p, DatumListe.begin() + p + n,
-                           ADatenClass.DatumListe.begin() + q, IdentDatumClassMitDatumClass)) {
+                           ADatenClass.DatumListe.begin() + Start, IdentDatumClassMitDatumClass)) {
                 return true;
             }
         }

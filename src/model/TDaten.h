@@ -10,8 +10,11 @@
 
 #include "model/TDatenClass.h"
 #include "model/TTagClass.h"
+#include "model/TVonBisClass.h"
 
 using TListe = std::vector<std::unique_ptr<TDatenClass>>;
+
+struct TZeile; // views/TZeile.h: callers of Items include it
 
 class TDaten {
 public:
@@ -46,6 +49,13 @@ public:
     void Import(const TDatenClass& ADatenClass);
     // Merges the one occurrence that contains the record of ATagClass.
     void Import(const TTagClass& ATagClass);
+
+    // The view line of day record ADatumNr of entry AListeNr (defined with the views).
+    std::string Text(std::int32_t AListeNr, std::int32_t ADatumNr) const;
+    // The lines of the days AVonBis->Von..AVonBis->Bis with the view filters; empty for nil
+    // (defined with the views).
+    std::vector<TZeile> Items(const TVonBisClass* AVonBis, bool AUnbelegtS, bool ABelegtS, bool AFeiertagS,
+                              bool AUrlaubS, bool AKwocheS, bool AFreiS);
 
     // Day records of expired occurrences marked for deletion ("today" from the clock).
     std::int32_t CountLoeschfunktion() const;

@@ -1,0 +1,183 @@
+#include "views/OVAnzeige.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "model/Fehler.h"
+#include "model/TDatenClass.h"
+#include "model/Uhr.h"
+
+namespace {
+
+bool Komprimiert = false;
+
+// The word for a date relative to today; other dates as their date text.
+std::string TagWort(TTag ADatum, bool AKomprimiertS) {
+    switch (ADatum - TUhr::Heute()) {
+    case -2:
+        return AKomprimiertS ? "vorg." : "vorgestern";
+    case -1:
+        return "gestern";
+    case 0:
+        return "heute";
+    case 1:
+        return "morgen";
+    case 2:
+        return AKomprimiertS ? "überm." : "übermorgen";
+    default:
+        return DatumText(ADatum);
+    }
+}
+
+std::string Dateimarke(const TDatenClass& E) {
+    return E.IdDatei == 0 ? std::string() : std::to_string(E.IdDatei) + "*";
+}
+
+std::string TagAnfang(TTag ADatum) {
+    return WochentagKurz(ADatum) + " " + DatumText(ADatum);
+}
+
+std::string FeiertagZeile(const TDatenClass& E, const TDatumClass& r, bool AKomprimiertS) {
+    std::string Marke;
+    if (E.IdDatei != 0) {
+        Marke = AKomprimiertS ? "|" + Dateimarke(E) : " | (" + Dateimarke(E) + ")";
+    }
+    return TagAnfang(r.Datum) + ": \"" + E.Kurztext + "\"" + Marke;
+}
+
+std::string EintragZeile(const TDatenClass& E, std::int32_t ANr, bool AKomprimiertS) {
+    const TDatumClass& r = E.DatumListe[ANr];
+    std::string Zeit;
+    if (!r.GanzerTagS) {
+        Zeit = AKomprimiertS ? " " + FormatDateTime("h:nn", r.VonZeit)
+                             : " " + FormatDateTime("hh:nn", r.VonZeit) + "h";
+    }
+    std::string Zaehler;
+    if (E.CounterS) {
+        const std::string n = std::to_string(static_cast<std::int64_t>(E.CounterStart) + ANr);
+        Zaehler = AKomprimiertS ? " (" + n + ")" : "(" + n + ") ";
+    }
+    const std::string Status = Dateimarke(E) + (E.TagTyp == ttUrlaub ? "U" : "T") +
+                               IntervallKuerzel[E.AnzeigenTyp] + AktivZeichen[r.AktivTyp];
+    const std::string Von = TagWort(r.VonDatum, AKomprimiertS);
+    const std::string Bis = TagWort(r.BisDatum, AKomprimiertS);
+    const std::string Anfang = TagAnfang(r.Datum) + Zeit + ": " + E.Kurztext;
+    if (AKomprimiertS) {
+        return Anfang + Zaehler + "|" + Status + "|" + Von + "-" + Bis;
+    }
+    return Anfang + " " + Zaehler + "| (" + Status + ") | Von " + Von + " bis " + Bis;
+}
+
+std::vector<std::string_view> Woerter(std::string_view S) {
+    std::vector<std::string_view> w;
+    size_t i = 0;
+    while (i < S.size()) {
+        if (S[i] == ' ') {
+            ++i;
+            continue;
+        }
+        const size_t Ende = std::min(S.find(' ', i), S.size());
+        w.push_back(S.substr(i, Ende - i));
+        i = Ende;
+    }
+    return w;
+}
+
+bool IstZiffer(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// "dd.mm.yyyy" exactly, a valid date.
+bool DatumLesen(std::string_view S, TTag& ADatum) {
+    if (S.size() != 10 || S[2] != '.' || S[5] != '.') {
+        return false;
+    }
+    for (size_t i : {0, 1, 3, 4, 6, 7, 8, 9}) {
+        if (!IstZiffer(S[i])) {
+            return false;
+        }
+    }
+    const auto Zahl = [&](size_t i, size_t n) {
+        int z = 0;
+        for (size_t k = i; k < i + n; ++k) {
+            z = z * 10 + (S[k] - '0');
+        }
+        return z;
+    };
+    const int Tag = Zahl(0, 2);
+    const int Monat = Zahl(3, 2);
+    const int Jahr = Zahl(6, 4);
+    if (!IstGueltigesDatum(Jahr, Monat, Tag)) {
+        return false;
+    }
+    ADatum = EncodeDate(Jahr, Monat, Tag);
+    return true;
+}
+
+} // namespace
+
+void SetAnzeigeKomprimiert(bool AKomprimiertS) {
+    Komprimiert = AKomprimiertS;
+}
+
+bool AnzeigeKomprimiert() {
+    return Komprimiert;
+}
+
+std::string ZeilenText(const TDatenClass* ADatenClass, std::int32_t ANr) {
+    return ZeilenText(ADatenClass, ANr, Komprimiert);
+}
+
+std::string ZeilenText(const TDatenClass* ADatenClass, std::int32_t ANr, bool AKomprimiertS) {
+    if (ADatenClass == nullptr) {
+        return TagAnfang(ANr);
+    }
+    if (ANr < 0 || ANr >= ADatenClass->Count()) {
+        throw EBereichsFehler("Ungültiger Datensatz.");
+    }
+    if (ADatenClass->TagTyp == ttFeiertag) {
+        return FeiertagZeile(*ADatenClass, ADatenClass->DatumListe[ANr], AKomprimiertS);
+    }
+    return EintragZeile(*ADatenClass, ANr, AKomprimiertS);
+}
+
+std::string WochentagKurz(TTag ADatum) {
+    return KurzeTagesnamen[Wochentag(ADatum)];
+}
+
+int Kalenderwoche(TTag ADatum) {
+    // The Thursday of the date's week decides the week's year.
+    const TTag t = ADatum + 3 - (IsoWochentag(ADatum) - 1);
+    return (t - EncodeDate(DecodeDate(t).Jahr, 1, 1)) / 7 + 1;
+}
+
+int TagDesJahres(TTag ADatum) {
+    return ADatum - EncodeDate(DecodeDate(ADatum).Jahr, 1, 1) + 1;
+}
+
+TTag DatumAusZeile(std::string_view S) {
+    const std::vector<std::string_view> w = Woerter(S);
+    // With the calendar-week prefix the line starts with the week code and the weekday.
+    std::string_view Wort;
+    if (w.size() >= 2) {
+        Wort = w[1].size() < 10 ? (w.size() >= 3 ? w[2] : std::string_view()) : w[1];
+    }
+    TTag Datum = 0;
+    if (!DatumLesen(Wort.substr(0, 10), Datum)) {
+        throw EKonvertierungsFehler("'" + std::string(Wort.substr(0, 10)) + "' ist kein gültiges Datum.");
+    }
+    return Datum;
+}
+
+std::string_view AbZweitemWort(std::string_view S) {
+    size_t i = S.find_first_not_of(' ');
+    if (i == std::string_view::npos) {
+        return {};
+    }
+    i = S.find(' ', i);
+    if (i == std::string_view::npos) {
+        return {};
+    }
+    i = S.find_first_not_of(' ', i);
+    return i == std::string_view::npos ? std::string_view() : S.substr(i);
+}

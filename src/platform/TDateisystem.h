@@ -1,0 +1,37 @@
+#pragma once
+
+// The file operations a crash-safe save needs, one call per step, so that each step can fail on
+// its own (the Linux and Windows implementations differ in how a replacing move is made durable,
+// and tests inject a failure at every step).
+
+#include <cstddef>
+#include <string>
+
+class TDateisystem {
+public:
+    virtual ~TDateisystem() = default;
+
+    // The whole content of a file, read while other writers are kept out where the system allows.
+    virtual std::string LiesDatei(const std::string& APfad) = 0;
+    virtual bool Existiert(const std::string& APfad) = 0;
+    virtual std::string VollerPfad(const std::string& APfad) = 0;
+
+    // A new file that must not exist yet; returns a handle for the calls below.
+    virtual int ErzeugeNeu(const std::string& APfad) = 0;
+    virtual void Schreibe(int AHandle, const char* ADaten, std::size_t AAnzahl) = 0;
+    // Forces the written data to the disk.
+    virtual void Sichere(int AHandle) = 0;
+    virtual void Schliesse(int AHandle) = 0;
+    // Gives the existing file AVorhanden the second name ANeu (a hard link); false when there is
+    // no such file or the file system cannot link.
+    virtual bool Verknuepfe(const std::string& AVorhanden, const std::string& ANeu) noexcept = 0;
+    // Renames AQuelle to AZiel, replacing AZiel in one step.
+    virtual void Umbenennen(const std::string& AQuelle, const std::string& AZiel) = 0;
+    // Makes the renames in the folder of APfad durable.
+    virtual void OrdnerSichern(const std::string& APfad) = 0;
+    // Removes a file if it exists; never fails.
+    virtual void Entferne(const std::string& APfad) noexcept = 0;
+};
+
+// The operating system's file system (defined by the platform layer).
+TDateisystem& SystemDateisystem();

@@ -1,0 +1,21 @@
+#pragma once
+
+// The modal message boxes the core and the behaviour classes ask, answered by the window layer
+// (or recorded by tests). Captions and button texts are the window layer's business.
+
+#include <string>
+
+enum TMeldungsArt { maFehler, maWarnung, maInformation, maBestaetigung };
+enum TMeldungsKnoepfe { mkOK, mkJaNein, mkJaNeinAbbrechen, mkJaNeinAlle };
+enum TMeldungsAntwort { maOK, maJa, maNein, maAbbrechen, maAlle };
+
+class TMeldungsPort {
+public:
+    virtual ~TMeldungsPort() = default;
+    virtual TMeldungsAntwort Zeige(TMeldungsArt AArt, const std::string& AText,
+                                   TMeldungsKnoepfe AKnoepfe) = 0;
+
+    // The port of the running program; null while none is set (messages are then not shown).
+    static TMeldungsPort* Aktiv();
+    static void Setze(TMeldungsPort* APort);
+};

@@ -1,0 +1,175 @@
+// The calendar's file operations on Linux. A replacing save is made durable by flushing the new
+// file before the rename and the folder after it, which is what a write-through move does on
+// Windows.
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+
+#include "model/Fehler.h"
+#include "platform/Systemfehlertext.h"
+#include "platform/TDateisystem.h"
+
+namespace {
+
+[[noreturn]] void Fehlschlag(int AFehler) {
+    throw EBetriebssystemFehler(Systemfehlertext(AFehler));
+}
+
+// Another process holding an exclusive lock on the file is writing it.
+void NichtGesperrt(int AHandle, int AArt) {
+    if (flock(AHandle, AArt | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        Fehlschlag(EWOULDBLOCK);
+    }
+}
+
+class TLinuxDateisystem : public TDateisystem {
+public:
+    std::string LiesDatei(const std::string& APfad) override {
+        const int fd = open(APfad.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            Fehlschlag(errno);
+        }
+        try {
+            NichtGesperrt(fd, LOCK_SH);
+            struct stat Info {};
+            if (fstat(fd, &Info) != 0) {
+                Fehlschlag(errno);
+            }
+            if (S_ISDIR(Info.st_mode)) {
+                Fehlschlag(EISDIR);
+            }
+            std::string Inhalt;
+            Inhalt.resize(static_cast<std::size_t>(Info.st_size));
+            std::size_t Gelesen = 0;
+            while (true) {
+                if (Gelesen == Inhalt.size()) {
+                    Inhalt.resize(Inhalt.size() + 65536); // the file grew since fstat
+                }
+                const ssize_t n = read(fd, Inhalt.data() + Gelesen, Inhalt.size() - Gelesen);
+                if (n < 0 && errno == EINTR) {
+                    continue;
+                }
+                if (n < 0) {
+                    Fehlschlag(errno);
+                }
+                if (n == 0) {
+                    break;
+                }
+                Gelesen += static_cast<std::size_t>(n);
+            }
+            Inhalt.resize(Gelesen);
+            close(fd);
+            return Inhalt;
+        } catch (...) {
+            close(fd);
+            throw;
+        }
+    }
+
+    bool Existiert(const std::string& APfad) override {
+        struct stat Info {};
+        return stat(APfad.c_str(), &Info) == 0 && !S_ISDIR(Info.st_mode);
+    }
+
+    std::string VollerPfad(const std::string& APfad) override {
+        std::error_code Fehler;
+        const std::filesystem::path p = std::filesystem::absolute(APfad, Fehler);
+        return Fehler ? APfad : p.lexically_normal().string();
+    }
+
+    int ErzeugeNeu(const std::string& APfad) override {
+        const int fd = open(APfad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            Fehlschlag(errno);
+        }
+        return fd;
+    }
+
+    void Schreibe(int AHandle, const char* ADaten, std::size_t AAnzahl) override {
+        while (AAnzahl > 0) {
+            const ssize_t n = write(AHandle, ADaten, AAnzahl);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n < 0) {
+                Fehlschlag(errno);
+            }
+            ADaten += n;
+            AAnzahl -= static_cast<std::size_t>(n);
+        }
+    }
+
+    void Sichere(int AHandle) override {
+        if (fsync(AHandle) != 0) {
+            Fehlschlag(errno);
+        }
+    }
+
+    void Schliesse(int AHandle) override {
+        if (close(AHandle) != 0 && errno != EINTR) {
+            Fehlschlag(errno);
+        }
+    }
+
+    bool Verknuepfe(const std::string& AVorhanden, const std::string& ANeu) noexcept override {
+        return link(AVorhanden.c_str(), ANeu.c_str()) == 0;
+    }
+
+    void Umbenennen(const std::string& AQuelle, const std::string& AZiel) override {
+        ZielPruefen(AQuelle, AZiel);
+        if (rename(AQuelle.c_str(), AZiel.c_str()) != 0) {
+            Fehlschlag(errno);
+        }
+    }
+
+    void OrdnerSichern(const std::string& APfad) override {
+        const std::string Ordner = std::filesystem::path(APfad).parent_path().string();
+        const int fd = open(Ordner.empty() ? "." : Ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) {
+            Fehlschlag(errno);
+        }
+        const int Ergebnis = fsync(fd);
+        const int Fehler = errno;
+        close(fd);
+        // Some file systems cannot flush a folder and say so; their renames are as durable as they get.
+        if (Ergebnis != 0 && Fehler != EINVAL) {
+            Fehlschlag(Fehler);
+        }
+    }
+
+    void Entferne(const std::string& APfad) noexcept override { unlink(APfad.c_str()); }
+
+private:
+    // A read-only target or one another process is writing is not replaced (rename would do it
+    // silently). The new file takes over the old one's permissions.
+    static void ZielPruefen(const std::string& AQuelle, const std::string& AZiel) {
+        struct stat Info {};
+        if (stat(AZiel.c_str(), &Info) != 0) {
+            return;
+        }
+        if ((Info.st_mode & S_IWUSR) == 0) {
+            Fehlschlag(EACCES);
+        }
+        const int fd = open(AZiel.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd >= 0) {
+            const bool Frei = flock(fd, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+            close(fd);
+            if (!Frei) {
+                Fehlschlag(EWOULDBLOCK);
+            }
+        }
+        chmod(AQuelle.c_str(), Info.st_mode & 07777);
+    }
+};
+
+} // namespace
+
+TDateisystem& SystemDateisystem() {
+    static TLinuxDateisystem Dateisystem;
+    return Dateisystem;
+}

@@ -45,6 +45,15 @@ public:
     // True if both hold the same non-empty main-file entries, in any order.
     bool Ident(const TDaten* ADaten, bool AImportS) const;
 
+    // Replaces the content with the entries of a calendar file, each given AIdDatei. On failure
+    // the content stays, the result is false and, with AFehlerMeldungS, the error is shown.
+    bool LoadFromFile(const std::string& AFilename, bool AFehlerMeldungS, std::int32_t AIdDatei);
+    // Writes the main-file entries, replacing the file only when all is written; errors propagate.
+    void SaveToFile(const std::string& AFilename) const;
+    // Merges every entry of a calendar file into the main calendar; a file that cannot be loaded
+    // (its error shown) changes nothing.
+    void Import(const std::string& AFilename);
+
     // Merges one entry of another file into the main calendar.
     void Import(const TDatenClass& ADatenClass);
     // Merges the one occurrence that contains the record of ATagClass.

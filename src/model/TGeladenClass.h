@@ -33,4 +33,7 @@ public:
     std::int32_t Exists(const std::string& AFilename) const;
     // Smallest positive file id not registered.
     std::int32_t NewIdDatei() const;
+    // Loads (or reloads) an additional file: its entries replace those of its file id at the end
+    // of the collection. A file that cannot be loaded (its error shown) changes nothing.
+    bool LadeFilename(const std::string& AFilename);
 };

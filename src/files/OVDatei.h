@@ -1,0 +1,33 @@
+#pragma once
+
+// The calendar file: versions 1 to 3 are read, version 3 is written.
+//
+// Layout: the magic text "OV_1", "OV_2" or "OV_3", then the entries until the end of the file,
+// each with its complete list of day records. Texts are a 16-bit big-endian length and code page
+// 1252 bytes; 32-bit numbers use the format's own byte order (low byte, then bits 24-31, 16-23,
+// 8-15).
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/TDaten.h"
+#include "platform/TDateisystem.h"
+
+// Replaces the content of ADaten by the entries of the file, each given AIdDatei. Raises
+// ELeseFehler (or EBetriebssystemFehler) and leaves ADaten unchanged on any fault.
+void KalenderdateiLesen(const std::string& AFilename, TDaten& ADaten, std::int32_t AIdDatei,
+                        TDateisystem& ADateisystem = SystemDateisystem());
+
+// The same from the bytes of a file.
+void KalenderdateiDekodieren(std::string_view ABytes, TDaten& ADaten, std::int32_t AIdDatei);
+
+// Writes the main-file entries of ADaten as a version-3 file, replacing AFilename only by the
+// final move of a completed temporary file. Raises ESchreibFehler or EBetriebssystemFehler; the
+// old file is then untouched and no temporary file is left.
+void KalenderdateiSchreiben(const std::string& AFilename, const TDaten& ADaten,
+                            TDateisystem& ADateisystem = SystemDateisystem());
+
+// The bytes of a version-3 file holding the main-file entries of ADaten (ESchreibFehler for a
+// text the format cannot hold).
+std::string KalenderdateiKodieren(const TDaten& ADaten);

@@ -1,0 +1,255 @@
+// Decoding a calendar file. Every read is bounds-checked against the bytes left, and the record
+// count is checked against them before anything is allocated, so no file can make the reader
+// allocate more than its own size in records or read past its end.
+
+#include <cstring>
+#include <unordered_set>
+
+#include "files/Codepage1252.h"
+#include "files/OVDatei.h"
+#include "model/Fehler.h"
+
+namespace {
+
+constexpr std::size_t MindestDatensatz = 15; // three days, an empty time text, the activation
+constexpr TTag LetzterErlaubterTag = EncodeDate(2101, 12, 31);
+
+[[noreturn]] void Fehler(const char* AMeldung) {
+    throw ELeseFehler(AMeldung);
+}
+
+class TLeser {
+public:
+    explicit TLeser(std::string_view ABytes) : Bytes(ABytes) {}
+
+    bool AmEnde() const { return Pos >= Bytes.size(); }
+    std::size_t Rest() const { return Bytes.size() - Pos; }
+
+    std::uint8_t Byte() {
+        Brauche(1);
+        return static_cast<std::uint8_t>(Bytes[Pos++]);
+    }
+
+    bool Schalter() {
+        const std::uint8_t b = Byte();
+        if (b != '0' && b != '1') {
+            Fehler("Ungültiger Schalterwert in der Kalenderdatei.");
+        }
+        return b == '1';
+    }
+
+    std::int32_t Int32() {
+        Brauche(4);
+        const auto* p = reinterpret_cast<const unsigned char*>(Bytes.data() + Pos);
+        Pos += 4;
+        return static_cast<std::int32_t>(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 24 |
+                                         std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 8);
+    }
+
+    // The bytes of a text, still in code page 1252.
+    std::string_view TextBytes() {
+        Brauche(2);
+        const std::size_t n =
+            static_cast<std::uint8_t>(Bytes[Pos]) << 8 | static_cast<std::uint8_t>(Bytes[Pos + 1]);
+        Pos += 2;
+        Brauche(n);
+        const std::string_view t = Bytes.substr(Pos, n);
+        Pos += n;
+        return t;
+    }
+
+    std::string Text() { return Cp1252ToUtf8(TextBytes()); }
+
+private:
+    void Brauche(std::size_t n) const {
+        if (Rest() < n) {
+            Fehler("Die Kalenderdatei ist unvollständig.");
+        }
+    }
+
+    std::string_view Bytes;
+    std::size_t Pos = 0;
+};
+
+// One to two digits; AWert receives the number.
+bool Zahl(std::string_view& ATeil, int& AWert) {
+    std::size_t i = 0;
+    AWert = 0;
+    while (i < ATeil.size() && i < 2 && ATeil[i] >= '0' && ATeil[i] <= '9') {
+        AWert = AWert * 10 + (ATeil[i] - '0');
+        ++i;
+    }
+    ATeil.remove_prefix(i);
+    return i > 0;
+}
+
+// A time text "h:n" or "h:n:s" (one or two digits each, blanks around it allowed) as a fraction of
+// a day; false if it is no valid time of day.
+bool ZeitLesen(std::string_view AText, TDateTime& AZeit) {
+    while (!AText.empty() && AText.front() == ' ') {
+        AText.remove_prefix(1);
+    }
+    while (!AText.empty() && AText.back() == ' ') {
+        AText.remove_suffix(1);
+    }
+    int h = 0, n = 0, s = 0;
+    if (!Zahl(AText, h) || AText.empty() || AText.front() != ':') {
+        return false;
+    }
+    AText.remove_prefix(1);
+    if (!Zahl(AText, n)) {
+        return false;
+    }
+    if (!AText.empty()) {
+        if (AText.front() != ':') {
+            return false;
+        }
+        AText.remove_prefix(1);
+        if (!Zahl(AText, s) || !AText.empty()) {
+            return false;
+        }
+    }
+    if (h > 23 || n > 59 || s > 59) {
+        return false;
+    }
+    AZeit = (h * 3600 + n * 60 + s) / 86400.0;
+    return true;
+}
+
+// The fast path for the "hh:nn" the program writes; anything else goes the general way.
+TDateTime Uhrzeit(std::string_view AText) {
+    if (AText.size() == 5 && AText[2] == ':') {
+        const auto z = [&](int i) { return static_cast<unsigned>(AText[i] - '0'); };
+        if (z(0) <= 2 && z(1) <= 9 && z(3) <= 5 && z(4) <= 9) {
+            const unsigned h = z(0) * 10 + z(1);
+            if (h <= 23) {
+                return (h * 60 + z(3) * 10 + z(4)) * 60 / 86400.0;
+            }
+        }
+    }
+    TDateTime Zeit = 0;
+    if (!ZeitLesen(AText, Zeit)) {
+        Fehler("Ungültige Uhrzeit.");
+    }
+    return Zeit;
+}
+
+void LaeufePruefen(const TDatumListe& AListe) {
+    const std::size_t Anzahl = AListe.size();
+    std::size_t i = 0;
+    while (i < Anzahl) {
+        const TDatumClass& r = AListe[i];
+        const std::size_t n = static_cast<std::size_t>(r.BisDatum - r.VonDatum) + 1;
+        if (r.Datum != r.VonDatum || Anzahl - i < n) {
+            Fehler("Unvollständiger mehrtägiger Eintrag.");
+        }
+        for (std::size_t k = 1; k < n; ++k) {
+            const TDatumClass& f = AListe[i + k];
+            if (f.Datum != r.VonDatum + static_cast<TTag>(k) || f.VonDatum != r.VonDatum ||
+                f.BisDatum != r.BisDatum) {
+                Fehler("Ungültige Folge eines mehrtägigen Eintrags.");
+            }
+        }
+        i += n;
+    }
+}
+
+void DatensaetzeLesen(TLeser& ALeser, int AVersion, bool AGanzerTagS, TDatenClass& AEintrag) {
+    const std::int32_t Anzahl = ALeser.Int32();
+    if (Anzahl < 0 || static_cast<std::uint64_t>(Anzahl) * MindestDatensatz > ALeser.Rest()) {
+        Fehler("Ungültige Anzahl von Terminen.");
+    }
+    AEintrag.DatumListe.resize(static_cast<std::size_t>(Anzahl));
+    for (TDatumClass& d : AEintrag.DatumListe) {
+        d.Datum = ALeser.Int32();
+        d.VonDatum = ALeser.Int32();
+        d.BisDatum = ALeser.Int32();
+        d.VonZeit = Uhrzeit(ALeser.TextBytes());
+        const std::uint8_t Aktiv = ALeser.Byte();
+        if (Aktiv != '0' && Aktiv != '1') {
+            Fehler("Ungültiger Aktivierungszustand.");
+        }
+        d.AktivTyp = static_cast<TAktivTyp>(Aktiv - '0');
+        d.GanzerTagS = AVersion >= 2 ? ALeser.Schalter() : AGanzerTagS;
+        d.LoeschenS = AVersion >= 3 ? ALeser.Schalter() : false;
+        if (d.VonDatum > d.Datum || d.Datum > d.BisDatum || d.VonDatum < KalenderAnfang ||
+            d.BisDatum > LetzterErlaubterTag) {
+            Fehler("Ungültiger Datumsbereich.");
+        }
+    }
+    LaeufePruefen(AEintrag.DatumListe);
+}
+
+// Ids must be unique within the file: a negative or repeated id takes the next free number of a
+// counter that rises through the whole file.
+class TIdVergabe {
+public:
+    std::int32_t Eindeutig(std::int32_t AId) {
+        if (AId < 0 || Vergeben.contains(AId)) {
+            while (Vergeben.contains(Zaehler)) {
+                ++Zaehler;
+            }
+            AId = Zaehler;
+        }
+        Vergeben.insert(AId);
+        return AId;
+    }
+
+private:
+    std::unordered_set<std::int32_t> Vergeben;
+    std::int32_t Zaehler = 0;
+};
+
+std::unique_ptr<TDatenClass> EintragLesen(TLeser& ALeser, int AVersion, std::int32_t AIdDatei,
+                                          TIdVergabe& AIds) {
+    auto e = std::make_unique<TDatenClass>();
+    const std::uint8_t Intervall = ALeser.Byte();
+    if (Intervall >= AnzeigenTypAnzahl) {
+        Fehler("Ungültiges Wiederholungsintervall.");
+    }
+    e->AnzeigenTyp = static_cast<TAnzeigenTyp>(Intervall);
+    e->CounterS = ALeser.Schalter();
+    e->CounterStart = ALeser.Int32();
+    e->EndeDatum = ALeser.Int32();
+    const bool GanzerTagS = AVersion == 1 ? ALeser.Schalter() : false;
+    e->Id = AIds.Eindeutig(ALeser.Int32());
+    e->IdDatei = AIdDatei;
+    e->Kurztext = ALeser.Text();
+    e->Langtext = ALeser.Text();
+    e->Sounddatei = ALeser.Text();
+    e->SounddateiS = AVersion == 3 ? ALeser.Schalter() : !e->Sounddatei.empty();
+    const std::uint8_t Typ = ALeser.Byte();
+    if (Typ < '0' || Typ >= '0' + TagTypAnzahl) {
+        Fehler("Ungültiger Eintragstyp.");
+    }
+    e->TagTyp = static_cast<TTagTyp>(Typ - '0');
+    DatensaetzeLesen(ALeser, AVersion, GanzerTagS, *e);
+    return e;
+}
+
+int Version(TLeser& ALeser) {
+    const std::string_view Magie = ALeser.TextBytes();
+    for (int v = 1; v <= 3; ++v) {
+        if (Magie == std::string("OV_") + static_cast<char>('0' + v)) {
+            return v;
+        }
+    }
+    Fehler("Unbekanntes Kalenderdateiformat.");
+}
+
+} // namespace
+
+void KalenderdateiDekodieren(std::string_view ABytes, TDaten& ADaten, std::int32_t AIdDatei) {
+    TLeser Leser(ABytes);
+    const int v = Version(Leser);
+    TDaten Gelesen;
+    TIdVergabe Ids;
+    while (!Leser.AmEnde()) {
+        std::unique_ptr<TDatenClass> e = EintragLesen(Leser, v, AIdDatei, Ids);
+        // An entry with no occurrence on or before its limit would never be shown: it is dropped.
+        if (e->EndeDatumValid()) {
+            Gelesen.Liste.push_back(std::move(e));
+        }
+    }
+    ADaten.Liste.swap(Gelesen.Liste);
+}

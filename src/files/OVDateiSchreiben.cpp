@@ -1,0 +1,120 @@
+// Encoding a calendar file (always version 3).
+
+#include <algorithm>
+#include <cmath>
+
+#include "files/Codepage1252.h"
+#include "files/OVDatei.h"
+#include "model/Fehler.h"
+
+namespace {
+
+class TSchreiber {
+public:
+    std::string Bytes;
+
+    void Byte(std::uint8_t b) { Bytes.push_back(static_cast<char>(b)); }
+    void Schalter(bool b) { Byte(b ? '1' : '0'); }
+
+    void Int32(std::int32_t v) {
+        const auto u = static_cast<std::uint32_t>(v);
+        const char b[4] = {static_cast<char>(u), static_cast<char>(u >> 24), static_cast<char>(u >> 16),
+                           static_cast<char>(u >> 8)};
+        Bytes.append(b, 4);
+    }
+
+    void TextBytes(std::string_view ABytes) {
+        Byte(static_cast<std::uint8_t>(ABytes.size() >> 8));
+        Byte(static_cast<std::uint8_t>(ABytes.size()));
+        Bytes.append(ABytes);
+    }
+
+    void Text(const std::string& AText) {
+        if (IstAscii(AText)) {
+            Pruefe(AText.size());
+            TextBytes(AText);
+            return;
+        }
+        std::string Umgesetzt;
+        if (!Utf8ToCp1252(AText, Umgesetzt) || Cp1252ToUtf8(Umgesetzt) != AText) {
+            throw ESchreibFehler("Der Text enthält Zeichen, die das bisherige Kalenderformat nicht speichern "
+                                 "kann. Die Originaldatei bleibt erhalten.");
+        }
+        Pruefe(Umgesetzt.size());
+        TextBytes(Umgesetzt);
+    }
+
+    // The start time as hh:nn.
+    void Uhrzeit(TDateTime AZeit) {
+        long Sekunden = std::lround(AZeit * 86400.0);
+        Sekunden = std::clamp(Sekunden, 0L, 86399L);
+        const long h = Sekunden / 3600;
+        const long n = Sekunden / 60 % 60;
+        const char t[7] = {0,
+                           5,
+                           static_cast<char>('0' + h / 10),
+                           static_cast<char>('0' + h % 10),
+                           ':',
+                           static_cast<char>('0' + n / 10),
+                           static_cast<char>('0' + n % 10)};
+        Bytes.append(t, 7);
+    }
+
+private:
+    static bool IstAscii(std::string_view AText) {
+        for (const char c : AText) {
+            if (static_cast<unsigned char>(c) >= 0x80) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    static void Pruefe(std::size_t ALaenge) {
+        if (ALaenge > 65535) {
+            throw ESchreibFehler("Ein Text überschreitet die Formatgrenze von 65535 Bytes.");
+        }
+    }
+};
+
+void EintragSchreiben(TSchreiber& S, const TDatenClass& e) {
+    S.Byte(e.AnzeigenTyp);
+    S.Schalter(e.CounterS);
+    S.Int32(e.CounterStart);
+    S.Int32(e.EndeDatum);
+    S.Int32(e.Id);
+    S.Text(e.Kurztext);
+    S.Text(e.Langtext);
+    S.Text(e.Sounddatei);
+    S.Schalter(e.SounddateiS);
+    S.Byte(static_cast<std::uint8_t>('0' + e.TagTyp));
+    S.Int32(e.Count());
+    for (const TDatumClass& d : e.DatumListe) {
+        S.Int32(d.Datum);
+        S.Int32(d.VonDatum);
+        S.Int32(d.BisDatum);
+        S.Uhrzeit(d.VonZeit);
+        S.Byte(static_cast<std::uint8_t>('0' + d.AktivTyp));
+        S.Schalter(d.GanzerTagS);
+        S.Schalter(d.LoeschenS);
+    }
+}
+
+} // namespace
+
+std::string KalenderdateiKodieren(const TDaten& ADaten) {
+    std::size_t Groesse = 6;
+    for (const auto& e : ADaten.Liste) {
+        Groesse +=
+            64 + e->Kurztext.size() + e->Langtext.size() + e->Sounddatei.size() + 22 * e->DatumListe.size();
+    }
+    TSchreiber S;
+    S.Bytes.reserve(Groesse);
+    S.TextBytes("OV_3");
+    for (const auto& e : ADaten.Liste) {
+        if (e->Count() > 0 && e->IdDatei == 0 && e->EndeDatumValid()) {
+            EintragSchreiben(S, *e);
+        }
+    }
+    return std::move(S.Bytes);
+}

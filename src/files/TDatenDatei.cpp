@@ -1,0 +1,63 @@
+// The collection's file operations: loading, saving, importing and loading additional files.
+
+#include "files/OVDatei.h"
+#include "model/Fehler.h"
+#include "model/TDaten.h"
+#include "model/TGeladenClass.h"
+#include "platform/TMeldungsPort.h"
+
+bool TDaten::LoadFromFile(const std::string& AFilename, bool AFehlerMeldungS, std::int32_t AIdDatei) {
+    try {
+        KalenderdateiLesen(AFilename, *this, AIdDatei);
+        return true;
+    } catch (const EFehler& Fehler) {
+        if (AFehlerMeldungS && TMeldungsPort::Aktiv() != nullptr) {
+            TMeldungsPort::Aktiv()->Zeige(maFehler,
+                                          std::string("Kalenderdatei konnte nicht geladen werden:\r\n") +
+                                              AFilename + "\r\n" + Fehler.what(),
+                                          mkOK);
+        }
+        return false;
+    }
+}
+
+void TDaten::SaveToFile(const std::string& AFilename) const {
+    KalenderdateiSchreiben(AFilename, *this);
+}
+
+void TDaten::Import(const std::string& AFilename) {
+    TDaten Geladen;
+    if (!Geladen.LoadFromFile(AFilename, true, 1)) {
+        return;
+    }
+    for (const auto& e : Geladen.Liste) {
+        Import(*e);
+    }
+}
+
+bool TGeladenClass::LadeFilename(const std::string& AFilename) {
+    const std::string Pfad = SystemDateisystem().VollerPfad(AFilename);
+    const std::int32_t Registriert = Exists(Pfad);
+    const std::int32_t Id = Registriert >= 0 ? Registriert : NewIdDatei();
+    TDaten Geladen;
+    if (!Geladen.LoadFromFile(Pfad, true, Id)) {
+        return false;
+    }
+    TListe Neu;
+    Neu.reserve(DatenRef->Liste.size() + Geladen.Liste.size());
+    for (auto& e : DatenRef->Liste) {
+        if (e->IdDatei != Id) {
+            Neu.push_back(std::move(e));
+        }
+    }
+    for (auto& e : Geladen.Liste) {
+        Neu.push_back(std::move(e));
+    }
+    if (Registriert < 0) {
+        Add(Pfad, Id);
+    }
+    // The old entries of this file are freed with the old list.
+    DatenRef->Liste.swap(Neu);
+    Geladen.Liste.clear();
+    return true;
+}

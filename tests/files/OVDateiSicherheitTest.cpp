@@ -1,0 +1,291 @@
+// A save must never leave a damaged or half-written calendar, whatever fails and whenever the
+// process dies.
+
+#include "files/OVDatei.h"
+#include "model/Fehler.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Lies(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+// A calendar of ANr daily entries from AStart, each with AText as its short text.
+void Kalender(TDaten& ADaten, int ANr, TTag AStart, const std::string& AText) {
+    for (int i = 0; i < ANr; ++i) {
+        TDatenClass Vorlage;
+        Vorlage.Kurztext = AText + std::to_string(i);
+        Vorlage.Id = i;
+        Vorlage.AnzeigenTyp = at1Tag;
+        Vorlage.EndeDatum = KalenderEnde;
+        TDatumClass R;
+        R.Datum = R.VonDatum = R.BisDatum = AStart;
+        Vorlage.Add(R);
+        ADaten.Add(TTagClass(0, &Vorlage));
+    }
+}
+
+enum TSchritt { sErzeugen, sSchreiben, sSichern, sSchliessen, sUmbenennen, sOrdnerSichern, sKeiner };
+const char* const SchrittNamen[] = {"create", "write", "flush", "close", "rename", "folder flush"};
+
+// The system's file system with one step made to fail.
+class TFehlerDateisystem : public TDateisystem {
+public:
+    explicit TFehlerDateisystem(TSchritt AFehler) : Fehler(AFehler) {}
+
+    std::string LiesDatei(const std::string& p) override { return System.LiesDatei(p); }
+    bool Existiert(const std::string& p) override { return System.Existiert(p); }
+    std::string VollerPfad(const std::string& p) override { return System.VollerPfad(p); }
+    int ErzeugeNeu(const std::string& p) override {
+        Pruefe(sErzeugen);
+        return System.ErzeugeNeu(p);
+    }
+    void Schreibe(int h, const char* d, std::size_t n) override {
+        if (Fehler == sSchreiben) {
+            System.Schreibe(h, d, n / 2); // half of it reached the disk
+        }
+        Pruefe(sSchreiben);
+        System.Schreibe(h, d, n);
+    }
+    void Sichere(int h) override {
+        Pruefe(sSichern);
+        System.Sichere(h);
+    }
+    void Schliesse(int h) override {
+        if (Fehler == sSchliessen) {
+            System.Schliesse(h); // the handle is gone all the same, as close() does
+        }
+        Pruefe(sSchliessen);
+        System.Schliesse(h);
+    }
+    bool Verknuepfe(const std::string& a, const std::string& b) noexcept override {
+        return System.Verknuepfe(a, b);
+    }
+    void Umbenennen(const std::string& a, const std::string& b) override {
+        if (Fehler == sOrdnerSichern && ++Umbenennungen == 1) {
+            System.Umbenennen(a, b); // the move happened, only making it durable fails
+            return;
+        }
+        Pruefe(sUmbenennen);
+        System.Umbenennen(a, b);
+    }
+    void OrdnerSichern(const std::string& p) override {
+        Pruefe(sOrdnerSichern);
+        System.OrdnerSichern(p);
+    }
+    void Entferne(const std::string& p) noexcept override { System.Entferne(p); }
+
+private:
+    void Pruefe(TSchritt ASchritt) {
+        if (ASchritt == Fehler) {
+            throw EBetriebssystemFehler("Eingeschleuster Fehler");
+        }
+    }
+    TDateisystem& System = SystemDateisystem();
+    TSchritt Fehler;
+    int Umbenennungen = 0;
+};
+
+class KalenderdateiSicherheit : public ::testing::Test {
+protected:
+    fs::path Ordner;
+    std::string Ziel;
+    void SetUp() override {
+        char Muster[] = "/tmp/orvanto-sicher-XXXXXX";
+        Ordner = mkdtemp(Muster);
+        Ziel = (Ordner / "Kalender.OVK").string();
+    }
+    void TearDown() override {
+        fs::permissions(Ordner, fs::perms::owner_all);
+        fs::remove_all(Ordner);
+    }
+    std::vector<std::string> Dateien() const {
+        std::vector<std::string> Namen;
+        for (const auto& e : fs::directory_iterator(Ordner)) {
+            Namen.push_back(e.path().filename().string());
+        }
+        return Namen;
+    }
+};
+
+} // namespace
+
+TEST_F(KalenderdateiSicherheit, EveryFailingStepLeavesTheOldFile) {
+    TDaten Alt, Neu;
+    Kalender(Alt, 3, EncodeDate(2100, 1, 1), "Alt");
+    Kalender(Neu, 4, EncodeDate(2100, 6, 1), "Neu");
+    KalenderdateiSchreiben(Ziel, Alt);
+    const std::string AltBytes = Lies(Ziel);
+    for (TSchritt s : {sErzeugen, sSchreiben, sSichern, sSchliessen, sUmbenennen, sOrdnerSichern}) {
+        TFehlerDateisystem Dateisystem(s);
+        EXPECT_THROW(KalenderdateiSchreiben(Ziel, Neu, Dateisystem), EBetriebssystemFehler)
+            << SchrittNamen[s];
+        EXPECT_EQ(Lies(Ziel), AltBytes) << SchrittNamen[s];
+        EXPECT_EQ(Dateien(), std::vector<std::string>{"Kalender.OVK"}) << SchrittNamen[s];
+    }
+    TFehlerDateisystem Heil(sKeiner);
+    KalenderdateiSchreiben(Ziel, Neu, Heil);
+    EXPECT_EQ(Lies(Ziel), KalenderdateiKodieren(Neu));
+    EXPECT_EQ(Dateien(), std::vector<std::string>{"Kalender.OVK"});
+}
+
+TEST_F(KalenderdateiSicherheit, ATextThatCannotBeSavedLeavesTheOldFile) {
+    TDaten Alt;
+    Kalender(Alt, 1, EncodeDate(2100, 1, 1), "Alt");
+    KalenderdateiSchreiben(Ziel, Alt);
+    const std::string AltBytes = Lies(Ziel);
+    Alt[0].Kurztext = "Встреча";
+    EXPECT_THROW(KalenderdateiSchreiben(Ziel, Alt), ESchreibFehler);
+    EXPECT_EQ(Lies(Ziel), AltBytes);
+    EXPECT_EQ(Dateien(), std::vector<std::string>{"Kalender.OVK"});
+}
+
+TEST_F(KalenderdateiSicherheit, ReadOnlyTargetAndLockedFileGiveClearErrors) {
+    TDaten Alt, Neu;
+    Kalender(Alt, 1, EncodeDate(2100, 1, 1), "Alt");
+    Kalender(Neu, 2, EncodeDate(2100, 1, 1), "Neu");
+    KalenderdateiSchreiben(Ziel, Alt);
+    const std::string AltBytes = Lies(Ziel);
+
+    fs::permissions(Ziel, fs::perms::owner_read | fs::perms::group_read);
+    try {
+        KalenderdateiSchreiben(Ziel, Neu);
+        ADD_FAILURE() << "a read-only file must not be replaced";
+    } catch (const EBetriebssystemFehler& f) {
+        EXPECT_STREQ(f.what(), "Zugriff verweigert.");
+    }
+    EXPECT_EQ(Lies(Ziel), AltBytes);
+    fs::permissions(Ziel, fs::perms::owner_read | fs::perms::owner_write);
+
+    // Another process writing the file holds an exclusive lock on it.
+    const int Sperre = open(Ziel.c_str(), O_RDWR);
+    ASSERT_EQ(flock(Sperre, LOCK_EX), 0);
+    const char* Belegt = "Der Prozess kann nicht auf die Datei zugreifen, da sie von einem anderen Prozess "
+                         "verwendet wird.";
+    TDaten Gelesen;
+    try {
+        KalenderdateiLesen(Ziel, Gelesen, 0);
+        ADD_FAILURE() << "a file being written must not be read";
+    } catch (const EBetriebssystemFehler& f) {
+        EXPECT_STREQ(f.what(), Belegt);
+    }
+    try {
+        KalenderdateiSchreiben(Ziel, Neu);
+        ADD_FAILURE() << "a file being written must not be replaced";
+    } catch (const EBetriebssystemFehler& f) {
+        EXPECT_STREQ(f.what(), Belegt);
+    }
+    close(Sperre);
+    EXPECT_EQ(Lies(Ziel), AltBytes);
+    EXPECT_EQ(Dateien(), std::vector<std::string>{"Kalender.OVK"});
+}
+
+TEST_F(KalenderdateiSicherheit, AFolderWithoutWritePermission) {
+    TDaten Alt, Neu;
+    Kalender(Alt, 1, EncodeDate(2100, 1, 1), "Alt");
+    Kalender(Neu, 2, EncodeDate(2100, 1, 1), "Neu");
+    KalenderdateiSchreiben(Ziel, Alt);
+    const std::string AltBytes = Lies(Ziel);
+    fs::permissions(Ordner, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
+    // Root may write anywhere: the save runs in a child process as an ordinary user then.
+    int Rohr[2];
+    ASSERT_EQ(pipe(Rohr), 0);
+    const pid_t Kind = fork();
+    ASSERT_GE(Kind, 0);
+    if (Kind == 0) {
+        close(Rohr[0]);
+        std::string Ergebnis = "gespeichert";
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+            Ergebnis = "setuid";
+        } else {
+            try {
+                KalenderdateiSchreiben(Ziel, Neu);
+            } catch (const EFehler& f) {
+                Ergebnis = f.what();
+            }
+        }
+        (void)!write(Rohr[1], Ergebnis.data(), Ergebnis.size());
+        _exit(0);
+    }
+    close(Rohr[1]);
+    std::string Ergebnis;
+    char Puffer[256];
+    for (ssize_t n; (n = read(Rohr[0], Puffer, sizeof Puffer)) > 0;) {
+        Ergebnis.append(Puffer, static_cast<std::size_t>(n));
+    }
+    close(Rohr[0]);
+    waitpid(Kind, nullptr, 0);
+    // The parent folder of mkdtemp is /tmp, which everyone may enter.
+    EXPECT_EQ(Ergebnis, "Zugriff verweigert.");
+    EXPECT_EQ(Lies(Ziel), AltBytes);
+    EXPECT_EQ(Dateien(), std::vector<std::string>{"Kalender.OVK"});
+}
+
+TEST_F(KalenderdateiSicherheit, KilledWhileSavingTheTargetIsOldOrNew) {
+    TDaten Alt, Neu;
+    Kalender(Alt, 10, EncodeDate(2090, 1, 1), "Alt");
+    Kalender(Neu, 30, EncodeDate(2080, 1, 1), "Neu"); // about 220,000 day records
+    KalenderdateiSchreiben(Ziel, Alt);
+    const std::string AltBytes = Lies(Ziel);
+    const std::string NeuBytes = KalenderdateiKodieren(Neu);
+
+    const auto Start = std::chrono::steady_clock::now();
+    KalenderdateiSchreiben((Ordner / "Messung.OVK").string(), Neu);
+    const auto Dauer =
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - Start);
+    fs::remove(Ordner / "Messung.OVK");
+
+    std::mt19937 Zufall(42);
+    int Alte = 0, Neue = 0;
+    for (int Versuch = 0; Versuch < 40; ++Versuch) {
+        const pid_t Kind = fork();
+        ASSERT_GE(Kind, 0);
+        if (Kind == 0) {
+            KalenderdateiSchreiben(Ziel, Neu);
+            _exit(0);
+        }
+        // Spread the kills over the whole save, a little past its usual end.
+        std::uniform_int_distribution<long> Verzoegerung(0, Dauer.count() * 12 / 10 + 1000);
+        usleep(static_cast<useconds_t>(Verzoegerung(Zufall)));
+        kill(Kind, SIGKILL);
+        waitpid(Kind, nullptr, 0);
+
+        const std::string Jetzt = Lies(Ziel);
+        ASSERT_TRUE(Jetzt == AltBytes || Jetzt == NeuBytes) << "attempt " << Versuch;
+        TDaten Geladen;
+        ASSERT_NO_THROW(KalenderdateiLesen(Ziel, Geladen, 0));
+        ASSERT_TRUE(Geladen.Ident(Jetzt == AltBytes ? &Alt : &Neu, false));
+        if (Jetzt == NeuBytes) {
+            ++Neue;
+            KalenderdateiSchreiben(Ziel, Alt);
+        } else {
+            ++Alte;
+        }
+        // Leftovers of a killed save are the temporary file or the old file's second name.
+        for (const auto& Name : Dateien()) {
+            if (Name != "Kalender.OVK") {
+                EXPECT_TRUE(Name.ends_with(".tmp") || Name.ends_with(".alt")) << Name;
+                fs::remove(Ordner / Name);
+            }
+        }
+    }
+    EXPECT_GT(Alte + Neue, 0);
+    std::cout << "killed saves: " << Alte << " left the old file, " << Neue << " the new one\n";
+}

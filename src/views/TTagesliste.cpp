@@ -1,0 +1,262 @@
+#include "views/TTagesliste.h"
+
+#include "model/Uhr.h"
+#include "views/OVAnzeige.h"
+
+namespace {
+
+std::string Getrimmt(const std::string& S) {
+    size_t Anfang = 0;
+    size_t Ende = S.size();
+    while (Anfang < Ende && static_cast<unsigned char>(S[Anfang]) <= ' ') {
+        ++Anfang;
+    }
+    while (Ende > Anfang && static_cast<unsigned char>(S[Ende - 1]) <= ' ') {
+        --Ende;
+    }
+    return S.substr(Anfang, Ende - Anfang);
+}
+
+} // namespace
+
+TTagesliste::TTagesliste(TDaten& ADaten, TTageslisteSteuerung& ASteuerung)
+    : FDaten(ADaten), FSteuerung(ASteuerung) {
+    const TTag Heute = TUhr::Heute();
+    AltStrDatum = DatumText(Heute);
+    AltPosDatum = Heute;
+    StrDatum = AltStrDatum;
+    PosDatum = AltPosDatum;
+    PeriodenLaden();
+    const std::int32_t Nr = Perioden().IndexOf(DatumInTagesansicht(Heute));
+    if (Nr >= 0) {
+        FSteuerung.PeriodeWaehlen(Nr);
+    }
+}
+
+void TTagesliste::SetTagesansicht(TTagesansicht ATagesansicht) {
+    MerkePos();
+    FTagesansicht = ATagesansicht;
+    if (FGeladeneAnsicht == ATagesansicht) {
+        return;
+    }
+    PeriodenLaden();
+    SpringeZuDatum(PosDatum, StrDatum);
+}
+
+void TTagesliste::PeriodenLaden() {
+    FGeladeneAnsicht = FTagesansicht;
+    FSteuerung.PeriodenLaden(Perioden());
+}
+
+bool TTagesliste::Filter(int AIndex) const {
+    switch (AIndex) {
+    case fiUnbelegt:
+        return FUnbelegtS;
+    case fiBelegt:
+        return FBelegtS;
+    case fiFeiertag:
+        return FFeiertagS;
+    case fiUrlaub:
+        return FUrlaubS;
+    case fiKwoche:
+        return FKwocheS;
+    case fiFrei:
+        return FFreiS;
+    default:
+        return false;
+    }
+}
+
+void TTagesliste::SetFilter(int AIndex, bool AWert) {
+    switch (AIndex) {
+    case fiUnbelegt:
+        FUnbelegtS = AWert;
+        break;
+    case fiBelegt:
+        FBelegtS = AWert;
+        break;
+    case fiFeiertag:
+        FFeiertagS = AWert;
+        break;
+    case fiUrlaub:
+        FUrlaubS = AWert;
+        break;
+    case fiKwoche:
+        FKwocheS = AWert;
+        break;
+    case fiFrei:
+        FFreiS = AWert;
+        break;
+    default:
+        break;
+    }
+}
+
+std::string TTagesliste::DatumInTagesansicht(TTag ADatum) const {
+    return ::DatumInTagesansicht(FTagesansicht, ADatum);
+}
+
+bool TTagesliste::UpdateTage() {
+    MerkePos();
+    const std::int32_t Nr = Perioden().IndexOf(Getrimmt(FSteuerung.PeriodenText()));
+    if (Nr < 0) {
+        FSteuerung.Piep();
+        return false;
+    }
+    FSteuerung.PeriodeWaehlen(Nr);
+    TZeilenliste Neu =
+        FDaten.Items(&Perioden()[Nr].VonBis, FUnbelegtS, FBelegtS, FFeiertagS, FUrlaubS, FKwocheS, FFreiS);
+    FSteuerung.ZeilenErsetzen(Neu);
+    FDisplayItems = std::move(Neu);
+    FPeriodenNr = Nr;
+    if (!FDisplayItems.empty()) {
+        FSteuerung.ZeileWaehlen(0);
+    }
+    return true;
+}
+
+void TTagesliste::MerkePos() {
+    const std::int32_t Nr = FSteuerung.ZeilenIndex();
+    if (Nr < 0 || Nr >= static_cast<std::int32_t>(FDisplayItems.size())) {
+        StrDatum = AltStrDatum;
+        PosDatum = AltPosDatum;
+        return;
+    }
+    const std::string& Zeile = FDisplayItems[Nr].Text;
+    StrDatum = AbZweitemWort(Zeile);
+    PosDatum = DatumAusZeile(Zeile);
+}
+
+void TTagesliste::SpringeZuDatum(TTag ADatum, std::string S) {
+    const std::string Ziel = DatumInTagesansicht(ADatum);
+    const std::int32_t PeriodenNr = Perioden().IndexOf(Ziel);
+    if (PeriodenNr < 0) {
+        // A date outside the calendar range has no period.
+        FSteuerung.Piep();
+        return;
+    }
+    if (FSteuerung.PeriodenIndex() != PeriodenNr || FSteuerung.PeriodenText() != Ziel) {
+        FSteuerung.PeriodeWaehlen(PeriodenNr);
+    }
+    if (!UpdateTage()) {
+        return;
+    }
+    if (!FStartingS) {
+        FSteuerung.PeriodenFokus();
+    }
+    const std::int32_t Nr = FindeZeile(ADatum, S);
+    if (!FStartingS) {
+        FSteuerung.ZeilenFokus();
+    }
+    if (Nr >= 0) {
+        FSteuerung.ZeileWaehlen(Nr);
+    }
+}
+
+// The line of ADatum that ends with S's tail after its first word; else the last one that
+// contains it; else the date's first line; -1 when the date has no line. The tail is the same
+// with and without the calendar-week prefix, so a place is found again after switching it.
+std::int32_t TTagesliste::FindeZeile(TTag ADatum, const std::string& S) const {
+    const std::string_view T = AbZweitemWort(S);
+    std::int32_t Gefunden = -1;
+    for (std::int32_t i = 0; i < static_cast<std::int32_t>(FDisplayItems.size()); ++i) {
+        const std::string& Zeile = FDisplayItems[i].Text;
+        if (DatumAusZeile(Zeile) != ADatum) {
+            continue;
+        }
+        if (Gefunden < 0) {
+            Gefunden = i;
+        }
+        const size_t Stelle = T.empty() ? std::string::npos : Zeile.find(T);
+        if (Stelle != std::string::npos) {
+            Gefunden = i;
+            if (Zeile.size() - Stelle == T.size()) {
+                break;
+            }
+        }
+    }
+    return Gefunden;
+}
+
+void TTagesliste::PeriodeEingeben() {
+    FSteuerung.PeriodenFokus();
+    if (!UpdateTage()) {
+        FSteuerung.PeriodenTextMarkieren();
+        return;
+    }
+    if (FDisplayItems.empty()) {
+        // An empty period is the place to return to.
+        AltStrDatum.clear();
+        AltPosDatum = Perioden()[FPeriodenNr].VonBis.Von;
+    }
+    FSteuerung.ZeilenFokus();
+}
+
+void TTagesliste::PeriodeGewaehlt() {
+    UpdateTage();
+}
+
+void TTagesliste::FreiNeuBerechnen() {
+    FFreiS = !(FBelegtS || FUnbelegtS || FUrlaubS || FFeiertagS);
+}
+
+void TTagesliste::MenuAnsAusblenden(int AIndex) {
+    if (AIndex < 0 || AIndex >= FilterAnzahl) {
+        return;
+    }
+    MerkePos();
+    if (AIndex == fiFrei) {
+        const bool AltFreiS = FFreiS;
+        for (int i : {fiUnbelegt, fiBelegt, fiFeiertag, fiUrlaub}) {
+            SetFilter(i, AltFreiS);
+        }
+        SetFilter(fiFrei, !AltFreiS);
+    } else {
+        SetFilter(AIndex, !Filter(AIndex));
+    }
+    FreiNeuBerechnen();
+    SpringeZuDatum(PosDatum, StrDatum);
+}
+
+void TTagesliste::MenuAnsAlleTageClick() {
+    // Remember the place first: the remembered one may be from before the user moved on.
+    MerkePos();
+    for (int i : {fiUnbelegt, fiBelegt, fiFeiertag, fiUrlaub}) {
+        SetFilter(i, true);
+    }
+    SetFilter(fiFrei, false);
+    SpringeZuDatum(PosDatum, StrDatum);
+}
+
+void TTagesliste::MenuAnsLeereTageClick() {
+    SetFilter(fiUnbelegt, true);
+    for (int i : {fiBelegt, fiFeiertag, fiUrlaub, fiFrei}) {
+        SetFilter(i, false);
+    }
+    // The rebuild remembers the place before the entry lines go.
+    UpdateTage();
+    SpringeZuDatum(PosDatum, StrDatum);
+}
+
+void TTagesliste::UnbelegteTageEinschalten() {
+    if (!FUnbelegtS) {
+        SetFilter(fiUnbelegt, true);
+        SetFilter(fiFrei, false);
+    }
+}
+
+TTagClass* TTagesliste::AktTagClass() const {
+    const std::int32_t Nr = FSteuerung.ZeilenIndex();
+    if (Nr < 0 || Nr >= static_cast<std::int32_t>(FDisplayItems.size())) {
+        return nullptr;
+    }
+    return FDisplayItems[Nr].TagClass.get();
+}
+
+void TTagesliste::SetAktTagClass(const TTagClass* ATagClass) {
+    const std::int32_t Nr = FSteuerung.ZeilenIndex();
+    if (Nr < 0 || Nr >= static_cast<std::int32_t>(FDisplayItems.size())) {
+        return;
+    }
+    FDisplayItems[Nr].TagClass = ATagClass ? std::make_unique<TTagClass>(*ATagClass) : nullptr;
+}

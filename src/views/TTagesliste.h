@@ -1,0 +1,117 @@
+#pragma once
+
+// The behaviour of the period box and the day list of the main window: the view (year, month,
+// week), the six display filters, the lines of the chosen period and the user's place in them,
+// which every rebuild keeps.
+//
+// It owns the lines shown (FDisplayItems) with their TTagClass handles; a handle given out by
+// AktTagClass lives until the next rebuild.
+
+#include <optional>
+#include <string>
+
+#include "model/TDaten.h"
+#include "views/TKalenderlisten.h"
+#include "views/TTageslisteSteuerung.h"
+#include "views/TZeile.h"
+
+// Indexes of the display filters for the indexed setter and MenuAnsAusblenden.
+enum TFilterIndex : int {
+    fiUnbelegt = 0, // a line for days without entries
+    fiBelegt = 1,   // appointments
+    fiFeiertag = 2, // holidays
+    fiUrlaub = 3,   // vacation days
+    fiKwoche = 4,   // the calendar-week prefix
+    fiFrei = 5,     // free-days mode
+};
+constexpr int FilterAnzahl = 6;
+
+class TTagesliste {
+public:
+    // The remembered place: the selected line from its second word on, and its date.
+    std::string StrDatum;
+    TTag PosDatum = 0;
+    // The place taken when no line is selected; today at start.
+    std::string AltStrDatum;
+    TTag AltPosDatum = 0;
+
+    // Week view on today's week, filters at their start values, no lines yet.
+    TTagesliste(TDaten& ADaten, TTageslisteSteuerung& ASteuerung);
+    TTagesliste(const TTagesliste&) = delete;
+    TTagesliste& operator=(const TTagesliste&) = delete;
+
+    const TKalenderlisten& Kalenderlisten() const { return FKalenderlisten; }
+    const TPeriodenliste& Perioden() const { return FKalenderlisten.Liste(FTagesansicht); }
+
+    TTagesansicht Tagesansicht() const { return FTagesansicht; }
+    // Switches the view and returns to the remembered place in it.
+    void SetTagesansicht(TTagesansicht ATagesansicht);
+
+    bool Filter(int AIndex) const;
+    // Stores one filter (index order of TFilterIndex); other indexes are ignored.
+    void SetFilter(int AIndex, bool AWert);
+    bool UnbelegtS() const { return FUnbelegtS; }
+    bool BelegtS() const { return FBelegtS; }
+    bool FeiertagS() const { return FFeiertagS; }
+    bool UrlaubS() const { return FUrlaubS; }
+    bool KwocheS() const { return FKwocheS; }
+    bool FreiS() const { return FFreiS; }
+
+    // While the program starts, the focus is left where it is.
+    void SetStarting(bool AStartingS) { FStartingS = AStartingS; }
+
+    // The label of the current view's period that contains ADatum.
+    std::string DatumInTagesansicht(TTag ADatum) const;
+
+    // Rebuilds the lines for the period named in the period box; beeps and changes nothing
+    // else when the box names no period.
+    bool UpdateTage();
+    void MerkePos();
+    // Shows the period of ADatum and selects the line of that date that shows S (a line text,
+    // with or without its first word); empty S selects the date's first line.
+    void SpringeZuDatum(TTag ADatum, std::string S);
+
+    // Enter in the period box.
+    void PeriodeEingeben();
+    // An item picked from the period box's list.
+    void PeriodeGewaehlt();
+
+    // Toggles one filter and returns to the place. Switching the last of the four day filters
+    // off enters free-days mode, switching one on leaves it. The caller saves the settings
+    // after fiKwoche.
+    void MenuAnsAusblenden(int AIndex);
+    // "&Alle Tage anzeigen"
+    void MenuAnsAlleTageClick();
+    // "&Leeren Kalender anzeigen"
+    void MenuAnsLeereTageClick();
+    // Before a jump to a date: makes sure every day has a line.
+    void UnbelegteTageEinschalten();
+
+    // The handle of the selected line; nil for no selection or a day line.
+    TTagClass* AktTagClass() const;
+    // Replaces the handle of the selected line (nil makes it a day line's).
+    void SetAktTagClass(const TTagClass* ATagClass);
+
+    const TZeilenliste& DisplayItems() const { return FDisplayItems; }
+
+private:
+    TDaten& FDaten;
+    TTageslisteSteuerung& FSteuerung;
+    TKalenderlisten FKalenderlisten;
+    TTagesansicht FTagesansicht = taWoche;
+    // The view whose periods the box holds.
+    std::optional<TTagesansicht> FGeladeneAnsicht;
+    bool FUnbelegtS = true;
+    bool FBelegtS = true;
+    bool FFeiertagS = true;
+    bool FUrlaubS = true;
+    bool FKwocheS = true;
+    bool FFreiS = false;
+    bool FStartingS = false;
+    TZeilenliste FDisplayItems;
+    std::int32_t FPeriodenNr = -1; // the period of FDisplayItems
+
+    void PeriodenLaden();
+    void FreiNeuBerechnen();
+    std::int32_t FindeZeile(TTag ADatum, const std::string& S) const;
+};

@@ -1,0 +1,323 @@
+#include "views/TTagesliste.h"
+#include "views/ViewsHilfen.h"
+
+namespace {
+
+// The two controls as plain state, with a record of focus moves and beeps.
+class TFakeSteuerung : public TTageslisteSteuerung {
+public:
+    std::vector<std::string> Perioden;
+    std::string Text;
+    std::int32_t PeriodenNr = -1;
+    bool TextMarkiert = false;
+    std::vector<std::string> Zeilen;
+    std::int32_t ZeilenNr = -1;
+    std::string Fokus;
+    int Pieps = 0;
+
+    void PeriodenLaden(const TPeriodenliste& APerioden) override {
+        Perioden.clear();
+        for (std::int32_t i = 0; i < APerioden.Count(); ++i) {
+            Perioden.push_back(APerioden[i].Name);
+        }
+        PeriodenNr = -1;
+    }
+    std::string PeriodenText() const override { return Text; }
+    std::int32_t PeriodenIndex() const override { return PeriodenNr; }
+    void PeriodeWaehlen(std::int32_t ANr) override {
+        PeriodenNr = ANr;
+        Text = Perioden.at(ANr);
+    }
+    void PeriodenTextMarkieren() override { TextMarkiert = true; }
+    void PeriodenFokus() override { Fokus = "Perioden"; }
+    void ZeilenErsetzen(const TZeilenliste& AZeilen) override {
+        Zeilen.clear();
+        for (const auto& z : AZeilen) {
+            Zeilen.push_back(z.Text);
+        }
+        ZeilenNr = -1;
+    }
+    std::int32_t ZeilenIndex() const override { return ZeilenNr; }
+    void ZeileWaehlen(std::int32_t ANr) override { ZeilenNr = ANr; }
+    void ZeilenFokus() override { Fokus = "Zeilen"; }
+    void Piep() override { ++Pieps; }
+
+    // The user types into the period box.
+    void Tippen(const std::string& S) {
+        Text = S;
+        PeriodenNr = -1;
+    }
+    std::string Aktuell() const { return ZeilenNr >= 0 ? Zeilen.at(ZeilenNr) : std::string(); }
+};
+
+// Today is Monday 6.1.2025. The calendar has an appointment on 8.1., a holiday on 9.1. and a
+// deactivated appointment on 10.1.
+class Tagesliste : public MitUhr {
+protected:
+    TDaten Daten;
+    TFakeSteuerung Fake;
+    std::unique_ptr<TTagesliste> Liste;
+
+    void SetUp() override {
+        MitUhr::SetUp();
+        Daten.Add(Eintrag("Arzt", {{D(8, 1, 2025), D(8, 1, 2025)}}));
+        Daten.Add(Eintrag("Kino", {{D(8, 1, 2025), D(8, 1, 2025)}}));
+        Daten.Add(Eintrag("Fest", {{D(9, 1, 2025), D(9, 1, 2025)}}, ttFeiertag));
+        Daten.Add(Eintrag("Abgesagt", {{D(10, 1, 2025), D(10, 1, 2025)}}, ttTermin, avDeaktiv));
+        Liste = std::make_unique<TTagesliste>(Daten, Fake);
+        Liste->SpringeZuDatum(TUhr::Heute(), "");
+    }
+
+    // Selects the line with this text, as the user's arrow keys do.
+    void Waehle(const std::string& AZeile) {
+        const auto i = std::find(Fake.Zeilen.begin(), Fake.Zeilen.end(), AZeile);
+        ASSERT_NE(i, Fake.Zeilen.end()) << AZeile;
+        Fake.ZeilenNr = static_cast<std::int32_t>(i - Fake.Zeilen.begin());
+    }
+};
+
+const std::string Kino = "Mi 08.01.2025: Kino | (T1E+) | Von übermorgen bis übermorgen";
+
+} // namespace
+
+TEST_F(Tagesliste, StartsOnTodayInTheWeekView) {
+    EXPECT_EQ(Liste->Tagesansicht(), taWoche);
+    EXPECT_EQ(Fake.Perioden.size(), 10488u);
+    EXPECT_EQ(Fake.Text, "W2/2025");
+    EXPECT_EQ(Fake.Zeilen, (std::vector<std::string>{
+                               "W2  Mo 06.01.2025: Heute", "    Di 07.01.2025",
+                               "    Mi 08.01.2025: Arzt | (T1E+) | Von übermorgen bis übermorgen",
+                               "    " + Kino, "    Do 09.01.2025: \"Fest\"",
+                               "    Fr 10.01.2025: Abgesagt | (T1E-) | Von 10.01.2025 bis 10.01.2025",
+                               "    Sa 11.01.2025", "    So 12.01.2025"}));
+    EXPECT_EQ(Fake.ZeilenNr, 0);
+    EXPECT_EQ(Fake.Fokus, "Zeilen");
+    EXPECT_EQ(Liste->AktTagClass(), nullptr);
+    EXPECT_EQ(Liste->AltStrDatum, "06.01.2025");
+    for (int i = 0; i < FilterAnzahl; ++i) {
+        EXPECT_EQ(Liste->Filter(i), i != fiFrei) << i;
+    }
+}
+
+TEST_F(Tagesliste, CurrentLineHandsOutItsEntry) {
+    Waehle("    " + Kino);
+    ASSERT_NE(Liste->AktTagClass(), nullptr);
+    EXPECT_EQ(Liste->AktTagClass()->DatenClass, Daten.Liste[1].get());
+    EXPECT_EQ(Liste->AktTagClass()->DatumNr, 0);
+    const TTagClass Anderer(0, Daten.Liste[0].get());
+    Liste->SetAktTagClass(&Anderer);
+    EXPECT_EQ(Liste->AktTagClass()->DatenClass, Daten.Liste[0].get());
+    Liste->SetAktTagClass(nullptr);
+    EXPECT_EQ(Liste->AktTagClass(), nullptr);
+}
+
+TEST_F(Tagesliste, TypingAPeriod) {
+    const struct {
+        const char* Eingabe;
+        bool Gefunden;
+        const char* Text; // the box's text afterwards
+    } Faelle[] = {
+        {"w1/2024-2025", true, "W1/2024-2025"}, {"  W53/2020-2021 ", true, "W53/2020-2021"},
+        {"W52/2100", true, "W52/2100"},         {"W1/2025", false, "W1/2025"},
+        {"13/2025", false, "13/2025"},          {"abc", false, "abc"},
+    };
+    for (const auto& f : Faelle) {
+        Liste->SpringeZuDatum(TUhr::Heute(), "");
+        const auto Vorher = Fake.Zeilen;
+        const int Pieps = Fake.Pieps;
+        Fake.TextMarkiert = false;
+        Fake.Tippen(f.Eingabe);
+        Liste->PeriodeEingeben();
+        EXPECT_EQ(Fake.Text, f.Text) << f.Eingabe;
+        EXPECT_EQ(Fake.Pieps - Pieps, f.Gefunden ? 0 : 1) << f.Eingabe;
+        EXPECT_EQ(Fake.TextMarkiert, !f.Gefunden) << f.Eingabe;
+        EXPECT_EQ(Fake.Fokus, f.Gefunden ? "Zeilen" : "Perioden") << f.Eingabe;
+        if (f.Gefunden) {
+            EXPECT_EQ(Fake.ZeilenNr, 0) << f.Eingabe;
+            EXPECT_NE(Fake.Zeilen, Vorher) << f.Eingabe;
+        } else {
+            EXPECT_EQ(Fake.Zeilen, Vorher) << f.Eingabe;
+        }
+    }
+    Fake.Tippen("w1/2024-2025");
+    Liste->PeriodeEingeben();
+    EXPECT_EQ(Fake.Zeilen.front(), "W1  Mo 30.12.2024");
+    EXPECT_EQ(Fake.Zeilen.back(), "    So 05.01.2025");
+}
+
+TEST_F(Tagesliste, MonthViewBeepsOnAMonthThatDoesNotExist) {
+    Liste->SetTagesansicht(taMonat);
+    EXPECT_EQ(Fake.Text, "1/2025");
+    Fake.Tippen("13/2025");
+    Liste->PeriodeEingeben();
+    EXPECT_EQ(Fake.Pieps, 1);
+    Fake.Tippen("12/2025");
+    Liste->PeriodeEingeben();
+    EXPECT_EQ(Fake.Zeilen.size(), 31u);
+    EXPECT_EQ(Fake.Zeilen.front(), "W49 Mo 01.12.2025");
+}
+
+TEST_F(Tagesliste, EmptyPeriodBecomesThePlaceToReturnTo) {
+    Liste->MenuAnsAusblenden(fiUnbelegt);
+    Fake.Tippen("W10/2025");
+    Liste->PeriodeEingeben();
+    EXPECT_TRUE(Fake.Zeilen.empty());
+    EXPECT_EQ(Liste->AltStrDatum, "");
+    EXPECT_EQ(Liste->AltPosDatum, D(3, 3, 2025));
+    // Switching the view returns to that place.
+    Liste->SetTagesansicht(taMonat);
+    EXPECT_EQ(Fake.Text, "3/2025");
+}
+
+TEST_F(Tagesliste, PickingAPeriodFromTheList) {
+    Fake.PeriodeWaehlen(Fake.PeriodenNr + 1);
+    Liste->PeriodeGewaehlt();
+    EXPECT_EQ(Fake.Zeilen.front(), "W3  Mo 13.01.2025");
+    EXPECT_EQ(Fake.ZeilenNr, 0);
+}
+
+TEST_F(Tagesliste, SwitchingTheViewKeepsTheLine) {
+    Waehle("    " + Kino);
+    const struct {
+        TTagesansicht Ansicht;
+        const char* Periode;
+        std::size_t Zeilen;
+    } Faelle[] = {{taJahr, "2025", 365u + 1}, {taMonat, "1/2025", 31u + 1}, {taWoche, "W2/2025", 8u}};
+    for (const auto& f : Faelle) {
+        Liste->SetTagesansicht(f.Ansicht);
+        EXPECT_EQ(Liste->Tagesansicht(), f.Ansicht);
+        EXPECT_EQ(Fake.Text, f.Periode);
+        EXPECT_EQ(Fake.Zeilen.size(), f.Zeilen);
+        EXPECT_EQ(Fake.Aktuell().substr(4), Kino) << f.Periode;
+    }
+    // The view already shown: nothing is rebuilt.
+    Fake.Zeilen.clear();
+    Liste->SetTagesansicht(taWoche);
+    EXPECT_TRUE(Fake.Zeilen.empty());
+}
+
+TEST_F(Tagesliste, PlaceFoundAgainAfterTheWeekPrefixIsSwitched) {
+    const struct {
+        const char* Zeile; // without the prefix
+    } Faelle[] = {{"Mi 08.01.2025: Kino | (T1E+) | Von übermorgen bis übermorgen"},
+                  {"Mi 08.01.2025: Arzt | (T1E+) | Von übermorgen bis übermorgen"},
+                  {"Di 07.01.2025"},
+                  {"So 12.01.2025"}};
+    for (const auto& f : Faelle) {
+        Liste->SetFilter(fiKwoche, true);
+        Liste->SpringeZuDatum(TUhr::Heute(), "");
+        Waehle((std::string(f.Zeile).starts_with("Mo") ? "W2  " : "    ") + std::string(f.Zeile));
+        Liste->MenuAnsAusblenden(fiKwoche);
+        EXPECT_FALSE(Liste->KwocheS());
+        EXPECT_EQ(Fake.Aktuell(), f.Zeile);
+        Liste->MenuAnsAusblenden(fiKwoche);
+        EXPECT_TRUE(Liste->KwocheS());
+        EXPECT_EQ(Fake.Aktuell(), "    " + std::string(f.Zeile));
+    }
+}
+
+TEST_F(Tagesliste, JumpToALineAndToADate) {
+    Liste->SpringeZuDatum(D(8, 1, 2025), Kino);
+    EXPECT_EQ(Fake.Aktuell(), "    " + Kino);
+    Liste->SpringeZuDatum(D(8, 1, 2025), "");
+    EXPECT_EQ(Fake.Aktuell(), "    Mi 08.01.2025: Arzt | (T1E+) | Von übermorgen bis übermorgen");
+    // Another period: the box moves along.
+    Liste->SpringeZuDatum(D(31, 12, 2024), "");
+    EXPECT_EQ(Fake.Text, "W1/2024-2025");
+    EXPECT_EQ(Fake.Aktuell(), "    Di 31.12.2024");
+    Liste->SpringeZuDatum(KalenderEnde, "");
+    EXPECT_EQ(Fake.Text, "W52/2100");
+    EXPECT_EQ(Fake.Aktuell(), "    Fr 31.12.2100");
+    // Outside the calendar: a beep, nothing else.
+    const auto Vorher = Fake.Zeilen;
+    Liste->SpringeZuDatum(KalenderEnde + 1, "");
+    EXPECT_EQ(Fake.Pieps, 1);
+    EXPECT_EQ(Fake.Zeilen, Vorher);
+}
+
+TEST_F(Tagesliste, FocusStaysWhileStarting) {
+    Fake.Fokus = "anderswo";
+    Liste->SetStarting(true);
+    Liste->SpringeZuDatum(D(8, 1, 2025), Kino);
+    EXPECT_EQ(Fake.Fokus, "anderswo");
+    EXPECT_EQ(Fake.Aktuell(), "    " + Kino);
+}
+
+TEST_F(Tagesliste, FilterCommands) {
+    Waehle("    " + Kino);
+    // Switching off the four day filters one by one: the last one enters free-days mode.
+    Liste->MenuAnsAusblenden(fiBelegt);
+    EXPECT_EQ(Fake.Aktuell(), "    Mi 08.01.2025");
+    for (int i : {fiUnbelegt, fiFeiertag}) {
+        Liste->MenuAnsAusblenden(i);
+        EXPECT_FALSE(Liste->FreiS());
+    }
+    Liste->MenuAnsAusblenden(fiUrlaub);
+    EXPECT_TRUE(Liste->FreiS());
+    EXPECT_EQ(Fake.Zeilen, (std::vector<std::string>{"W2  Mo 06.01.2025: Heute", "    Di 07.01.2025",
+                                                     "    Do 09.01.2025: \"Fest\"", "    Fr 10.01.2025",
+                                                     "    Sa 11.01.2025", "    So 12.01.2025"}));
+    // One on again leaves it.
+    Liste->MenuAnsAusblenden(fiFeiertag);
+    EXPECT_FALSE(Liste->FreiS());
+    EXPECT_EQ(Fake.Zeilen,
+              (std::vector<std::string>{"W2  Mo 06.01.2025: Heute", "    Do 09.01.2025: \"Fest\""}));
+    // "Fr&eie Tage anzeigen" toggles the mode and the four day filters against it.
+    Liste->MenuAnsAusblenden(fiFrei);
+    EXPECT_TRUE(Liste->FreiS());
+    EXPECT_FALSE(Liste->UnbelegtS() || Liste->BelegtS() || Liste->FeiertagS() || Liste->UrlaubS());
+    Liste->MenuAnsAusblenden(fiFrei);
+    EXPECT_FALSE(Liste->FreiS());
+    EXPECT_TRUE(Liste->UnbelegtS() && Liste->BelegtS() && Liste->FeiertagS() && Liste->UrlaubS());
+    EXPECT_EQ(Fake.Zeilen.size(), 8u);
+}
+
+TEST_F(Tagesliste, AllDaysAndTheEmptyCalendarKeepThePlace) {
+    Liste->MenuAnsAusblenden(fiFrei);
+    Waehle("    Fr 10.01.2025");
+    Liste->MenuAnsAlleTageClick();
+    EXPECT_TRUE(Liste->UnbelegtS() && Liste->BelegtS() && Liste->FeiertagS() && Liste->UrlaubS());
+    EXPECT_FALSE(Liste->FreiS());
+    EXPECT_EQ(Fake.Aktuell(), "    Fr 10.01.2025: Abgesagt | (T1E-) | Von 10.01.2025 bis 10.01.2025");
+    Waehle("    " + Kino);
+    Liste->MenuAnsLeereTageClick();
+    EXPECT_TRUE(Liste->UnbelegtS());
+    EXPECT_FALSE(Liste->BelegtS() || Liste->FeiertagS() || Liste->UrlaubS() || Liste->FreiS());
+    EXPECT_EQ(Fake.Zeilen.size(), 7u);
+    EXPECT_EQ(Fake.Aktuell(), "    Mi 08.01.2025");
+}
+
+TEST_F(Tagesliste, JumpRuleSwitchesEmptyDaysOn) {
+    Liste->MenuAnsAusblenden(fiFrei);
+    Liste->UnbelegteTageEinschalten();
+    EXPECT_TRUE(Liste->UnbelegtS());
+    EXPECT_FALSE(Liste->FreiS());
+    EXPECT_FALSE(Liste->BelegtS());
+    Liste->SpringeZuDatum(D(7, 1, 2025), "");
+    EXPECT_EQ(Fake.Aktuell(), "    Di 07.01.2025");
+    // With empty days on it changes nothing.
+    Liste->MenuAnsAusblenden(fiBelegt);
+    Liste->UnbelegteTageEinschalten();
+    EXPECT_TRUE(Liste->BelegtS() && Liste->UnbelegtS());
+    EXPECT_FALSE(Liste->FreiS());
+}
+
+TEST_F(Tagesliste, FreeDaysWithADeactivatedEntryAndAHoliday) {
+    Daten.Add(Eintrag("Altes Fest", {{D(11, 1, 2025), D(11, 1, 2025)}}, ttFeiertag, avDeaktiv));
+    Liste->SetFilter(fiKwoche, false);
+    Liste->MenuAnsAusblenden(fiFrei);
+    EXPECT_EQ(Fake.Zeilen,
+              (std::vector<std::string>{"Mo 06.01.2025: Heute", "Di 07.01.2025", "Do 09.01.2025: \"Fest\"",
+                                        "Fr 10.01.2025", "Sa 11.01.2025", "Sa 11.01.2025: \"Altes Fest\"",
+                                        "So 12.01.2025"}));
+}
+
+TEST_F(Tagesliste, EveryPeriodOfTheWeekListReachable) {
+    // The first and last week and a week over New Year, each with its seven day lines.
+    for (const char* w : {"W1/1900", "W53/2020-2021", "W52/2100"}) {
+        Fake.Tippen(w);
+        Liste->PeriodeEingeben();
+        EXPECT_EQ(Fake.Text, w);
+        EXPECT_EQ(Fake.Zeilen.size(), std::string(w) == "W52/2100" ? 5u : 7u) << w;
+    }
+}

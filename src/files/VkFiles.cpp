@@ -69,17 +69,26 @@ std::string DateiInhalt(const std::string& AFileName) {
     return Inhalt;
 }
 
+struct TNullbytes {
+    std::size_t Gerade = 0;   // at even offsets: the high bytes of big-endian UTF-16
+    std::size_t Ungerade = 0; // at odd offsets: the high bytes of little-endian UTF-16
+};
+
+TNullbytes ZaehleNullbytes(std::string_view AProbe) {
+    TNullbytes Nullen;
+    for (std::size_t i = 0; i < AProbe.size(); ++i)
+        if (AProbe[i] == '\0')
+            ++(i % 2 == 0 ? Nullen.Gerade : Nullen.Ungerade);
+    return Nullen;
+}
+
 // UTF-16 mostly of Latin text: many zero bytes, nearly all at even or nearly all at odd offsets.
 bool SiehtNachUtf16Aus(std::string_view AProbe) {
-    std::size_t Nullen = 0, NullenGerade = 0, NullenUngerade = 0;
-    for (std::size_t i = 0; i < AProbe.size(); ++i)
-        if (AProbe[i] == '\0') {
-            ++Nullen;
-            ++(i % 2 == 0 ? NullenGerade : NullenUngerade);
-        }
-    const std::size_t Schwelle = Nullen * 7 / 10;
-    return AProbe.size() > 31 && Nullen > AProbe.size() / 10 &&
-           (Schwelle < NullenGerade || Schwelle < NullenUngerade);
+    const TNullbytes Nullen = ZaehleNullbytes(AProbe);
+    const std::size_t Alle = Nullen.Gerade + Nullen.Ungerade;
+    const std::size_t Schwelle = Alle * 7 / 10;
+    return AProbe.size() > 31 && Alle > AProbe.size() / 10 &&
+           (Schwelle < Nullen.Gerade || Schwelle < Nullen.Ungerade);
 }
 
 bool HatHohesByte(std::string_view AProbe) {
@@ -162,7 +171,7 @@ std::string Utf8ZuUtf16Le(std::string_view AText) {
     return Bytes;
 }
 
-enum class TKodierung { kAnsi, kUtf16Le };
+enum class TKodierung { kAnsi, kUtf16 };
 
 // A byte-order mark at the start decides the encoding and is dropped; without one the default
 // applies.
@@ -173,7 +182,12 @@ std::string TextNachMarke(std::string_view ABytes, TKodierung AVorgabe) {
         return Utf16ZuUtf8(ABytes.substr(MarkeUtf16Le.size()), false);
     if (ABytes.starts_with(MarkeUtf16Be))
         return Utf16ZuUtf8(ABytes.substr(MarkeUtf16Be.size()), true);
-    return AVorgabe == TKodierung::kAnsi ? Cp1252ToUtf8(ABytes) : Utf16ZuUtf8(ABytes, false);
+    if (AVorgabe == TKodierung::kAnsi)
+        return Cp1252ToUtf8(ABytes);
+    // Without a mark the zero bytes of the detection tell the byte order: little-endian unless
+    // they stand mostly at even offsets, so that big-endian text is not read as garbage.
+    const TNullbytes Nullen = ZaehleNullbytes(ABytes.substr(0, BlockGroesse));
+    return Utf16ZuUtf8(ABytes, Nullen.Gerade > Nullen.Ungerade);
 }
 
 // Every byte sequence is valid code page 1252, so this always gives a text.
@@ -243,7 +257,7 @@ std::string LoadTextFile(const std::string& AFileName, TFileTextType& AType) {
     const std::string Bytes = DateiInhalt(AFileName);
     switch (AType) {
     case fttUnicode:
-        return TextNachMarke(Bytes, TKodierung::kUtf16Le);
+        return TextNachMarke(Bytes, TKodierung::kUtf16);
     case fttRtf:
         return RtfText(Bytes);
     case fttUtf8:

@@ -114,6 +114,8 @@ TEST_F(VkFiles, EachTypeIsReadIntoUtf8) {
         {"utf-16be with mark", "\xFE\xFF" + Utf16Be(u"Grüße 😀"), "Grüße 😀", fttUnicode},
         {"utf-16le without mark", Utf16Le(u"Ein längerer Text ohne Marke"), "Ein längerer Text ohne Marke",
          fttUnicode},
+        {"utf-16be without mark", Utf16Be(u"Ein längerer Text ohne Marke"), "Ein längerer Text ohne Marke",
+         fttUnicode},
         {"utf-16 with a lone surrogate and an odd byte",
          "\xFF\xFE" +
              Utf16Le(u"a\xD800"

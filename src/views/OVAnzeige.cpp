@@ -40,7 +40,8 @@ std::string TagAnfang(TTag ADatum) {
 std::string FeiertagZeile(const TDatenClass& E, const TDatumClass& r, bool AKomprimiertS) {
     std::string Marke;
     if (E.IdDatei != 0) {
-        Marke = AKomprimiertS ? "|" + Dateimarke(E) : " | (" + Dateimarke(E) + ")";
+        const std::string Datei = Dateimarke(E);
+        Marke = AKomprimiertS ? "|" + Datei : " | (" + Datei + ")";
     }
     return TagAnfang(r.Datum) + ": \"" + E.Kurztext + "\"" + Marke;
 }
@@ -49,8 +50,8 @@ std::string EintragZeile(const TDatenClass& E, std::int32_t ANr, bool AKomprimie
     const TDatumClass& r = E.DatumListe[ANr];
     std::string Zeit;
     if (!r.GanzerTagS) {
-        Zeit = AKomprimiertS ? " " + FormatDateTime("h:nn", r.VonZeit)
-                             : " " + FormatDateTime("hh:nn", r.VonZeit) + "h";
+        const std::string Uhrzeit = FormatDateTime(AKomprimiertS ? "h:nn" : "hh:nn", r.VonZeit);
+        Zeit = AKomprimiertS ? " " + Uhrzeit : " " + Uhrzeit + "h";
     }
     std::string Zaehler;
     if (E.CounterS) {

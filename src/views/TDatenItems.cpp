@@ -6,6 +6,7 @@
 // found by binary search and the walk stops at the first run that starts after it.
 
 #include <algorithm>
+#include <cstdio>
 
 #include "model/TDaten.h"
 #include "model/Uhr.h"
@@ -75,16 +76,15 @@ class TWochenpraefix {
 public:
     explicit TWochenpraefix(bool AKwocheS) : FKwocheS(AKwocheS) {}
 
-    std::string Vor(TTag ADatum, std::string AText) {
+    std::string Vor(TTag ADatum, const std::string& AText) {
         if (!FKwocheS) {
             return AText;
         }
         const int Woche = Kalenderwoche(ADatum);
-        std::string Praefix = "    ";
+        char Praefix[16] = "    ";
         if (Woche != FLetzteWoche) {
-            Praefix = "W" + std::to_string(Woche);
-            Praefix.resize(std::max<size_t>(Praefix.size(), 3), ' ');
-            Praefix += ' ';
+            // The week code padded on the right to three characters, then a space: "W2  ", "W12 ".
+            std::snprintf(Praefix, sizeof Praefix, "W%-2d ", Woche);
             FLetzteWoche = Woche;
         }
         return Praefix + AText;

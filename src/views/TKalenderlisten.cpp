@@ -11,7 +11,7 @@ std::string MonatName(const TJMT& d) {
 }
 
 std::string WochenName(int AWoche, int AJahr) {
-    return "W" + std::to_string(AWoche) + "/" + std::to_string(AJahr);
+    return std::string("W") + std::to_string(AWoche) + "/" + std::to_string(AJahr);
 }
 
 void Neu(TPeriodenliste& L, const std::string& AName, TTag ADatum) {

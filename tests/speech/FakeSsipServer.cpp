@@ -110,6 +110,8 @@ void TFakeSsipServer::Bedienen(int AClient) {
                 Ok = Antworten("208 OK CLIENT NAME SET\r\n");
             } else if (Zeile.rfind("SET SELF PRIORITY ", 0) == 0) {
                 Ok = Antworten("202 OK PRIORITY SET\r\n");
+            } else if (Zeile.rfind("SET SELF LANGUAGE ", 0) == 0) {
+                Ok = Antworten("201 OK LANGUAGE SET\r\n");
             } else if (Zeile.rfind("CANCEL ", 0) == 0) {
                 Ok = Antworten("210 OK CANCELED\r\n");
             } else {

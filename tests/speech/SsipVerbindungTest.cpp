@@ -27,7 +27,7 @@ protected:
         const char* Benutzer = std::getenv("USER");
         return {std::string("SET SELF CLIENT_NAME \"") + (Benutzer && *Benutzer ? Benutzer : "user") +
                     ":orvanto:main\"",
-                "SET SELF PRIORITY MESSAGE"};
+                "SET SELF PRIORITY MESSAGE", "SET SELF LANGUAGE de"};
     }
     static std::vector<std::string> Plus(std::vector<std::string> A, const std::vector<std::string>& B) {
         A.insert(A.end(), B.begin(), B.end());

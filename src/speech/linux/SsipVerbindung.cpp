@@ -156,8 +156,12 @@ bool TSsipVerbindung::Verbinden(TUhrzeit ABis) {
     if (FSocket < 0)
         return false;
     FPuffer.clear();
+    // Orca speaks with priority "message"; with the same priority our texts wait behind what Orca
+    // is saying instead of cutting it off ("important" would interrupt it, "text" would be
+    // dropped by Orca's next message). The program's texts are German.
     if (!Warten(POLLOUT, ABis) || Befehl("SET SELF CLIENT_NAME " + ClientName(), 0, ABis) != TErgebnis::Ok ||
-        Befehl("SET SELF PRIORITY MESSAGE", 0, ABis) != TErgebnis::Ok) {
+        Befehl("SET SELF PRIORITY MESSAGE", 0, ABis) != TErgebnis::Ok ||
+        Befehl("SET SELF LANGUAGE de", 0, ABis) != TErgebnis::Ok) {
         Trennen();
         return false;
     }

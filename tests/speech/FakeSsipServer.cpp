@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <poll.h>
 #include <stdexcept>
 #include <sys/socket.h>
@@ -121,16 +120,4 @@ void TFakeSsipServer::Bedienen(int AClient) {
                 return;
         }
     }
-}
-
-TTempOrdner::TTempOrdner() {
-    char Muster[] = "/tmp/orvanto-test-XXXXXX";
-    if (!mkdtemp(Muster))
-        throw std::runtime_error("mkdtemp");
-    FPfad = Muster;
-}
-
-TTempOrdner::~TTempOrdner() {
-    std::error_code f;
-    std::filesystem::remove_all(FPfad, f);
 }

@@ -37,14 +37,3 @@ private:
     int FVerbindungen = 0;
     std::thread FThread;
 };
-
-// A fresh folder for sockets, removed with its contents at the end.
-class TTempOrdner {
-public:
-    TTempOrdner();
-    ~TTempOrdner();
-    const std::string& Pfad() const { return FPfad; }
-
-private:
-    std::string FPfad;
-};

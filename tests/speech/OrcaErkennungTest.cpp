@@ -1,6 +1,6 @@
 #include "speech/linux/OrcaErkennung.h"
 
-#include "FakeSsipServer.h"
+#include "platform/Umgebung.h"
 
 #include <filesystem>
 #include <fstream>

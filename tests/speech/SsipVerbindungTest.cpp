@@ -1,6 +1,7 @@
 #include "speech/linux/SsipVerbindung.h"
 
 #include "FakeSsipServer.h"
+#include "platform/Umgebung.h"
 #include "speech/linux/ScreenReaderDriverOrca.h"
 
 #include <cstdlib>

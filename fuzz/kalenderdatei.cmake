@@ -1,0 +1,1 @@
+orvanto_add_fuzz(kalenderdatei ${CMAKE_CURRENT_LIST_DIR}/KalenderdateiFuzz.cpp)

@@ -60,6 +60,10 @@ public:
 
     std::string Text() { return Cp1252ToUtf8(TextBytes()); }
 
+    // Direct access for the fast path of day records, which checks the length itself.
+    const unsigned char* Zeiger() const { return reinterpret_cast<const unsigned char*>(Bytes.data() + Pos); }
+    void Weiter(std::size_t n) { Pos += n; }
+
 private:
     void Brauche(std::size_t n) const {
         if (Rest() < n) {
@@ -116,17 +120,8 @@ bool ZeitLesen(std::string_view AText, TDateTime& AZeit) {
     return true;
 }
 
-// The fast path for the "hh:nn" the program writes; anything else goes the general way.
+// A time text of a record that is not in the program's own "hh:nn" form.
 TDateTime Uhrzeit(std::string_view AText) {
-    if (AText.size() == 5 && AText[2] == ':') {
-        const auto z = [&](int i) { return static_cast<unsigned>(AText[i] - '0'); };
-        if (z(0) <= 2 && z(1) <= 9 && z(3) <= 5 && z(4) <= 9) {
-            const unsigned h = z(0) * 10 + z(1);
-            if (h <= 23) {
-                return (h * 60 + z(3) * 10 + z(4)) * 60 / 86400.0;
-            }
-        }
-    }
     TDateTime Zeit = 0;
     if (!ZeitLesen(AText, Zeit)) {
         Fehler("Ungültige Uhrzeit.");
@@ -134,24 +129,103 @@ TDateTime Uhrzeit(std::string_view AText) {
     return Zeit;
 }
 
-void LaeufePruefen(const TDatumListe& AListe) {
-    const std::size_t Anzahl = AListe.size();
-    std::size_t i = 0;
-    while (i < Anzahl) {
-        const TDatumClass& r = AListe[i];
-        const std::size_t n = static_cast<std::size_t>(r.BisDatum - r.VonDatum) + 1;
-        if (r.Datum != r.VonDatum || Anzahl - i < n) {
-            Fehler("Unvollständiger mehrtägiger Eintrag.");
+// Follows the runs while the records are read (one pass over the records): a run must start on
+// its first day and fit into the records, and the records inside it must continue it day by day.
+// The first fault is kept and raised only after all records were read, so that a fault of a
+// single record later in the list is still reported first, as a check after reading would.
+class TLaufPruefung {
+public:
+    explicit TLaufPruefung(std::size_t AAnzahl) : Anzahl(AAnzahl) {}
+
+    void Naechster(std::size_t i, const TDatumClass& d) {
+        if (Meldung != nullptr) {
+            return;
         }
-        for (std::size_t k = 1; k < n; ++k) {
-            const TDatumClass& f = AListe[i + k];
-            if (f.Datum != r.VonDatum + static_cast<TTag>(k) || f.VonDatum != r.VonDatum ||
-                f.BisDatum != r.BisDatum) {
-                Fehler("Ungültige Folge eines mehrtägigen Eintrags.");
+        if (i == Ende) {
+            const std::size_t n = static_cast<std::size_t>(d.BisDatum - d.VonDatum) + 1;
+            if (d.Datum != d.VonDatum || Anzahl - i < n) {
+                Meldung = "Unvollständiger mehrtägiger Eintrag.";
+                return;
             }
+            Anfang = d;
+            Ende = i + n;
+        } else if (d.Datum != Anfang.VonDatum + static_cast<TTag>(i - (Ende - Laenge())) ||
+                   d.VonDatum != Anfang.VonDatum || d.BisDatum != Anfang.BisDatum) {
+            Meldung = "Ungültige Folge eines mehrtägigen Eintrags.";
         }
-        i += n;
     }
+
+    void Abschliessen() const {
+        if (Meldung != nullptr) {
+            Fehler(Meldung);
+        }
+    }
+
+private:
+    std::size_t Laenge() const { return static_cast<std::size_t>(Anfang.BisDatum - Anfang.VonDatum) + 1; }
+
+    std::size_t Anzahl;
+    std::size_t Ende = 0; // index after the current run
+    TDatumClass Anfang;
+    const char* Meldung = nullptr;
+};
+
+std::int32_t Int32Aus(const unsigned char* p) {
+    return static_cast<std::int32_t>(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 24 |
+                                     std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 8);
+}
+
+void BereichPruefen(const TDatumClass& d) {
+    if (d.VonDatum > d.Datum || d.Datum > d.BisDatum || d.VonDatum < KalenderAnfang ||
+        d.BisDatum > LetzterErlaubterTag) {
+        Fehler("Ungültiger Datumsbereich.");
+    }
+}
+
+// A record as the program writes it: a five-character "hh:nn" and valid flag bytes. Anything
+// else (or too few bytes) is left to the general path, which finds the fault in the fields' order.
+bool SchnellLesen(TLeser& ALeser, int AVersion, bool AGanzerTagS, TDatumClass& d) {
+    const std::size_t Laenge = AVersion == 1 ? 20 : AVersion == 2 ? 21 : 22;
+    if (ALeser.Rest() < Laenge) {
+        return false;
+    }
+    const unsigned char* p = ALeser.Zeiger();
+    if (p[12] != 0 || p[13] != 5 || p[16] != ':') {
+        return false;
+    }
+    const unsigned h1 = p[14] - '0', h2 = p[15] - '0', n1 = p[17] - '0', n2 = p[18] - '0';
+    const unsigned Aktiv = p[19] - '0';
+    const unsigned Ganz = AVersion >= 2 ? p[20] - '0' : AGanzerTagS;
+    const unsigned Loeschen = AVersion == 3 ? p[21] - '0' : 0;
+    const unsigned h = h1 * 10 + h2;
+    if (h1 > 2 || h2 > 9 || h > 23 || n1 > 5 || n2 > 9 || Aktiv > 1 || Ganz > 1 || Loeschen > 1) {
+        return false;
+    }
+    d.Datum = Int32Aus(p);
+    d.VonDatum = Int32Aus(p + 4);
+    d.BisDatum = Int32Aus(p + 8);
+    d.VonZeit = (h * 60 + n1 * 10 + n2) * 60 / 86400.0;
+    d.AktivTyp = static_cast<TAktivTyp>(Aktiv);
+    d.GanzerTagS = Ganz != 0;
+    d.LoeschenS = Loeschen != 0;
+    BereichPruefen(d);
+    ALeser.Weiter(Laenge);
+    return true;
+}
+
+void AllgemeinLesen(TLeser& ALeser, int AVersion, bool AGanzerTagS, TDatumClass& d) {
+    d.Datum = ALeser.Int32();
+    d.VonDatum = ALeser.Int32();
+    d.BisDatum = ALeser.Int32();
+    d.VonZeit = Uhrzeit(ALeser.TextBytes());
+    const std::uint8_t Aktiv = ALeser.Byte();
+    if (Aktiv != '0' && Aktiv != '1') {
+        Fehler("Ungültiger Aktivierungszustand.");
+    }
+    d.AktivTyp = static_cast<TAktivTyp>(Aktiv - '0');
+    d.GanzerTagS = AVersion >= 2 ? ALeser.Schalter() : AGanzerTagS;
+    d.LoeschenS = AVersion >= 3 ? ALeser.Schalter() : false;
+    BereichPruefen(d);
 }
 
 void DatensaetzeLesen(TLeser& ALeser, int AVersion, bool AGanzerTagS, TDatenClass& AEintrag) {
@@ -159,25 +233,17 @@ void DatensaetzeLesen(TLeser& ALeser, int AVersion, bool AGanzerTagS, TDatenClas
     if (Anzahl < 0 || static_cast<std::uint64_t>(Anzahl) * MindestDatensatz > ALeser.Rest()) {
         Fehler("Ungültige Anzahl von Terminen.");
     }
-    AEintrag.DatumListe.resize(static_cast<std::size_t>(Anzahl));
-    for (TDatumClass& d : AEintrag.DatumListe) {
-        d.Datum = ALeser.Int32();
-        d.VonDatum = ALeser.Int32();
-        d.BisDatum = ALeser.Int32();
-        d.VonZeit = Uhrzeit(ALeser.TextBytes());
-        const std::uint8_t Aktiv = ALeser.Byte();
-        if (Aktiv != '0' && Aktiv != '1') {
-            Fehler("Ungültiger Aktivierungszustand.");
+    AEintrag.DatumListe.reserve(static_cast<std::size_t>(Anzahl));
+    TLaufPruefung Laeufe(static_cast<std::size_t>(Anzahl));
+    for (std::int32_t i = 0; i < Anzahl; ++i) {
+        TDatumClass d;
+        if (!SchnellLesen(ALeser, AVersion, AGanzerTagS, d)) {
+            AllgemeinLesen(ALeser, AVersion, AGanzerTagS, d);
         }
-        d.AktivTyp = static_cast<TAktivTyp>(Aktiv - '0');
-        d.GanzerTagS = AVersion >= 2 ? ALeser.Schalter() : AGanzerTagS;
-        d.LoeschenS = AVersion >= 3 ? ALeser.Schalter() : false;
-        if (d.VonDatum > d.Datum || d.Datum > d.BisDatum || d.VonDatum < KalenderAnfang ||
-            d.BisDatum > LetzterErlaubterTag) {
-            Fehler("Ungültiger Datumsbereich.");
-        }
+        Laeufe.Naechster(static_cast<std::size_t>(i), d);
+        AEintrag.DatumListe.push_back(d);
     }
-    LaeufePruefen(AEintrag.DatumListe);
+    Laeufe.Abschliessen();
 }
 
 // Ids must be unique within the file: a negative or repeated id takes the next free number of a

@@ -1,7 +1,6 @@
 // Encoding a calendar file (always version 3).
 
 #include <algorithm>
-#include <cmath>
 
 #include "files/Codepage1252.h"
 #include "files/OVDatei.h"
@@ -17,9 +16,8 @@ public:
     void Schalter(bool b) { Byte(b ? '1' : '0'); }
 
     void Int32(std::int32_t v) {
-        const auto u = static_cast<std::uint32_t>(v);
-        const char b[4] = {static_cast<char>(u), static_cast<char>(u >> 24), static_cast<char>(u >> 16),
-                           static_cast<char>(u >> 8)};
+        char b[4];
+        Int32Nach(b, v);
         Bytes.append(b, 4);
     }
 
@@ -44,23 +42,46 @@ public:
         TextBytes(Umgesetzt);
     }
 
-    // The start time as hh:nn.
-    void Uhrzeit(TDateTime AZeit) {
-        long Sekunden = std::lround(AZeit * 86400.0);
-        Sekunden = std::clamp(Sekunden, 0L, 86399L);
-        const long h = Sekunden / 3600;
-        const long n = Sekunden / 60 % 60;
-        const char t[7] = {0,
-                           5,
-                           static_cast<char>('0' + h / 10),
-                           static_cast<char>('0' + h % 10),
-                           ':',
-                           static_cast<char>('0' + n / 10),
-                           static_cast<char>('0' + n % 10)};
-        Bytes.append(t, 7);
+    // The day records, 22 bytes each, written in place.
+    void Datensaetze(const TDatumListe& AListe) {
+        const std::size_t Alt = Bytes.size();
+        Bytes.resize(Alt + 22 * AListe.size());
+        char* p = Bytes.data() + Alt;
+        for (const TDatumClass& d : AListe) {
+            Int32Nach(p, d.Datum);
+            Int32Nach(p + 4, d.VonDatum);
+            Int32Nach(p + 8, d.BisDatum);
+            UhrzeitNach(p + 12, d.VonZeit);
+            p[19] = static_cast<char>('0' + d.AktivTyp);
+            p[20] = d.GanzerTagS ? '1' : '0';
+            p[21] = d.LoeschenS ? '1' : '0';
+            p += 22;
+        }
     }
 
 private:
+    static void Int32Nach(char* p, std::int32_t v) {
+        const auto u = static_cast<std::uint32_t>(v);
+        p[0] = static_cast<char>(u);
+        p[1] = static_cast<char>(u >> 24);
+        p[2] = static_cast<char>(u >> 16);
+        p[3] = static_cast<char>(u >> 8);
+    }
+
+    // The start time as the text "hh:nn" with its length, rounded to the minute's second.
+    static void UhrzeitNach(char* p, TDateTime AZeit) {
+        const long Sekunden = std::clamp(static_cast<long>(AZeit * 86400.0 + 0.5), 0L, 86399L);
+        const long h = Sekunden / 3600;
+        const long n = Sekunden / 60 % 60;
+        p[0] = 0;
+        p[1] = 5;
+        p[2] = static_cast<char>('0' + h / 10);
+        p[3] = static_cast<char>('0' + h % 10);
+        p[4] = ':';
+        p[5] = static_cast<char>('0' + n / 10);
+        p[6] = static_cast<char>('0' + n % 10);
+    }
+
     static bool IstAscii(std::string_view AText) {
         for (const char c : AText) {
             if (static_cast<unsigned char>(c) >= 0x80) {
@@ -89,15 +110,7 @@ void EintragSchreiben(TSchreiber& S, const TDatenClass& e) {
     S.Schalter(e.SounddateiS);
     S.Byte(static_cast<std::uint8_t>('0' + e.TagTyp));
     S.Int32(e.Count());
-    for (const TDatumClass& d : e.DatumListe) {
-        S.Int32(d.Datum);
-        S.Int32(d.VonDatum);
-        S.Int32(d.BisDatum);
-        S.Uhrzeit(d.VonZeit);
-        S.Byte(static_cast<std::uint8_t>('0' + d.AktivTyp));
-        S.Schalter(d.GanzerTagS);
-        S.Schalter(d.LoeschenS);
-    }
+    S.Datensaetze(e.DatumListe);
 }
 
 } // namespace

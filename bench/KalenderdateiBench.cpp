@@ -1,0 +1,128 @@
+// Loading and saving the 5.5-million-record calendar (a file of about 120 MB), next to reading the
+// same file with read() and saving without the flushes, in the same run.
+
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "BenchKalender.h"
+#include "files/OVDatei.h"
+
+namespace {
+
+const std::string& Ordner() {
+    static const std::string o = [] {
+        char Muster[] = "/tmp/orvanto-bench-XXXXXX";
+        return std::string(mkdtemp(Muster));
+    }();
+    return o;
+}
+
+TDaten& Kalender() {
+    static TDaten Daten;
+    if (Daten.Count() == 0) {
+        BenchKalender(Daten);
+    }
+    return Daten;
+}
+
+const std::string& Datei() {
+    static const std::string Pfad = [] {
+        const std::string p = Ordner() + "/Gross.OVK";
+        KalenderdateiSchreiben(p, Kalender());
+        return p;
+    }();
+    return Pfad;
+}
+
+void ProDatensatz(benchmark::State& state) {
+    state.counters["ns_pro_Datensatz"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * BenchDatensaetze(Kalender()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void BM_Laden(benchmark::State& state) {
+    const std::string& Pfad = Datei();
+    for (auto _ : state) {
+        TDaten Daten;
+        KalenderdateiLesen(Pfad, Daten, 0);
+        benchmark::DoNotOptimize(Daten.Liste.data());
+    }
+    ProDatensatz(state);
+}
+BENCHMARK(BM_Laden)->Unit(benchmark::kMillisecond);
+
+// The floor: the same file read into a new buffer with read().
+void BM_Vergleich_Read(benchmark::State& state) {
+    const std::string& Pfad = Datei();
+    for (auto _ : state) {
+        const int fd = open(Pfad.c_str(), O_RDONLY);
+        struct stat Info {};
+        fstat(fd, &Info);
+        std::string Puffer(static_cast<std::size_t>(Info.st_size), '\0');
+        std::size_t Gelesen = 0;
+        while (Gelesen < Puffer.size()) {
+            const ssize_t n = read(fd, Puffer.data() + Gelesen, Puffer.size() - Gelesen);
+            if (n <= 0) {
+                break;
+            }
+            Gelesen += static_cast<std::size_t>(n);
+        }
+        close(fd);
+        benchmark::DoNotOptimize(Puffer.data());
+    }
+    ProDatensatz(state);
+}
+BENCHMARK(BM_Vergleich_Read)->Unit(benchmark::kMillisecond);
+
+void BM_Speichern(benchmark::State& state) {
+    const std::string Pfad = Ordner() + "/Speichern.OVK";
+    for (auto _ : state) {
+        KalenderdateiSchreiben(Pfad, Kalender());
+    }
+    ProDatensatz(state);
+}
+BENCHMARK(BM_Speichern)->Unit(benchmark::kMillisecond);
+
+// The same save with the flushes to the disk left out.
+class TOhneSichern : public TDateisystem {
+public:
+    std::string LiesDatei(const std::string& p) override { return S.LiesDatei(p); }
+    bool Existiert(const std::string& p) override { return S.Existiert(p); }
+    std::string VollerPfad(const std::string& p) override { return S.VollerPfad(p); }
+    int ErzeugeNeu(const std::string& p) override { return S.ErzeugeNeu(p); }
+    void Schreibe(int h, const char* d, std::size_t n) override { S.Schreibe(h, d, n); }
+    void Sichere(int) override {}
+    void Schliesse(int h) override { S.Schliesse(h); }
+    bool Verknuepfe(const std::string& a, const std::string& b) noexcept override { return S.Verknuepfe(a, b); }
+    void Umbenennen(const std::string& a, const std::string& b) override { S.Umbenennen(a, b); }
+    void OrdnerSichern(const std::string&) override {}
+    void Entferne(const std::string& p) noexcept override { S.Entferne(p); }
+
+private:
+    TDateisystem& S = SystemDateisystem();
+};
+
+void BM_Speichern_OhneSichern(benchmark::State& state) {
+    const std::string Pfad = Ordner() + "/OhneSichern.OVK";
+    TOhneSichern Dateisystem;
+    for (auto _ : state) {
+        KalenderdateiSchreiben(Pfad, Kalender(), Dateisystem);
+    }
+    ProDatensatz(state);
+}
+BENCHMARK(BM_Speichern_OhneSichern)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::filesystem::remove_all(Ordner());
+    return 0;
+}

@@ -1,0 +1,2 @@
+orvanto_add_bench(kalenderdatei ${CMAKE_CURRENT_SOURCE_DIR}/KalenderdateiBench.cpp)
+target_link_libraries(bench_kalenderdatei PRIVATE orvanto_platform)

@@ -312,6 +312,9 @@ void KalenderdateiDekodieren(std::string_view ABytes, TDaten& ADaten, std::int32
     TIdVergabe Ids;
     while (!Leser.AmEnde()) {
         std::unique_ptr<TDatenClass> e = EintragLesen(Leser, v, AIdDatei, Ids);
+        // The views find an entry's runs by their first day, so a file with runs out of order
+        // (never written by the program) is put in order.
+        e->Sort();
         // An entry with no occurrence on or before its limit would never be shown: it is dropped.
         if (e->EndeDatumValid()) {
             Gelesen.Liste.push_back(std::move(e));

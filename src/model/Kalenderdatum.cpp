@@ -14,7 +14,13 @@ const char* const LangeTagesnamen[7] = {"Sonntag",    "Montag",  "Dienstag", "Mi
 const char* const KurzeTagesnamen[7] = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
 
 TTag TagVon(TDateTime AZeitpunkt) {
-    return static_cast<TTag>(std::floor(AZeitpunkt));
+    // Out of any calendar's range (or not a number) the nearest representable day is taken, so
+    // that no input makes the conversion undefined.
+    const double Tag = std::floor(AZeitpunkt);
+    if (!(Tag > -2.0e9)) {
+        return -2000000000;
+    }
+    return Tag < 2.0e9 ? static_cast<TTag>(Tag) : 2000000000;
 }
 
 namespace {

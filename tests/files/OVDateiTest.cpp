@@ -425,3 +425,19 @@ TEST_F(KalenderdateiAufPlatte, LoadsAdditionalFilesAndImports) {
     EXPECT_EQ(Daten[3].IdDatei, 0);
     EXPECT_EQ(Daten[3].Id, 2);
 }
+
+TEST(Kalenderdatei, RunsOutOfOrderAreSortedOnReading) {
+    const std::int32_t t = Tag1_3_2024;
+    const std::string Bytes = TKalenderbytes::Datei(3)
+                                  .Kopf(3, {}, 3)
+                                  .Satz(3, {t + 7, t + 7, t + 7})
+                                  .Satz(3, {t, t, t + 1})
+                                  .Satz(3, {t + 1, t, t + 1})
+                                  .b;
+    TDaten Daten;
+    KalenderdateiDekodieren(Bytes, Daten, 0);
+    ASSERT_EQ(Daten.Count(), 1);
+    EXPECT_EQ(Daten[0].DatumListe[0].Datum, t);
+    EXPECT_EQ(Daten[0].DatumListe[1].Datum, t + 1);
+    EXPECT_EQ(Daten[0].DatumListe[2].Datum, t + 7);
+}

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 TEST(Kalenderdatum, DayNumbersMatchTheEpoch) {
     EXPECT_EQ(EncodeDate(1899, 12, 30), 0);
     EXPECT_EQ(KalenderAnfang, 2);
@@ -52,4 +54,12 @@ TEST(Uhr, CanBeFixedAndRestored) {
     EXPECT_EQ(TUhr::Heute(), EncodeDate(2025, 6, 1));
     TUhr::Stellen({});
     EXPECT_GT(TUhr::Heute(), EncodeDate(2020, 1, 1));
+}
+
+TEST(Kalenderdatum, TagVonNeverOverflows) {
+    EXPECT_EQ(TagVon(45352.75), 45352);
+    EXPECT_EQ(TagVon(-0.25), -1);
+    EXPECT_EQ(TagVon(1e300), 2000000000);
+    EXPECT_EQ(TagVon(-1e300), -2000000000);
+    EXPECT_EQ(TagVon(std::numeric_limits<double>::quiet_NaN()), -2000000000);
 }

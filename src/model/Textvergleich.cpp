@@ -1,51 +1,12 @@
 #include "model/Textvergleich.h"
 
-#include <cstdint>
+#include "files/Utf8.h"
 
 std::u32string Utf8ZuCodepunkten(std::string_view AText) {
     std::u32string Ergebnis;
     Ergebnis.reserve(AText.size());
-    size_t i = 0;
-    while (i < AText.size()) {
-        const auto b = static_cast<std::uint8_t>(AText[i]);
-        int Folge = 0;
-        char32_t c = 0;
-        if (b < 0x80) {
-            c = b;
-        } else if ((b & 0xE0) == 0xC0) {
-            Folge = 1;
-            c = b & 0x1F;
-        } else if ((b & 0xF0) == 0xE0) {
-            Folge = 2;
-            c = b & 0x0F;
-        } else if ((b & 0xF8) == 0xF0) {
-            Folge = 3;
-            c = b & 0x07;
-        } else {
-            Ergebnis.push_back(U'\uFFFD');
-            ++i;
-            continue;
-        }
-        bool Gueltig = true;
-        for (int k = 1; Gueltig && k <= Folge; ++k) {
-            if (i + k >= AText.size()) {
-                Gueltig = false;
-                break;
-            }
-            const auto f = static_cast<std::uint8_t>(AText[i + k]);
-            if ((f & 0xC0) != 0x80) {
-                Gueltig = false;
-            } else {
-                c = (c << 6) | (f & 0x3F);
-            }
-        }
-        if (!Gueltig) {
-            Ergebnis.push_back(U'\uFFFD');
-            ++i;
-            continue;
-        }
-        Ergebnis.push_back(c);
-        i += Folge + 1;
+    for (std::size_t i = 0; i < AText.size();) {
+        Ergebnis.push_back(LiesUtf8Zeichen(AText, i).Wert);
     }
     return Ergebnis;
 }

@@ -5,8 +5,7 @@
 #include <string>
 #include <string_view>
 
-// The code points of a UTF-8 text; a byte that does not start a valid sequence stands for itself
-// (as U+FFFD), so any input is accepted.
+// The code points of a UTF-8 text; an invalid sequence becomes U+FFFD, so any input is accepted.
 std::u32string Utf8ZuCodepunkten(std::string_view AText);
 
 // The code points of a UTF-8 text, each lower-cased (Latin, Greek and Cyrillic letters).

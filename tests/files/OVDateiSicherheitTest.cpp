@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -288,4 +289,16 @@ TEST_F(KalenderdateiSicherheit, KilledWhileSavingTheTargetIsOldOrNew) {
     }
     EXPECT_GT(Alte + Neue, 0);
     std::cout << "killed saves: " << Alte << " left the old file, " << Neue << " the new one\n";
+}
+
+TEST_F(KalenderdateiSicherheit, APipeUnderTheNameDoesNotHang) {
+    const std::string Rohr = (Ordner / "Rohr.OVK").string();
+    ASSERT_EQ(mkfifo(Rohr.c_str(), 0600), 0);
+    TDaten Daten;
+    try {
+        KalenderdateiLesen(Rohr, Daten, 0);
+        ADD_FAILURE() << "a pipe is no calendar file";
+    } catch (const EBetriebssystemFehler& f) {
+        EXPECT_STREQ(f.what(), "Der Name bezeichnet keine gewöhnliche Datei.");
+    }
 }

@@ -27,10 +27,30 @@ void NichtGesperrt(int AHandle, int AArt) {
     }
 }
 
+// Reads up to AAnzahl bytes; fewer only at the end of the file.
+std::size_t Lesen(int AHandle, char* AZiel, std::size_t AAnzahl) {
+    std::size_t Gelesen = 0;
+    while (Gelesen < AAnzahl) {
+        const ssize_t n = read(AHandle, AZiel + Gelesen, AAnzahl - Gelesen);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            Fehlschlag(errno);
+        }
+        if (n == 0) {
+            break;
+        }
+        Gelesen += static_cast<std::size_t>(n);
+    }
+    return Gelesen;
+}
+
 class TLinuxDateisystem : public TDateisystem {
 public:
     std::string LiesDatei(const std::string& APfad) override {
-        const int fd = open(APfad.c_str(), O_RDONLY | O_CLOEXEC);
+        // Without blocking: a pipe or device under the name must not hang the program.
+        const int fd = open(APfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (fd < 0) {
             Fehlschlag(errno);
         }
@@ -43,24 +63,17 @@ public:
             if (S_ISDIR(Info.st_mode)) {
                 Fehlschlag(EISDIR);
             }
+            if (!S_ISREG(Info.st_mode)) {
+                throw EBetriebssystemFehler("Der Name bezeichnet keine gewöhnliche Datei.");
+            }
             std::string Inhalt;
             Inhalt.resize(static_cast<std::size_t>(Info.st_size));
-            std::size_t Gelesen = 0;
-            while (true) {
-                if (Gelesen == Inhalt.size()) {
-                    Inhalt.resize(Inhalt.size() + 65536); // the file grew since fstat
-                }
-                const ssize_t n = read(fd, Inhalt.data() + Gelesen, Inhalt.size() - Gelesen);
-                if (n < 0 && errno == EINTR) {
-                    continue;
-                }
-                if (n < 0) {
-                    Fehlschlag(errno);
-                }
-                if (n == 0) {
-                    break;
-                }
-                Gelesen += static_cast<std::size_t>(n);
+            std::size_t Gelesen = Lesen(fd, Inhalt.data(), Inhalt.size());
+            // A file that grew since fstat is read to its end as well.
+            char Mehr[65536];
+            for (std::size_t n; Gelesen == Inhalt.size() && (n = Lesen(fd, Mehr, sizeof Mehr)) > 0;) {
+                Inhalt.append(Mehr, n);
+                Gelesen += n;
             }
             Inhalt.resize(Gelesen);
             close(fd);

@@ -1,0 +1,35 @@
+#include "info/InfoTextHilfen.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "files/Utf8.h"
+
+std::string ZeilenVerbinden(const std::vector<std::string>& AZeilen) {
+    std::string Ergebnis;
+    for (std::size_t i = 0; i < AZeilen.size(); ++i) {
+        if (i > 0)
+            Ergebnis += "\r\n";
+        Ergebnis += AZeilen[i];
+    }
+    return Ergebnis;
+}
+
+std::string_view OhneRandLeerzeichen(std::string_view AText) {
+    const auto Leer = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    while (!AText.empty() && Leer(AText.front()))
+        AText.remove_prefix(1);
+    while (!AText.empty() && Leer(AText.back()))
+        AText.remove_suffix(1);
+    return AText;
+}
+
+bool DateiExistiert(const std::string& ADateiname) {
+    std::error_code Fehler;
+    return std::filesystem::is_regular_file(PfadAusUtf8(ADateiname), Fehler);
+}
+
+std::string PfadIn(const std::string& AOrdner, const std::string& AName) {
+    const std::u8string Pfad = (PfadAusUtf8(AOrdner) / PfadAusUtf8(AName)).u8string();
+    return std::string(Pfad.begin(), Pfad.end());
+}

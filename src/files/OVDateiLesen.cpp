@@ -147,6 +147,7 @@ public:
                 Meldung = "Unvollständiger mehrtägiger Eintrag.";
                 return;
             }
+            Geordnet = Geordnet && (i == 0 || d.VonDatum >= Anfang.VonDatum);
             Anfang = d;
             Ende = i + n;
         } else if (d.Datum != Anfang.VonDatum + static_cast<TTag>(i - (Ende - Laenge())) ||
@@ -154,6 +155,9 @@ public:
             Meldung = "Ungültige Folge eines mehrtägigen Eintrags.";
         }
     }
+
+    // True while every run starts on or after the one before it.
+    bool InOrdnung() const { return Geordnet; }
 
     void Abschliessen() const {
         if (Meldung != nullptr) {
@@ -168,6 +172,7 @@ private:
     std::size_t Ende = 0; // index after the current run
     TDatumClass Anfang;
     const char* Meldung = nullptr;
+    bool Geordnet = true;
 };
 
 std::int32_t Int32Aus(const unsigned char* p) {
@@ -228,7 +233,8 @@ void AllgemeinLesen(TLeser& ALeser, int AVersion, bool AGanzerTagS, TDatumClass&
     BereichPruefen(d);
 }
 
-void DatensaetzeLesen(TLeser& ALeser, int AVersion, bool AGanzerTagS, TDatenClass& AEintrag) {
+// Reads the records of an entry; false if its runs are not in order of their first days.
+bool DatensaetzeLesen(TLeser& ALeser, int AVersion, bool AGanzerTagS, TDatenClass& AEintrag) {
     const std::int32_t Anzahl = ALeser.Int32();
     if (Anzahl < 0 || static_cast<std::uint64_t>(Anzahl) * MindestDatensatz > ALeser.Rest()) {
         Fehler("Ungültige Anzahl von Terminen.");
@@ -244,6 +250,7 @@ void DatensaetzeLesen(TLeser& ALeser, int AVersion, bool AGanzerTagS, TDatenClas
         AEintrag.DatumListe.push_back(d);
     }
     Laeufe.Abschliessen();
+    return Laeufe.InOrdnung();
 }
 
 // Ids must be unique within the file: a negative or repeated id takes the next free number of a
@@ -289,7 +296,11 @@ std::unique_ptr<TDatenClass> EintragLesen(TLeser& ALeser, int AVersion, std::int
         Fehler("Ungültiger Eintragstyp.");
     }
     e->TagTyp = static_cast<TTagTyp>(Typ - '0');
-    DatensaetzeLesen(ALeser, AVersion, GanzerTagS, *e);
+    // The views find an entry's runs by their first day, so a file with runs out of order (never
+    // written by the program) is put in order.
+    if (!DatensaetzeLesen(ALeser, AVersion, GanzerTagS, *e)) {
+        e->Sort();
+    }
     return e;
 }
 
@@ -312,9 +323,6 @@ void KalenderdateiDekodieren(std::string_view ABytes, TDaten& ADaten, std::int32
     TIdVergabe Ids;
     while (!Leser.AmEnde()) {
         std::unique_ptr<TDatenClass> e = EintragLesen(Leser, v, AIdDatei, Ids);
-        // The views find an entry's runs by their first day, so a file with runs out of order
-        // (never written by the program) is put in order.
-        e->Sort();
         // An entry with no occurrence on or before its limit would never be shown: it is dropped.
         if (e->EndeDatumValid()) {
             Gelesen.Liste.push_back(std::move(e));

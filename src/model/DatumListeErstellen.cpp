@@ -77,7 +77,13 @@ void TDaten::DatumListeErstellen(TDatenClass& ADatenClass) {
     TDatumListe L;
     L.reserve(Schaetzung(R, Tage, Monate));
     Ausgeben(L, R);
-    if (Tage > 0) {
+    if (Tage > 0 && R.BisDatum == R.VonDatum && R.Datum == R.VonDatum) {
+        // One-day occurrences, the common case, in a loop the compiler keeps tight.
+        for (TTag t = R.Datum + Tage; t <= KalenderEnde; t += Tage) {
+            R.Datum = R.VonDatum = R.BisDatum = t;
+            L.push_back(R);
+        }
+    } else if (Tage > 0) {
         while (true) {
             R.Datum += Tage;
             R.VonDatum += Tage;

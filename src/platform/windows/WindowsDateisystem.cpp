@@ -1,0 +1,133 @@
+// The calendar's file operations on Windows: the file is read while other writers are denied,
+// and the finished temporary file replaces the target with a write-through move, so that the
+// rename itself is on the disk when the move returns (no folder flush is needed).
+
+#include <windows.h>
+
+#include <vector>
+
+#include "model/Fehler.h"
+#include "platform/TDateisystem.h"
+#include "speech/windows/Utf16.h"
+
+namespace {
+
+[[noreturn]] void Fehlschlag(DWORD AFehler) {
+    wchar_t* Text = nullptr;
+    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                   nullptr, AFehler, 0, reinterpret_cast<wchar_t*>(&Text), 0, nullptr);
+    std::wstring Meldung = Text != nullptr ? Text : L"";
+    LocalFree(Text);
+    while (!Meldung.empty() && (Meldung.back() == L'\r' || Meldung.back() == L'\n')) {
+        Meldung.pop_back();
+    }
+    throw EBetriebssystemFehler(Utf16ZuUtf8(Meldung));
+}
+
+class TWindowsDateisystem : public TDateisystem {
+public:
+    std::string LiesDatei(const std::string& APfad) override {
+        const HANDLE h =
+            CreateFileW(Utf8ZuUtf16(APfad).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+        if (h == INVALID_HANDLE_VALUE) {
+            Fehlschlag(GetLastError());
+        }
+        std::string Inhalt;
+        char Puffer[1 << 16];
+        DWORD Gelesen = 0;
+        while (true) {
+            if (!ReadFile(h, Puffer, sizeof Puffer, &Gelesen, nullptr)) {
+                const DWORD Fehler = GetLastError();
+                CloseHandle(h);
+                Fehlschlag(Fehler);
+            }
+            if (Gelesen == 0) {
+                break;
+            }
+            Inhalt.append(Puffer, Gelesen);
+        }
+        CloseHandle(h);
+        return Inhalt;
+    }
+
+    bool Existiert(const std::string& APfad) override {
+        const DWORD Attribute = GetFileAttributesW(Utf8ZuUtf16(APfad).c_str());
+        return Attribute != INVALID_FILE_ATTRIBUTES && (Attribute & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    }
+
+    std::string VollerPfad(const std::string& APfad) override {
+        const std::wstring Name = Utf8ZuUtf16(APfad);
+        const DWORD n = GetFullPathNameW(Name.c_str(), 0, nullptr, nullptr);
+        if (n == 0) {
+            return APfad;
+        }
+        std::wstring Voll(n, L'\0');
+        const DWORD m = GetFullPathNameW(Name.c_str(), n, Voll.data(), nullptr);
+        Voll.resize(m);
+        return Utf16ZuUtf8(Voll);
+    }
+
+    int ErzeugeNeu(const std::string& APfad) override {
+        const HANDLE h = CreateFileW(Utf8ZuUtf16(APfad).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE) {
+            Fehlschlag(GetLastError());
+        }
+        Handles.push_back(h);
+        return static_cast<int>(Handles.size() - 1);
+    }
+
+    void Schreibe(int AHandle, const char* ADaten, std::size_t AAnzahl) override {
+        while (AAnzahl > 0) {
+            const DWORD Teil = AAnzahl > (1u << 30) ? (1u << 30) : static_cast<DWORD>(AAnzahl);
+            DWORD Geschrieben = 0;
+            if (!WriteFile(Handles[AHandle], ADaten, Teil, &Geschrieben, nullptr)) {
+                Fehlschlag(GetLastError());
+            }
+            ADaten += Geschrieben;
+            AAnzahl -= Geschrieben;
+        }
+    }
+
+    void Sichere(int AHandle) override {
+        if (!FlushFileBuffers(Handles[AHandle])) {
+            Fehlschlag(GetLastError());
+        }
+    }
+
+    void Schliesse(int AHandle) override {
+        const HANDLE h = Handles[AHandle];
+        Handles[AHandle] = INVALID_HANDLE_VALUE;
+        if (h != INVALID_HANDLE_VALUE && !CloseHandle(h)) {
+            Fehlschlag(GetLastError());
+        }
+    }
+
+    bool Verknuepfe(const std::string& AVorhanden, const std::string& ANeu) noexcept override {
+        return CreateHardLinkW(Utf8ZuUtf16(ANeu).c_str(), Utf8ZuUtf16(AVorhanden).c_str(), nullptr) != 0;
+    }
+
+    void Umbenennen(const std::string& AQuelle, const std::string& AZiel) override {
+        if (!MoveFileExW(Utf8ZuUtf16(AQuelle).c_str(), Utf8ZuUtf16(AZiel).c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            Fehlschlag(GetLastError());
+        }
+    }
+
+    // The write-through move is durable by itself.
+    void OrdnerSichern(const std::string&) override {}
+
+    void Entferne(const std::string& APfad) noexcept override { DeleteFileW(Utf8ZuUtf16(APfad).c_str()); }
+
+private:
+    std::vector<HANDLE> Handles;
+};
+
+} // namespace
+
+TDateisystem& SystemDateisystem() {
+    static TWindowsDateisystem Dateisystem;
+    return Dateisystem;
+}

@@ -5,6 +5,7 @@
 #include "files/RtfText.h"
 #include "files/Utf8.h"
 #include "model/Fehler.h"
+#include "platform/Systemfehlertext.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -21,7 +22,7 @@ constexpr std::string_view MarkeUtf16Be = "\xFE\xFF";
 constexpr std::string_view RtfAnfang = "{\\rt";
 
 [[noreturn]] void SystemFehler(int AFehler) {
-    throw EBetriebssystemFehler(std::error_code(AFehler, std::generic_category()).message());
+    throw EBetriebssystemFehler(Systemfehlertext(AFehler));
 }
 
 [[noreturn]] void SystemFehler() {
@@ -38,7 +39,7 @@ void PruefeDatei(const std::filesystem::path& APfad) {
     std::error_code Fehler;
     const std::filesystem::file_status Status = std::filesystem::status(APfad, Fehler);
     if (Fehler)
-        throw EBetriebssystemFehler(Fehler.message());
+        SystemFehler(Fehler.value());
     if (std::filesystem::is_directory(Status))
         SystemFehler(EISDIR);
     if (!std::filesystem::is_regular_file(Status))

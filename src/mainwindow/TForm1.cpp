@@ -1,0 +1,257 @@
+#include "mainwindow/TForm1.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "mainwindow/Programmstart.h"
+#include "model/Textvergleich.h"
+#include "model/Uhr.h"
+#include "platform/TDateisystem.h"
+#include "platform/TMeldungsPort.h"
+#include "views/OVAnzeige.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* KalenderOrdner = "Kalenderdateien/";
+constexpr const char* SoundOrdner = "Sounddateien/";
+constexpr const char* UhrMuster = "dddd, d. mmmm yyyy, h:nn \"Uhr\"";
+constexpr const char* ImportPraefix = "/I:";
+
+std::string DateinameTeil(const std::string& APfad) {
+    return fs::path(APfad).filename().string();
+}
+
+// The folder of APfad with its trailing separator.
+std::string OrdnerTeil(const std::string& APfad) {
+    return fs::path(APfad).remove_filename().string();
+}
+
+bool IstDatei(const std::string& APfad) {
+    std::error_code Fehler;
+    return !APfad.empty() && fs::is_regular_file(APfad, Fehler);
+}
+
+void OrdnerAnlegen(const std::string& AOrdner) {
+    std::error_code Fehler;
+    fs::create_directories(AOrdner, Fehler);
+}
+
+// Removes the folder only when it is empty.
+void LeerenOrdnerEntfernen(const std::string& AOrdner) {
+    std::error_code Fehler;
+    if (fs::is_directory(AOrdner, Fehler) && fs::is_empty(AOrdner, Fehler)) {
+        fs::remove(AOrdner, Fehler);
+    }
+}
+
+TMeldungsAntwort Frage(TMeldungsArt AArt, const std::string& AText, TMeldungsKnoepfe AKnoepfe) {
+    TMeldungsPort* Port = TMeldungsPort::Aktiv();
+    return Port ? Port->Zeige(AArt, AText, AKnoepfe) : maAbbrechen;
+}
+
+bool Registriert(const TGeladenClass& AGeladen, const std::string& AFilename) {
+    return !AFilename.empty() && AGeladen.Exists(SystemDateisystem().VollerPfad(AFilename)) >= 0;
+}
+
+} // namespace
+
+TForm1::TForm1(THauptfensterAnsicht& AAnsicht, TTageslisteSteuerung& ASteuerung,
+               const std::string& ADokumenteOrdner, const std::string& AProgrammordner,
+               const std::vector<std::string>& AArgumente)
+    : Geladen(&Daten, ""), Tagesliste(Daten, ASteuerung), FAnsicht(AAnsicht), FSteuerung(ASteuerung),
+      FProgrammordner(AProgrammordner), FParameters(ParameterAufbereiten(AArgumente)) {
+    KalenderUserPath = ADokumenteOrdner + KalenderOrdner;
+    KalenderProgPath = AProgrammordner + KalenderOrdner;
+    SetAnzeigeKomprimiert(false);
+    SetKalFilename("");
+    for (const std::string& Ordner : {FProgrammordner + SoundOrdner, KalenderProgPath, KalenderUserPath}) {
+        OrdnerAnlegen(Ordner);
+    }
+}
+
+std::string TForm1::Fenstertitel(const std::string& AKalFilename) {
+    const std::string Name = DateinameTeil(AKalFilename);
+    return (Name.empty() ? std::string("KeinName") : Name) + " - " + ProgrammTitel;
+}
+
+void TForm1::SetKalFilename(const std::string& AValue) {
+    FKalFilename = AValue;
+    FAnsicht.TitelSetzen(Fenstertitel(AValue));
+}
+
+bool TForm1::FormShow() {
+    if (FStartupScheduled) {
+        return false;
+    }
+    FStartupScheduled = true;
+    EinstellungenLaden();
+    FAnsicht.SchriftartZuweisen(AktFont, AktBackColor);
+    return true;
+}
+
+// Until the settings file is read here, a start takes the defaults: the calendar named on the
+// command line, else none in the user's calendar folder.
+void TForm1::EinstellungenLaden() {
+    if (!FParameters.empty() && IstDatei(FParameters.front())) {
+        SetKalFilename(SystemDateisystem().VollerPfad(FParameters.front()));
+    } else if (DateinameTeil(FKalFilename).empty()) {
+        SetKalFilename(KalenderUserPath);
+    }
+}
+
+void TForm1::Timer2Timer() {
+    FStarting = true;
+    Tagesliste.SetStarting(true);
+    // The splash picture goes and the window takes commands again even when a step fails.
+    struct TStartEnde {
+        TForm1& Form;
+        ~TStartEnde() {
+            Form.FAnsicht.SplashAbwarten();
+            Form.FAnsicht.SplashFreigeben();
+            Form.Tagesliste.SetStarting(false);
+            Form.FStarting = false;
+        }
+    };
+    {
+        TStartEnde Ende{*this};
+        Timer1Timer();
+        StartdateienLaden();
+        SpeicherDaten.Assign(Daten);
+        Tagesliste.SetTagesansicht(taWoche);
+        MenuSprHeuteClick();
+        FAnsicht.MenueAktualisieren();
+    }
+    if (FIsClosing) {
+        return;
+    }
+    FSteuerung.ZeilenFokus();
+    StartbefehleMerken();
+}
+
+void TForm1::StartdateienLaden() {
+    const bool Vorhanden = IstDatei(FKalFilename);
+    if (Vorhanden && !Daten.LoadFromFile(FKalFilename, true, 0)) {
+        // The reader has told why; the folder stays the place for the file dialogs.
+        SetKalFilename(OrdnerTeil(FKalFilename));
+        return;
+    }
+    Geladen.Clear();
+    if (FeiertagS && !FeiertagsFilename.empty()) {
+        Geladen.LadeFilename(FeiertagsFilename);
+    }
+    if (SonderS && !SonderFilename.empty()) {
+        Geladen.LadeFilename(SonderFilename);
+    }
+    FeiertagS = Registriert(Geladen, FeiertagsFilename);
+    SonderS = Registriert(Geladen, SonderFilename);
+}
+
+void TForm1::StartbefehleMerken() {
+    if (FParameters.empty()) {
+        return;
+    }
+    const std::string& Erstes = FParameters.front();
+    const std::string Praefix = ImportPraefix;
+    if (Erstes.size() > Praefix.size() && GleichOhneGrossKlein(Erstes.substr(0, Praefix.size()), Praefix) &&
+        IstDatei(Erstes.substr(Praefix.size()))) {
+        FStartImportFilename = Erstes.substr(Praefix.size());
+    }
+    FStartVorschauS = Erstes == "/systemstartup";
+}
+
+void TForm1::Timer1Timer() {
+    if (FIsClosing) {
+        return;
+    }
+    const std::string Text = FormatDateTime(UhrMuster, TUhr::Jetzt());
+    if (Text != FAnsicht.Statustext()) {
+        FAnsicht.StatustextSetzen(Text);
+    }
+}
+
+bool TForm1::IsModified() const {
+    return !Daten.Ident(&SpeicherDaten, false);
+}
+
+bool TForm1::Speichern() {
+    if (DateinameTeil(FKalFilename).empty()) {
+        // Choosing a new file name is not possible here yet: the save did not happen.
+        FSteuerung.Piep();
+        return false;
+    }
+    try {
+        TDaten Kopie(Daten);
+        Daten.SaveToFile(FKalFilename);
+        SpeicherDaten.Assign(Kopie);
+        return true;
+    } catch (const std::exception& Fehler) {
+        Frage(maFehler, std::string("Speichern fehlgeschlagen:\r\n") + Fehler.what(), mkOK);
+        return false;
+    }
+}
+
+bool TForm1::FormCloseQuery() {
+    if (!IsModified()) {
+        return true;
+    }
+    switch (
+        Frage(maBestaetigung, "Sollen die vorgenommenen Änderungen gespeichert werden?", mkJaNeinAbbrechen)) {
+    case maJa:
+        return Speichern();
+    case maNein:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TForm1::FormClose() {
+    FIsClosing = true;
+}
+
+void TForm1::FormDestroy() {
+    for (const std::string& Ordner : {FProgrammordner + SoundOrdner, KalenderProgPath, KalenderUserPath}) {
+        LeerenOrdnerEntfernen(Ordner);
+    }
+}
+
+void TForm1::MenuAnsichtClick(TTagesansicht ATagesansicht) {
+    Tagesliste.SetTagesansicht(ATagesansicht);
+    FAnsicht.MenueAktualisieren();
+}
+
+void TForm1::MenuAnsAusblenden(int AIndex) {
+    Tagesliste.MenuAnsAusblenden(AIndex);
+    FAnsicht.MenueAktualisieren();
+}
+
+void TForm1::MenuAnsAlleTageClick() {
+    Tagesliste.MenuAnsAlleTageClick();
+    FAnsicht.MenueAktualisieren();
+}
+
+void TForm1::MenuAnsLeereTageClick() {
+    Tagesliste.MenuAnsLeereTageClick();
+    FAnsicht.MenueAktualisieren();
+}
+
+void TForm1::MenuAnsKomprimiertClick() {
+    FKomprimiertS = !FKomprimiertS;
+    SetAnzeigeKomprimiert(FKomprimiertS);
+    FAnsicht.MenueAktualisieren();
+    const std::int32_t Nr = FSteuerung.ZeilenIndex();
+    if (Tagesliste.UpdateTage() && Nr >= 0 &&
+        Nr < static_cast<std::int32_t>(Tagesliste.DisplayItems().size())) {
+        FSteuerung.ZeileWaehlen(Nr);
+    }
+}
+
+void TForm1::MenuSprHeuteClick() {
+    if (Tagesliste.FreiS()) {
+        Tagesliste.MenuAnsAlleTageClick();
+    }
+    Tagesliste.SpringeZuDatum(TUhr::Heute(), "");
+    FAnsicht.MenueAktualisieren();
+}

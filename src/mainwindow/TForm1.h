@@ -1,0 +1,113 @@
+#pragma once
+
+// The main window's state and commands, without any window toolkit: program start, the one-time
+// start-up step, the clock, the view commands and the way out through the save question. The
+// window forwards its events here and shows what this class tells it through
+// THauptfensterAnsicht and TTageslisteSteuerung.
+
+#include <string>
+#include <vector>
+
+#include "mainwindow/THauptfensterAnsicht.h"
+#include "mainwindow/TSchrift.h"
+#include "model/TDaten.h"
+#include "model/TGeladenClass.h"
+#include "views/TTagesliste.h"
+
+constexpr const char* ProgrammTitel = "Orvanto V1.03";
+
+class TForm1 {
+public:
+    // The folders of the user's calendars and of the program's own files; both end with a
+    // separator.
+    std::string KalenderUserPath;
+    std::string KalenderProgPath;
+    // The holiday file and the special file with their options.
+    std::string FeiertagsFilename;
+    std::string SonderFilename;
+    bool FeiertagS = false;
+    bool SonderS = false;
+
+    // The calendar with the entries of every loaded file, its copy as last loaded or saved, and
+    // the registry of the additionally loaded files.
+    TDaten Daten;
+    TDaten SpeicherDaten;
+    TGeladenClass Geladen;
+    // The period box and the day list: view, filters, lines and the place in them.
+    TTagesliste Tagesliste;
+
+    // FormCreate. ADokumenteOrdner and AProgrammordner end with a separator; AArgumente are the
+    // command-line arguments after the program path. Creates the folders for calendars and sounds
+    // when missing (failures are ignored).
+    TForm1(THauptfensterAnsicht& AAnsicht, TTageslisteSteuerung& ASteuerung,
+           const std::string& ADokumenteOrdner, const std::string& AProgrammordner,
+           const std::vector<std::string>& AArgumente);
+    TForm1(const TForm1&) = delete;
+    TForm1& operator=(const TForm1&) = delete;
+
+    // The first showing: takes the settings, applies the font and reports true once, when the
+    // start-up step is to be scheduled; every later showing reports false.
+    bool FormShow();
+    // The start-up step: loads the calendars, takes the saved copy, shows the week of today and
+    // notes what the command line asks for afterwards.
+    void Timer2Timer();
+    // The clock in the status bar.
+    void Timer1Timer();
+    // Whether the window may close; asks about unsaved changes.
+    bool FormCloseQuery();
+    // The window closes: from now on timers and handlers do nothing.
+    void FormClose();
+    // Removes the program's folders again when they are empty.
+    void FormDestroy();
+
+    // The main file. Setting it sets the window caption; a value without a file-name part (a
+    // folder) means that no file is open.
+    const std::string& KalFilename() const { return FKalFilename; }
+    void SetKalFilename(const std::string& AValue);
+    // The caption for a main file.
+    static std::string Fenstertitel(const std::string& AKalFilename);
+
+    // The calendar differs from the state last loaded or saved.
+    bool IsModified() const;
+    // Saves to the main file; false (after the error message) when that fails. Without a
+    // file-name part there is nothing to save to yet.
+    bool Speichern();
+
+    bool IsClosing() const { return FIsClosing; }
+    bool Starting() const { return FStarting; }
+    const std::vector<std::string>& Parameters() const { return FParameters; }
+    // What the command line asked for, for the start-up's end: a file to import ("/I:" with an
+    // existing file) and the start-up preview ("/systemstartup").
+    const std::string& StartImportFilename() const { return FStartImportFilename; }
+    bool StartVorschauS() const { return FStartVorschauS; }
+
+    TSchrift AktFont;
+    TFarbe AktBackColor = clWhite;
+    bool KomprimiertS() const { return FKomprimiertS; }
+
+    // View commands.
+    void MenuAnsichtClick(TTagesansicht ATagesansicht);
+    // A day filter or the calendar-week prefix (TFilterIndex).
+    void MenuAnsAusblenden(int AIndex);
+    void MenuAnsAlleTageClick();
+    void MenuAnsLeereTageClick();
+    void MenuAnsKomprimiertClick();
+    void MenuSprHeuteClick();
+
+private:
+    THauptfensterAnsicht& FAnsicht;
+    TTageslisteSteuerung& FSteuerung;
+    std::string FProgrammordner;
+    std::vector<std::string> FParameters;
+    std::string FKalFilename;
+    bool FStartupScheduled = false;
+    bool FStarting = true;
+    bool FIsClosing = false;
+    bool FKomprimiertS = false;
+    std::string FStartImportFilename;
+    bool FStartVorschauS = false;
+
+    void EinstellungenLaden();
+    void StartdateienLaden();
+    void StartbefehleMerken();
+};

@@ -1,0 +1,368 @@
+#include "mainwindow/TForm1.h"
+
+#include <filesystem>
+
+#include "model/Uhr.h"
+#include "platform/TMeldungsPort.h"
+#include "platform/Umgebung.h"
+#include "views/ViewsHilfen.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The window as plain state: caption, status text, font, splash calls.
+class TFakeAnsicht : public THauptfensterAnsicht {
+public:
+    std::string Titel;
+    std::string Status;
+    int Statuswechsel = 0;
+    int Schriftzuweisungen = 0;
+    int SplashGewartet = 0;
+    int SplashFrei = 0;
+
+    void TitelSetzen(const std::string& ATitel) override { Titel = ATitel; }
+    std::string Statustext() const override { return Status; }
+    void StatustextSetzen(const std::string& AText) override {
+        Status = AText;
+        ++Statuswechsel;
+    }
+    void SchriftartZuweisen(const TSchrift&, TFarbe) override { ++Schriftzuweisungen; }
+    void MenueAktualisieren() override {}
+    void SplashAbwarten() override { ++SplashGewartet; }
+    void SplashFreigeben() override { ++SplashFrei; }
+};
+
+// The period box and the day list as plain state.
+class TFakeSteuerung : public TTageslisteSteuerung {
+public:
+    std::vector<std::string> Perioden;
+    std::string Text;
+    std::int32_t PeriodenNr = -1;
+    std::vector<std::string> Zeilen;
+    std::int32_t ZeilenNr = -1;
+    std::string Fokus;
+    int Pieps = 0;
+
+    void PeriodenLaden(const TPeriodenliste& APerioden) override {
+        Perioden.clear();
+        for (std::int32_t i = 0; i < APerioden.Count(); ++i) {
+            Perioden.push_back(APerioden[i].Name);
+        }
+        PeriodenNr = -1;
+    }
+    std::string PeriodenText() const override { return Text; }
+    std::int32_t PeriodenIndex() const override { return PeriodenNr; }
+    void PeriodeWaehlen(std::int32_t ANr) override {
+        PeriodenNr = ANr;
+        Text = Perioden.at(ANr);
+    }
+    void PeriodenTextMarkieren() override {}
+    void PeriodenFokus() override { Fokus = "Perioden"; }
+    void ZeilenErsetzen(const TZeilenliste& AZeilen) override {
+        Zeilen.clear();
+        for (const auto& z : AZeilen) {
+            Zeilen.push_back(z.Text);
+        }
+        ZeilenNr = -1;
+    }
+    std::int32_t ZeilenIndex() const override { return ZeilenNr; }
+    void ZeileWaehlen(std::int32_t ANr) override { ZeilenNr = ANr; }
+    void ZeilenFokus() override { Fokus = "Zeilen"; }
+    void Piep() override { ++Pieps; }
+
+    std::string Aktuell() const { return ZeilenNr >= 0 ? Zeilen.at(ZeilenNr) : std::string(); }
+};
+
+// Records every message box and gives the next prepared answer.
+class TFakeMeldungen : public TMeldungsPort {
+public:
+    std::vector<std::string> Texte;
+    TMeldungsAntwort Antwort = maOK;
+
+    TMeldungsAntwort Zeige(TMeldungsArt, const std::string& AText, TMeldungsKnoepfe) override {
+        Texte.push_back(AText);
+        return Antwort;
+    }
+};
+
+void KalenderSchreiben(const std::string& APfad, const std::vector<TDatenClass>& AEintraege) {
+    TDaten d;
+    for (const TDatenClass& e : AEintraege) {
+        d.Add(e);
+    }
+    d.SaveToFile(APfad);
+}
+
+const std::string Heute = "W2  Mo 06.01.2025: Heute";
+
+// Today is Monday 6.1.2025, 10:00. A temporary folder holds the user's documents folder and the
+// program folder; a calendar with an appointment on 8.1. lies in the documents folder.
+class Form1 : public MitUhr {
+protected:
+    TTempOrdner Temp;
+    std::string Dokumente, Programm, Kalender;
+    TFakeAnsicht Ansicht;
+    TFakeSteuerung Steuerung;
+    TFakeMeldungen Meldungen;
+    std::unique_ptr<TForm1> Form;
+
+    void SetUp() override {
+        MitUhr::SetUp();
+        Dokumente = Temp.Pfad() + "/Dokumente/";
+        Programm = Temp.Pfad() + "/Programm/";
+        fs::create_directories(Dokumente);
+        fs::create_directories(Programm);
+        Kalender = Dokumente + "Privat.ovk";
+        KalenderSchreiben(Kalender, {Eintrag("Arzt", {{D(8, 1, 2025), D(8, 1, 2025)}})});
+        TMeldungsPort::Setze(&Meldungen);
+    }
+    void TearDown() override {
+        TMeldungsPort::Setze(nullptr);
+        MitUhr::TearDown();
+    }
+
+    void Erzeugen(const std::vector<std::string>& AArgumente) {
+        Form = std::make_unique<TForm1>(Ansicht, Steuerung, Dokumente, Programm, AArgumente);
+    }
+    // Creation, first showing and the start-up step, with the main file set as the settings would.
+    void Starten(const std::vector<std::string>& AArgumente, const std::string& AKalFilename = "") {
+        Erzeugen(AArgumente);
+        ASSERT_TRUE(Form->FormShow());
+        if (!AKalFilename.empty()) {
+            Form->SetKalFilename(AKalFilename);
+        }
+        Form->Timer2Timer();
+    }
+    void AenderungMachen() {
+        TDatenClass Neu = Eintrag("Neu", {{D(7, 1, 2025), D(7, 1, 2025)}});
+        Neu.Id = Form->Daten.NewId();
+        Form->Daten.Add(Neu);
+    }
+};
+
+TEST_F(Form1, StartsWithTheCalendarOnTodaysWeek) {
+    Starten({Kalender});
+    EXPECT_EQ(Ansicht.Titel, "Privat.ovk - Orvanto V1.03");
+    EXPECT_EQ(Form->Daten.Count(), 1);
+    EXPECT_FALSE(Form->IsModified());
+    EXPECT_TRUE(Meldungen.Texte.empty());
+    EXPECT_EQ(Form->Tagesliste.Tagesansicht(), taWoche);
+    EXPECT_EQ(Steuerung.Text, "W2/2025");
+    EXPECT_EQ(Steuerung.Aktuell(), Heute);
+    EXPECT_EQ(Steuerung.Zeilen.size(), 7u); // the appointment stands for its day
+    EXPECT_EQ(Steuerung.Fokus, "Zeilen");
+    EXPECT_EQ(Ansicht.Status, "Montag, 6. Jänner 2025, 10:00 Uhr");
+    EXPECT_EQ(Ansicht.Schriftzuweisungen, 1);
+    EXPECT_EQ(Ansicht.SplashGewartet, 1);
+    EXPECT_EQ(Ansicht.SplashFrei, 1);
+    EXPECT_FALSE(Form->Starting());
+    // The first showing schedules the start-up step once.
+    EXPECT_FALSE(Form->FormShow());
+    // The folders for calendars and sounds exist.
+    EXPECT_TRUE(fs::is_directory(Programm + "Sounddateien"));
+    EXPECT_TRUE(fs::is_directory(Programm + "Kalenderdateien"));
+    EXPECT_TRUE(fs::is_directory(Dokumente + "Kalenderdateien"));
+}
+
+TEST_F(Form1, WithoutAFileTheUsersCalendarFolderIsTheMainFile) {
+    Starten({});
+    EXPECT_EQ(Form->KalFilename(), Dokumente + "Kalenderdateien/");
+    EXPECT_EQ(Ansicht.Titel, "KeinName - Orvanto V1.03");
+    EXPECT_EQ(Form->Daten.Count(), 0);
+    EXPECT_EQ(Steuerung.Aktuell(), Heute);
+}
+
+TEST_F(Form1, AMissingFileStartsEmptyWithoutMessage) {
+    const std::string Weg = Dokumente + "Geloescht.ovk";
+    Starten({}, Weg);
+    EXPECT_TRUE(Meldungen.Texte.empty());
+    EXPECT_EQ(Form->Daten.Count(), 0);
+    EXPECT_EQ(Form->KalFilename(), Weg);
+    EXPECT_FALSE(Form->IsModified());
+    EXPECT_EQ(Steuerung.Aktuell(), Heute);
+}
+
+TEST_F(Form1, ADamagedFileKeepsItsFolder) {
+    const std::string Kaputt = Dokumente + "Kaputt.ovk";
+    DateiSchreiben(Kaputt, "OV_3\x01\x02");
+    Starten({Kaputt});
+    ASSERT_EQ(Meldungen.Texte.size(), 1u);
+    EXPECT_EQ(Meldungen.Texte[0].rfind("Kalenderdatei konnte nicht geladen werden:\r\n" + Kaputt, 0), 0u)
+        << Meldungen.Texte[0];
+    EXPECT_EQ(Form->KalFilename(), Dokumente);
+    EXPECT_EQ(Ansicht.Titel, "KeinName - Orvanto V1.03");
+    EXPECT_EQ(Form->Daten.Count(), 0);
+    EXPECT_FALSE(Form->IsModified());
+    // The damaged file is untouched, and the window works on the empty calendar.
+    EXPECT_EQ(DateiLesen(Kaputt), std::string("OV_3\x01\x02"));
+    EXPECT_EQ(Steuerung.Aktuell(), Heute);
+    EXPECT_FALSE(Form->Starting());
+}
+
+TEST_F(Form1, HolidayAndSpecialFilesAreLoadedWhenTheirOptionsAreOn) {
+    const std::string Feiertage = Programm + "Feiertage.ovf";
+    KalenderSchreiben(Feiertage, {Eintrag("Dreikönig", {{D(6, 1, 2025), D(6, 1, 2025)}}, ttFeiertag)});
+    Erzeugen({Kalender});
+    Form->FeiertagsFilename = Feiertage;
+    Form->FeiertagS = true;
+    Form->SonderFilename = Programm + "Fehlt.ovk";
+    Form->SonderS = true;
+    ASSERT_TRUE(Form->FormShow());
+    Form->Timer2Timer();
+    EXPECT_TRUE(Form->FeiertagS);
+    EXPECT_FALSE(Form->SonderS); // its file could not be loaded
+    EXPECT_EQ(Form->Geladen.Count(), 1);
+    EXPECT_EQ(Form->Daten.Count(), 2);
+    // Entries of loaded files never count as changes.
+    EXPECT_FALSE(Form->IsModified());
+    // The holiday stands for today's line.
+    EXPECT_EQ(Steuerung.Aktuell(), "W2  Mo 06.01.2025: \"Dreikönig\" | (1*)");
+}
+
+TEST_F(Form1, CommandLineTable) {
+    const std::string Import = Dokumente + "Neu.ovi";
+    KalenderSchreiben(Import, {Eintrag("Import", {{D(9, 1, 2025), D(9, 1, 2025)}})});
+    struct TFall {
+        std::vector<std::string> Argumente;
+        std::string ImportDatei;
+        bool Vorschau;
+        std::string KalFilename;
+    };
+    const std::string Ordner = Dokumente + "Kalenderdateien/";
+    const std::vector<TFall> Faelle = {
+        {{"/systemstartup"}, "", true, Ordner},
+        {{" /systemstartup "}, "", true, Ordner}, // arguments are trimmed
+        {{"/SystemStartup"}, "", false, Ordner},  // but compared exactly
+        {{"/I:" + Import}, Import, false, Ordner},
+        {{"/i:" + Import}, Import, false, Ordner}, // the prefix in any case
+        {{"/I:" + Dokumente + "Fehlt.ovi"}, "", false, Ordner},
+        {{Kalender}, "", false, Kalender},
+        {{Kalender + "|/systemstartup"}, "", false, Kalender}, // only the first piece counts
+        {{"Unsinn", Kalender}, "", false, Ordner},
+    };
+    for (const TFall& f : Faelle) {
+        const std::string Fall = f.Argumente.front();
+        Starten(f.Argumente);
+        EXPECT_EQ(Form->StartImportFilename(), f.ImportDatei) << Fall;
+        EXPECT_EQ(Form->StartVorschauS(), f.Vorschau) << Fall;
+        EXPECT_EQ(Form->KalFilename(), f.KalFilename) << Fall;
+        // No import happens before its question.
+        EXPECT_EQ(Form->Daten.Count(), f.KalFilename == Kalender ? 1 : 0) << Fall;
+    }
+}
+
+TEST_F(Form1, CloseQuestion) {
+    struct TFall {
+        const char* Name;
+        bool Aendern;
+        TMeldungsAntwort Antwort;
+        bool Schliesst;
+        bool Gespeichert;
+    };
+    const TFall Faelle[] = {
+        {"unchanged", false, maJa, true, false},
+        {"yes", true, maJa, true, true},
+        {"no", true, maNein, true, false},
+        {"cancel", true, maAbbrechen, false, false},
+    };
+    for (const TFall& f : Faelle) {
+        KalenderSchreiben(Kalender, {Eintrag("Arzt", {{D(8, 1, 2025), D(8, 1, 2025)}})});
+        Meldungen.Texte.clear();
+        Starten({Kalender});
+        if (f.Aendern) {
+            AenderungMachen();
+        }
+        Meldungen.Antwort = f.Antwort;
+        EXPECT_EQ(Form->FormCloseQuery(), f.Schliesst) << f.Name;
+        if (f.Aendern) {
+            EXPECT_EQ(Meldungen.Texte,
+                      std::vector<std::string>{"Sollen die vorgenommenen Änderungen gespeichert werden?"})
+                << f.Name;
+        } else {
+            EXPECT_TRUE(Meldungen.Texte.empty()) << f.Name;
+        }
+        TDaten Datei;
+        ASSERT_TRUE(Datei.LoadFromFile(Kalender, false, 0));
+        EXPECT_EQ(Datei.Count(), f.Gespeichert ? 2 : 1) << f.Name;
+        EXPECT_EQ(Form->IsModified(), f.Aendern && !f.Gespeichert) << f.Name;
+    }
+}
+
+TEST_F(Form1, AFailingSaveKeepsTheWindowOpen) {
+    const std::string Ordner = Dokumente + "Weg/";
+    fs::create_directories(Ordner);
+    KalenderSchreiben(Ordner + "Privat.ovk", {Eintrag("Arzt", {{D(8, 1, 2025), D(8, 1, 2025)}})});
+    Starten({Ordner + "Privat.ovk"});
+    AenderungMachen();
+    fs::remove_all(Ordner);
+    Meldungen.Antwort = maJa;
+    EXPECT_FALSE(Form->FormCloseQuery());
+    ASSERT_EQ(Meldungen.Texte.size(), 2u);
+    EXPECT_EQ(Meldungen.Texte[1].rfind("Speichern fehlgeschlagen:\r\n", 0), 0u) << Meldungen.Texte[1];
+    EXPECT_TRUE(Form->IsModified());
+    EXPECT_EQ(Form->KalFilename(), Ordner + "Privat.ovk");
+}
+
+TEST_F(Form1, YesWithoutAFileNameKeepsTheWindowOpen) {
+    Starten({});
+    AenderungMachen();
+    Meldungen.Antwort = maJa;
+    EXPECT_FALSE(Form->FormCloseQuery());
+    EXPECT_EQ(Steuerung.Pieps, 1);
+    EXPECT_TRUE(Form->IsModified());
+}
+
+TEST_F(Form1, ClockShowsTheTimeUntilTheWindowCloses) {
+    Starten({Kalender});
+    const int Vorher = Ansicht.Statuswechsel;
+    Form->Timer1Timer();
+    EXPECT_EQ(Ansicht.Statuswechsel, Vorher); // same minute: the text is left alone
+    TUhr::Festhalten(D(7, 1, 2025) + 14.5 / 24);
+    Form->Timer1Timer();
+    EXPECT_EQ(Ansicht.Status, "Dienstag, 7. Jänner 2025, 14:30 Uhr");
+    ASSERT_TRUE(Form->FormCloseQuery());
+    Form->FormClose();
+    TUhr::Festhalten(D(7, 1, 2025) + 15.0 / 24);
+    Form->Timer1Timer();
+    EXPECT_EQ(Ansicht.Status, "Dienstag, 7. Jänner 2025, 14:30 Uhr");
+}
+
+TEST_F(Form1, ViewCommands) {
+    Starten({Kalender});
+    Form->MenuAnsichtClick(taJahr);
+    EXPECT_EQ(Steuerung.Text, "2025");
+    EXPECT_EQ(Steuerung.Aktuell(), Heute);
+    Form->MenuAnsichtClick(taWoche);
+    // Compressed mode rebuilds the lines and keeps the selected index.
+    const auto Arzt = std::find_if(Steuerung.Zeilen.begin(), Steuerung.Zeilen.end(),
+                                   [](const std::string& z) { return z.find("Arzt") != std::string::npos; });
+    ASSERT_NE(Arzt, Steuerung.Zeilen.end());
+    const auto Nr = static_cast<std::int32_t>(Arzt - Steuerung.Zeilen.begin());
+    Steuerung.ZeileWaehlen(Nr);
+    const std::string Vorher = Steuerung.Aktuell();
+    Form->MenuAnsKomprimiertClick();
+    EXPECT_TRUE(Form->KomprimiertS());
+    EXPECT_EQ(Steuerung.ZeilenNr, Nr);
+    EXPECT_NE(Steuerung.Aktuell(), Vorher);
+    Form->MenuAnsKomprimiertClick();
+    EXPECT_EQ(Steuerung.Aktuell(), Vorher);
+    // In free-days mode the jump to today shows every day again.
+    Form->MenuAnsAusblenden(fiFrei);
+    ASSERT_TRUE(Form->Tagesliste.FreiS());
+    Form->MenuSprHeuteClick();
+    EXPECT_FALSE(Form->Tagesliste.FreiS());
+    EXPECT_EQ(Steuerung.Aktuell(), Heute);
+}
+
+TEST_F(Form1, EmptyProgramFoldersAreRemovedAtTheEnd) {
+    Starten({Kalender});
+    DateiSchreiben(Programm + "Sounddateien/Wolf.wav", "RIFF");
+    Form->FormDestroy();
+    EXPECT_TRUE(fs::exists(Programm + "Sounddateien/Wolf.wav"));
+    EXPECT_FALSE(fs::exists(Programm + "Kalenderdateien"));
+    EXPECT_FALSE(fs::exists(Dokumente + "Kalenderdateien"));
+    EXPECT_TRUE(fs::exists(Kalender));
+}
+
+} // namespace

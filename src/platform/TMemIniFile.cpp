@@ -1,0 +1,224 @@
+#include "platform/TMemIniFile.h"
+
+#include <charconv>
+#include <random>
+
+#include "model/Textvergleich.h"
+
+namespace {
+
+constexpr std::string_view MarkeUtf8 = "\xEF\xBB\xBF";
+constexpr std::string_view Leerraum = " \t\r\n\v\f";
+
+std::string_view Trimmen(std::string_view AText) {
+    const std::size_t Anfang = AText.find_first_not_of(Leerraum);
+    if (Anfang == std::string_view::npos)
+        return {};
+    return AText.substr(Anfang, AText.find_last_not_of(Leerraum) - Anfang + 1);
+}
+
+bool GleicherName(std::string_view A, std::string_view B) {
+    return GleichOhneGrossKlein(A, B);
+}
+
+std::string OhneZeilenumbrueche(std::string_view AText) {
+    std::string s(AText);
+    for (char& c : s)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    return s;
+}
+
+// A number in AText with base ABasis, the whole text used; digits only.
+template <typename T> bool ZahlLesen(std::string_view AText, int ABasis, T& AWert) {
+    if (AText.empty() || AText.front() == '-' || AText.front() == '+')
+        return false;
+    const auto [Ende, Fehler] = std::from_chars(AText.data(), AText.data() + AText.size(), AWert, ABasis);
+    return Fehler == std::errc() && Ende == AText.data() + AText.size();
+}
+
+bool GanzzahlLesen(std::string_view AText, std::int32_t& AWert) {
+    if (AText.starts_with('$') || AText.starts_with("0x") || AText.starts_with("0X")) {
+        std::uint32_t Hex = 0;
+        if (!ZahlLesen(AText.substr(AText.front() == '$' ? 1 : 2), 16, Hex))
+            return false;
+        AWert = static_cast<std::int32_t>(Hex);
+        return true;
+    }
+    const bool Negativ = AText.starts_with('-');
+    if (Negativ || AText.starts_with('+'))
+        AText.remove_prefix(1);
+    std::int64_t Betrag = 0;
+    if (AText.size() > 11 || !ZahlLesen(AText, 10, Betrag))
+        return false;
+    const std::int64_t Wert = Negativ ? -Betrag : Betrag;
+    if (Wert < INT32_MIN || Wert > INT32_MAX)
+        return false;
+    AWert = static_cast<std::int32_t>(Wert);
+    return true;
+}
+
+// A name for the temporary file beside the target that no other writer picks.
+std::string TemporaererName(const std::string& AZiel) {
+    std::random_device Zufall;
+    std::uniform_int_distribution<std::uint32_t> Verteilung;
+    return AZiel + "." + std::to_string(Verteilung(Zufall)) + std::to_string(Verteilung(Zufall)) + ".tmp";
+}
+
+} // namespace
+
+TMemIniFile::TMemIniFile(std::string AFileName, TDateisystem& ADateisystem)
+    : FFileName(std::move(AFileName)), FDateisystem(&ADateisystem) {}
+
+void TMemIniFile::LoadFromFile() {
+    if (!FDateisystem->Existiert(FFileName)) {
+        FSections.clear();
+        return;
+    }
+    SetText(FDateisystem->LiesDatei(FFileName));
+}
+
+void TMemIniFile::UpdateFile() const {
+    const std::string Text = GetText();
+    const std::string Temporaer = TemporaererName(FFileName);
+    const int Handle = FDateisystem->ErzeugeNeu(Temporaer);
+    bool Offen = true;
+    try {
+        FDateisystem->Schreibe(Handle, Text.data(), Text.size());
+        FDateisystem->Sichere(Handle);
+        Offen = false;
+        FDateisystem->Schliesse(Handle);
+        FDateisystem->Umbenennen(Temporaer, FFileName);
+    } catch (...) {
+        if (Offen) {
+            try {
+                FDateisystem->Schliesse(Handle);
+            } catch (...) {
+                // The write already failed; that error is the one to report.
+            }
+        }
+        FDateisystem->Entferne(Temporaer);
+        throw;
+    }
+    FDateisystem->OrdnerSichern(FFileName);
+}
+
+bool TMemIniFile::SectionExists(std::string_view ASection) const {
+    return FindeSection(ASection) != nullptr;
+}
+
+bool TMemIniFile::ValueExists(std::string_view ASection, std::string_view AKey) const {
+    return FindeEintrag(ASection, AKey) != nullptr;
+}
+
+std::string TMemIniFile::ReadString(std::string_view ASection, std::string_view AKey,
+                                    std::string_view ADefault) const {
+    const TEintrag* Eintrag = FindeEintrag(ASection, AKey);
+    return std::string(Eintrag ? Eintrag->Value : ADefault);
+}
+
+std::int32_t TMemIniFile::ReadInteger(std::string_view ASection, std::string_view AKey,
+                                      std::int32_t ADefault) const {
+    const TEintrag* Eintrag = FindeEintrag(ASection, AKey);
+    std::int32_t Wert = ADefault;
+    return Eintrag && GanzzahlLesen(Eintrag->Value, Wert) ? Wert : ADefault;
+}
+
+bool TMemIniFile::ReadBool(std::string_view ASection, std::string_view AKey, bool ADefault) const {
+    return ReadInteger(ASection, AKey, ADefault ? 1 : 0) != 0;
+}
+
+void TMemIniFile::WriteString(std::string_view ASection, std::string_view AKey, std::string_view AValue) {
+    TSection& Section = SectionFuerSchreiben(ASection);
+    // Blanks around a value do not survive reading, so they are not written either.
+    std::string Wert = std::string(Trimmen(OhneZeilenumbrueche(AValue)));
+    for (TEintrag& Eintrag : Section.Eintraege) {
+        if (GleicherName(Eintrag.Key, AKey)) {
+            Eintrag.Value = std::move(Wert);
+            return;
+        }
+    }
+    Section.Eintraege.push_back({std::string(Trimmen(OhneZeilenumbrueche(AKey))), std::move(Wert)});
+}
+
+void TMemIniFile::WriteInteger(std::string_view ASection, std::string_view AKey, std::int32_t AValue) {
+    WriteString(ASection, AKey, std::to_string(AValue));
+}
+
+void TMemIniFile::WriteBool(std::string_view ASection, std::string_view AKey, bool AValue) {
+    WriteString(ASection, AKey, AValue ? "1" : "0");
+}
+
+void TMemIniFile::DeleteKey(std::string_view ASection, std::string_view AKey) {
+    for (TSection& Section : FSections) {
+        if (GleicherName(Section.Name, ASection)) {
+            std::erase_if(Section.Eintraege, [&](const TEintrag& e) { return GleicherName(e.Key, AKey); });
+        }
+    }
+}
+
+void TMemIniFile::AddSection(std::string_view ASection) {
+    SectionFuerSchreiben(ASection);
+}
+
+std::string TMemIniFile::GetText() const {
+    std::string Text;
+    for (const TSection& Section : FSections) {
+        Text += "[" + Section.Name + "]\n";
+        for (const TEintrag& Eintrag : Section.Eintraege)
+            Text += Eintrag.Key + "=" + Eintrag.Value + "\n";
+        Text += "\n";
+    }
+    return Text;
+}
+
+void TMemIniFile::SetText(std::string_view AText) {
+    FSections.clear();
+    if (AText.starts_with(MarkeUtf8))
+        AText.remove_prefix(MarkeUtf8.size());
+    TSection* Aktuell = nullptr;
+    while (!AText.empty()) {
+        const std::size_t Ende = AText.find('\n');
+        const std::string_view Zeile = Trimmen(AText.substr(0, Ende));
+        AText.remove_prefix(Ende == std::string_view::npos ? AText.size() : Ende + 1);
+        if (Zeile.empty() || Zeile.front() == ';')
+            continue;
+        if (Zeile.front() == '[' && Zeile.back() == ']' && Zeile.size() >= 2) {
+            Aktuell = &SectionFuerSchreiben(Trimmen(Zeile.substr(1, Zeile.size() - 2)));
+            continue;
+        }
+        const std::size_t Gleich = Zeile.find('=');
+        if (Aktuell == nullptr || Gleich == std::string_view::npos)
+            continue;
+        const std::string_view Key = Trimmen(Zeile.substr(0, Gleich));
+        // The first of two equal keys counts, as when reading.
+        if (!Key.empty() && FindeEintrag(Aktuell->Name, Key) == nullptr)
+            Aktuell->Eintraege.push_back({std::string(Key), std::string(Trimmen(Zeile.substr(Gleich + 1)))});
+    }
+}
+
+const TMemIniFile::TSection* TMemIniFile::FindeSection(std::string_view ASection) const {
+    for (const TSection& Section : FSections)
+        if (GleicherName(Section.Name, ASection))
+            return &Section;
+    return nullptr;
+}
+
+TMemIniFile::TSection& TMemIniFile::SectionFuerSchreiben(std::string_view ASection) {
+    for (TSection& Section : FSections)
+        if (GleicherName(Section.Name, ASection))
+            return Section;
+    FSections.push_back({std::string(ASection), {}});
+    return FSections.back();
+}
+
+const TMemIniFile::TEintrag* TMemIniFile::FindeEintrag(std::string_view ASection,
+                                                       std::string_view AKey) const {
+    const TSection* Section = FindeSection(ASection);
+    if (Section == nullptr)
+        return nullptr;
+    for (const TEintrag& Eintrag : Section->Eintraege)
+        if (GleicherName(Eintrag.Key, AKey))
+            return &Eintrag;
+    return nullptr;
+}

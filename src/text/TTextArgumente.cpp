@@ -1,0 +1,241 @@
+#include "text/TTextArgumente.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "model/Fehler.h"
+#include "text/ETextAufrufFehler.h"
+#include "views/OVAnzeige.h"
+
+const char* const TextAufrufHilfe =
+    "Aufruf: orvanto-text [--heute TT.MM.JJJJ] [--programmordner ORDNER] BEFEHL ARGUMENTE...\n"
+    "Befehle:\n"
+    "  pruefen DATEI\n"
+    "  speichern DATEI ZIEL\n"
+    "  liste DATEI [--zusatz DATEI]... [--ansicht jahr|monat|woche]\n"
+    "        [--periode ZEITRAUM | --datum TT.MM.JJJJ] [--komprimiert] [--ohne-kw]\n"
+    "        [--ohne-termine] [--ohne-unbelegte] [--ohne-feiertage] [--ohne-urlaub]\n"
+    "        [--frei] [--leer]\n"
+    "  info DATEI TT.MM.JJJJ [NR]\n"
+    "  vorschau DATEI [--tage N] [--zusatz DATEI]...\n"
+    "  mondphasen JAHR\n"
+    "  feiertage DATEI JAHR [--zusatz DATEI]...\n"
+    "  namenstage TT.MM.JJJJ\n"
+    "  namenstage --name NAME [--genau]\n"
+    "  importieren DATEI QUELLE ZIEL\n"
+    "  --hilfe\n";
+
+namespace {
+
+bool IstOption(const std::string& S) {
+    return S.size() > 2 && S.starts_with("--");
+}
+
+void Anzahl(const std::vector<std::string>& AWoerter, std::size_t AVon, std::size_t ABis,
+            const std::string& ABefehl) {
+    if (AWoerter.size() < AVon) {
+        throw ETextAufrufFehler("Zu wenige Argumente für " + ABefehl + ".");
+    }
+    if (AWoerter.size() > ABis) {
+        throw ETextAufrufFehler("Zu viele Argumente für " + ABefehl + ": " + AWoerter[ABis]);
+    }
+}
+
+TTagesansicht AnsichtLesen(const std::string& AText) {
+    if (AText == "jahr") {
+        return taJahr;
+    }
+    if (AText == "monat") {
+        return taMonat;
+    }
+    if (AText == "woche") {
+        return taWoche;
+    }
+    throw ETextAufrufFehler("Unbekannte Ansicht: " + AText + " (jahr, monat oder woche)");
+}
+
+const std::pair<const char*, TListenSchalter> ListenSchalter[] = {
+    {"--komprimiert", lsKomprimiert},
+    {"--ohne-kw", lsOhneKw},
+    {"--ohne-termine", lsOhneTermine},
+    {"--ohne-unbelegte", lsOhneUnbelegte},
+    {"--ohne-feiertage", lsOhneFeiertage},
+    {"--ohne-urlaub", lsOhneUrlaub},
+    {"--frei", lsFrei},
+    {"--leer", lsLeer},
+};
+
+} // namespace
+
+TTag TextDatumLesen(const std::string& AText) {
+    try {
+        // A date of the calendar range in the short date format, nothing before or after it.
+        if (AText.size() == 10) {
+            const TTag Datum = DatumAusZeile("- " + AText);
+            if (Datum >= KalenderAnfang && Datum <= KalenderEnde) {
+                return Datum;
+            }
+        }
+    } catch (const EKonvertierungsFehler&) {
+    }
+    throw ETextAufrufFehler("Kein gültiges Datum (TT.MM.JJJJ, 01.01.1900 bis 31.12.2100): " + AText);
+}
+
+int TextZahlLesen(const std::string& AText, int AVon, int ABis, const std::string& AWas) {
+    const bool NurZiffern =
+        !AText.empty() && AText.size() <= 9 &&
+        std::all_of(AText.begin(), AText.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const int Zahl = NurZiffern ? std::stoi(AText) : AVon - 1;
+    if (Zahl < AVon || Zahl > ABis) {
+        throw ETextAufrufFehler(AWas + " muss eine Zahl von " + std::to_string(AVon) + " bis " +
+                                std::to_string(ABis) + " sein: " + AText);
+    }
+    return Zahl;
+}
+
+TTextArgumente::TTextArgumente(std::vector<std::string> AArgumente) : FArgumente(std::move(AArgumente)) {}
+
+std::string TTextArgumente::Wert(const std::string& AOption) {
+    if (Ende()) {
+        throw ETextAufrufFehler("Nach " + AOption + " fehlt der Wert.");
+    }
+    return FArgumente[FPos++];
+}
+
+TTextAufruf TTextArgumente::Lesen() {
+    TTextAufruf Aufruf;
+    while (!Ende() && IstOption(FArgumente[FPos])) {
+        const std::string Option = FArgumente[FPos++];
+        if (Option == "--heute") {
+            Aufruf.Heute = TextDatumLesen(Wert(Option));
+        } else if (Option == "--programmordner") {
+            Aufruf.Programmordner = Wert(Option);
+            if (Aufruf.Programmordner.empty()) {
+                throw ETextAufrufFehler("Der Programmordner darf nicht leer sein.");
+            }
+        } else if (Option == "--hilfe" && Ende()) {
+            Aufruf.Befehl = tbHilfe;
+            return Aufruf;
+        } else {
+            throw ETextAufrufFehler("Unbekannte Option: " + Option);
+        }
+    }
+    if (Ende()) {
+        throw ETextAufrufFehler("Es fehlt der Befehl.");
+    }
+    BefehlLesen(Aufruf);
+    return Aufruf;
+}
+
+template <typename TLeser> std::vector<std::string> TTextArgumente::Rest(TLeser ALeseOption) {
+    std::vector<std::string> Woerter;
+    while (!Ende()) {
+        const std::string Wort = FArgumente[FPos++];
+        if (!IstOption(Wort)) {
+            Woerter.push_back(Wort);
+        } else if (!ALeseOption(Wort)) {
+            throw ETextAufrufFehler("Unbekannte Option: " + Wort);
+        }
+    }
+    return Woerter;
+}
+
+void TTextArgumente::BefehlLesen(TTextAufruf& A) {
+    const std::string Befehl = FArgumente[FPos++];
+    const auto Zusatz = [&](const std::string& Option) {
+        if (Option != "--zusatz") {
+            return false;
+        }
+        A.Zusatzdateien.push_back(Wert(Option));
+        return true;
+    };
+    const auto OhneOptionen = [](const std::string&) { return false; };
+
+    if (Befehl == "pruefen" || Befehl == "speichern" || Befehl == "importieren") {
+        A.Befehl = Befehl == "pruefen" ? tbPruefen : Befehl == "speichern" ? tbSpeichern : tbImportieren;
+        const std::size_t n = A.Befehl == tbPruefen ? 1 : A.Befehl == tbSpeichern ? 2 : 3;
+        A.Dateien = Rest(OhneOptionen);
+        Anzahl(A.Dateien, n, n, Befehl);
+    } else if (Befehl == "liste") {
+        A.Befehl = tbListe;
+        A.Dateien = Rest([&](const std::string& Option) {
+            const auto Schalter = std::find_if(std::begin(ListenSchalter), std::end(ListenSchalter),
+                                               [&](const auto& s) { return Option == s.first; });
+            if (Schalter != std::end(ListenSchalter)) {
+                A.Schalter.push_back(Schalter->second);
+            } else if (Option == "--ansicht") {
+                A.Ansicht = AnsichtLesen(Wert(Option));
+            } else if (Option == "--periode") {
+                A.Periode = Wert(Option);
+            } else if (Option == "--datum") {
+                A.Datum = TextDatumLesen(Wert(Option));
+            } else {
+                return Zusatz(Option);
+            }
+            return true;
+        });
+        Anzahl(A.Dateien, 1, 1, Befehl);
+        if (A.Periode && A.Datum) {
+            throw ETextAufrufFehler("--periode und --datum schließen einander aus.");
+        }
+    } else if (Befehl == "info") {
+        A.Befehl = tbInfo;
+        std::vector<std::string> w = Rest(OhneOptionen);
+        Anzahl(w, 2, 3, Befehl);
+        A.Datum = TextDatumLesen(w[1]);
+        if (w.size() == 3) {
+            A.Nr = TextZahlLesen(w[2], 1, 999999999, "NR");
+        }
+        A.Dateien = {w[0]};
+    } else if (Befehl == "vorschau") {
+        A.Befehl = tbVorschau;
+        A.Dateien = Rest([&](const std::string& Option) {
+            if (Option == "--tage") {
+                A.Tage = TextZahlLesen(Wert(Option), 1, 9, "Die Zahl der Tage");
+                return true;
+            }
+            return Zusatz(Option);
+        });
+        Anzahl(A.Dateien, 1, 1, Befehl);
+    } else if (Befehl == "mondphasen") {
+        A.Befehl = tbMondphasen;
+        std::vector<std::string> w = Rest(OhneOptionen);
+        Anzahl(w, 1, 1, Befehl);
+        A.Jahr = TextZahlLesen(w[0], 1900, 2100, "JAHR");
+    } else if (Befehl == "feiertage") {
+        A.Befehl = tbFeiertage;
+        std::vector<std::string> w = Rest(Zusatz);
+        Anzahl(w, 2, 2, Befehl);
+        A.Jahr = TextZahlLesen(w[1], 1900, 2100, "JAHR");
+        A.Dateien = {w[0]};
+    } else if (Befehl == "namenstage") {
+        bool NameS = false;
+        std::vector<std::string> w = Rest([&](const std::string& Option) {
+            if (Option == "--name") {
+                A.Name = Wert(Option);
+                NameS = true;
+            } else if (Option == "--genau") {
+                A.GenauS = true;
+            } else {
+                return false;
+            }
+            return true;
+        });
+        if (NameS) {
+            A.Befehl = tbNamenSuche;
+            Anzahl(w, 0, 0, Befehl);
+            if (A.Name.find_first_not_of(' ') == std::string::npos) {
+                throw ETextAufrufFehler("Der Name darf nicht leer sein.");
+            }
+        } else {
+            A.Befehl = tbNamenstage;
+            if (A.GenauS) {
+                throw ETextAufrufFehler("--genau gilt nur mit --name.");
+            }
+            Anzahl(w, 1, 1, Befehl);
+            A.Datum = TextDatumLesen(w[0]);
+        }
+    } else {
+        throw ETextAufrufFehler("Unbekannter Befehl: " + Befehl);
+    }
+}

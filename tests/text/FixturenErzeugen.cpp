@@ -1,0 +1,83 @@
+// Writes the small calendar files the end-to-end tests of orvanto-text read, through the
+// program's own save, into the folder named by the first argument.
+
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "model/TDaten.h"
+
+namespace {
+
+struct TVorlage {
+    std::string Kurztext;
+    TTag Von;
+    TTag Bis;
+    TAnzeigenTyp Intervall = atEinmalig;
+    TTagTyp Typ = ttTermin;
+    double Uhrzeit = -1; // hours; negative for the whole day
+    std::string Langtext;
+};
+
+void Erzeuge(TDaten& ADaten, const TVorlage& AVorlage) {
+    TDatenClass e;
+    e.Id = ADaten.NewId();
+    e.Kurztext = AVorlage.Kurztext;
+    e.Langtext = AVorlage.Langtext;
+    e.TagTyp = AVorlage.Typ;
+    e.AnzeigenTyp = AVorlage.Intervall;
+    e.EndeDatum = KalenderEnde;
+    TDatumClass r;
+    r.Datum = AVorlage.Von;
+    r.VonDatum = AVorlage.Von;
+    r.BisDatum = AVorlage.Bis;
+    r.GanzerTagS = AVorlage.Uhrzeit < 0;
+    r.VonZeit = r.GanzerTagS ? 0.0 : AVorlage.Uhrzeit / 24;
+    e.Add(r);
+    ADaten.Add(TTagClass(0, &e));
+}
+
+void Speichere(const std::string& AOrdner, const std::string& AName,
+               std::initializer_list<TVorlage> AVorlagen) {
+    TDaten Daten;
+    for (const TVorlage& v : AVorlagen) {
+        Erzeuge(Daten, v);
+    }
+    Daten.SaveToFile(AOrdner + "/" + AName);
+}
+
+TTag D(int ATag, int AMonat, int AJahr) {
+    return EncodeDate(AJahr, AMonat, ATag);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "Aufruf: text_fixturen ORDNER\n";
+        return 2;
+    }
+    const std::string Ordner = argv[1];
+    // Monday 6.1.2025 is "today" in the tests.
+    Speichere(Ordner, "Haupt.OVK",
+              {
+                  {"Zahnarzt", D(7, 1, 2025), D(7, 1, 2025), atEinmalig, ttTermin, 9.5, ""},
+                  {"Chorprobe", D(8, 1, 2025), D(8, 1, 2025), at1Woche, ttTermin, 19.5, "Alt\r\nund Sopran"},
+                  {"Reise", D(9, 1, 2025), D(10, 1, 2025), atEinmalig, ttUrlaub, -1, ""},
+              });
+    Speichere(
+        Ordner, "Feiertage.OVF",
+        {
+            {"Neujahr", D(1, 1, 2025), D(1, 1, 2025), at1Jahr, ttFeiertag, -1, ""},
+            {"Heilige Drei Könige", D(6, 1, 2025), D(6, 1, 2025), at1Jahr, ttFeiertag, -1, "Epiphanias"},
+        });
+    // The dentist is there already; the cinema is new.
+    Speichere(Ordner, "Import.OVI",
+              {
+                  {"Zahnarzt", D(7, 1, 2025), D(7, 1, 2025), atEinmalig, ttTermin, 9.5, ""},
+                  {"Kino", D(11, 1, 2025), D(11, 1, 2025), atEinmalig, ttTermin, 20, ""},
+              });
+    Speichere(Ordner, "Leer.OVK", {});
+    std::ofstream(Ordner + "/Kaputt.OVK", std::ios::binary) << "kein Kalender";
+    return 0;
+}

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <array>
+#include <cstdint>
+#include <cwchar>
 #include <string>
 #include <vector>
 

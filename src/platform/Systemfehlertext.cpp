@@ -6,7 +6,7 @@
 std::string Systemfehlertext(int AFehlernummer) {
     switch (AFehlernummer) {
     case ENOENT:
-        return "Das System kann die angegebene Datei nicht finden.";
+        return "Die Datei oder der Ordner wurde nicht gefunden.";
     case EACCES:
     case EPERM:
         return "Zugriff verweigert.";

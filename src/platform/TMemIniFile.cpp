@@ -1,8 +1,8 @@
 #include "platform/TMemIniFile.h"
 
 #include <charconv>
-#include <random>
 
+#include "files/DateiSicherErsetzen.h"
 #include "model/Textvergleich.h"
 
 namespace {
@@ -58,13 +58,6 @@ bool GanzzahlLesen(std::string_view AText, std::int32_t& AWert) {
     return true;
 }
 
-// A name for the temporary file beside the target that no other writer picks.
-std::string TemporaererName(const std::string& AZiel) {
-    std::random_device Zufall;
-    std::uniform_int_distribution<std::uint32_t> Verteilung;
-    return AZiel + "." + std::to_string(Verteilung(Zufall)) + std::to_string(Verteilung(Zufall)) + ".tmp";
-}
-
 } // namespace
 
 TMemIniFile::TMemIniFile(std::string AFileName, TDateisystem& ADateisystem)
@@ -79,28 +72,7 @@ void TMemIniFile::LoadFromFile() {
 }
 
 void TMemIniFile::UpdateFile() const {
-    const std::string Text = GetText();
-    const std::string Temporaer = TemporaererName(FFileName);
-    const int Handle = FDateisystem->ErzeugeNeu(Temporaer);
-    bool Offen = true;
-    try {
-        FDateisystem->Schreibe(Handle, Text.data(), Text.size());
-        FDateisystem->Sichere(Handle);
-        Offen = false;
-        FDateisystem->Schliesse(Handle);
-        FDateisystem->Umbenennen(Temporaer, FFileName);
-    } catch (...) {
-        if (Offen) {
-            try {
-                FDateisystem->Schliesse(Handle);
-            } catch (...) {
-                // The write already failed; that error is the one to report.
-            }
-        }
-        FDateisystem->Entferne(Temporaer);
-        throw;
-    }
-    FDateisystem->OrdnerSichern(FFileName);
+    DateiSicherErsetzen(FFileName, GetText(), *FDateisystem);
 }
 
 bool TMemIniFile::SectionExists(std::string_view ASection) const {

@@ -1,0 +1,17 @@
+#pragma once
+
+// Replaces a file by new content so that, whatever fails and whenever the process dies, the file
+// is either exactly the old one or exactly the new one.
+
+#include <string>
+#include <string_view>
+
+#include "platform/TDateisystem.h"
+
+// Writes ABytes to a new temporary file beside AZiel (AZiel, ".", a new GUID in braces, ".tmp"),
+// flushes it to the disk, closes it and moves it over AZiel durably. On any failure the error
+// propagates, AZiel is as it was and no temporary file is left.
+void DateiSicherErsetzen(const std::string& AZiel, std::string_view ABytes, TDateisystem& ADateisystem);
+
+// A new GUID in its standard text form with braces.
+std::string NeueGuid();

@@ -1,0 +1,84 @@
+#include "controls/ui/TWxMeldungsPort.h"
+
+#include <wx/msgdlg.h>
+
+#include "controls/ui/WxText.h"
+
+namespace {
+
+const char* Titel(TMeldungsArt AArt) {
+    switch (AArt) {
+    case maFehler:
+        return "Fehler";
+    case maWarnung:
+        return "Warnung";
+    case maInformation:
+        return "Informationen";
+    case maBestaetigung:
+        return "Bestätigen";
+    }
+    return "";
+}
+
+long Symbol(TMeldungsArt AArt) {
+    switch (AArt) {
+    case maFehler:
+        return wxICON_ERROR;
+    case maWarnung:
+        return wxICON_WARNING;
+    case maInformation:
+        return wxICON_INFORMATION;
+    case maBestaetigung:
+        return wxICON_QUESTION;
+    }
+    return 0;
+}
+
+long Knoepfe(TMeldungsKnoepfe AKnoepfe) {
+    switch (AKnoepfe) {
+    case mkOK:
+        return wxOK;
+    case mkJaNein:
+        return wxYES_NO;
+    case mkJaNeinAbbrechen:
+        return wxYES_NO | wxCANCEL;
+    case mkJaNeinAlle:
+        // "&Alle" takes the place of the help button.
+        return wxYES_NO | wxHELP;
+    }
+    return wxOK;
+}
+
+// Windows line ends would show as an extra character on other systems.
+wxString OhneCR(const std::string& AText) {
+    wxString Text = Wx(AText);
+    Text.Replace("\r\n", "\n");
+    return Text;
+}
+
+} // namespace
+
+TMeldungsAntwort TWxMeldungsPort::Zeige(TMeldungsArt AArt, const std::string& AText,
+                                        TMeldungsKnoepfe AKnoepfe) {
+    if (VorDialog) {
+        VorDialog();
+    }
+    wxMessageDialog Dialog(Besitzer ? Besitzer() : nullptr, OhneCR(AText), Wx(Titel(AArt)),
+                           Knoepfe(AKnoepfe) | Symbol(AArt));
+    Dialog.SetYesNoCancelLabels(Wx("&Ja"), Wx("&Nein"), Wx("Abbrechen"));
+    Dialog.SetOKLabel(Wx("OK"));
+    Dialog.SetHelpLabel(Wx("&Alle"));
+    switch (Dialog.ShowModal()) {
+    case wxID_YES:
+        return maJa;
+    case wxID_NO:
+        return maNein;
+    case wxID_HELP:
+        return maAlle;
+    case wxID_OK:
+        return maOK;
+    default:
+        // Escape or the window's close button: the harmless answer.
+        return AKnoepfe == mkOK ? maOK : (AKnoepfe == mkJaNein ? maNein : maAbbrechen);
+    }
+}

@@ -1,0 +1,24 @@
+#include "controls/ui/WxSchrift.h"
+
+#include <wx/settings.h>
+
+#include "controls/ui/WxText.h"
+
+wxFont WxFont(const TSchrift& ASchrift) {
+    return wxFont(wxFontInfo(ASchrift.Groesse)
+                      .FaceName(Wx(ASchrift.Name))
+                      .Italic((ASchrift.Stil & fsItalic) != 0)
+                      .Bold((ASchrift.Stil & fsBold) != 0)
+                      .Underlined((ASchrift.Stil & fsUnderline) != 0)
+                      .Strikethrough((ASchrift.Stil & fsStrikeOut) != 0));
+}
+
+wxColour WxFarbe(TFarbe AFarbe) {
+    // The system colour indexes are the same numbers in wx.
+    if ((AFarbe >> 24) == 0xFF) {
+        const unsigned Index = AFarbe & 0xFF;
+        return Index < wxSYS_COLOUR_MAX ? wxSystemSettings::GetColour(static_cast<wxSystemColour>(Index))
+                                        : wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOWTEXT);
+    }
+    return wxColour(AFarbe & 0xFF, (AFarbe >> 8) & 0xFF, (AFarbe >> 16) & 0xFF);
+}

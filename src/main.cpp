@@ -1,0 +1,101 @@
+// The program: one instance per user, the splash picture, the main window and its message loop.
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <wx/app.h>
+#include <wx/filename.h>
+#include <wx/image.h>
+#include <wx/snglinst.h>
+#include <wx/stdpaths.h>
+
+#include "controls/ui/GtkZugang.h"
+#include "controls/ui/TWxMeldungsPort.h"
+#include "controls/ui/WxText.h"
+#include "mainwindow/Programmstart.h"
+#include "mainwindow/TForm1.h"
+#include "mainwindow/ui/THauptFrame.h"
+#include "mainwindow/ui/TSplashScreenForm.h"
+#include "model/Uhr.h"
+#include "platform/SpezialOrdner.h"
+
+namespace {
+
+// The arguments as the system gave them (wx would convert them through the C locale).
+std::vector<std::string> RoheArgumente;
+
+// Test hook: ORVANTO_HEUTE=TT.MM.JJJJ fixes the clock at noon of that day.
+void HeuteFesthalten() {
+    const char* Wert = std::getenv("ORVANTO_HEUTE");
+    int Tag = 0, Monat = 0, Jahr = 0;
+    if (Wert != nullptr && std::sscanf(Wert, "%d.%d.%d", &Tag, &Monat, &Jahr) == 3 &&
+        IstGueltigesDatum(Jahr, Monat, Tag)) {
+        TUhr::Festhalten(EncodeDate(Jahr, Monat, Tag) + 0.5);
+    }
+}
+
+std::string MitTrenner(const wxString& AOrdner) {
+    return Utf8(AOrdner + wxFileName::GetPathSeparator());
+}
+
+class TOrvantoApp : public wxApp {
+public:
+    bool OnInit() override {
+        HeuteFesthalten();
+        // One instance per user: a lock file in the user's runtime folder.
+        const char* Laufzeit = std::getenv("XDG_RUNTIME_DIR");
+        FInstanz = std::make_unique<wxSingleInstanceChecker>();
+        if (!FInstanz->Create(Wx(ProgrammTitel), Laufzeit != nullptr ? Wx(Laufzeit) : wxString()) ||
+            FInstanz->IsAnotherRunning()) {
+            return false;
+        }
+        SetAppDisplayName(Wx(ProgrammTitel));
+        wxInitAllImageHandlers();
+        GtkZugangEinrichten();
+        TMeldungsPort::Setze(&FMeldungen);
+
+        const wxString Programmdatei = wxStandardPaths::Get().GetExecutablePath();
+        TSplashScreenForm* Splash = nullptr;
+        const std::string Bilddatei = SplashDateiname(Utf8(Programmdatei));
+        if (SplashErlaubtS(true, RoheArgumente) && wxFileName::FileExists(Wx(Bilddatei))) {
+            Splash = new TSplashScreenForm(Bilddatei);
+            if (Splash->HatBild()) {
+                Splash->Zeigen();
+            } else {
+                Splash->Destroy();
+                Splash = nullptr;
+            }
+        }
+
+        const std::string Dokumente = SystemSpezialOrdner()->GetSpecialFolder(ofDokumente);
+        auto* Hauptfenster = new THauptFrame(Dokumente, MitTrenner(wxFileName(Programmdatei).GetPath()),
+                                             RoheArgumente, Splash);
+        FMeldungen.Besitzer = [Hauptfenster] { return Hauptfenster; };
+        FMeldungen.VorDialog = [Hauptfenster] { Hauptfenster->SplashVerbergen(); };
+        SetTopWindow(Hauptfenster);
+        Hauptfenster->Show();
+        return true;
+    }
+
+    int OnExit() override {
+        TMeldungsPort::Setze(nullptr);
+        FInstanz.reset();
+        return wxApp::OnExit();
+    }
+
+private:
+    std::unique_ptr<wxSingleInstanceChecker> FInstanz;
+    TWxMeldungsPort FMeldungen;
+};
+
+} // namespace
+
+wxIMPLEMENT_APP_NO_MAIN(TOrvantoApp);
+
+int main(int argc, char** argv) {
+    RoheArgumente.assign(argv + 1, argv + argc);
+    return wxEntry(argc, argv);
+}

@@ -1,0 +1,383 @@
+#include "mainwindow/ui/THauptFrame.h"
+
+#include <wx/app.h>
+#include <wx/clipbrd.h>
+#include <wx/combobox.h>
+#include <wx/display.h>
+#include <wx/listbox.h>
+#include <wx/menu.h>
+#include <wx/panel.h>
+#include <wx/settings.h>
+#include <wx/statusbr.h>
+#include <wx/utils.h>
+
+#include "controls/ui/GtkZugang.h"
+#include "controls/ui/MenueKurztasten.h"
+#include "controls/ui/WxSchrift.h"
+#include "controls/ui/WxText.h"
+#include "mainwindow/Fensterlayout.h"
+#include "mainwindow/ui/TSplashScreenForm.h"
+#include "platform/TMeldungsPort.h"
+
+namespace {
+
+enum TMenueId : int {
+    idBeenden = wxID_HIGHEST + 1,
+    idHeute,
+    idJahr,
+    idMonat,
+    idWoche,
+    idTermintage,
+    idUnbelegt,
+    idFeiertage,
+    idUrlaub,
+    idFrei,
+    idAlleTage,
+    idLeererKalender,
+    idKwoche,
+    idKomprimiert,
+    idEinstKwoche,
+    idEinstKomprimiert,
+    idTimer1,
+    idTimer2,
+};
+
+// The day filters of the view menu with their filter index.
+struct TFilterMenue {
+    TMenueId Id;
+    int Index;
+};
+constexpr TFilterMenue FilterMenues[] = {
+    {idTermintage, fiBelegt}, {idUnbelegt, fiUnbelegt}, {idFeiertage, fiFeiertag},
+    {idUrlaub, fiUrlaub},     {idFrei, fiFrei},         {idKwoche, fiKwoche},
+};
+
+constexpr int SplashZeitMs = 3000;
+const char* const ComboName = "Zeitraum";
+const char* const ListenName = "Kalendertage";
+
+void Eintrag(wxMenu& AMenue, int AId, const char* ACaption, wxItemKind AArt = wxITEM_NORMAL) {
+    AMenue.Append(AId, Wx(ACaption), wxEmptyString, AArt);
+}
+
+} // namespace
+
+THauptFrame::THauptFrame(const std::string& ADokumenteOrdner, const std::string& AProgrammordner,
+                         const std::vector<std::string>& AArgumente, TSplashScreenForm* ASplash)
+    : wxFrame(nullptr, wxID_ANY, Wx(ProgrammTitel)), FSplash(ASplash), FTimer1(this, idTimer1),
+      FTimer2(this, idTimer2) {
+    GroesseBegrenzen();
+    CreateStatusBar(1);
+    FPanel = new wxPanel(this);
+    FCombo = new wxComboBox(FPanel, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0, nullptr,
+                            wxCB_DROPDOWN | wxTE_PROCESS_ENTER);
+    FListe = new wxListBox(FPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr, wxLB_SINGLE);
+    ComboZugaenglich(*FCombo, ComboName);
+    ListeZugaenglich(*FListe, ListenName);
+    MenuesErstellen();
+
+    FForm = std::make_unique<TForm1>(*this, *this, ADokumenteOrdner, AProgrammordner, AArgumente);
+
+    Bind(wxEVT_SHOW, &THauptFrame::OnShow, this);
+    Bind(wxEVT_CLOSE_WINDOW, &THauptFrame::OnClose, this);
+    Bind(wxEVT_CHAR_HOOK, &THauptFrame::OnCharHook, this);
+    Bind(wxEVT_MENU, &THauptFrame::OnMenu, this);
+    FPanel->Bind(wxEVT_SIZE, &THauptFrame::OnSize, this);
+    Bind(wxEVT_TIMER, &THauptFrame::OnTimer1, this, idTimer1);
+    Bind(wxEVT_TIMER, &THauptFrame::OnTimer2, this, idTimer2);
+    FCombo->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) { FForm->Tagesliste.PeriodeEingeben(); });
+    FCombo->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent&) { FForm->Tagesliste.PeriodeGewaehlt(); });
+    FTimer1.Start(1000);
+}
+
+THauptFrame::~THauptFrame() {
+    FTimer1.Stop();
+    FTimer2.Stop();
+    FForm->FormDestroy();
+    SplashFreigeben();
+}
+
+void THauptFrame::MenuesErstellen() {
+    auto* Datei = new wxMenu;
+    Eintrag(*Datei, idBeenden, "&Beenden\tAlt+F4");
+
+    auto* Spruenge = new wxMenu;
+    Eintrag(*Spruenge, idHeute, "Sprung zum &heutigen Tag\tCtrl+H");
+
+    auto* Ansicht = new wxMenu;
+    Eintrag(*Ansicht, idJahr, "&Jahresansicht\tCtrl+J", wxITEM_RADIO);
+    Eintrag(*Ansicht, idMonat, "&Monatsansicht\tCtrl+M", wxITEM_RADIO);
+    Eintrag(*Ansicht, idWoche, "&Wochenansicht\tCtrl+W", wxITEM_RADIO);
+    Ansicht->AppendSeparator();
+    Eintrag(*Ansicht, idTermintage, "&Termintage ein\tCtrl+1", wxITEM_CHECK);
+    Eintrag(*Ansicht, idUnbelegt, "&Unbelegte Tage ein\tCtrl+2", wxITEM_CHECK);
+    Eintrag(*Ansicht, idFeiertage, "&Feiertage ein\tCtrl+3", wxITEM_CHECK);
+    Eintrag(*Ansicht, idUrlaub, "U&rlaubstage ein\tCtrl+4", wxITEM_CHECK);
+    Eintrag(*Ansicht, idFrei, "Fr&eie Tage anzeigen\tCtrl+6", wxITEM_CHECK);
+    Ansicht->AppendSeparator();
+    Eintrag(*Ansicht, idAlleTage, "&Alle Tage anzeigen\tCtrl+5");
+    Eintrag(*Ansicht, idLeererKalender, "&Leeren Kalender anzeigen\tCtrl+7");
+    Ansicht->AppendSeparator();
+    Eintrag(*Ansicht, idKwoche, "Kale&nderwochen ein\tCtrl+0", wxITEM_CHECK);
+    Eintrag(*Ansicht, idKomprimiert, "&Komprimierter Eintragsmodus ein\tCtrl+K", wxITEM_CHECK);
+
+    // The settings menu's copies show the shortcuts too; the char hook runs the first item only.
+    auto* EinstAnsicht = new wxMenu;
+    Eintrag(*EinstAnsicht, idEinstKwoche, "Kale&nderwochen ein\tCtrl+0", wxITEM_CHECK);
+    Eintrag(*EinstAnsicht, idEinstKomprimiert, "&Komprimierter Eintragsmodus ein\tCtrl+K", wxITEM_CHECK);
+    auto* Einstellungen = new wxMenu;
+    Einstellungen->AppendSubMenu(EinstAnsicht, Wx("&Ansicht"));
+
+    auto* Leiste = new wxMenuBar;
+    Leiste->Append(Datei, Wx("&Datei"));
+    Leiste->Append(Spruenge, Wx("S&prünge"));
+    Leiste->Append(Ansicht, Wx("&Ansicht"));
+    Leiste->Append(Einstellungen, Wx("&Einstellungen"));
+    SetMenuBar(Leiste);
+}
+
+void THauptFrame::GroesseBegrenzen() {
+    const wxRect Arbeitsbereich = wxDisplay(wxDisplay::GetFromWindow(this) == wxNOT_FOUND
+                                                ? 0u
+                                                : static_cast<unsigned>(wxDisplay::GetFromWindow(this)))
+                                      .GetClientArea();
+    const TFenstergroesse g = ::GroesseBegrenzen(Arbeitsbereich.width, Arbeitsbereich.height);
+    SetMinSize(wxSize(g.MinBreite, g.MinHoehe));
+    SetSize(g.Breite, g.Hoehe);
+    const TRechteck Lage = FensterZentrieren(
+        IsMaximized(), {Arbeitsbereich.x, Arbeitsbereich.y, Arbeitsbereich.width, Arbeitsbereich.height},
+        g.Breite, g.Hoehe);
+    Move(Lage.Left, Lage.Top);
+}
+
+void THauptFrame::SchalterEinrichten() {
+    const wxSize Client = FPanel->GetClientSize();
+    const int StatusHoehe = GetStatusBar()->GetSize().GetHeight();
+    const TSchalterLayout l = ::SchalterEinrichten(Client.GetWidth(), Client.GetHeight(), StatusHoehe);
+    // A GTK drop-down box keeps its own height; the list starts where the rule puts it.
+    FCombo->SetSize(l.Combo.Left, l.Combo.Top, l.Combo.Width, -1);
+    FListe->SetSize(l.Liste.Left, l.Liste.Top, l.Liste.Width, l.Liste.Height);
+}
+
+void THauptFrame::TitelSetzen(const std::string& ATitel) {
+    SetTitle(Wx(ATitel));
+}
+
+std::string THauptFrame::Statustext() const {
+    return Utf8(GetStatusBar()->GetStatusText(0));
+}
+
+void THauptFrame::StatustextSetzen(const std::string& AText) {
+    GetStatusBar()->SetStatusText(Wx(AText), 0);
+}
+
+void THauptFrame::SchriftartZuweisen(const TSchrift& AFont, TFarbe ABackColor) {
+    const wxFont Schrift = WxFont(AFont);
+    const wxColour Vorne = WxFarbe(AFont.Farbe);
+    const wxColour Hinten = WxFarbe(ABackColor);
+    wxStatusBar* Status = GetStatusBar();
+    Status->SetFont(Schrift);
+    Status->SetMinHeight(Status->GetCharHeight() + 2 * wxSystemSettings::GetMetric(wxSYS_EDGE_Y, this) + 4);
+    for (wxWindow* Fenster :
+         {static_cast<wxWindow*>(FPanel), static_cast<wxWindow*>(FCombo), static_cast<wxWindow*>(FListe)}) {
+        Fenster->SetFont(Schrift);
+        Fenster->SetForegroundColour(Vorne);
+        Fenster->SetBackgroundColour(Hinten);
+    }
+    SetBackgroundColour(Hinten);
+    SendSizeEvent();
+    SchalterEinrichten();
+    Refresh();
+}
+
+void THauptFrame::MenueAktualisieren() {
+    wxMenuBar* Leiste = GetMenuBar();
+    const TTagesansicht Ansicht = FForm->Tagesliste.Tagesansicht();
+    Leiste->Check(Ansicht == taJahr ? idJahr : Ansicht == taMonat ? idMonat : idWoche, true);
+    for (const TFilterMenue& f : FilterMenues) {
+        Leiste->Check(f.Id, FForm->Tagesliste.Filter(f.Index));
+    }
+    Leiste->Check(idEinstKwoche, FForm->Tagesliste.KwocheS());
+    Leiste->Check(idKomprimiert, FForm->KomprimiertS());
+    Leiste->Check(idEinstKomprimiert, FForm->KomprimiertS());
+}
+
+void THauptFrame::SplashVerbergen() {
+    if (FSplash != nullptr) {
+        FSplash->Hide();
+    }
+}
+
+void THauptFrame::SplashAbwarten() {
+    if (FSplash == nullptr || !FSplash->IsShown()) {
+        return;
+    }
+    FSplash->Raise();
+    FSplash->Update();
+    FWarAktiv = IsEnabled();
+    Disable();
+    while (FSplash->IsShown() && FSplash->Sichtbar() < SplashZeitMs && !FForm->IsClosing()) {
+        wxTheApp->Yield(true);
+        wxMilliSleep(10);
+    }
+}
+
+void THauptFrame::SplashFreigeben() {
+    if (FSplash == nullptr) {
+        return;
+    }
+    FSplash->Destroy();
+    FSplash = nullptr;
+    Enable(FWarAktiv);
+}
+
+void THauptFrame::PeriodenLaden(const TPeriodenliste& APerioden) {
+    std::vector<std::string> Namen;
+    Namen.reserve(APerioden.Count());
+    for (std::int32_t i = 0; i < APerioden.Count(); ++i) {
+        Namen.push_back(APerioden[i].Name);
+    }
+    ComboEintraegeSetzen(*FCombo, Namen);
+}
+
+std::string THauptFrame::PeriodenText() const {
+    return Utf8(FCombo->GetValue());
+}
+
+std::int32_t THauptFrame::PeriodenIndex() const {
+    return FCombo->GetSelection();
+}
+
+void THauptFrame::PeriodeWaehlen(std::int32_t ANr) {
+    FCombo->SetSelection(ANr);
+}
+
+void THauptFrame::PeriodenTextMarkieren() {
+    FCombo->SelectAll();
+}
+
+void THauptFrame::PeriodenFokus() {
+    FCombo->SetFocus();
+}
+
+void THauptFrame::ZeilenErsetzen(const TZeilenliste& AZeilen) {
+    wxArrayString Texte;
+    Texte.reserve(AZeilen.size());
+    for (const TZeile& z : AZeilen) {
+        Texte.push_back(Wx(z.Text));
+    }
+    FListe->Freeze();
+    FListe->Set(Texte);
+    FListe->Thaw();
+}
+
+std::int32_t THauptFrame::ZeilenIndex() const {
+    return FListe->GetSelection();
+}
+
+void THauptFrame::ZeileWaehlen(std::int32_t ANr) {
+    FListe->SetSelection(ANr);
+    ListenCursorSetzen(*FListe, ANr);
+    FListe->EnsureVisible(ANr);
+}
+
+void THauptFrame::ZeilenFokus() {
+    if (FListe->IsEnabled() && FListe->IsShownOnScreen()) {
+        FListe->SetFocus();
+    }
+}
+
+void THauptFrame::Piep() {
+    wxBell();
+}
+
+void THauptFrame::OnShow(wxShowEvent& AEreignis) {
+    AEreignis.Skip();
+    if (AEreignis.IsShown() && FForm->FormShow()) {
+        FTimer2.StartOnce(5);
+    }
+}
+
+void THauptFrame::OnTimer2(wxTimerEvent&) {
+    try {
+        FForm->Timer2Timer();
+    } catch (const std::exception& Fehler) {
+        if (TMeldungsPort* Port = TMeldungsPort::Aktiv()) {
+            Port->Zeige(maFehler, Fehler.what(), mkOK);
+        }
+    }
+}
+
+void THauptFrame::OnTimer1(wxTimerEvent&) {
+    FForm->Timer1Timer();
+}
+
+void THauptFrame::OnSize(wxSizeEvent& AEreignis) {
+    AEreignis.Skip();
+    if (IsShown() && !IsIconized() && !FForm->IsClosing()) {
+        SchalterEinrichten();
+    }
+}
+
+void THauptFrame::OnClose(wxCloseEvent& AEreignis) {
+    if (AEreignis.CanVeto() && !FForm->FormCloseQuery()) {
+        AEreignis.Veto();
+        return;
+    }
+    FForm->FormClose();
+    // What the program put on the clipboard stays there after it ends.
+    if (wxTheClipboard->IsOpened() || wxTheClipboard->Open()) {
+        wxTheClipboard->Flush();
+        wxTheClipboard->Close();
+    }
+    Destroy();
+}
+
+void THauptFrame::OnCharHook(wxKeyEvent& AEreignis) {
+    if (!MenueKurztasteAusfuehren(*this, AEreignis)) {
+        AEreignis.Skip();
+    }
+}
+
+void THauptFrame::OnMenu(wxCommandEvent& AEreignis) {
+    const int Id = AEreignis.GetId();
+    for (const TFilterMenue& f : FilterMenues) {
+        if (Id == f.Id) {
+            FForm->MenuAnsAusblenden(f.Index);
+            return;
+        }
+    }
+    switch (Id) {
+    case idBeenden:
+        Close();
+        break;
+    case idHeute:
+        FForm->MenuSprHeuteClick();
+        break;
+    case idJahr:
+        FForm->MenuAnsichtClick(taJahr);
+        break;
+    case idMonat:
+        FForm->MenuAnsichtClick(taMonat);
+        break;
+    case idWoche:
+        FForm->MenuAnsichtClick(taWoche);
+        break;
+    case idEinstKwoche:
+        FForm->MenuAnsAusblenden(fiKwoche);
+        break;
+    case idAlleTage:
+        FForm->MenuAnsAlleTageClick();
+        break;
+    case idLeererKalender:
+        FForm->MenuAnsLeereTageClick();
+        break;
+    case idKomprimiert:
+    case idEinstKomprimiert:
+        FForm->MenuAnsKomprimiertClick();
+        break;
+    default:
+        AEreignis.Skip();
+        break;
+    }
+}

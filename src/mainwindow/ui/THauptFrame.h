@@ -1,0 +1,73 @@
+#pragma once
+
+// The main window on wx: a status bar with the clock, the period box and the day list, and the
+// menus. It forwards every event to TForm1 and shows what TForm1 tells it.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <wx/frame.h>
+#include <wx/timer.h>
+
+#include "mainwindow/TForm1.h"
+
+class wxComboBox;
+class wxListBox;
+class wxPanel;
+class TSplashScreenForm;
+
+class THauptFrame : public wxFrame, public THauptfensterAnsicht, public TTageslisteSteuerung {
+public:
+    // FormCreate. ASplash (may be null) is shown already; the start-up step removes it.
+    THauptFrame(const std::string& ADokumenteOrdner, const std::string& AProgrammordner,
+                const std::vector<std::string>& AArgumente, TSplashScreenForm* ASplash);
+    ~THauptFrame() override;
+
+    // Hides the splash picture (before any modal window).
+    void SplashVerbergen();
+
+    // THauptfensterAnsicht
+    void TitelSetzen(const std::string& ATitel) override;
+    std::string Statustext() const override;
+    void StatustextSetzen(const std::string& AText) override;
+    void SchriftartZuweisen(const TSchrift& AFont, TFarbe ABackColor) override;
+    void MenueAktualisieren() override;
+    void SplashAbwarten() override;
+    void SplashFreigeben() override;
+
+    // TTageslisteSteuerung
+    void PeriodenLaden(const TPeriodenliste& APerioden) override;
+    std::string PeriodenText() const override;
+    std::int32_t PeriodenIndex() const override;
+    void PeriodeWaehlen(std::int32_t ANr) override;
+    void PeriodenTextMarkieren() override;
+    void PeriodenFokus() override;
+    void ZeilenErsetzen(const TZeilenliste& AZeilen) override;
+    std::int32_t ZeilenIndex() const override;
+    void ZeileWaehlen(std::int32_t ANr) override;
+    void ZeilenFokus() override;
+    void Piep() override;
+
+private:
+    wxPanel* FPanel = nullptr;
+    wxComboBox* FCombo = nullptr;
+    wxListBox* FListe = nullptr;
+    TSplashScreenForm* FSplash = nullptr;
+    bool FWarAktiv = true;
+    wxTimer FTimer1; // the clock
+    wxTimer FTimer2; // the start-up step
+    std::unique_ptr<TForm1> FForm;
+
+    void MenuesErstellen();
+    void GroesseBegrenzen();
+    void SchalterEinrichten();
+
+    void OnShow(wxShowEvent& AEreignis);
+    void OnTimer2(wxTimerEvent& AEreignis);
+    void OnTimer1(wxTimerEvent& AEreignis);
+    void OnSize(wxSizeEvent& AEreignis);
+    void OnClose(wxCloseEvent& AEreignis);
+    void OnCharHook(wxKeyEvent& AEreignis);
+    void OnMenu(wxCommandEvent& AEreignis);
+};

@@ -1,0 +1,31 @@
+#include "mainwindow/ui/TSplashScreenForm.h"
+
+#include <wx/image.h>
+#include <wx/log.h>
+#include <wx/statbmp.h>
+
+#include "controls/ui/WxText.h"
+
+TSplashScreenForm::TSplashScreenForm(const std::string& AFilename)
+    : wxFrame(nullptr, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+              wxBORDER_NONE | wxFRAME_NO_TASKBAR | wxSTAY_ON_TOP) {
+    wxImage Bild;
+    {
+        // A file that is no picture is no error worth a message: the start goes on without it.
+        wxLogNull KeineMeldung;
+        FHatBild = Bild.LoadFile(Wx(AFilename), wxBITMAP_TYPE_JPEG) ||
+                   Bild.LoadFile(Wx(AFilename), wxBITMAP_TYPE_BMP);
+    }
+    if (FHatBild) {
+        new wxStaticBitmap(this, wxID_ANY, wxBitmap(Bild));
+        SetClientSize(Bild.GetWidth(), Bild.GetHeight());
+        Centre();
+    }
+}
+
+void TSplashScreenForm::Zeigen() {
+    Show();
+    Raise();
+    Update();
+    FUhr.Start();
+}

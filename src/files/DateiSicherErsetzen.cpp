@@ -57,12 +57,14 @@ void Ersetzen(TDateisystem& ADateisystem, const std::string& ATemporaer, const s
 
 } // namespace
 
-void DateiSicherErsetzen(const std::string& AZiel, std::string_view ABytes, TDateisystem& ADateisystem) {
+void DateiSicherErsetzen(const std::string& AZiel, const std::function<void(const TSchreibziel&)>& AInhalt,
+                         TDateisystem& ADateisystem) {
     const std::string Temporaer = AZiel + "." + NeueGuid() + ".tmp";
     const int Handle = ADateisystem.ErzeugeNeu(Temporaer);
     bool Offen = true;
     try {
-        ADateisystem.Schreibe(Handle, ABytes.data(), ABytes.size());
+        AInhalt(
+            [&](std::string_view AStueck) { ADateisystem.Schreibe(Handle, AStueck.data(), AStueck.size()); });
         ADateisystem.Sichere(Handle);
         Offen = false;
         ADateisystem.Schliesse(Handle);
@@ -78,4 +80,9 @@ void DateiSicherErsetzen(const std::string& AZiel, std::string_view ABytes, TDat
         throw;
     }
     Ersetzen(ADateisystem, Temporaer, AZiel);
+}
+
+void DateiSicherErsetzen(const std::string& AZiel, std::string_view ABytes, TDateisystem& ADateisystem) {
+    DateiSicherErsetzen(
+        AZiel, [ABytes](const TSchreibziel& AZiel) { AZiel(ABytes); }, ADateisystem);
 }

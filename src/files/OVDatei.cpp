@@ -17,5 +17,7 @@ void KalenderdateiSchreiben(const std::string& AFilename, const TDaten& ADaten, 
     if (AFilename.empty()) {
         throw ESchreibFehler("Kein Dateiname angegeben.");
     }
-    DateiSicherErsetzen(ADateisystem.VollerPfad(AFilename), KalenderdateiKodieren(ADaten), ADateisystem);
+    DateiSicherErsetzen(
+        ADateisystem.VollerPfad(AFilename),
+        [&ADaten](const TSchreibziel& AZiel) { KalenderdateiKodieren(ADaten, AZiel); }, ADateisystem);
 }

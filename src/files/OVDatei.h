@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/DateiSicherErsetzen.h"
 #include "model/TDaten.h"
 #include "platform/TDateisystem.h"
 
@@ -29,5 +30,6 @@ void KalenderdateiSchreiben(const std::string& AFilename, const TDaten& ADaten,
                             TDateisystem& ADateisystem = SystemDateisystem());
 
 // The bytes of a version-3 file holding the main-file entries of ADaten (ESchreibFehler for a
-// text the format cannot hold).
+// text the format cannot hold), handed to AZiel piece by piece.
+void KalenderdateiKodieren(const TDaten& ADaten, const TSchreibziel& AZiel);
 std::string KalenderdateiKodieren(const TDaten& ADaten);

@@ -8,9 +8,18 @@
 
 namespace {
 
+// Collects the bytes of the file and hands them to AZiel in pieces of about a megabyte, so that a
+// large calendar is never held twice in memory.
 class TSchreiber {
 public:
+    explicit TSchreiber(const TSchreibziel& AZiel) : Ziel(AZiel) { Bytes.reserve(Stueck + 4096); }
+
     std::string Bytes;
+
+    void Abgeben() {
+        Ziel(Bytes);
+        Bytes.clear();
+    }
 
     void Byte(std::uint8_t b) { Bytes.push_back(static_cast<char>(b)); }
     void Schalter(bool b) { Byte(b ? '1' : '0'); }
@@ -44,22 +53,33 @@ public:
 
     // The day records, 22 bytes each, written in place.
     void Datensaetze(const TDatumListe& AListe) {
-        const std::size_t Alt = Bytes.size();
-        Bytes.resize(Alt + 22 * AListe.size());
-        char* p = Bytes.data() + Alt;
-        for (const TDatumClass& d : AListe) {
-            Int32Nach(p, d.Datum);
-            Int32Nach(p + 4, d.VonDatum);
-            Int32Nach(p + 8, d.BisDatum);
-            UhrzeitNach(p + 12, d.VonZeit);
-            p[19] = static_cast<char>('0' + d.AktivTyp);
-            p[20] = d.GanzerTagS ? '1' : '0';
-            p[21] = d.LoeschenS ? '1' : '0';
-            p += 22;
+        constexpr std::size_t ProStueck = Stueck / 22;
+        for (std::size_t Von = 0; Von < AListe.size(); Von += ProStueck) {
+            const std::size_t Anzahl = std::min(ProStueck, AListe.size() - Von);
+            const std::size_t Alt = Bytes.size();
+            Bytes.resize(Alt + 22 * Anzahl);
+            char* p = Bytes.data() + Alt;
+            for (std::size_t i = Von; i < Von + Anzahl; ++i) {
+                const TDatumClass& d = AListe[i];
+                Int32Nach(p, d.Datum);
+                Int32Nach(p + 4, d.VonDatum);
+                Int32Nach(p + 8, d.BisDatum);
+                UhrzeitNach(p + 12, d.VonZeit);
+                p[19] = static_cast<char>('0' + d.AktivTyp);
+                p[20] = d.GanzerTagS ? '1' : '0';
+                p[21] = d.LoeschenS ? '1' : '0';
+                p += 22;
+            }
+            if (Bytes.size() >= Stueck) {
+                Abgeben();
+            }
         }
     }
 
 private:
+    static constexpr std::size_t Stueck = 1 << 20;
+    const TSchreibziel& Ziel;
+
     static void Int32Nach(char* p, std::int32_t v) {
         const auto u = static_cast<std::uint32_t>(v);
         p[0] = static_cast<char>(u);
@@ -115,19 +135,19 @@ void EintragSchreiben(TSchreiber& S, const TDatenClass& e) {
 
 } // namespace
 
-std::string KalenderdateiKodieren(const TDaten& ADaten) {
-    std::size_t Groesse = 6;
-    for (const auto& e : ADaten.Liste) {
-        Groesse +=
-            64 + e->Kurztext.size() + e->Langtext.size() + e->Sounddatei.size() + 22 * e->DatumListe.size();
-    }
-    TSchreiber S;
-    S.Bytes.reserve(Groesse);
+void KalenderdateiKodieren(const TDaten& ADaten, const TSchreibziel& AZiel) {
+    TSchreiber S(AZiel);
     S.TextBytes("OV_3");
     for (const auto& e : ADaten.Liste) {
         if (e->Count() > 0 && e->IdDatei == 0 && e->EndeDatumValid()) {
             EintragSchreiben(S, *e);
         }
     }
-    return std::move(S.Bytes);
+    S.Abgeben();
+}
+
+std::string KalenderdateiKodieren(const TDaten& ADaten) {
+    std::string Bytes;
+    KalenderdateiKodieren(ADaten, [&Bytes](std::string_view AStueck) { Bytes.append(AStueck); });
+    return Bytes;
 }

@@ -26,12 +26,21 @@ void PfeilOhneTabstopp(GtkWidget* AWidget, gpointer) {
 
 void GtkZugangEinrichten() {
     g_object_set(gtk_settings_get_default(), "gtk-entry-select-on-focus", FALSE, nullptr);
+    // A drop-down box pops up a list, not a menu: a menu makes one widget (and one accessible
+    // object) per item, and the period box holds ten thousand weeks.
+    GtkCssProvider* Stil = gtk_css_provider_new();
+    gtk_css_provider_load_from_data(Stil, "combobox { -GtkComboBox-appears-as-list: 1; }", -1, nullptr);
+    gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(Stil),
+                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    g_object_unref(Stil);
 }
 
 void ListeZugaenglich(wxListBox& AListe, const std::string& AName) {
     GtkTreeView* Baum = AListe.m_treeview;
     gtk_tree_view_set_enable_search(Baum, FALSE);
     NameSetzen(GTK_WIDGET(Baum), AName);
+    // Its scroll pane reports itself as focusable too.
+    NameSetzen(static_cast<GtkWidget*>(AListe.GetHandle()), AName);
 }
 
 void ListenCursorSetzen(wxListBox& AListe, int ANr) {

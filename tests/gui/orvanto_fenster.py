@@ -1,0 +1,130 @@
+"""Starts the program inside a desktop session (tests/gui/sitzung.sh), presses keys with xdotool
+and reads the main window through AT-SPI. Every wait has a time limit."""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+import pyatspi
+
+TITEL = "Orvanto V1.03"
+
+
+class Fehlschlag(Exception):
+    pass
+
+
+def warte(bedingung, sekunden=20.0, was="condition"):
+    ende = time.monotonic() + sekunden
+    while time.monotonic() < ende:
+        try:
+            wert = bedingung()
+        except Exception:  # an object that went away while reading it
+            wert = None
+        if wert:
+            return wert
+        time.sleep(0.1)
+    raise Fehlschlag("timed out waiting for " + was)
+
+
+def kinder(objekt):
+    try:
+        return [objekt.getChildAtIndex(i) for i in range(objekt.childCount)]
+    except Exception:
+        return []
+
+
+def alle(objekt, ohne=()):
+    """The object and its descendants; the children of roles in ohne are left out (a combo box's
+    menu holds ten thousand weeks, too many to walk over the bus)."""
+    yield objekt
+    if rolle(objekt) in ohne:
+        return
+    for kind in kinder(objekt):
+        if kind is not None:
+            yield from alle(kind, ohne)
+
+
+def rolle(objekt):
+    return objekt.getRoleName()
+
+
+class Programm:
+    """The program on a fixture calendar; today is fixed to ORVANTO_HEUTE."""
+
+    def __init__(self, programm, testkalender, heute="06.01.2025"):
+        self.ordner = tempfile.mkdtemp(prefix="orvanto-gui-")
+        self.kalender = os.path.join(self.ordner, "Termine.ovk")
+        subprocess.run([testkalender, self.kalender], check=True)
+        with open(self.kalender, "rb") as datei:
+            self.kalender_inhalt = datei.read()
+        self.programm = programm
+        self.umgebung = dict(os.environ, ORVANTO_HEUTE=heute, XDG_CONFIG_HOME=os.path.join(self.ordner, "config"),
+                             ASAN_OPTIONS="detect_leaks=0")
+        self.prozess = None
+
+    def starten(self, *argumente):
+        return subprocess.Popen([self.programm, *argumente], env=self.umgebung)
+
+    def __enter__(self):
+        self.prozess = self.starten(self.kalender)
+        self.fenster = warte(self.finde_fenster, 60, "the main window on AT-SPI")
+        self._tabelle = warte(lambda: self.suche("table", "Kalendertage"), 30, "the day list")
+        self._zeitraum = warte(lambda: self.suche("text", "Zeitraum"), 30, "the period box")
+        warte(lambda: len(self.zeilen()) > 1, 30, "the day list's lines")
+        return self
+
+    def __exit__(self, *fehler):
+        if self.prozess.poll() is None:
+            self.prozess.kill()
+        self.prozess.wait()
+        shutil.rmtree(self.ordner, ignore_errors=True)
+
+    def anwendung(self):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in kinder(desktop):
+            if app is not None and app.get_process_id() == self.prozess.pid:
+                return app
+        return None
+
+    def finde_fenster(self):
+        app = self.anwendung()
+        for kind in kinder(app) if app else []:
+            if rolle(kind) == "frame" and kind.name.endswith(TITEL):
+                return kind
+        return None
+
+    def dialog(self):
+        app = self.anwendung()
+        for kind in kinder(app) if app else []:
+            if rolle(kind) in ("dialog", "alert") and kind.getState().contains(pyatspi.STATE_SHOWING):
+                return kind
+        return None
+
+    def suche(self, gesuchte_rolle, name=None, wurzel=None):
+        for o in alle(wurzel or self.fenster, ("menu", "table", "menu bar")):
+            if rolle(o) == gesuchte_rolle and (name is None or o.name == name):
+                return o
+        return None
+
+    def tabelle(self):
+        return self._tabelle
+
+    def zeilen(self):
+        return [z.name for z in kinder(self.tabelle()) if rolle(z) == "table cell"]
+
+    def gewaehlt(self):
+        auswahl = self.tabelle().querySelection()
+        return auswahl.getSelectedChild(0).name if auswahl.nSelectedChildren > 0 else None
+
+    def zeitraum(self):
+        return self._zeitraum.queryText().getText(0, -1)
+
+    def taste(self, taste):
+        subprocess.run(["xdotool", "key", "--clearmodifiers", taste], check=True)
+        time.sleep(0.3)
+
+    def bildschirmfoto(self, datei):
+        subprocess.run(["import", "-window", "root", datei], check=False)

@@ -1,4 +1,5 @@
 #include "info/InfoTextHilfen.h"
+#include "model/Trim.h"
 
 #include <filesystem>
 #include <system_error>
@@ -13,15 +14,6 @@ std::string ZeilenVerbinden(const std::vector<std::string>& AZeilen) {
         Ergebnis += AZeilen[i];
     }
     return Ergebnis;
-}
-
-std::string_view OhneRandLeerzeichen(std::string_view AText) {
-    const auto Leer = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    while (!AText.empty() && Leer(AText.front()))
-        AText.remove_prefix(1);
-    while (!AText.empty() && Leer(AText.back()))
-        AText.remove_suffix(1);
-    return AText;
 }
 
 bool DateiExistiert(const std::string& ADateiname) {

@@ -9,9 +9,6 @@
 // The lines joined with CR LF, none after the last.
 std::string ZeilenVerbinden(const std::vector<std::string>& AZeilen);
 
-// AText without blanks, control characters and line breaks at either end.
-std::string_view OhneRandLeerzeichen(std::string_view AText);
-
 // Whether a file of that UTF-8 name exists; false on any error.
 bool DateiExistiert(const std::string& ADateiname);
 

@@ -11,6 +11,7 @@
 #include "model/Fehler.h"
 #include "model/ResConst.h"
 #include "model/TDatenClass.h"
+#include "model/Trim.h"
 #include "views/OVAnzeige.h"
 
 namespace {
@@ -95,7 +96,7 @@ std::string TInfosTexte::InfosInText(const TTagClass* ATagClass, TDateTime ADatu
         const std::vector<std::string> Eintrag = EintragTeil(*ATagClass);
         Zeilen.insert(Zeilen.end(), Eintrag.begin(), Eintrag.end());
     }
-    return std::string(OhneRandLeerzeichen(ZeilenVerbinden(Zeilen))) + "\r\n";
+    return std::string(Trim(ZeilenVerbinden(Zeilen))) + "\r\n";
 }
 
 std::vector<std::string> TInfosTexte::TagTeil(TTag ADatum) {

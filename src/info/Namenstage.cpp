@@ -1,4 +1,5 @@
 #include "info/Namenstage.h"
+#include "model/Trim.h"
 
 #include "files/Utf8.h"
 #include "files/VkFiles.h"
@@ -9,19 +10,6 @@
 #include <system_error>
 
 namespace {
-
-// Blanks and control characters, as the trimming of a text removes them.
-bool IstLeerzeichen(char c) {
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
-std::string_view Getrimmt(std::string_view AText) {
-    while (!AText.empty() && IstLeerzeichen(AText.front()))
-        AText.remove_prefix(1);
-    while (!AText.empty() && IstLeerzeichen(AText.back()))
-        AText.remove_suffix(1);
-    return AText;
-}
 
 // Lines end at CR LF, LF or CR.
 std::vector<std::string> Zeilen(std::string_view AText) {
@@ -67,7 +55,7 @@ std::string NamenstageDatei(const std::string& AOrdner) {
 }
 
 std::vector<std::string> NamenstageZeilen(const std::string& ADateiname) {
-    return Zeilen(Getrimmt(LoadTextFile(ADateiname)));
+    return Zeilen(Trim(LoadTextFile(ADateiname)));
 }
 
 bool SindNamenstagPaare(const std::vector<std::string>& AZeilen) {
@@ -93,5 +81,5 @@ std::string Namenstage(const std::string& AOrdner, TDateTime ADatum) {
     for (std::size_t i = 0; i < Zeilen.size(); i += 2)
         for (int n = AnzahlToken(Zeilen[i + 1], Token); n > 0; --n)
             Namen += (Namen.empty() ? "" : ", ") + Zeilen[i];
-    return Getrimmt(Namen).empty() ? "-" : Namen;
+    return Trim(Namen).empty() ? "-" : Namen;
 }

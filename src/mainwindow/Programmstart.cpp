@@ -1,28 +1,13 @@
 #include "mainwindow/Programmstart.h"
+#include "model/Trim.h"
 
 #include <algorithm>
 #include <filesystem>
 
-namespace {
-
-std::string Getrimmt(const std::string& S) {
-    size_t Anfang = 0;
-    size_t Ende = S.size();
-    while (Anfang < Ende && static_cast<unsigned char>(S[Anfang]) <= ' ') {
-        ++Anfang;
-    }
-    while (Ende > Anfang && static_cast<unsigned char>(S[Ende - 1]) <= ' ') {
-        --Ende;
-    }
-    return S.substr(Anfang, Ende - Anfang);
-}
-
-} // namespace
-
 std::vector<std::string> ParameterAufbereiten(const std::vector<std::string>& AArgumente) {
     std::vector<std::string> Ergebnis;
     for (const std::string& Argument : AArgumente) {
-        const std::string Text = Getrimmt(Argument);
+        const std::string Text(Trim(Argument));
         size_t Anfang = 0;
         while (Anfang <= Text.size()) {
             const size_t Trenner = std::min(Text.find('|', Anfang), Text.size());

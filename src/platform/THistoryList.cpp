@@ -1,25 +1,9 @@
 #include "platform/THistoryList.h"
+#include "model/Trim.h"
 
 #include <algorithm>
 
 #include "model/Textvergleich.h"
-
-namespace {
-
-// Blanks and control characters count as blanks.
-bool IstBlank(char c) {
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
-std::string_view OhneRandBlanks(std::string_view AText) {
-    while (!AText.empty() && IstBlank(AText.front()))
-        AText.remove_prefix(1);
-    while (!AText.empty() && IstBlank(AText.back()))
-        AText.remove_suffix(1);
-    return AText;
-}
-
-} // namespace
 
 void THistoryList::SetMaxLen(int AValue) {
     if (AValue <= 0)
@@ -30,7 +14,7 @@ void THistoryList::SetMaxLen(int AValue) {
 }
 
 void THistoryList::AddString(std::string_view AString, bool AGrossS) {
-    const std::string_view s = OhneRandBlanks(AString);
+    const std::string_view s = Trim(AString);
     if (s.empty())
         return;
     const auto Gleich = std::find_if(FItems.begin(), FItems.end(), [&](const std::string& Item) {

@@ -1,23 +1,8 @@
 #include "views/TTagesliste.h"
 
+#include "model/Trim.h"
 #include "model/Uhr.h"
 #include "views/OVAnzeige.h"
-
-namespace {
-
-std::string Getrimmt(const std::string& S) {
-    size_t Anfang = 0;
-    size_t Ende = S.size();
-    while (Anfang < Ende && static_cast<unsigned char>(S[Anfang]) <= ' ') {
-        ++Anfang;
-    }
-    while (Ende > Anfang && static_cast<unsigned char>(S[Ende - 1]) <= ' ') {
-        --Ende;
-    }
-    return S.substr(Anfang, Ende - Anfang);
-}
-
-} // namespace
 
 TTagesliste::TTagesliste(TDaten& ADaten, TTageslisteSteuerung& ASteuerung)
     : FDaten(ADaten), FSteuerung(ASteuerung) {
@@ -98,7 +83,7 @@ std::string TTagesliste::DatumInTagesansicht(TTag ADatum) const {
 
 bool TTagesliste::UpdateTage() {
     MerkePos();
-    const std::int32_t Nr = Perioden().IndexOf(Getrimmt(FSteuerung.PeriodenText()));
+    const std::int32_t Nr = Perioden().IndexOf(std::string(Trim(FSteuerung.PeriodenText())));
     if (Nr < 0) {
         FSteuerung.Piep();
         return false;

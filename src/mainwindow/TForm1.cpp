@@ -1,7 +1,9 @@
 #include "mainwindow/TForm1.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
+#include <utility>
 
 #include "mainwindow/Programmstart.h"
 #include "model/Textvergleich.h"
@@ -58,10 +60,11 @@ bool Registriert(const TGeladenClass& AGeladen, const std::string& AFilename) {
 } // namespace
 
 TForm1::TForm1(THauptfensterAnsicht& AAnsicht, TTageslisteSteuerung& ASteuerung,
-               const std::string& ADokumenteOrdner, const std::string& AProgrammordner,
-               const std::vector<std::string>& AArgumente)
+               TEinstellungsspeicher& AEinstellungsspeicher, const std::string& ADokumenteOrdner,
+               const std::string& AProgrammordner, const std::vector<std::string>& AArgumente)
     : Geladen(&Daten, ""), Tagesliste(Daten, ASteuerung), FAnsicht(AAnsicht), FSteuerung(ASteuerung),
-      FProgrammordner(AProgrammordner), FParameters(ParameterAufbereiten(AArgumente)) {
+      FEinstellungsspeicher(AEinstellungsspeicher), FProgrammordner(AProgrammordner),
+      FParameters(ParameterAufbereiten(AArgumente)) {
     KalenderUserPath = ADokumenteOrdner + KalenderOrdner;
     KalenderProgPath = AProgrammordner + KalenderOrdner;
     SetAnzeigeKomprimiert(false);
@@ -86,19 +89,68 @@ bool TForm1::FormShow() {
         return false;
     }
     FStartupScheduled = true;
-    EinstellungenLaden();
+    EinstellungenLadenSpeichern(true);
     FAnsicht.SchriftartZuweisen(AktFont, AktBackColor);
     return true;
 }
 
-// Until the settings file is read here, a start takes the defaults: the calendar named on the
-// command line, else none in the user's calendar folder.
-void TForm1::EinstellungenLaden() {
-    if (!FParameters.empty() && IstDatei(FParameters.front())) {
-        SetKalFilename(SystemDateisystem().VollerPfad(FParameters.front()));
-    } else if (DateinameTeil(FKalFilename).empty()) {
-        SetKalFilename(KalenderUserPath);
+void TForm1::EinstellungenLadenSpeichern(bool ALadenS) {
+    if (!ALadenS) {
+        const std::optional<TFensterlage> Lage = FAnsicht.Fensterlage();
+        FEinstellungsspeicher.Speichern(Einstellungen(), HistoryMenuList, Lage.has_value());
+        return;
     }
+    TEinstellungen Werte = Einstellungen();
+    const TEinstellungsOrte Orte{KalenderProgPath, KalenderUserPath,
+                                 FParameters.empty() ? std::string() : FParameters.front()};
+    if (!FEinstellungsspeicher.Laden(Werte, HistoryMenuList, Orte) && Werte.KalFilename.empty()) {
+        // The file could not be read (the user has been told): a calendar named on the command
+        // line still opens, else file dialogs start in the user's calendar folder.
+        Werte.KalFilename = IstDatei(Orte.ErsterParameter)
+                                ? SystemDateisystem().VollerPfad(Orte.ErsterParameter)
+                                : KalenderUserPath;
+    }
+    EinstellungenUebernehmen(Werte);
+}
+
+// The settings as the window holds them now.
+TEinstellungen TForm1::Einstellungen() const {
+    TEinstellungen Werte;
+    Werte.ShowSplashScreenS = ShowSplashScreenS;
+    if (const std::optional<TFensterlage> Lage = FAnsicht.Fensterlage()) {
+        Werte.WindowState = Lage->WindowState;
+        Werte.Height = Lage->Height;
+        Werte.Width = Lage->Width;
+    }
+    Werte.Vorschautage = FVorschautage;
+    Werte.SikDateiAnlegenS = SikDateiAnlegenS;
+    Werte.FeiertagS = FeiertagS;
+    Werte.KomprimiertS = FKomprimiertS;
+    Werte.SonderS = SonderS;
+    Werte.FeiertagsFilename = FeiertagsFilename;
+    Werte.SonderFilename = SonderFilename;
+    Werte.KalFilename = FKalFilename;
+    Werte.KwocheS = Tagesliste.KwocheS();
+    Werte.Font = AktFont;
+    Werte.BackColor = AktBackColor;
+    return Werte;
+}
+
+void TForm1::EinstellungenUebernehmen(const TEinstellungen& AWerte) {
+    ShowSplashScreenS = AWerte.ShowSplashScreenS;
+    FAnsicht.FensterlageSetzen({AWerte.WindowState, AWerte.Height, AWerte.Width});
+    FVorschautage = AWerte.Vorschautage;
+    SikDateiAnlegenS = AWerte.SikDateiAnlegenS;
+    FeiertagS = AWerte.FeiertagS;
+    SetKomprimiertS(AWerte.KomprimiertS);
+    SonderS = AWerte.SonderS;
+    FeiertagsFilename = AWerte.FeiertagsFilename;
+    SonderFilename = AWerte.SonderFilename;
+    SetKalFilename(AWerte.KalFilename);
+    Tagesliste.SetFilter(fiKwoche, AWerte.KwocheS);
+    AktFont = AWerte.Font;
+    AktBackColor = AWerte.BackColor;
+    FAnsicht.MenueAktualisieren();
 }
 
 void TForm1::Timer2Timer() {
@@ -121,7 +173,7 @@ void TForm1::Timer2Timer() {
         SpeicherDaten.Assign(Daten);
         Tagesliste.SetTagesansicht(taWoche);
         MenuSprHeuteClick();
-        FAnsicht.MenueAktualisieren();
+        SetHistoryMenuList();
     }
     if (FIsClosing) {
         return;
@@ -137,6 +189,15 @@ void TForm1::StartdateienLaden() {
         SetKalFilename(OrdnerTeil(FKalFilename));
         return;
     }
+    if (Vorhanden) {
+        HistoryAdd(FKalFilename);
+    }
+    ZusatzdateienLaden();
+}
+
+// The holiday file and the special file are shown beside every main calendar whose option is on;
+// an option stays checked only while its file is loaded.
+void TForm1::ZusatzdateienLaden() {
     Geladen.Clear();
     if (FeiertagS && !FeiertagsFilename.empty()) {
         Geladen.LadeFilename(FeiertagsFilename);
@@ -185,6 +246,8 @@ bool TForm1::Speichern() {
         TDaten Kopie(Daten);
         Daten.SaveToFile(FKalFilename);
         SpeicherDaten.Assign(Kopie);
+        HistoryAdd(FKalFilename);
+        SetHistoryMenuList();
         return true;
     } catch (const std::exception& Fehler) {
         Frage(maFehler, std::string("Speichern fehlgeschlagen:\r\n") + Fehler.what(), mkOK);
@@ -193,6 +256,10 @@ bool TForm1::Speichern() {
 }
 
 bool TForm1::FormCloseQuery() {
+    return SpeichernFragen();
+}
+
+bool TForm1::SpeichernFragen() {
     if (!IsModified()) {
         return true;
     }
@@ -207,7 +274,47 @@ bool TForm1::FormCloseQuery() {
     }
 }
 
+bool TForm1::Oeffne(const std::string& AFilename) {
+    if (!SpeichernFragen()) {
+        return false;
+    }
+    TDaten Neu;
+    if (!Neu.LoadFromFile(AFilename, true, 0)) {
+        return false;
+    }
+    // The old entries live on in Neu until the jump below has rebuilt the lines that show them.
+    std::swap(Daten.Liste, Neu.Liste);
+    SetKalFilename(SystemDateisystem().VollerPfad(AFilename));
+    HistoryAdd(FKalFilename);
+    ZusatzdateienLaden();
+    SpeicherDaten.Assign(Daten);
+    MenuSprHeuteClick();
+    SetHistoryMenuList();
+    return true;
+}
+
+void TForm1::HistoryAdd(const std::string& AFilename) {
+    HistoryMenuList.AddString(AFilename, true);
+}
+
+void TForm1::SetHistoryMenuList() {
+    std::vector<THistoryMenuItem> Eintraege;
+    for (int i = 0; i < HistoryMenuList.Count(); ++i) {
+        if (std::optional<THistoryMenuItem> Eintrag = HistoryMenuList.GetMenuItem(i)) {
+            Eintraege.push_back(*Eintrag);
+        }
+    }
+    FAnsicht.HistoryMenueSetzen(Eintraege);
+}
+
+void TForm1::HistoryMenuClick(int ATag) {
+    if (const std::optional<std::string> Filename = HistoryMenuList.FileNameOfTag(ATag)) {
+        Oeffne(*Filename);
+    }
+}
+
 void TForm1::FormClose() {
+    EinstellungenLadenSpeichern(false);
     FIsClosing = true;
 }
 
@@ -225,6 +332,10 @@ void TForm1::MenuAnsichtClick(TTagesansicht ATagesansicht) {
 void TForm1::MenuAnsAusblenden(int AIndex) {
     Tagesliste.MenuAnsAusblenden(AIndex);
     FAnsicht.MenueAktualisieren();
+    // Of the filters only the calendar-week prefix is a stored setting.
+    if (AIndex == fiKwoche) {
+        EinstellungenLadenSpeichern(false);
+    }
 }
 
 void TForm1::MenuAnsAlleTageClick() {
@@ -237,15 +348,26 @@ void TForm1::MenuAnsLeereTageClick() {
     FAnsicht.MenueAktualisieren();
 }
 
-void TForm1::MenuAnsKomprimiertClick() {
-    FKomprimiertS = !FKomprimiertS;
-    SetAnzeigeKomprimiert(FKomprimiertS);
+void TForm1::SetKomprimiertS(bool AValue) {
+    FKomprimiertS = AValue;
+    SetAnzeigeKomprimiert(AValue);
     FAnsicht.MenueAktualisieren();
+}
+
+void TForm1::MenuAnsKomprimiertClick() {
+    SetKomprimiertS(!FKomprimiertS);
     const std::int32_t Nr = FSteuerung.ZeilenIndex();
     if (Tagesliste.UpdateTage() && Nr >= 0 &&
         Nr < static_cast<std::int32_t>(Tagesliste.DisplayItems().size())) {
         FSteuerung.ZeileWaehlen(Nr);
     }
+    EinstellungenLadenSpeichern(false);
+}
+
+void TForm1::MenuEinstSplashClick() {
+    ShowSplashScreenS = !ShowSplashScreenS;
+    FAnsicht.MenueAktualisieren();
+    EinstellungenLadenSpeichern(false);
 }
 
 void TForm1::MenuSprHeuteClick() {

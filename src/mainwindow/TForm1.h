@@ -1,17 +1,20 @@
 #pragma once
 
-// The main window's state and commands, without any window toolkit: program start, the one-time
-// start-up step, the clock, the view commands and the way out through the save question. The
-// window forwards its events here and shows what this class tells it through
-// THauptfensterAnsicht and TTageslisteSteuerung.
+// The main window's state and commands, without any window toolkit: program start with the
+// settings, the one-time start-up step, the clock, the view commands, opening a calendar from the
+// recent-file list and the way out through the save question and the settings. The window
+// forwards its events here and shows what this class tells it through THauptfensterAnsicht and
+// TTageslisteSteuerung.
 
 #include <string>
 #include <vector>
 
+#include "mainwindow/TEinstellungsspeicher.h"
 #include "mainwindow/THauptfensterAnsicht.h"
 #include "mainwindow/TSchrift.h"
 #include "model/TDaten.h"
 #include "model/TGeladenClass.h"
+#include "platform/THistoryMenuList.h"
 #include "views/TTagesliste.h"
 
 constexpr const char* ProgrammTitel = "Orvanto V1.03";
@@ -27,6 +30,11 @@ public:
     std::string SonderFilename;
     bool FeiertagS = false;
     bool SonderS = false;
+    // The check marks of "Zeige SplashS&creen beim Start" and of the backup option.
+    bool ShowSplashScreenS = true;
+    bool SikDateiAnlegenS = false;
+    // The calendar files last opened or saved, newest first, as the file menu lists them.
+    THistoryMenuList HistoryMenuList;
 
     // The calendar with the entries of every loaded file, its copy as last loaded or saved, and
     // the registry of the additionally loaded files.
@@ -38,14 +46,15 @@ public:
 
     // FormCreate. ADokumenteOrdner and AProgrammordner end with a separator; AArgumente are the
     // command-line arguments after the program path. Creates the folders for calendars and sounds
-    // when missing (failures are ignored).
+    // when missing (failures are ignored). The settings are read and written through
+    // AEinstellungsspeicher.
     TForm1(THauptfensterAnsicht& AAnsicht, TTageslisteSteuerung& ASteuerung,
-           const std::string& ADokumenteOrdner, const std::string& AProgrammordner,
-           const std::vector<std::string>& AArgumente);
+           TEinstellungsspeicher& AEinstellungsspeicher, const std::string& ADokumenteOrdner,
+           const std::string& AProgrammordner, const std::vector<std::string>& AArgumente);
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
 
-    // The first showing: takes the settings, applies the font and reports true once, when the
+    // The first showing: loads the settings, applies the font and reports true once, when the
     // start-up step is to be scheduled; every later showing reports false.
     bool FormShow();
     // The start-up step: loads the calendars, takes the saved copy, shows the week of today and
@@ -55,7 +64,7 @@ public:
     void Timer1Timer();
     // Whether the window may close; asks about unsaved changes.
     bool FormCloseQuery();
-    // The window closes: from now on timers and handlers do nothing.
+    // The window closes: the settings are saved, and from now on timers and handlers do nothing.
     void FormClose();
     // Removes the program's folders again when they are empty.
     void FormDestroy();
@@ -72,6 +81,19 @@ public:
     // Saves to the main file; false (after the error message) when that fails. Without a
     // file-name part there is nothing to save to yet.
     bool Speichern();
+    // When the calendar is modified, asks whether to save it first; false when the calling
+    // command is to stop (cancelled, or the save failed).
+    bool SpeichernFragen();
+    // Opens AFilename as the main calendar after the save question; false when the question was
+    // cancelled or the file could not be read (the current calendar then stays).
+    bool Oeffne(const std::string& AFilename);
+
+    // Loads (true) or saves (false) the settings; errors are shown and change nothing else.
+    void EinstellungenLadenSpeichern(bool ALadenS);
+    // Rebuilds the file menu's recent-file entries from the list.
+    void SetHistoryMenuList();
+    // A click on the recent-file entry with tag ATag.
+    void HistoryMenuClick(int ATag);
 
     bool IsClosing() const { return FIsClosing; }
     bool Starting() const { return FStarting; }
@@ -84,6 +106,9 @@ public:
     TSchrift AktFont;
     TFarbe AktBackColor = clWhite;
     bool KomprimiertS() const { return FKomprimiertS; }
+    // Compressed entry mode; the menus' check marks follow.
+    void SetKomprimiertS(bool AValue);
+    int Vorschautage() const { return FVorschautage; }
 
     // View commands.
     void MenuAnsichtClick(TTagesansicht ATagesansicht);
@@ -93,10 +118,13 @@ public:
     void MenuAnsLeereTageClick();
     void MenuAnsKomprimiertClick();
     void MenuSprHeuteClick();
+    // "Zeige SplashS&creen beim Start"
+    void MenuEinstSplashClick();
 
 private:
     THauptfensterAnsicht& FAnsicht;
     TTageslisteSteuerung& FSteuerung;
+    TEinstellungsspeicher& FEinstellungsspeicher;
     std::string FProgrammordner;
     std::vector<std::string> FParameters;
     std::string FKalFilename;
@@ -104,10 +132,14 @@ private:
     bool FStarting = true;
     bool FIsClosing = false;
     bool FKomprimiertS = false;
+    int FVorschautage = 3;
     std::string FStartImportFilename;
     bool FStartVorschauS = false;
 
-    void EinstellungenLaden();
+    TEinstellungen Einstellungen() const;
+    void EinstellungenUebernehmen(const TEinstellungen& AWerte);
     void StartdateienLaden();
+    void ZusatzdateienLaden();
+    void HistoryAdd(const std::string& AFilename);
     void StartbefehleMerken();
 };

@@ -1,12 +1,26 @@
 #pragma once
 
 // What the main window's behaviour needs from the window itself besides its two controls (those
-// are TTageslisteSteuerung): the caption, the status bar, the font, the menus' check marks and the
-// splash picture. The program binds the real window; tests bind a scripted fake.
+// are TTageslisteSteuerung): the caption, the status bar, the font, the window's size and state,
+// the menus' check marks and recent-file entries, and the splash picture. The program binds the
+// real window; tests bind a scripted fake.
 
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "mainwindow/TEinstellungen.h"
 #include "mainwindow/TSchrift.h"
+#include "platform/THistoryMenuList.h"
+
+// The window's state and the size of its normal (restored) form, as the settings keep them.
+struct TFensterlage {
+    TFensterzustand WindowState = fzNormal;
+    int Height = 0;
+    int Width = 0;
+
+    bool operator==(const TFensterlage&) const = default;
+};
 
 class THauptfensterAnsicht {
 public:
@@ -19,8 +33,16 @@ public:
     // Applies the font and the background colour to the window and its controls and lays them
     // out again.
     virtual void SchriftartZuweisen(const TSchrift& AFont, TFarbe ABackColor) = 0;
+    // The window's state and normal size; nothing while it is minimized or its placement is
+    // unknown.
+    virtual std::optional<TFensterlage> Fensterlage() const = 0;
+    // Sets the normal size (the window's minimum size still applies), places the window in the
+    // work area and then applies the state.
+    virtual void FensterlageSetzen(const TFensterlage& ALage) = 0;
     // The check marks of the menus follow the state again.
     virtual void MenueAktualisieren() = 0;
+    // Replaces the recent-file entries of the file menu; a click on one reports its Tag.
+    virtual void HistoryMenueSetzen(const std::vector<THistoryMenuItem>& AEintraege) = 0;
     // While the splash picture is shown: keeps the window disabled until the picture has been up
     // for its time, processing messages meanwhile. Returns at once without a picture.
     virtual void SplashAbwarten() = 0;

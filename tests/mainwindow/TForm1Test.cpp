@@ -1,9 +1,13 @@
 #include "mainwindow/TForm1.h"
 
 #include <filesystem>
+#include <functional>
 
 #include "model/Uhr.h"
+#include "platform/SpezialOrdner.h"
 #include "platform/TMeldungsPort.h"
+#include "platform/TMemIniFile.h"
+#include "platform/TRegistryMigration.h"
 #include "platform/Umgebung.h"
 #include "views/ViewsHilfen.h"
 
@@ -11,13 +15,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The window as plain state: caption, status text, font, splash calls.
+// The window as plain state: caption, status text, font, size and state, recent-file entries,
+// splash calls.
 class TFakeAnsicht : public THauptfensterAnsicht {
 public:
     std::string Titel;
     std::string Status;
     int Statuswechsel = 0;
     int Schriftzuweisungen = 0;
+    TSchrift Schrift;
+    TFarbe Hintergrund = 0;
+    std::optional<TFensterlage> Lage = TFensterlage{fzNormal, 900, 1200};
+    std::vector<std::string> History; // captions, Tag checked against the position
     int SplashGewartet = 0;
     int SplashFrei = 0;
 
@@ -27,8 +36,21 @@ public:
         Status = AText;
         ++Statuswechsel;
     }
-    void SchriftartZuweisen(const TSchrift&, TFarbe) override { ++Schriftzuweisungen; }
+    void SchriftartZuweisen(const TSchrift& AFont, TFarbe ABackColor) override {
+        ++Schriftzuweisungen;
+        Schrift = AFont;
+        Hintergrund = ABackColor;
+    }
+    std::optional<TFensterlage> Fensterlage() const override { return Lage; }
+    void FensterlageSetzen(const TFensterlage& ALage) override { Lage = ALage; }
     void MenueAktualisieren() override {}
+    void HistoryMenueSetzen(const std::vector<THistoryMenuItem>& AEintraege) override {
+        History.clear();
+        for (const THistoryMenuItem& e : AEintraege) {
+            EXPECT_EQ(e.Tag, static_cast<int>(History.size()));
+            History.push_back(e.Caption);
+        }
+    }
     void SplashAbwarten() override { ++SplashGewartet; }
     void SplashFreigeben() override { ++SplashFrei; }
 };
@@ -96,15 +118,20 @@ void KalenderSchreiben(const std::string& APfad, const std::vector<TDatenClass>&
 
 const std::string Heute = "W2  Mo 06.01.2025: Heute";
 
-// Today is Monday 6.1.2025, 10:00. A temporary folder holds the user's documents folder and the
-// program folder; a calendar with an appointment on 8.1. lies in the documents folder.
+// Today is Monday 6.1.2025, 10:00. A temporary folder holds the user's documents folder, the
+// program folder and the configuration folder (XDG_CONFIG_HOME) with the settings file; a calendar
+// with an appointment on 8.1. lies in the documents folder.
 class Form1 : public MitUhr {
 protected:
     TTempOrdner Temp;
-    std::string Dokumente, Programm, Kalender;
+    TUmgebung Umgebung;
+    std::string Dokumente, Programm, Kalender, Ini;
     TFakeAnsicht Ansicht;
     TFakeSteuerung Steuerung;
     TFakeMeldungen Meldungen;
+    std::unique_ptr<TSpezialOrdner> Ordner = SystemSpezialOrdner();
+    std::unique_ptr<TRegistryMigration> Migration = SystemRegistryMigration();
+    TEinstellungsspeicher Einstellungen{*Ordner, *Migration};
     std::unique_ptr<TForm1> Form;
 
     void SetUp() override {
@@ -115,6 +142,8 @@ protected:
         fs::create_directories(Programm);
         Kalender = Dokumente + "Privat.ovk";
         KalenderSchreiben(Kalender, {Eintrag("Arzt", {{D(8, 1, 2025), D(8, 1, 2025)}})});
+        Umgebung.Setzen("XDG_CONFIG_HOME", Temp.Pfad() + "/config");
+        Ini = Temp.Pfad() + "/config/Orvanto/Orvanto.ini";
         TMeldungsPort::Setze(&Meldungen);
     }
     void TearDown() override {
@@ -123,7 +152,16 @@ protected:
     }
 
     void Erzeugen(const std::vector<std::string>& AArgumente) {
-        Form = std::make_unique<TForm1>(Ansicht, Steuerung, Dokumente, Programm, AArgumente);
+        Form = std::make_unique<TForm1>(Ansicht, Steuerung, Einstellungen, Dokumente, Programm, AArgumente);
+    }
+    void IniSchreiben(const std::string& AZeilen) {
+        fs::create_directories(fs::path(Ini).parent_path());
+        DateiSchreiben(Ini, "[MainForm]\n" + AZeilen);
+    }
+    std::string IniWert(const std::string& AKey) const {
+        TMemIniFile Datei(Ini);
+        Datei.LoadFromFile();
+        return Datei.ReadString("MainForm", AKey, "<fehlt>");
     }
     // Creation, first showing and the start-up step, with the main file set as the settings would.
     void Starten(const std::vector<std::string>& AArgumente, const std::string& AKalFilename = "") {
@@ -203,21 +241,25 @@ TEST_F(Form1, ADamagedFileKeepsItsFolder) {
 TEST_F(Form1, HolidayAndSpecialFilesAreLoadedWhenTheirOptionsAreOn) {
     const std::string Feiertage = Programm + "Feiertage.ovf";
     KalenderSchreiben(Feiertage, {Eintrag("Dreikönig", {{D(6, 1, 2025), D(6, 1, 2025)}}, ttFeiertag)});
-    Erzeugen({Kalender});
-    Form->FeiertagsFilename = Feiertage;
-    Form->FeiertagS = true;
-    Form->SonderFilename = Programm + "Fehlt.ovk";
-    Form->SonderS = true;
-    ASSERT_TRUE(Form->FormShow());
-    Form->Timer2Timer();
+    const std::string Sonder = Programm + "Kaputt.ovk";
+    DateiSchreiben(Sonder, "OV_3\x01");
+    IniSchreiben("FeiertagS=1\nFeiertagsFilename=" + Feiertage + "\nSonderS=1\nSonderFilename=" + Sonder +
+                 "\n");
+    Starten({Kalender});
     EXPECT_TRUE(Form->FeiertagS);
     EXPECT_FALSE(Form->SonderS); // its file could not be loaded
+    ASSERT_EQ(Meldungen.Texte.size(), 1u);
+    EXPECT_NE(Meldungen.Texte[0].find(Sonder), std::string::npos) << Meldungen.Texte[0];
     EXPECT_EQ(Form->Geladen.Count(), 1);
     EXPECT_EQ(Form->Daten.Count(), 2);
     // Entries of loaded files never count as changes.
     EXPECT_FALSE(Form->IsModified());
     // The holiday stands for today's line.
     EXPECT_EQ(Steuerung.Aktuell(), "W2  Mo 06.01.2025: \"Dreikönig\" | (1*)");
+    // The option that did not work is stored as off.
+    Form->FormClose();
+    EXPECT_EQ(IniWert("FeiertagS"), "1");
+    EXPECT_EQ(IniWert("SonderS"), "0");
 }
 
 TEST_F(Form1, CommandLineTable) {
@@ -363,6 +405,196 @@ TEST_F(Form1, EmptyProgramFoldersAreRemovedAtTheEnd) {
     EXPECT_FALSE(fs::exists(Programm + "Kalenderdateien"));
     EXPECT_FALSE(fs::exists(Dokumente + "Kalenderdateien"));
     EXPECT_TRUE(fs::exists(Kalender));
+}
+
+TEST_F(Form1, TheStoredSettingsAreTakenBeforeTheStartUpStep) {
+    const std::string Zweit = Dokumente + "Zweit.ovk";
+    KalenderSchreiben(Zweit, {});
+    IniSchreiben("WindowState=2\nHeight=800\nWidth=1100\nKomprimiertS=1\nKwocheS=0\nSikDateiAnlegen=1\n"
+                 "Vorschautage=5\nShowSplashScreen=0\nFontName=Arial\nFontSize=14\nFontStyle=2\n"
+                 "BackColor=255\nKalFilename=" +
+                 Kalender + "\nHistory1=" + Zweit + "\nHistory2=" + Kalender + "\n");
+    Starten({});
+    EXPECT_EQ(Ansicht.Lage, (TFensterlage{fzMaximiert, 800, 1100}));
+    EXPECT_TRUE(Form->KomprimiertS());
+    EXPECT_FALSE(Form->Tagesliste.KwocheS());
+    EXPECT_TRUE(Form->SikDateiAnlegenS);
+    EXPECT_FALSE(Form->ShowSplashScreenS);
+    EXPECT_EQ(Form->Vorschautage(), 5);
+    EXPECT_EQ(Ansicht.Schrift, (TSchrift{"Arial", 14, clWindowText, 0, fsBold}));
+    EXPECT_EQ(Ansicht.Hintergrund, 255u);
+    // The stored calendar is loaded and moves to the top of the recent files.
+    EXPECT_EQ(Form->KalFilename(), Kalender);
+    EXPECT_EQ(Form->Daten.Count(), 1);
+    EXPECT_EQ(Ansicht.History, (std::vector<std::string>{"&1 " + Kalender, "&2 " + Zweit}));
+    // The lines show the stored options: no week prefix.
+    EXPECT_EQ(Steuerung.Aktuell(), "Mo 06.01.2025: Heute");
+    EXPECT_TRUE(Meldungen.Texte.empty());
+}
+
+TEST_F(Form1, ACalendarOnTheCommandLineWinsOverTheStoredOne) {
+    const std::string Zweit = Dokumente + "Zweit.ovk";
+    KalenderSchreiben(Zweit, {});
+    IniSchreiben("KalFilename=" + Kalender + "\nHistory1=" + Kalender + "\n");
+    Starten({Zweit});
+    EXPECT_EQ(Form->KalFilename(), Zweit);
+    EXPECT_EQ(Ansicht.History, (std::vector<std::string>{"&1 " + Zweit, "&2 " + Kalender}));
+    Form->FormClose();
+    EXPECT_EQ(IniWert("KalFilename"), Zweit);
+    EXPECT_EQ(IniWert("History1"), Zweit);
+    EXPECT_EQ(IniWert("History2"), Kalender);
+}
+
+TEST_F(Form1, ClosingSavesTheSettings) {
+    struct TFall {
+        const char* Name;
+        std::optional<TFensterlage> Lage;
+        std::string Height, Width, WindowState;
+    };
+    const TFall Faelle[] = {
+        {"normal", TFensterlage{fzNormal, 750, 1050}, "750", "1050", "0"},
+        {"maximized", TFensterlage{fzMaximiert, 720, 1010}, "720", "1010", "2"},
+        {"minimized keeps the stored size", std::nullopt, "800", "1100", "2"},
+    };
+    for (const TFall& f : Faelle) {
+        IniSchreiben("WindowState=2\nHeight=800\nWidth=1100\nHintColor=3\n");
+        Starten({Kalender});
+        Form->MenuAnsKomprimiertClick();
+        Ansicht.Lage = f.Lage;
+        Form->FormClose();
+        EXPECT_TRUE(Form->IsClosing()) << f.Name;
+        EXPECT_EQ(IniWert("Height"), f.Height) << f.Name;
+        EXPECT_EQ(IniWert("Width"), f.Width) << f.Name;
+        EXPECT_EQ(IniWert("WindowState"), f.WindowState) << f.Name;
+        EXPECT_EQ(IniWert("KalFilename"), Kalender) << f.Name;
+        EXPECT_EQ(IniWert("History1"), Kalender) << f.Name;
+        EXPECT_EQ(IniWert("History2"), "<fehlt>") << f.Name;
+        EXPECT_EQ(IniWert("KomprimiertS"), "1") << f.Name;
+        EXPECT_EQ(IniWert("KwocheS"), "1") << f.Name;
+        EXPECT_EQ(IniWert("FontName"), "Courier New") << f.Name;
+        // The old colour number chose the background; it is now stored as a colour.
+        EXPECT_EQ(IniWert("BackColor"), std::to_string(0xFF0000)) << f.Name;
+        EXPECT_EQ(IniWert("HintColor"), "3") << f.Name;
+        EXPECT_TRUE(Meldungen.Texte.empty()) << f.Name;
+        Form.reset();
+        SetAnzeigeKomprimiert(false);
+    }
+}
+
+TEST_F(Form1, CommandsThatChangeAStoredOptionSaveAtOnce) {
+    struct TFall {
+        const char* Name;
+        std::function<void(TForm1&)> Befehl;
+        const char* Key;
+        const char* Wert; // after the command; "<fehlt>" when nothing is saved
+    };
+    const TFall Faelle[] = {
+        {"compressed", [](TForm1& f) { f.MenuAnsKomprimiertClick(); }, "KomprimiertS", "1"},
+        {"calendar weeks", [](TForm1& f) { f.MenuAnsAusblenden(fiKwoche); }, "KwocheS", "0"},
+        {"splash", [](TForm1& f) { f.MenuEinstSplashClick(); }, "ShowSplashScreen", "0"},
+        {"vacation filter", [](TForm1& f) { f.MenuAnsAusblenden(fiUrlaub); }, "KwocheS", "<fehlt>"},
+        {"year view", [](TForm1& f) { f.MenuAnsichtClick(taJahr); }, "KwocheS", "<fehlt>"},
+    };
+    for (const TFall& f : Faelle) {
+        IniSchreiben("");
+        Starten({Kalender});
+        f.Befehl(*Form);
+        EXPECT_EQ(IniWert(f.Key), f.Wert) << f.Name;
+        Form.reset();
+        SetAnzeigeKomprimiert(false);
+    }
+}
+
+TEST_F(Form1, AnUnusableSettingsFolderIsReportedAndTheProgramGoesOn) {
+    // The configuration folder is a file: the settings folder cannot be created.
+    DateiSchreiben(Temp.Pfad() + "/Datei", "x");
+    Umgebung.Setzen("XDG_CONFIG_HOME", Temp.Pfad() + "/Datei");
+    const std::string Meldung = "Die Programmeinstellungen konnten nicht gelesen oder gespeichert werden.\n"
+                                "Der Einstellungsordner konnte nicht angelegt werden.";
+    for (const auto& Argumente : {std::vector<std::string>{Kalender}, std::vector<std::string>{}}) {
+        Meldungen.Texte.clear();
+        Starten(Argumente);
+        EXPECT_EQ(Meldungen.Texte, std::vector<std::string>{Meldung});
+        // The defaults apply; a calendar on the command line still opens.
+        EXPECT_EQ(Form->KalFilename(), Argumente.empty() ? Dokumente + "Kalenderdateien/" : Kalender);
+        EXPECT_EQ(Ansicht.Lage, (TFensterlage{fzNormal, 900, 1200}));
+        EXPECT_EQ(Steuerung.Aktuell().substr(0, 17), "W2  Mo 06.01.2025");
+        Form->FormClose();
+        EXPECT_EQ(Meldungen.Texte, (std::vector<std::string>{Meldung, Meldung}));
+        EXPECT_TRUE(Form->IsClosing());
+    }
+}
+
+TEST_F(Form1, ARecentFileOpensThroughTheSaveQuestion) {
+    const std::string Zweit = Dokumente + "Zweit.ovk";
+    KalenderSchreiben(Zweit, {Eintrag("Zahnarzt", {{D(9, 1, 2025), D(9, 1, 2025)}}),
+                              Eintrag("Friseur", {{D(10, 1, 2025), D(10, 1, 2025)}})});
+    struct TFall {
+        const char* Name;
+        bool Aendern;
+        TMeldungsAntwort Antwort;
+        bool Geoeffnet;
+        int EintraegeImKalender; // in the file Kalender afterwards
+    };
+    const TFall Faelle[] = {
+        {"unchanged", false, maAbbrechen, true, 1},
+        {"cancel", true, maAbbrechen, false, 1},
+        {"no", true, maNein, true, 1},
+        {"yes", true, maJa, true, 2},
+    };
+    for (const TFall& f : Faelle) {
+        KalenderSchreiben(Kalender, {Eintrag("Arzt", {{D(8, 1, 2025), D(8, 1, 2025)}})});
+        IniSchreiben("History1=" + Zweit + "\n");
+        Meldungen.Texte.clear();
+        Starten({Kalender});
+        ASSERT_EQ(Ansicht.History, (std::vector<std::string>{"&1 " + Kalender, "&2 " + Zweit})) << f.Name;
+        if (f.Aendern) {
+            AenderungMachen();
+        }
+        Meldungen.Antwort = f.Antwort;
+        Form->HistoryMenuClick(1);
+        EXPECT_EQ(Meldungen.Texte.size(), f.Aendern ? 1u : 0u) << f.Name;
+        EXPECT_EQ(Form->KalFilename(), f.Geoeffnet ? Zweit : Kalender) << f.Name;
+        EXPECT_EQ(Form->Daten.FindeKurztext("Friseur"), f.Geoeffnet) << f.Name;
+        EXPECT_EQ(Form->IsModified(), !f.Geoeffnet) << f.Name;
+        EXPECT_EQ(Ansicht.History, f.Geoeffnet ? (std::vector<std::string>{"&1 " + Zweit, "&2 " + Kalender})
+                                               : (std::vector<std::string>{"&1 " + Kalender, "&2 " + Zweit}))
+            << f.Name;
+        TDaten Datei;
+        ASSERT_TRUE(Datei.LoadFromFile(Kalender, false, 0));
+        EXPECT_EQ(Datei.Count(), f.EintraegeImKalender) << f.Name;
+    }
+    // The opened calendar is shown on today's week.
+    EXPECT_EQ(Steuerung.Text, "W2/2025");
+    EXPECT_TRUE(std::any_of(Steuerung.Zeilen.begin(), Steuerung.Zeilen.end(),
+                            [](const std::string& z) { return z.find("Friseur") != std::string::npos; }));
+}
+
+TEST_F(Form1, ARecentFileThatCannotBeReadKeepsTheCalendar) {
+    const std::string Kaputt = Dokumente + "Kaputt.ovk";
+    DateiSchreiben(Kaputt, "OV_3\x01");
+    IniSchreiben("History1=" + Kaputt + "\n");
+    Starten({Kalender});
+    Form->HistoryMenuClick(1);
+    ASSERT_EQ(Meldungen.Texte.size(), 1u);
+    EXPECT_NE(Meldungen.Texte[0].find(Kaputt), std::string::npos) << Meldungen.Texte[0];
+    EXPECT_EQ(Form->KalFilename(), Kalender);
+    EXPECT_EQ(Form->Daten.Count(), 1);
+    EXPECT_EQ(Ansicht.History, (std::vector<std::string>{"&1 " + Kalender, "&2 " + Kaputt}));
+    // A tag without an entry does nothing.
+    Form->HistoryMenuClick(2);
+    EXPECT_EQ(Meldungen.Texte.size(), 1u);
+    EXPECT_EQ(Form->KalFilename(), Kalender);
+}
+
+TEST_F(Form1, SavingPutsTheFileOnTopOfTheRecentFiles) {
+    const std::string Neu = Dokumente + "Neu.ovk";
+    IniSchreiben("History1=" + Kalender + "\n");
+    Starten({}, Neu);
+    EXPECT_EQ(Ansicht.History, std::vector<std::string>{"&1 " + Kalender});
+    AenderungMachen();
+    ASSERT_TRUE(Form->Speichern());
+    EXPECT_EQ(Ansicht.History, (std::vector<std::string>{"&1 " + Neu, "&2 " + Kalender}));
 }
 
 } // namespace

@@ -16,11 +16,13 @@
 #include "controls/ui/TWxMeldungsPort.h"
 #include "controls/ui/WxText.h"
 #include "mainwindow/Programmstart.h"
+#include "mainwindow/TEinstellungsspeicher.h"
 #include "mainwindow/TForm1.h"
 #include "mainwindow/ui/THauptFrame.h"
 #include "mainwindow/ui/TSplashScreenForm.h"
 #include "model/Uhr.h"
 #include "platform/SpezialOrdner.h"
+#include "platform/TRegistryMigration.h"
 
 namespace {
 
@@ -56,11 +58,13 @@ public:
         wxInitAllImageHandlers();
         GtkZugangEinrichten();
         TMeldungsPort::Setze(&FMeldungen);
+        FEinstellungen = std::make_unique<TEinstellungsspeicher>(*FOrdner, *FMigration);
 
         const wxString Programmdatei = wxStandardPaths::Get().GetExecutablePath();
         TSplashScreenForm* Splash = nullptr;
         const std::string Bilddatei = SplashDateiname(Utf8(Programmdatei));
-        if (SplashErlaubtS(true, RoheArgumente) && wxFileName::FileExists(Wx(Bilddatei))) {
+        if (SplashErlaubtS(FEinstellungen->ShowSplashScreenLesen(), RoheArgumente) &&
+            wxFileName::FileExists(Wx(Bilddatei))) {
             Splash = new TSplashScreenForm(Bilddatei);
             if (Splash->HatBild()) {
                 Splash->Zeigen();
@@ -70,9 +74,10 @@ public:
             }
         }
 
-        const std::string Dokumente = SystemSpezialOrdner()->GetSpecialFolder(ofDokumente);
-        auto* Hauptfenster = new THauptFrame(Dokumente, MitTrenner(wxFileName(Programmdatei).GetPath()),
-                                             RoheArgumente, Splash);
+        const std::string Dokumente = FOrdner->GetSpecialFolder(ofDokumente);
+        auto* Hauptfenster =
+            new THauptFrame(*FEinstellungen, Dokumente, MitTrenner(wxFileName(Programmdatei).GetPath()),
+                            RoheArgumente, Splash);
         FMeldungen.Besitzer = [Hauptfenster] { return Hauptfenster; };
         FMeldungen.VorDialog = [Hauptfenster] { Hauptfenster->SplashVerbergen(); };
         SetTopWindow(Hauptfenster);
@@ -88,6 +93,10 @@ public:
 
 private:
     std::unique_ptr<wxSingleInstanceChecker> FInstanz;
+    // The settings file lives in the user's configuration folder ($XDG_CONFIG_HOME).
+    std::unique_ptr<TSpezialOrdner> FOrdner = SystemSpezialOrdner();
+    std::unique_ptr<TRegistryMigration> FMigration = SystemRegistryMigration();
+    std::unique_ptr<TEinstellungsspeicher> FEinstellungen;
     TWxMeldungsPort FMeldungen;
 };
 

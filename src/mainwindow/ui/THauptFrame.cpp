@@ -38,8 +38,12 @@ enum TMenueId : int {
     idKomprimiert,
     idEinstKwoche,
     idEinstKomprimiert,
+    idEinstSplash,
     idTimer1,
     idTimer2,
+    // One id for each possible recent-file entry, in list order.
+    idHistory,
+    idHistoryEnde = idHistory + THistoryList::StandardMaxLen,
 };
 
 // The day filters of the view menu with their filter index.
@@ -62,8 +66,9 @@ void Eintrag(wxMenu& AMenue, int AId, const char* ACaption, wxItemKind AArt = wx
 
 } // namespace
 
-THauptFrame::THauptFrame(const std::string& ADokumenteOrdner, const std::string& AProgrammordner,
-                         const std::vector<std::string>& AArgumente, TSplashScreenForm* ASplash)
+THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std::string& ADokumenteOrdner,
+                         const std::string& AProgrammordner, const std::vector<std::string>& AArgumente,
+                         TSplashScreenForm* ASplash)
     : wxFrame(nullptr, wxID_ANY, Wx(ProgrammTitel)), FSplash(ASplash), FTimer1(this, idTimer1),
       FTimer2(this, idTimer2) {
     GroesseBegrenzen();
@@ -76,7 +81,8 @@ THauptFrame::THauptFrame(const std::string& ADokumenteOrdner, const std::string&
     ListeZugaenglich(*FListe, ListenName);
     MenuesErstellen();
 
-    FForm = std::make_unique<TForm1>(*this, *this, ADokumenteOrdner, AProgrammordner, AArgumente);
+    FForm = std::make_unique<TForm1>(*this, *this, AEinstellungsspeicher, ADokumenteOrdner, AProgrammordner,
+                                     AArgumente);
 
     Bind(wxEVT_SHOW, &THauptFrame::OnShow, this);
     Bind(wxEVT_CLOSE_WINDOW, &THauptFrame::OnClose, this);
@@ -98,8 +104,8 @@ THauptFrame::~THauptFrame() {
 }
 
 void THauptFrame::MenuesErstellen() {
-    auto* Datei = new wxMenu;
-    Eintrag(*Datei, idBeenden, "&Beenden\tAlt+F4");
+    FDateiMenue = new wxMenu;
+    Eintrag(*FDateiMenue, idBeenden, "&Beenden\tAlt+F4");
 
     auto* Spruenge = new wxMenu;
     Eintrag(*Spruenge, idHeute, "Sprung zum &heutigen Tag\tCtrl+H");
@@ -127,27 +133,56 @@ void THauptFrame::MenuesErstellen() {
     Eintrag(*EinstAnsicht, idEinstKomprimiert, "&Komprimierter Eintragsmodus ein\tCtrl+K", wxITEM_CHECK);
     auto* Einstellungen = new wxMenu;
     Einstellungen->AppendSubMenu(EinstAnsicht, Wx("&Ansicht"));
+    Einstellungen->AppendSeparator();
+    Eintrag(*Einstellungen, idEinstSplash, "Zeige SplashS&creen beim Start", wxITEM_CHECK);
 
     auto* Leiste = new wxMenuBar;
-    Leiste->Append(Datei, Wx("&Datei"));
+    Leiste->Append(FDateiMenue, Wx("&Datei"));
     Leiste->Append(Spruenge, Wx("S&prünge"));
     Leiste->Append(Ansicht, Wx("&Ansicht"));
     Leiste->Append(Einstellungen, Wx("&Einstellungen"));
     SetMenuBar(Leiste);
 }
 
+wxRect THauptFrame::Arbeitsbereich() const {
+    const int Nr = wxDisplay::GetFromWindow(this);
+    return wxDisplay(Nr == wxNOT_FOUND ? 0u : static_cast<unsigned>(Nr)).GetClientArea();
+}
+
 void THauptFrame::GroesseBegrenzen() {
-    const wxRect Arbeitsbereich = wxDisplay(wxDisplay::GetFromWindow(this) == wxNOT_FOUND
-                                                ? 0u
-                                                : static_cast<unsigned>(wxDisplay::GetFromWindow(this)))
-                                      .GetClientArea();
-    const TFenstergroesse g = ::GroesseBegrenzen(Arbeitsbereich.width, Arbeitsbereich.height);
+    const wxRect Bereich = Arbeitsbereich();
+    const TFenstergroesse g = ::GroesseBegrenzen(Bereich.width, Bereich.height);
     SetMinSize(wxSize(g.MinBreite, g.MinHoehe));
     SetSize(g.Breite, g.Hoehe);
-    const TRechteck Lage = FensterZentrieren(
-        IsMaximized(), {Arbeitsbereich.x, Arbeitsbereich.y, Arbeitsbereich.width, Arbeitsbereich.height},
-        g.Breite, g.Hoehe);
+    FNormalGroesse = GetSize();
+    Zentrieren();
+}
+
+void THauptFrame::Zentrieren() {
+    const wxRect Bereich = Arbeitsbereich();
+    const wxSize Groesse = GetSize();
+    const TRechteck Lage =
+        FensterZentrieren(IsMaximized(), {Bereich.x, Bereich.y, Bereich.width, Bereich.height},
+                          Groesse.GetWidth(), Groesse.GetHeight());
     Move(Lage.Left, Lage.Top);
+}
+
+std::optional<TFensterlage> THauptFrame::Fensterlage() const {
+    if (IsIconized()) {
+        return std::nullopt;
+    }
+    const wxSize Normal = IsMaximized() ? FNormalGroesse : GetSize();
+    return TFensterlage{IsMaximized() ? fzMaximiert : fzNormal, Normal.GetHeight(), Normal.GetWidth()};
+}
+
+void THauptFrame::FensterlageSetzen(const TFensterlage& ALage) {
+    Maximize(false);
+    wxSize Groesse(ALage.Width, ALage.Height);
+    Groesse.IncTo(GetMinSize());
+    SetSize(Groesse);
+    FNormalGroesse = GetSize();
+    Zentrieren();
+    Maximize(ALage.WindowState == fzMaximiert);
 }
 
 void THauptFrame::SchalterEinrichten() {
@@ -200,6 +235,23 @@ void THauptFrame::MenueAktualisieren() {
     Leiste->Check(idEinstKwoche, FForm->Tagesliste.KwocheS());
     Leiste->Check(idKomprimiert, FForm->KomprimiertS());
     Leiste->Check(idEinstKomprimiert, FForm->KomprimiertS());
+    Leiste->Check(idEinstSplash, FForm->ShowSplashScreenS);
+}
+
+void THauptFrame::HistoryMenueSetzen(const std::vector<THistoryMenuItem>& AEintraege) {
+    for (wxMenuItem* Alt : FHistoryEintraege) {
+        FDateiMenue->Destroy(Alt);
+    }
+    FHistoryEintraege.clear();
+    if (AEintraege.empty()) {
+        return;
+    }
+    // Each goes directly before "&Beenden", so they keep their order; then the separator.
+    for (const THistoryMenuItem& e : AEintraege) {
+        FHistoryEintraege.push_back(
+            FDateiMenue->Insert(FDateiMenue->GetMenuItemCount() - 1, idHistory + e.Tag, Wx(e.Caption)));
+    }
+    FHistoryEintraege.push_back(FDateiMenue->InsertSeparator(FDateiMenue->GetMenuItemCount() - 1));
 }
 
 void THauptFrame::SplashVerbergen() {
@@ -315,6 +367,9 @@ void THauptFrame::OnTimer1(wxTimerEvent&) {
 void THauptFrame::OnSize(wxSizeEvent& AEreignis) {
     AEreignis.Skip();
     if (IsShown() && !IsIconized() && !FForm->IsClosing()) {
+        if (!IsMaximized()) {
+            FNormalGroesse = GetSize();
+        }
         SchalterEinrichten();
     }
 }
@@ -347,6 +402,10 @@ void THauptFrame::OnMenu(wxCommandEvent& AEreignis) {
             return;
         }
     }
+    if (Id >= idHistory && Id < idHistoryEnde) {
+        FForm->HistoryMenuClick(Id - idHistory);
+        return;
+    }
     switch (Id) {
     case idBeenden:
         Close();
@@ -375,6 +434,9 @@ void THauptFrame::OnMenu(wxCommandEvent& AEreignis) {
     case idKomprimiert:
     case idEinstKomprimiert:
         FForm->MenuAnsKomprimiertClick();
+        break;
+    case idEinstSplash:
+        FForm->MenuEinstSplashClick();
         break;
     default:
         AEreignis.Skip();

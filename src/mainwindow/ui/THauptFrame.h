@@ -14,14 +14,17 @@
 
 class wxComboBox;
 class wxListBox;
+class wxMenu;
+class wxMenuItem;
 class wxPanel;
 class TSplashScreenForm;
 
 class THauptFrame : public wxFrame, public THauptfensterAnsicht, public TTageslisteSteuerung {
 public:
     // FormCreate. ASplash (may be null) is shown already; the start-up step removes it.
-    THauptFrame(const std::string& ADokumenteOrdner, const std::string& AProgrammordner,
-                const std::vector<std::string>& AArgumente, TSplashScreenForm* ASplash);
+    THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std::string& ADokumenteOrdner,
+                const std::string& AProgrammordner, const std::vector<std::string>& AArgumente,
+                TSplashScreenForm* ASplash);
     ~THauptFrame() override;
 
     // Hides the splash picture (before any modal window).
@@ -32,7 +35,10 @@ public:
     std::string Statustext() const override;
     void StatustextSetzen(const std::string& AText) override;
     void SchriftartZuweisen(const TSchrift& AFont, TFarbe ABackColor) override;
+    std::optional<TFensterlage> Fensterlage() const override;
+    void FensterlageSetzen(const TFensterlage& ALage) override;
     void MenueAktualisieren() override;
+    void HistoryMenueSetzen(const std::vector<THistoryMenuItem>& AEintraege) override;
     void SplashAbwarten() override;
     void SplashFreigeben() override;
 
@@ -53,6 +59,11 @@ private:
     wxPanel* FPanel = nullptr;
     wxComboBox* FCombo = nullptr;
     wxListBox* FListe = nullptr;
+    wxMenu* FDateiMenue = nullptr;
+    // The recent-file entries and their separator, as inserted before "&Beenden".
+    std::vector<wxMenuItem*> FHistoryEintraege;
+    // The size of the normal (restored) window, kept while it is maximized.
+    wxSize FNormalGroesse;
     TSplashScreenForm* FSplash = nullptr;
     bool FWarAktiv = true;
     wxTimer FTimer1; // the clock
@@ -61,6 +72,8 @@ private:
 
     void MenuesErstellen();
     void GroesseBegrenzen();
+    wxRect Arbeitsbereich() const;
+    void Zentrieren();
     void SchalterEinrichten();
 
     void OnShow(wxShowEvent& AEreignis);

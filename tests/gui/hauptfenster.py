@@ -1,7 +1,12 @@
-"""Window test of the main window: start on a fixture calendar on a fixed today, keys in the day
-list, the view shortcuts, the single instance."""
+"""Window test of the main window: start on the fixture calendar that the settings file names, on
+a fixed today, keys in the day list, the view shortcuts, the single instance, a recent file opened
+from the file menu, and the settings saved after Ctrl+K and on closing."""
 
+import os
+import shutil
+import subprocess
 import sys
+import tempfile
 
 from orvanto_fenster import Fehlschlag, Programm, warte
 
@@ -30,6 +35,43 @@ def start_und_tasten(p):
               "%s keeps the place, got %r" % (taste, p.gewaehlt()))
 
 
+def gespeichert(p, schluessel, wert):
+    warte(lambda: p.einstellungen().get(schluessel) == wert, 5,
+          "%s=%s in the settings file, got %r" % (schluessel, wert, p.einstellungen().get(schluessel)))
+
+
+def komprimiert_speichert(p):
+    gespeichert(p, "KomprimiertS", None)  # nothing written since the start
+    p.taste("ctrl+k")
+    gespeichert(p, "KomprimiertS", "1")
+
+
+def zuletzt_geoeffnet(p, zweit):
+    eintraege = ["1 " + p.kalender, "2 " + zweit, "", "Beenden"]
+    warte(lambda: p.menue_eintraege("Datei") == eintraege, 10,
+          "file menu %r, got %r" % (eintraege, p.menue_eintraege("Datei")))
+    p.taste("alt+d")
+    p.taste("2")
+    warte(lambda: p.fenster.name == "Zweit.ovk - Orvanto V1.03", 10, "caption after the recent file, got %r"
+          % p.fenster.name)
+    warte(lambda: p.menue_eintraege("Datei") == ["1 " + zweit, "2 " + p.kalender, "", "Beenden"], 10,
+          "the opened file on top, got %r" % p.menue_eintraege("Datei"))
+
+
+def schliessen(p, zweit):
+    p.taste("alt+F4")
+    try:
+        p.prozess.wait(30)
+    except Exception:
+        raise Fehlschlag("the program did not end after Alt+F4")
+    werte = p.einstellungen()
+    erwartet = {"KalFilename": zweit, "History1": zweit, "History2": p.kalender, "KomprimiertS": "1",
+                "KwocheS": "1", "ShowSplashScreen": "0", "WindowState": "0", "Width": "1100", "Height": "800"}
+    falsch = {k: werte.get(k) for k, v in erwartet.items() if werte.get(k) != v}
+    pruefe(not falsch, "settings file after closing differs: %r" % falsch)
+    pruefe("History3" not in werte, "no third recent file: %r" % werte.get("History3"))
+
+
 def zweite_instanz(p):
     zweite = p.starten()
     try:
@@ -41,13 +83,23 @@ def zweite_instanz(p):
 
 
 def main(programm, testkalender, foto):
-    with Programm(programm, testkalender) as p:
-        try:
-            start_und_tasten(p)
-            zweite_instanz(p)
-        except Exception:
-            p.bildschirmfoto(foto)
-            raise
+    # A second calendar that the settings list as a recently used file.
+    ordner = tempfile.mkdtemp(prefix="orvanto-gui-zweit-")
+    try:
+        zweit = os.path.join(ordner, "Zweit.ovk")
+        subprocess.run([testkalender, zweit], check=True)
+        with Programm(programm, testkalender, einstellungen="Width=1100\nHeight=800\nHistory2=%s\n" % zweit) as p:
+            try:
+                start_und_tasten(p)
+                zweite_instanz(p)
+                komprimiert_speichert(p)
+                zuletzt_geoeffnet(p, zweit)
+                schliessen(p, zweit)
+            except Exception:
+                p.bildschirmfoto(foto)
+                raise
+    finally:
+        shutil.rmtree(ordner, ignore_errors=True)
     print("main window: all checks passed")
 
 

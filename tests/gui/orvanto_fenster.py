@@ -51,17 +51,38 @@ def rolle(objekt):
     return objekt.getRoleName()
 
 
-class Programm:
-    """The program on a fixture calendar; today is fixed to ORVANTO_HEUTE."""
+def ini_lesen(pfad):
+    """The keys of section MainForm of a settings file, as written."""
+    werte, abschnitt = {}, None
+    with open(pfad, encoding="utf-8") as datei:
+        for zeile in datei:
+            zeile = zeile.strip()
+            if zeile.startswith("[") and zeile.endswith("]"):
+                abschnitt = zeile[1:-1]
+            elif abschnitt == "MainForm" and "=" in zeile:
+                schluessel, wert = zeile.split("=", 1)
+                werte.setdefault(schluessel, wert)
+    return werte
 
-    def __init__(self, programm, testkalender, heute="06.01.2025"):
+
+class Programm:
+    """The program on a fixture calendar; today is fixed to ORVANTO_HEUTE. The calendar is not
+    named on the command line: the settings file in a private XDG_CONFIG_HOME names it as the last
+    used one, and further settings lines can be given."""
+
+    def __init__(self, programm, testkalender, heute="06.01.2025", einstellungen=""):
         self.ordner = tempfile.mkdtemp(prefix="orvanto-gui-")
         self.kalender = os.path.join(self.ordner, "Termine.ovk")
         subprocess.run([testkalender, self.kalender], check=True)
         with open(self.kalender, "rb") as datei:
             self.kalender_inhalt = datei.read()
         self.programm = programm
-        self.umgebung = dict(os.environ, ORVANTO_HEUTE=heute, XDG_CONFIG_HOME=os.path.join(self.ordner, "config"),
+        konfiguration = os.path.join(self.ordner, "config")
+        self.ini = os.path.join(konfiguration, "Orvanto", "Orvanto.ini")
+        os.makedirs(os.path.dirname(self.ini))
+        with open(self.ini, "w", encoding="utf-8") as datei:
+            datei.write("[MainForm]\nShowSplashScreen=0\nKalFilename=%s\n%s" % (self.kalender, einstellungen))
+        self.umgebung = dict(os.environ, ORVANTO_HEUTE=heute, XDG_CONFIG_HOME=konfiguration,
                              ASAN_OPTIONS="detect_leaks=0")
         self.prozess = None
 
@@ -69,7 +90,7 @@ class Programm:
         return subprocess.Popen([self.programm, *argumente], env=self.umgebung)
 
     def __enter__(self):
-        self.prozess = self.starten(self.kalender)
+        self.prozess = self.starten()
         self.fenster = warte(self.finde_fenster, 60, "the main window on AT-SPI")
         self._tabelle = warte(lambda: self.suche("table", "Kalendertage"), 30, "the day list")
         self._zeitraum = warte(lambda: self.suche("text", "Zeitraum"), 30, "the period box")
@@ -125,6 +146,17 @@ class Programm:
     def taste(self, taste):
         subprocess.run(["xdotool", "key", "--clearmodifiers", taste], check=True)
         time.sleep(0.3)
+
+    def einstellungen(self):
+        return ini_lesen(self.ini)
+
+    def menue_eintraege(self, menue):
+        """The names of the items of a menu of the menu bar (mnemonic marks are not part of them)."""
+        leiste = self.suche("menu bar")
+        for m in kinder(leiste):
+            if rolle(m) == "menu" and m.name == menue:
+                return [k.name for k in kinder(m)]
+        return None
 
     def bildschirmfoto(self, datei):
         subprocess.run(["import", "-window", "root", datei], check=False)

@@ -9,6 +9,7 @@
 #include "platform/TMemIniFile.h"
 #include "platform/TRegistryMigration.h"
 #include "platform/Umgebung.h"
+#include "views/TFakeSteuerung.h"
 #include "views/ViewsHilfen.h"
 
 namespace {
@@ -53,47 +54,6 @@ public:
     }
     void SplashAbwarten() override { ++SplashGewartet; }
     void SplashFreigeben() override { ++SplashFrei; }
-};
-
-// The period box and the day list as plain state.
-class TFakeSteuerung : public TTageslisteSteuerung {
-public:
-    std::vector<std::string> Perioden;
-    std::string Text;
-    std::int32_t PeriodenNr = -1;
-    std::vector<std::string> Zeilen;
-    std::int32_t ZeilenNr = -1;
-    std::string Fokus;
-    int Pieps = 0;
-
-    void PeriodenLaden(const TPeriodenliste& APerioden) override {
-        Perioden.clear();
-        for (std::int32_t i = 0; i < APerioden.Count(); ++i) {
-            Perioden.push_back(APerioden[i].Name);
-        }
-        PeriodenNr = -1;
-    }
-    std::string PeriodenText() const override { return Text; }
-    std::int32_t PeriodenIndex() const override { return PeriodenNr; }
-    void PeriodeWaehlen(std::int32_t ANr) override {
-        PeriodenNr = ANr;
-        Text = Perioden.at(ANr);
-    }
-    void PeriodenTextMarkieren() override {}
-    void PeriodenFokus() override { Fokus = "Perioden"; }
-    void ZeilenErsetzen(const TZeilenliste& AZeilen) override {
-        Zeilen.clear();
-        for (const auto& z : AZeilen) {
-            Zeilen.push_back(z.Text);
-        }
-        ZeilenNr = -1;
-    }
-    std::int32_t ZeilenIndex() const override { return ZeilenNr; }
-    void ZeileWaehlen(std::int32_t ANr) override { ZeilenNr = ANr; }
-    void ZeilenFokus() override { Fokus = "Zeilen"; }
-    void Piep() override { ++Pieps; }
-
-    std::string Aktuell() const { return ZeilenNr >= 0 ? Zeilen.at(ZeilenNr) : std::string(); }
 };
 
 // Records every message box and gives the next prepared answer.

@@ -92,13 +92,17 @@ BENCHMARK(BM_Speichern)->Unit(benchmark::kMillisecond);
 class TOhneSichern : public TDateisystem {
 public:
     std::string LiesDatei(const std::string& p) override { return S.LiesDatei(p); }
+    int OeffneLesen(const std::string& p, std::uint64_t& g) override { return S.OeffneLesen(p, g); }
+    std::size_t Lies(int h, char* z, std::size_t n) override { return S.Lies(h, z, n); }
     bool Existiert(const std::string& p) override { return S.Existiert(p); }
     std::string VollerPfad(const std::string& p) override { return S.VollerPfad(p); }
     int ErzeugeNeu(const std::string& p) override { return S.ErzeugeNeu(p); }
     void Schreibe(int h, const char* d, std::size_t n) override { S.Schreibe(h, d, n); }
     void Sichere(int) override {}
     void Schliesse(int h) override { S.Schliesse(h); }
-    bool Verknuepfe(const std::string& a, const std::string& b) noexcept override { return S.Verknuepfe(a, b); }
+    bool Verknuepfe(const std::string& a, const std::string& b) noexcept override {
+        return S.Verknuepfe(a, b);
+    }
     void Umbenennen(const std::string& a, const std::string& b) override { S.Umbenennen(a, b); }
     void OrdnerSichern(const std::string&) override {}
     void Entferne(const std::string& p) noexcept override { S.Entferne(p); }

@@ -10,7 +10,21 @@ void KalenderdateiLesen(const std::string& AFilename, TDaten& ADaten, std::int32
     if (AFilename.empty() || !ADateisystem.Existiert(AFilename)) {
         throw ELeseFehler("Die Datei existiert nicht.");
     }
-    KalenderdateiDekodieren(ADateisystem.LiesDatei(AFilename), ADaten, AIdDatei);
+    std::uint64_t Groesse = 0;
+    const int Handle = ADateisystem.OeffneLesen(AFilename, Groesse);
+    try {
+        KalenderdateiDekodieren(
+            [&](char* AZiel, std::size_t AAnzahl) { return ADateisystem.Lies(Handle, AZiel, AAnzahl); },
+            Groesse, ADaten, AIdDatei);
+    } catch (...) {
+        try {
+            ADateisystem.Schliesse(Handle);
+        } catch (...) {
+            // The read already failed; that error is the one to report.
+        }
+        throw;
+    }
+    ADateisystem.Schliesse(Handle);
 }
 
 void KalenderdateiSchreiben(const std::string& AFilename, const TDaten& ADaten, TDateisystem& ADateisystem) {

@@ -8,6 +8,7 @@
 // 8-15).
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,14 @@ void KalenderdateiLesen(const std::string& AFilename, TDaten& ADaten, std::int32
 
 // The same from the bytes of a file.
 void KalenderdateiDekodieren(std::string_view ABytes, TDaten& ADaten, std::int32_t AIdDatei);
+
+// Hands out up to AAnzahl bytes of a file into AZiel; 0 at its end.
+using TLesequelle = std::function<std::size_t(char* AZiel, std::size_t AAnzahl)>;
+
+// The same from a source of AGroesse bytes, read in pieces of AStueck bytes, so that a large file
+// is never held in memory as a whole.
+void KalenderdateiDekodieren(const TLesequelle& AQuelle, std::uint64_t AGroesse, TDaten& ADaten,
+                             std::int32_t AIdDatei, std::size_t AStueck = 1 << 20);
 
 // Writes the main-file entries of ADaten as a version-3 file, replacing AFilename only by the
 // final move of a completed temporary file. Raises ESchreibFehler or EBetriebssystemFehler; the

@@ -2,6 +2,7 @@
 // count is checked against them before anything is allocated, so no file can make the reader
 // allocate more than its own size in records or read past its end.
 
+#include <algorithm>
 #include <cstring>
 #include <unordered_set>
 
@@ -18,12 +19,26 @@ constexpr TTag LetzterErlaubterTag = EncodeDate(2101, 12, 31);
     throw ELeseFehler(AMeldung);
 }
 
+// The bytes of the file, either all in memory or read from a source piece by piece into a buffer
+// that holds at least what one field needs. A view handed out (a text) is valid until the next
+// read from the reader.
 class TLeser {
 public:
     explicit TLeser(std::string_view ABytes) : Bytes(ABytes) {}
+    TLeser(const TLesequelle& AQuelle, std::uint64_t AGroesse, std::size_t AStueck)
+        : Quelle(&AQuelle), NochInQuelle(AGroesse), Stueck(std::max<std::size_t>(AStueck, 1)) {}
 
-    bool AmEnde() const { return Pos >= Bytes.size(); }
-    std::size_t Rest() const { return Bytes.size() - Pos; }
+    // The bytes left in the file, buffered or not.
+    std::uint64_t Rest() const { return (Bytes.size() - Pos) + NochInQuelle; }
+    bool AmEnde() const { return Rest() == 0; }
+
+    // True if the next n bytes can be had in the buffer (reading more if needed).
+    bool Verfuegbar(std::size_t n) {
+        if (Bytes.size() - Pos < n && NochInQuelle > 0) {
+            Nachladen(n);
+        }
+        return Bytes.size() - Pos >= n;
+    }
 
     std::uint8_t Byte() {
         Brauche(1);
@@ -60,19 +75,49 @@ public:
 
     std::string Text() { return Cp1252ToUtf8(TextBytes()); }
 
-    // Direct access for the fast path of day records, which checks the length itself.
+    // Direct access for the fast path of day records, after Verfuegbar said yes.
     const unsigned char* Zeiger() const { return reinterpret_cast<const unsigned char*>(Bytes.data() + Pos); }
     void Weiter(std::size_t n) { Pos += n; }
 
 private:
-    void Brauche(std::size_t n) const {
-        if (Rest() < n) {
+    void Brauche(std::size_t n) {
+        if (!Verfuegbar(n)) {
             Fehler("Die Kalenderdatei ist unvollständig.");
         }
     }
 
+    // Keeps the unread bytes and fills the buffer to at least n bytes (a piece, if more is there).
+    // A source that ends before the promised size ends the file there.
+    void Nachladen(std::size_t n) {
+        const std::size_t Alt = Bytes.size() - Pos;
+        const std::size_t Ziel = std::max(n, Stueck);
+        std::string Unverbraucht(Bytes.substr(Pos));
+        if (Puffer.size() < Ziel) {
+            Puffer.resize(Ziel);
+        }
+        Unverbraucht.copy(Puffer.data(), Alt);
+        std::size_t Hat = Alt;
+        while (Hat < Ziel && NochInQuelle > 0) {
+            const std::size_t Wunsch =
+                static_cast<std::size_t>(std::min<std::uint64_t>(Ziel - Hat, NochInQuelle));
+            const std::size_t Gelesen = (*Quelle)(Puffer.data() + Hat, Wunsch);
+            if (Gelesen == 0) {
+                NochInQuelle = 0;
+                break;
+            }
+            Hat += Gelesen;
+            NochInQuelle -= Gelesen;
+        }
+        Bytes = std::string_view(Puffer.data(), Hat);
+        Pos = 0;
+    }
+
     std::string_view Bytes;
     std::size_t Pos = 0;
+    const TLesequelle* Quelle = nullptr;
+    std::uint64_t NochInQuelle = 0;
+    std::size_t Stueck = 0;
+    std::string Puffer;
 };
 
 // One to two digits; AWert receives the number.
@@ -191,7 +236,7 @@ void BereichPruefen(const TDatumClass& d) {
 // else (or too few bytes) is left to the general path, which finds the fault in the fields' order.
 bool SchnellLesen(TLeser& ALeser, int AVersion, bool AGanzerTagS, TDatumClass& d) {
     const std::size_t Laenge = AVersion == 1 ? 20 : AVersion == 2 ? 21 : 22;
-    if (ALeser.Rest() < Laenge) {
+    if (!ALeser.Verfuegbar(Laenge)) {
         return false;
     }
     const unsigned char* p = ALeser.Zeiger();
@@ -316,17 +361,31 @@ int Version(TLeser& ALeser) {
 
 } // namespace
 
-void KalenderdateiDekodieren(std::string_view ABytes, TDaten& ADaten, std::int32_t AIdDatei) {
-    TLeser Leser(ABytes);
-    const int v = Version(Leser);
+namespace {
+
+void Dekodieren(TLeser& ALeser, TDaten& ADaten, std::int32_t AIdDatei) {
+    const int v = Version(ALeser);
     TDaten Gelesen;
     TIdVergabe Ids;
-    while (!Leser.AmEnde()) {
-        std::unique_ptr<TDatenClass> e = EintragLesen(Leser, v, AIdDatei, Ids);
+    while (!ALeser.AmEnde()) {
+        std::unique_ptr<TDatenClass> e = EintragLesen(ALeser, v, AIdDatei, Ids);
         // An entry with no occurrence on or before its limit would never be shown: it is dropped.
         if (e->EndeDatumValid()) {
             Gelesen.Liste.push_back(std::move(e));
         }
     }
     ADaten.Liste.swap(Gelesen.Liste);
+}
+
+} // namespace
+
+void KalenderdateiDekodieren(std::string_view ABytes, TDaten& ADaten, std::int32_t AIdDatei) {
+    TLeser Leser(ABytes);
+    Dekodieren(Leser, ADaten, AIdDatei);
+}
+
+void KalenderdateiDekodieren(const TLesequelle& AQuelle, std::uint64_t AGroesse, TDaten& ADaten,
+                             std::int32_t AIdDatei, std::size_t AStueck) {
+    TLeser Leser(AQuelle, AGroesse, AStueck);
+    Dekodieren(Leser, ADaten, AIdDatei);
 }

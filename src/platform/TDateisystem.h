@@ -5,6 +5,7 @@
 // and tests inject a failure at every step).
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 class TDateisystem {
@@ -13,6 +14,11 @@ public:
 
     // The whole content of a file, read while other writers are kept out where the system allows.
     virtual std::string LiesDatei(const std::string& APfad) = 0;
+    // Opens a regular file for reading piece by piece, other writers kept out as above; AGroesse
+    // receives its size. The handle is closed with Schliesse.
+    virtual int OeffneLesen(const std::string& APfad, std::uint64_t& AGroesse) = 0;
+    // Reads up to AAnzahl bytes; fewer only at the end of the file.
+    virtual std::size_t Lies(int AHandle, char* AZiel, std::size_t AAnzahl) = 0;
     virtual bool Existiert(const std::string& APfad) = 0;
     virtual std::string VollerPfad(const std::string& APfad) = 0;
 

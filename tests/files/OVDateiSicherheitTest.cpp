@@ -51,6 +51,8 @@ public:
     explicit TFehlerDateisystem(TSchritt AFehler) : Fehler(AFehler) {}
 
     std::string LiesDatei(const std::string& p) override { return System.LiesDatei(p); }
+    int OeffneLesen(const std::string& p, std::uint64_t& g) override { return System.OeffneLesen(p, g); }
+    std::size_t Lies(int h, char* z, std::size_t n) override { return System.Lies(h, z, n); }
     bool Existiert(const std::string& p) override { return System.Existiert(p); }
     std::string VollerPfad(const std::string& p) override { return System.VollerPfad(p); }
     int ErzeugeNeu(const std::string& p) override {

@@ -49,6 +49,27 @@ std::size_t Lesen(int AHandle, char* AZiel, std::size_t AAnzahl) {
 class TLinuxDateisystem : public TDateisystem {
 public:
     std::string LiesDatei(const std::string& APfad) override {
+        std::uint64_t Groesse = 0;
+        const int fd = OeffneLesen(APfad, Groesse);
+        try {
+            std::string Inhalt(static_cast<std::size_t>(Groesse), '\0');
+            std::size_t Gelesen = Lesen(fd, Inhalt.data(), Inhalt.size());
+            // A file that grew since it was opened is read to its end as well.
+            char Mehr[65536];
+            for (std::size_t n; Gelesen == Inhalt.size() && (n = Lesen(fd, Mehr, sizeof Mehr)) > 0;) {
+                Inhalt.append(Mehr, n);
+                Gelesen += n;
+            }
+            Inhalt.resize(Gelesen);
+            close(fd);
+            return Inhalt;
+        } catch (...) {
+            close(fd);
+            throw;
+        }
+    }
+
+    int OeffneLesen(const std::string& APfad, std::uint64_t& AGroesse) override {
         // Without blocking: a pipe or device under the name must not hang the program.
         const int fd = open(APfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (fd < 0) {
@@ -66,22 +87,16 @@ public:
             if (!S_ISREG(Info.st_mode)) {
                 throw EBetriebssystemFehler("Der Name bezeichnet keine gewöhnliche Datei.");
             }
-            std::string Inhalt;
-            Inhalt.resize(static_cast<std::size_t>(Info.st_size));
-            std::size_t Gelesen = Lesen(fd, Inhalt.data(), Inhalt.size());
-            // A file that grew since fstat is read to its end as well.
-            char Mehr[65536];
-            for (std::size_t n; Gelesen == Inhalt.size() && (n = Lesen(fd, Mehr, sizeof Mehr)) > 0;) {
-                Inhalt.append(Mehr, n);
-                Gelesen += n;
-            }
-            Inhalt.resize(Gelesen);
-            close(fd);
-            return Inhalt;
+            AGroesse = static_cast<std::uint64_t>(Info.st_size);
+            return fd;
         } catch (...) {
             close(fd);
             throw;
         }
+    }
+
+    std::size_t Lies(int AHandle, char* AZiel, std::size_t AAnzahl) override {
+        return Lesen(AHandle, AZiel, AAnzahl);
     }
 
     bool Existiert(const std::string& APfad) override {

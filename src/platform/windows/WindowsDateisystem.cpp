@@ -28,28 +28,55 @@ namespace {
 class TWindowsDateisystem : public TDateisystem {
 public:
     std::string LiesDatei(const std::string& APfad) override {
+        std::uint64_t Groesse = 0;
+        const int Handle = OeffneLesen(APfad, Groesse);
+        std::string Inhalt;
+        char Puffer[1 << 16];
+        try {
+            for (std::size_t n; (n = Lies(Handle, Puffer, sizeof Puffer)) > 0;) {
+                Inhalt.append(Puffer, n);
+            }
+        } catch (...) {
+            Schliesse(Handle);
+            throw;
+        }
+        Schliesse(Handle);
+        return Inhalt;
+    }
+
+    int OeffneLesen(const std::string& APfad, std::uint64_t& AGroesse) override {
         const HANDLE h =
             CreateFileW(Utf8ZuUtf16(APfad).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
         if (h == INVALID_HANDLE_VALUE) {
             Fehlschlag(GetLastError());
         }
-        std::string Inhalt;
-        char Puffer[1 << 16];
-        DWORD Gelesen = 0;
-        while (true) {
-            if (!ReadFile(h, Puffer, sizeof Puffer, &Gelesen, nullptr)) {
-                const DWORD Fehler = GetLastError();
-                CloseHandle(h);
-                Fehlschlag(Fehler);
+        LARGE_INTEGER Groesse{};
+        if (!GetFileSizeEx(h, &Groesse)) {
+            const DWORD Fehler = GetLastError();
+            CloseHandle(h);
+            Fehlschlag(Fehler);
+        }
+        AGroesse = static_cast<std::uint64_t>(Groesse.QuadPart);
+        Handles.push_back(h);
+        return static_cast<int>(Handles.size() - 1);
+    }
+
+    std::size_t Lies(int AHandle, char* AZiel, std::size_t AAnzahl) override {
+        std::size_t Gesamt = 0;
+        while (Gesamt < AAnzahl) {
+            const DWORD Teil =
+                AAnzahl - Gesamt > (1u << 30) ? (1u << 30) : static_cast<DWORD>(AAnzahl - Gesamt);
+            DWORD Gelesen = 0;
+            if (!ReadFile(Handles[AHandle], AZiel + Gesamt, Teil, &Gelesen, nullptr)) {
+                Fehlschlag(GetLastError());
             }
             if (Gelesen == 0) {
                 break;
             }
-            Inhalt.append(Puffer, Gelesen);
+            Gesamt += Gelesen;
         }
-        CloseHandle(h);
-        return Inhalt;
+        return Gesamt;
     }
 
     bool Existiert(const std::string& APfad) override {

@@ -1,6 +1,5 @@
 // The program: one instance per user, the splash picture, the main window and its message loop.
 
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -32,10 +31,9 @@ std::vector<std::string> RoheArgumente;
 // Test hook: ORVANTO_HEUTE=TT.MM.JJJJ fixes the clock at noon of that day.
 void HeuteFesthalten() {
     const char* Wert = std::getenv("ORVANTO_HEUTE");
-    int Tag = 0, Monat = 0, Jahr = 0;
-    if (Wert != nullptr && std::sscanf(Wert, "%d.%d.%d", &Tag, &Monat, &Jahr) == 3 &&
-        IstGueltigesDatum(Jahr, Monat, Tag)) {
-        TUhr::Festhalten(EncodeDate(Jahr, Monat, Tag) + 0.5);
+    TTag Heute = 0;
+    if (Wert != nullptr && DatumLesen(Wert, Heute)) {
+        TUhr::Festhalten(Heute + 0.5);
     }
 }
 

@@ -133,3 +133,24 @@ std::string DatumText(TTag ATag) {
     const TJMT d = DecodeDate(ATag);
     return Zahl(d.Tag, 2) + "." + Zahl(d.Monat, 2) + "." + Zahl(d.Jahr, 4);
 }
+
+bool DatumLesen(std::string_view AText, TTag& ADatum) {
+    if (AText.size() != 10 || AText[2] != '.' || AText[5] != '.') {
+        return false;
+    }
+    int Ziffern[10] = {};
+    for (size_t i : {0, 1, 3, 4, 6, 7, 8, 9}) {
+        if (AText[i] < '0' || AText[i] > '9') {
+            return false;
+        }
+        Ziffern[i] = AText[i] - '0';
+    }
+    const int Tag = Ziffern[0] * 10 + Ziffern[1];
+    const int Monat = Ziffern[3] * 10 + Ziffern[4];
+    const int Jahr = ((Ziffern[6] * 10 + Ziffern[7]) * 10 + Ziffern[8]) * 10 + Ziffern[9];
+    if (!IstGueltigesDatum(Jahr, Monat, Tag)) {
+        return false;
+    }
+    ADatum = EncodeDate(Jahr, Monat, Tag);
+    return true;
+}

@@ -99,3 +99,6 @@ std::string FormatDateTime(std::string_view AMuster, TDateTime AZeitpunkt);
 
 // "dd.mm.yyyy"
 std::string DatumText(TTag ATag);
+
+// Reads a date written exactly as "dd.mm.yyyy"; false for anything else or an invalid date.
+bool DatumLesen(std::string_view AText, TTag& ADatum);

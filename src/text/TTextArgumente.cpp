@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "model/Fehler.h"
+#include "model/Kalenderdatum.h"
 #include "text/ETextAufrufFehler.h"
-#include "views/OVAnzeige.h"
 
 const char* const TextAufrufHilfe =
     "Aufruf: orvanto-text [--heute TT.MM.JJJJ] [--programmordner ORDNER] BEFEHL ARGUMENTE...\n"
@@ -68,17 +67,12 @@ const std::pair<const char*, TListenSchalter> ListenSchalter[] = {
 } // namespace
 
 TTag TextDatumLesen(const std::string& AText) {
-    try {
-        // A date of the calendar range in the short date format, nothing before or after it.
-        if (AText.size() == 10) {
-            const TTag Datum = DatumAusZeile("- " + AText);
-            if (Datum >= KalenderAnfang && Datum <= KalenderEnde) {
-                return Datum;
-            }
-        }
-    } catch (const EKonvertierungsFehler&) {
+    // A date of the calendar range in the short date format, nothing before or after it.
+    TTag Datum = 0;
+    if (!DatumLesen(AText, Datum) || Datum < KalenderAnfang || Datum > KalenderEnde) {
+        throw ETextAufrufFehler("Kein gültiges Datum (TT.MM.JJJJ, 01.01.1900 bis 31.12.2100): " + AText);
     }
-    throw ETextAufrufFehler("Kein gültiges Datum (TT.MM.JJJJ, 01.01.1900 bis 31.12.2100): " + AText);
+    return Datum;
 }
 
 int TextZahlLesen(const std::string& AText, int AVon, int ABis, const std::string& AWas) {

@@ -84,37 +84,6 @@ std::vector<std::string_view> Woerter(std::string_view S) {
     return w;
 }
 
-bool IstZiffer(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// "dd.mm.yyyy" exactly, a valid date.
-bool DatumLesen(std::string_view S, TTag& ADatum) {
-    if (S.size() != 10 || S[2] != '.' || S[5] != '.') {
-        return false;
-    }
-    for (size_t i : {0, 1, 3, 4, 6, 7, 8, 9}) {
-        if (!IstZiffer(S[i])) {
-            return false;
-        }
-    }
-    const auto Zahl = [&](size_t i, size_t n) {
-        int z = 0;
-        for (size_t k = i; k < i + n; ++k) {
-            z = z * 10 + (S[k] - '0');
-        }
-        return z;
-    };
-    const int Tag = Zahl(0, 2);
-    const int Monat = Zahl(3, 2);
-    const int Jahr = Zahl(6, 4);
-    if (!IstGueltigesDatum(Jahr, Monat, Tag)) {
-        return false;
-    }
-    ADatum = EncodeDate(Jahr, Monat, Tag);
-    return true;
-}
-
 } // namespace
 
 void SetAnzeigeKomprimiert(bool AKomprimiertS) {

@@ -63,3 +63,30 @@ TEST(Kalenderdatum, TagVonNeverOverflows) {
     EXPECT_EQ(TagVon(-1e300), -2000000000);
     EXPECT_EQ(TagVon(std::numeric_limits<double>::quiet_NaN()), -2000000000);
 }
+
+TEST(Kalenderdatum, ReadsOnlyTheShortDateFormat) {
+    struct Fall {
+        const char* Text;
+        bool Gueltig;
+        TTag Datum;
+    } Faelle[] = {
+        {"06.01.2025", true, EncodeDate(2025, 1, 6)},
+        {"29.02.2024", true, EncodeDate(2024, 2, 29)},
+        {"29.02.2025", false, 0},
+        {"6.1.2025", false, 0},
+        {"06.01.25", false, 0},
+        {"06-01-2025", false, 0},
+        {"06.01.2025 ", false, 0},
+        {"0a.01.2025", false, 0},
+        {"00.01.2025", false, 0},
+        {"", false, 0},
+    };
+    for (const auto& f : Faelle) {
+        TTag Datum = 0;
+        EXPECT_EQ(DatumLesen(f.Text, Datum), f.Gueltig) << f.Text;
+        if (f.Gueltig) {
+            EXPECT_EQ(Datum, f.Datum) << f.Text;
+            EXPECT_EQ(DatumText(Datum), f.Text);
+        }
+    }
+}

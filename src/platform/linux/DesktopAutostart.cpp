@@ -1,9 +1,9 @@
 #include "platform/linux/DesktopAutostart.h"
 
-#include <cstdio>
+#include "files/DateiSicherErsetzen.h"
+#include "model/Fehler.h"
+
 #include <filesystem>
-#include <fstream>
-#include <unistd.h>
 
 namespace {
 
@@ -68,27 +68,16 @@ bool TDesktopAutostart::Vorhanden() const {
     return !FPfad.empty() && fs::exists(FPfad, f);
 }
 
-// Written to a temporary file beside the entry and renamed over it, so that the session never
-// reads half an entry.
+// Replaced as a whole and durably, so that the session never reads half an entry.
 bool TDesktopAutostart::Anlegen() {
     const std::string Text = Eintrag(FProgramm);
     if (FPfad.empty() || Text.empty())
         return false;
     std::error_code f;
     fs::create_directories(fs::path(FPfad).parent_path(), f);
-    const std::string Temp = FPfad + ".tmp" + std::to_string(getpid());
-    {
-        std::ofstream Datei(Temp, std::ios::binary | std::ios::trunc);
-        Datei << Text;
-        Datei.flush();
-        if (!Datei) {
-            Datei.close();
-            std::remove(Temp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(Temp.c_str(), FPfad.c_str()) != 0) {
-        std::remove(Temp.c_str());
+    try {
+        DateiSicherErsetzen(FPfad, Text, SystemDateisystem());
+    } catch (const EFehler&) {
         return false;
     }
     return true;

@@ -23,9 +23,9 @@ struct TBrlapiVerbindung::TZustand {
 namespace {
 
 // Runs on the braille thread only; owns the BrlAPI handle. A connection exists exactly while a
-// message holds the display: the display is given back by closing the connection rather than by
-// leaving tty mode, because BrlAPI's client library allocates a locale each time tty mode is
-// entered and frees only the last one, when the connection closes.
+// message holds the display, and tty mode is entered once per connection: BrlAPI's client
+// library allocates a locale each time tty mode is entered and frees only the last one, when the
+// connection closes.
 class TBrlapiSitzung {
 public:
     ~TBrlapiSitzung() { Trennen(); }
@@ -50,11 +50,14 @@ public:
 
     bool ZeigtNachricht() const { return FVerbunden; }
 
-    // Gives the display back to the screen reader.
+    // Gives the display back to the screen reader. Leaving tty mode first keeps BRLTTY from
+    // logging an improper release; closing gives the display back also when leaving failed.
     void Trennen() {
-        if (FVerbunden)
-            brlapi__closeConnection(Handle());
+        if (!FVerbunden)
+            return;
         FVerbunden = false;
+        brlapi__leaveTtyMode(Handle());
+        brlapi__closeConnection(Handle());
     }
 
 private:

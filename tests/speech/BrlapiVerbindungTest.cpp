@@ -59,6 +59,22 @@ TEST_F(BrlapiVerbindungTest, WithoutPassingTheKeysOnTheDisplayIsNotTaken) {
     EXPECT_TRUE(Server.Anzeigen().empty());
 }
 
+// BRLTTY going away while a message is shown makes BrlAPI's next write to it fail; that must
+// not end the program (a broken pipe), and once BRLTTY is back the messages reach it again.
+TEST_F(BrlapiVerbindungTest, BrlttyGoingAwayEndsOnlyTheConnection) {
+    TFakeBrlapiServer Server(TVerhalten::ErsteVerbindungSchliessen);
+    Verbinden(Server);
+    TBrlapiVerbindung Braille(5s, 60s);
+    EXPECT_TRUE(Braille.Zeigen("Kurztext:"));
+    ASSERT_TRUE(Server.Warten([&] { return !Server.HaeltAnzeige(); }));
+    // A write has no answer: the first one or two after the loss may still count as shown.
+    for (int i = 0; i < 10 && Texte(Server).size() < 2; ++i) {
+        Braille.Zeigen("Langtext:");
+        Server.Warten([&] { return Texte(Server).size() == 2; }, 200ms);
+    }
+    EXPECT_EQ(Texte(Server), (std::vector<std::string>{"Kurztext:", "Langtext:"}));
+}
+
 // No BRLTTY answers at this address: every message is refused, and a refused connection is
 // tried again with the next message instead of being given up.
 TEST_F(BrlapiVerbindungTest, WithoutBrlttyNothingIsShown) {

@@ -88,8 +88,9 @@ bool TFakeBrlapiServer::HaeltAnzeige() const {
     return FTtyModus;
 }
 
-bool TFakeBrlapiServer::Warten(const std::function<bool()>& ABedingung) const {
-    const auto Ende = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+bool TFakeBrlapiServer::Warten(const std::function<bool()>& ABedingung,
+                               std::chrono::milliseconds ADauer) const {
+    const auto Ende = std::chrono::steady_clock::now() + ADauer;
     while (!ABedingung()) {
         if (std::chrono::steady_clock::now() > Ende)
             return false;
@@ -106,6 +107,7 @@ void TFakeBrlapiServer::Laufen() {
         const int Client = accept4(FSocket, nullptr, nullptr, SOCK_CLOEXEC);
         if (Client < 0)
             continue;
+        ++FVerbindungen;
         Bedienen(Client);
         close(Client);
         Verlassen();
@@ -168,6 +170,8 @@ void TFakeBrlapiServer::Bedienen(int AClient) {
             Ok = Antworten(AClient, BRLAPI_PACKET_ACK, "");
         } else if (Typ == BRLAPI_PACKET_WRITE) {
             Schreiben(Inhalt);
+            if (FVerhalten == TVerhalten::ErsteVerbindungSchliessen && FVerbindungen == 1)
+                return;
         } else if (Typ == BRLAPI_PACKET_LEAVETTYMODE) {
             Verlassen();
             Ok = Antworten(AClient, BRLAPI_PACKET_ACK, "");

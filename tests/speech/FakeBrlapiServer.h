@@ -19,7 +19,9 @@
 class TFakeBrlapiServer {
 public:
     // Antworten: as BRLTTY. IgnorierenAblehnen: refuses every ignore call with an error packet.
-    enum class TVerhalten { Antworten, IgnorierenAblehnen };
+    // ErsteVerbindungSchliessen: closes the first connection after its first text, as a BRLTTY
+    // that goes away while a message is shown, and serves the later ones as BRLTTY.
+    enum class TVerhalten { Antworten, IgnorierenAblehnen, ErsteVerbindungSchliessen };
 
     struct TAnzeige {
         std::string Text;
@@ -36,8 +38,9 @@ public:
     std::vector<TAnzeige> Anzeigen() const;
     // True while a connected client is in tty mode.
     bool HaeltAnzeige() const;
-    // Waits at most five seconds until ABedingung holds; false when it never did.
-    bool Warten(const std::function<bool()>& ABedingung) const;
+    // Waits at most ADauer until ABedingung holds; false when it never did.
+    bool Warten(const std::function<bool()>& ABedingung,
+                std::chrono::milliseconds ADauer = std::chrono::seconds(5)) const;
 
 private:
     using TBereich = std::pair<std::uint64_t, std::uint64_t>;
@@ -52,6 +55,7 @@ private:
     TVerhalten FVerhalten;
     int FSocket = -1;
     int FPortNr = 0;
+    int FVerbindungen = 0;
     int FStopp[2] = {-1, -1};
     mutable std::mutex FSperre;
     bool FTtyModus = false;

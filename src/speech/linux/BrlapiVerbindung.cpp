@@ -2,9 +2,11 @@
 
 #include <brlapi.h>
 #include <condition_variable>
+#include <csignal>
 #include <cstdlib>
 #include <mutex>
 #include <optional>
+#include <pthread.h>
 #include <thread>
 
 struct TBrlapiVerbindung::TZustand {
@@ -90,7 +92,18 @@ private:
     bool FVerbunden = false;
 };
 
+// BrlAPI sends on its socket without MSG_NOSIGNAL: once BRLTTY has gone away, a send raises
+// SIGPIPE, which would end the program. Blocked on this thread, which makes all BrlAPI calls,
+// the send fails instead and the connection is dropped.
+void BrokenPipeAbschalten() {
+    sigset_t Signale;
+    sigemptyset(&Signale);
+    sigaddset(&Signale, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &Signale, nullptr);
+}
+
 void Arbeiten(std::shared_ptr<TBrlapiVerbindung::TZustand> Z) {
+    BrokenPipeAbschalten();
     TBrlapiSitzung Sitzung;
     std::unique_lock<std::mutex> Sperre(Z->Sperre);
     while (!Z->Beenden) {

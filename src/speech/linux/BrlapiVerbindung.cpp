@@ -2,9 +2,11 @@
 
 #include <brlapi.h>
 #include <condition_variable>
+#include <csignal>
 #include <cstdlib>
 #include <mutex>
 #include <optional>
+#include <pthread.h>
 #include <thread>
 
 struct TBrlapiVerbindung::TZustand {
@@ -22,19 +24,17 @@ struct TBrlapiVerbindung::TZustand {
 
 namespace {
 
-// Runs on the braille thread only; owns the BrlAPI handle.
+// Runs on the braille thread only; owns the BrlAPI handle. A connection exists exactly while a
+// message holds the display, and tty mode is entered once per connection: BrlAPI's client
+// library allocates a locale each time tty mode is entered and frees only the last one, when the
+// connection closes.
 class TBrlapiSitzung {
 public:
     ~TBrlapiSitzung() { Trennen(); }
 
     bool Anzeigen(const std::string& S) {
-        if (!Verbinden())
+        if (!FVerbunden && !Oeffnen())
             return false;
-        if (!FTtyModus && brlapi__enterTtyModeWithPath(Handle(), nullptr, 0, nullptr) < 0) {
-            Trennen();
-            return false;
-        }
-        FTtyModus = true;
         brlapi_writeArguments_t Argumente = BRLAPI_WRITEARGUMENTS_INITIALIZER;
         Argumente.regionBegin = 1;
         // Negative: the text fills the display from the left, the rest is blanked.
@@ -50,20 +50,16 @@ public:
         return true;
     }
 
-    bool ZeigtNachricht() const { return FTtyModus; }
+    bool ZeigtNachricht() const { return FVerbunden; }
 
-    // Gives the display back to the screen reader.
-    void Freigeben() {
-        if (FTtyModus && brlapi__leaveTtyMode(Handle()) < 0)
-            Trennen();
-        FTtyModus = false;
-    }
-
+    // Gives the display back to the screen reader. Leaving tty mode first keeps BRLTTY from
+    // logging an improper release; closing gives the display back also when leaving failed.
     void Trennen() {
-        if (FVerbunden)
-            brlapi__closeConnection(Handle());
+        if (!FVerbunden)
+            return;
         FVerbunden = false;
-        FTtyModus = false;
+        brlapi__leaveTtyMode(Handle());
+        brlapi__closeConnection(Handle());
     }
 
 private:
@@ -76,11 +72,16 @@ private:
 
     brlapi_handle_t* Handle() { return reinterpret_cast<brlapi_handle_t*>(FSpeicher.get()); }
 
-    bool Verbinden() {
-        if (FVerbunden)
-            return true;
+    // Takes the display for a message. Entering tty mode makes this client the one that receives
+    // the display's keys; they are all passed on at once, so that the user keeps panning and
+    // routing with the screen reader while the message is shown. A server that cannot pass them
+    // on gets no message at all.
+    bool Oeffnen() {
         FSpeicher.reset(static_cast<unsigned char*>(std::malloc(brlapi_getHandleSize())));
         FVerbunden = FSpeicher && brlapi__openConnection(Handle(), nullptr, nullptr) >= 0;
+        if (FVerbunden && (brlapi__enterTtyModeWithPath(Handle(), nullptr, 0, nullptr) < 0 ||
+                           brlapi__ignoreAllKeys(Handle()) < 0))
+            Trennen();
         return FVerbunden;
     }
 
@@ -89,10 +90,20 @@ private:
     };
     std::unique_ptr<unsigned char, TFrei> FSpeicher;
     bool FVerbunden = false;
-    bool FTtyModus = false;
 };
 
+// BrlAPI sends on its socket without MSG_NOSIGNAL: once BRLTTY has gone away, a send raises
+// SIGPIPE, which would end the program. Blocked on this thread, which makes all BrlAPI calls,
+// the send fails instead and the connection is dropped.
+void BrokenPipeAbschalten() {
+    sigset_t Signale;
+    sigemptyset(&Signale);
+    sigaddset(&Signale, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &Signale, nullptr);
+}
+
 void Arbeiten(std::shared_ptr<TBrlapiVerbindung::TZustand> Z) {
+    BrokenPipeAbschalten();
     TBrlapiSitzung Sitzung;
     std::unique_lock<std::mutex> Sperre(Z->Sperre);
     while (!Z->Beenden) {
@@ -105,7 +116,7 @@ void Arbeiten(std::shared_ptr<TBrlapiVerbindung::TZustand> Z) {
                     : (Z->Signal.wait(Sperre, [&] { return Z->Beenden || Z->Auftrag.has_value(); }), true);
             if (!Neu) {
                 Sperre.unlock();
-                Sitzung.Freigeben();
+                Sitzung.Trennen();
                 Sperre.lock();
             }
             continue;
@@ -121,7 +132,6 @@ void Arbeiten(std::shared_ptr<TBrlapiVerbindung::TZustand> Z) {
         Z->Signal.notify_all();
     }
     Sperre.unlock();
-    Sitzung.Freigeben();
     Sitzung.Trennen();
     Sperre.lock();
     Z->Beendet = true;

@@ -1,10 +1,11 @@
 #pragma once
 
 // Braille through BRLTTY's BrlAPI: a text is shown on the display as a message for a few
-// seconds, then the display goes back to the screen reader. BrlAPI's calls block, so they run
-// on a thread of their own; the caller waits a moment for the answer and never longer, also
-// when BRLTTY hangs. The connection (default settings, so BRLAPI_HOST and BRLAPI_AUTH apply) is
-// opened at the first message and again after BRLTTY went away.
+// seconds, then the display goes back to the screen reader. The keys of the display are never
+// taken: while the message is shown they all still reach the screen reader. BrlAPI's calls
+// block, so they run on a thread of their own; the caller waits a moment for the answer and
+// never longer, also when BRLTTY hangs. The connection (default settings, so BRLAPI_HOST and
+// BRLAPI_AUTH apply) is opened for a message and closed when the display is given back.
 
 #include <chrono>
 #include <memory>

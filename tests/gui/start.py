@@ -1,0 +1,61 @@
+"""Window tests of the program's start: the splash picture closed by the user while the main window
+waits for it."""
+
+import subprocess
+import sys
+
+from orvanto_fenster import TITEL, Fehlschlag, Programm, warte, x_fenster
+
+
+def pruefe(bedingung, text):
+    if not bedingung:
+        raise Fehlschlag(text)
+
+
+def beenden(p):
+    """Alt+F4 on the main window: the program ends normally."""
+    p.taste("alt+F4")
+    try:
+        code = p.prozess.wait(30)
+    except Exception:
+        raise Fehlschlag("the program did not end after Alt+F4")
+    pruefe(code == 0, "exit code after Alt+F4: %d" % code)
+
+
+def splash_schliessen(programm, testkalender):
+    """Alt+F4 on the splash picture while the main window waits for it removes the picture only."""
+    p = Programm(programm, testkalender, splash=True)
+    try:
+        p.prozess = p.starten()
+
+        def beide():
+            fenster = x_fenster(p.prozess.pid)
+            picture = [k for k, titel in fenster if titel == ""]
+            haupt = [k for k, titel in fenster if titel.endswith(TITEL)]
+            return picture[0] if picture and haupt else None
+
+        splash = warte(beide, 20, "the splash picture in front of the main window")
+        subprocess.run(["xdotool", "windowactivate", "--sync", splash, "key", "--clearmodifiers", "alt+F4"],
+                       check=True)
+        warte(lambda: all(titel != "" for _, titel in x_fenster(p.prozess.pid)), 10, "the splash picture gone")
+        p.bereit()
+        pruefe(p.prozess.poll() is None, "the program ended with the splash picture")
+        beenden(p)
+    finally:
+        p.aufraeumen()
+
+
+def main(programm, testkalender):
+    # Whether a destroyed picture was still used depends on when the toolkit deleted it: a few
+    # rounds make the fault show.
+    for _ in range(3):
+        splash_schliessen(programm, testkalender)
+    print("start: all checks passed")
+
+
+if __name__ == "__main__":
+    try:
+        main(*sys.argv[1:3])
+    except Fehlschlag as fehler:
+        print("FAILED:", fehler)
+        sys.exit(1)

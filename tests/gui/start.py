@@ -1,8 +1,10 @@
 """Window tests of the program's start: the splash picture closed by the user while the main window
-waits for it."""
+waits for it; the window's size on a first start."""
 
 import subprocess
 import sys
+
+import pyatspi
 
 from orvanto_fenster import TITEL, Fehlschlag, Programm, warte, x_fenster
 
@@ -45,7 +47,21 @@ def splash_schliessen(programm, testkalender):
         p.aufraeumen()
 
 
+def erster_start(programm, testkalender):
+    """Without a stored size the window opens at 1200 x 900 (the session's work area is 1280 x 1024)
+    and keeps that size in the settings file."""
+    with Programm(programm, testkalender) as p:
+        ausmass = p.fenster.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        pruefe((ausmass.width, ausmass.height) == (1200, 900),
+               "window size %dx%d, expected 1200x900" % (ausmass.width, ausmass.height))
+        beenden(p)
+        werte = p.einstellungen()
+        pruefe((werte.get("Width"), werte.get("Height")) == ("1200", "900"),
+               "stored size %r x %r" % (werte.get("Width"), werte.get("Height")))
+
+
 def main(programm, testkalender):
+    erster_start(programm, testkalender)
     # Whether a destroyed picture was still used depends on when the toolkit deleted it: a few
     # rounds make the fault show.
     for _ in range(3):

@@ -1,12 +1,14 @@
 """Window tests of the program's start: the splash picture closed by the user while the main window
-waits for it; the window's size on a first start."""
+waits for it; the window's size on a first start; the single-instance lock in the environments
+where it cannot be put in the runtime folder."""
 
+import os
 import subprocess
 import sys
 
 import pyatspi
 
-from orvanto_fenster import TITEL, Fehlschlag, Programm, warte, x_fenster
+from orvanto_fenster import TITEL, Fehlschlag, Programm, alle, warte, x_fenster
 
 
 def pruefe(bedingung, text):
@@ -60,7 +62,64 @@ def erster_start(programm, testkalender):
                "stored size %r x %r" % (werte.get("Width"), werte.get("Height")))
 
 
+SPERRE = "Orvanto V1.03"
+
+
+def fremde_sperre(ordner):
+    """A lock file of another user in the runtime folder."""
+    datei = os.path.join(ordner, "run", SPERRE)
+    open(datei, "w").close()
+    os.chown(datei, 65534, 65534)
+
+
+def sperre(programm, testkalender):
+    """The program starts in every environment; only without any lock does it say so, in German.
+    The lock file never lies in the home folder."""
+    faelle = [
+        ("runtime folder is a file", {"XDG_RUNTIME_DIR": "datei"}, None, ".cache/Orvanto"),
+        ("no runtime folder", {"XDG_RUNTIME_DIR": None}, None, ".cache/Orvanto"),
+        ("no lock anywhere", {"XDG_RUNTIME_DIR": "datei", "XDG_CACHE_HOME": "datei"}, None, None),
+    ]
+    if os.geteuid() == 0:
+        faelle.append(("lock file of another user", {"XDG_RUNTIME_DIR": "run"}, fremde_sperre, ".cache/Orvanto"))
+    for name, umgebung, vorbereiten, ort in faelle:
+        p = Programm(programm, testkalender)
+        try:
+            home = os.path.join(p.ordner, "home")
+            os.makedirs(os.path.join(p.ordner, "run"), mode=0o700)
+            os.makedirs(home)
+            open(os.path.join(p.ordner, "datei"), "w").close()
+            if vorbereiten:
+                vorbereiten(p.ordner)
+            p.umgebung["HOME"] = home
+            p.umgebung.pop("XDG_CACHE_HOME", None)
+            for schluessel, wert in umgebung.items():
+                if wert is None:
+                    p.umgebung.pop(schluessel, None)
+                else:
+                    p.umgebung[schluessel] = os.path.join(p.ordner, wert)
+            p.prozess = p.starten()
+            try:
+                p.bereit()
+            except Fehlschlag:
+                raise Fehlschlag("%s: no main window (exit code %r)" % (name, p.prozess.poll()))
+            if ort is None:
+                box = warte(p.dialog, 10, "%s: the message that there is no lock" % name)
+                texte = [o.name for o in alle(box)]
+                pruefe(any("zweiten Programmstart" in t for t in texte), "%s: message %r" % (name, texte))
+                p.taste("Return")
+                warte(lambda: p.dialog() is None, 10, "%s: the message closed" % name)
+            else:
+                pruefe(p.dialog() is None, "%s: a message box at the start" % name)
+                pruefe(os.path.exists(os.path.join(home, ort, SPERRE)), "%s: no lock file in %s" % (name, ort))
+            pruefe(not os.path.exists(os.path.join(home, SPERRE)), "%s: a lock file in the home folder" % name)
+            beenden(p)
+        finally:
+            p.aufraeumen()
+
+
 def main(programm, testkalender):
+    sperre(programm, testkalender)
     erster_start(programm, testkalender)
     # Whether a destroyed picture was still used depends on when the toolkit deleted it: a few
     # rounds make the fault show.

@@ -12,6 +12,7 @@
 
 #include "controls/ui/GtkZugang.h"
 #include "controls/ui/TWxMeldungsPort.h"
+#include "controls/ui/WxSchrift.h"
 #include "controls/ui/WxText.h"
 #include "mainwindow/Programmstart.h"
 #include "mainwindow/TEinstellungsspeicher.h"
@@ -55,6 +56,7 @@ public:
         GtkZugangEinrichten();
         TMeldungsPort::Setze(&FMeldungen);
         FEinstellungen = std::make_unique<TEinstellungsspeicher>(*FOrdner, *FMigration);
+        FEinstellungen->SchriftpruefungSetzen(SchriftVorhanden);
 
         const wxString Programmdatei = wxStandardPaths::Get().GetExecutablePath();
         TSplashScreenForm* Splash = nullptr;

@@ -1,6 +1,6 @@
 """Window tests of the program's start: the splash picture closed by the user while the main window
 waits for it; the window's size on a first start; the single-instance lock in the environments
-where it cannot be put in the runtime folder."""
+where it cannot be put in the runtime folder; a settings file with the worst values."""
 
 import os
 import subprocess
@@ -118,7 +118,25 @@ def sperre(programm, testkalender):
             p.aufraeumen()
 
 
+def schlimmste_einstellungen(programm, testkalender):
+    """Sizes beyond any screen, the largest font and a megabyte of font name: the window opens within
+    the work area (1280 x 1024) with a usable font, and the file holds usable values afterwards."""
+    werte = "Height=2147483647\nWidth=2147483647\nFontSize=72\nFontName=%s\n" % ("F" * (1 << 20))
+    with Programm(programm, testkalender, einstellungen=werte) as p:
+        ausmass = p.fenster.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        pruefe(ausmass.width <= 1280 and ausmass.height <= 1024,
+               "window size %dx%d beyond the work area" % (ausmass.width, ausmass.height))
+        beenden(p)
+        gespeichert = p.einstellungen()
+        erwartet = {"FontSize": "35", "FontName": "Courier New"}
+        falsch = {k: gespeichert.get(k, "")[:40] for k, v in erwartet.items() if gespeichert.get(k) != v}
+        pruefe(not falsch, "stored font %r" % falsch)
+        pruefe(int(gespeichert["Width"]) <= 1280 and int(gespeichert["Height"]) <= 1024,
+               "stored size %sx%s" % (gespeichert["Width"], gespeichert["Height"]))
+
+
 def main(programm, testkalender):
+    schlimmste_einstellungen(programm, testkalender)
     sperre(programm, testkalender)
     erster_start(programm, testkalender)
     # Whether a destroyed picture was still used depends on when the toolkit deleted it: a few

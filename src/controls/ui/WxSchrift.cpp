@@ -1,5 +1,6 @@
 #include "controls/ui/WxSchrift.h"
 
+#include <wx/fontenum.h>
 #include <wx/settings.h>
 
 #include "controls/ui/WxText.h"
@@ -11,6 +12,10 @@ wxFont WxFont(const TSchrift& ASchrift) {
                       .Bold((ASchrift.Stil & fsBold) != 0)
                       .Underlined((ASchrift.Stil & fsUnderline) != 0)
                       .Strikethrough((ASchrift.Stil & fsStrikeOut) != 0));
+}
+
+bool SchriftVorhanden(const std::string& AName) {
+    return wxFontEnumerator::IsValidFacename(Wx(AName));
 }
 
 wxColour WxFarbe(TFarbe AFarbe) {

@@ -39,7 +39,7 @@ struct TSchrift {
     bool operator==(const TSchrift&) const = default;
 };
 
-// Whether a typeface name from outside (the settings file) may be used at all: not empty and
-// not longer than MaxSchriftnameLaenge. Whether such a typeface is installed is the window
-// toolkit's to say.
+// Whether a typeface name from outside (the settings file) may be used at all: not empty, not
+// longer than MaxSchriftnameLaenge, valid UTF-8 without control characters, quotes or
+// backslashes. Whether such a typeface is installed is the window toolkit's to say.
 bool SchriftnameZulaessig(const std::string& AName);

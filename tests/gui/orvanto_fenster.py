@@ -116,9 +116,14 @@ class Programm:
         self.umgebung = dict(os.environ, ORVANTO_HEUTE=heute, XDG_CONFIG_HOME=konfiguration,
                              ASAN_OPTIONS="detect_leaks=0")
         self.prozess = None
+        # A file for the program's error output; None leaves it on the terminal.
+        self.fehlerausgabe = None
 
     def starten(self, *argumente):
-        return subprocess.Popen([self.programm, *argumente], env=self.umgebung)
+        if self.fehlerausgabe is None:
+            return subprocess.Popen([self.programm, *argumente], env=self.umgebung)
+        with open(self.fehlerausgabe, "w") as ausgabe:
+            return subprocess.Popen([self.programm, *argumente], env=self.umgebung, stderr=ausgabe)
 
     def __enter__(self):
         self.prozess = self.starten()

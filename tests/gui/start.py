@@ -1,6 +1,7 @@
 """Window tests of the program's start: the splash picture closed by the user while the main window
 waits for it; the window's size on a first start; the single-instance lock in the environments
-where it cannot be put in the runtime folder; a settings file with the worst values."""
+where it cannot be put in the runtime folder; a settings file with the worst values; font names
+that would break the toolkit's style text."""
 
 import os
 import subprocess
@@ -135,7 +136,27 @@ def schlimmste_einstellungen(programm, testkalender):
                "stored size %sx%s" % (gespeichert["Width"], gespeichert["Height"]))
 
 
+def stoerende_schriftnamen(programm, testkalender):
+    """A quote or a line break in the stored font name never reaches GTK's style text: no theme
+    parsing error, and the default font is stored back."""
+    for name in ('Foo"; color: red; } * { font-size: 90pt', "Foo\rBar"):
+        p = Programm(programm, testkalender, einstellungen="FontName=%s\n" % name)
+        p.fehlerausgabe = os.path.join(p.ordner, "fehler.txt")
+        try:
+            p.prozess = p.starten()
+            p.bereit()
+            beenden(p)
+            with open(p.fehlerausgabe, encoding="utf-8", errors="replace") as datei:
+                fehler = [z for z in datei if "Theme parsing error" in z]
+            pruefe(not fehler, "%r: %s" % (name, "".join(fehler[:3])))
+            pruefe(p.einstellungen().get("FontName") == "Courier New",
+                   "%r: stored font %r" % (name, p.einstellungen().get("FontName")))
+        finally:
+            p.aufraeumen()
+
+
 def main(programm, testkalender):
+    stoerende_schriftnamen(programm, testkalender)
     schlimmste_einstellungen(programm, testkalender)
     sperre(programm, testkalender)
     erster_start(programm, testkalender)

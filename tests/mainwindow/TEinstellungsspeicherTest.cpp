@@ -197,6 +197,28 @@ TEST_F(TEinstellungsspeicherTest, AFontNameIsTakenOnlyWhenSaneAndInstalled) {
     }
 }
 
+TEST_F(TEinstellungsspeicherTest, AFontNameThatCouldBreakTheToolkitsStyleTextIsNeverTaken) {
+    // As if every such typeface were installed.
+    Speicher.SchriftpruefungSetzen([](const std::string&) { return true; });
+    struct TFall {
+        std::string Zeilen;
+        std::string Name;
+    };
+    const TFall Faelle[] = {
+        {"FontName=Schöne Schrift-2 l'été\n", "Schöne Schrift-2 l'été"},
+        {"FontName=Foo\"; color: red; } * { font-size: 90pt\n", "Courier New"},
+        {"FontName=Foo\rBar\n", "Courier New"},
+        {"FontName=Foo\\Bar\n", "Courier New"},
+        {"FontName=Foo\tBar\n", "Courier New"},
+        {"FontName=Foo\x7F\n", "Courier New"},
+        {"FontName=Foo\xC3\n", "Courier New"},
+    };
+    for (const TFall& f : Faelle) {
+        IniSchreiben(f.Zeilen);
+        EXPECT_EQ(Laden().Font.Name, f.Name) << f.Zeilen.substr(0, 40);
+    }
+}
+
 TEST_F(TEinstellungsspeicherTest, TheWorstValuesLoadAsUsableOnesAndAreSavedSo) {
     Speicher.SchriftpruefungSetzen([](const std::string& AName) { return AName == "DejaVu Sans"; });
     IniSchreiben("Height=2147483647\nWidth=100000\nFontSize=72\nFontName=" + std::string(1 << 20, 'F') +

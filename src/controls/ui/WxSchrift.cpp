@@ -6,8 +6,10 @@
 #include "controls/ui/WxText.h"
 
 wxFont WxFont(const TSchrift& ASchrift) {
+    // wx hands the face name to GTK inside style text; a name that could break it is never used.
+    const std::string& Name = SchriftnameZulaessig(ASchrift.Name) ? ASchrift.Name : TSchrift().Name;
     return wxFont(wxFontInfo(ASchrift.Groesse)
-                      .FaceName(Wx(ASchrift.Name))
+                      .FaceName(Wx(Name))
                       .Italic((ASchrift.Stil & fsItalic) != 0)
                       .Bold((ASchrift.Stil & fsBold) != 0)
                       .Underlined((ASchrift.Stil & fsUnderline) != 0)

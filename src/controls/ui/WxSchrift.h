@@ -9,6 +9,8 @@
 
 #include "mainwindow/TSchrift.h"
 
+// The font object of AktFont; a face name that SchriftnameZulaessig refuses gives the default
+// typeface.
 wxFont WxFont(const TSchrift& ASchrift);
 // Whether a typeface of that name is installed.
 bool SchriftVorhanden(const std::string& AName);

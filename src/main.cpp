@@ -8,11 +8,11 @@
 #include <wx/app.h>
 #include <wx/filename.h>
 #include <wx/image.h>
-#include <wx/snglinst.h>
 #include <wx/stdpaths.h>
 
 #include "controls/ui/GtkZugang.h"
 #include "controls/ui/TWxMeldungsPort.h"
+#include "controls/ui/WxSchrift.h"
 #include "controls/ui/WxText.h"
 #include "mainwindow/Programmstart.h"
 #include "mainwindow/TEinstellungsspeicher.h"
@@ -21,6 +21,7 @@
 #include "mainwindow/ui/TSplashScreenForm.h"
 #include "model/Uhr.h"
 #include "platform/SpezialOrdner.h"
+#include "platform/TInstanzSperre.h"
 #include "platform/TRegistryMigration.h"
 
 namespace {
@@ -45,11 +46,9 @@ class TOrvantoApp : public wxApp {
 public:
     bool OnInit() override {
         HeuteFesthalten();
-        // One instance per user: a lock file in the user's runtime folder.
-        const char* Laufzeit = std::getenv("XDG_RUNTIME_DIR");
-        FInstanz = std::make_unique<wxSingleInstanceChecker>();
-        if (!FInstanz->Create(Wx(ProgrammTitel), Laufzeit != nullptr ? Wx(Laufzeit) : wxString()) ||
-            FInstanz->IsAnotherRunning()) {
+        // One instance per user; a lock that cannot be had never keeps the user from the calendar.
+        FInstanz = SystemInstanzSperre(ProgrammTitel);
+        if (FInstanz->Zustand() == szBelegt) {
             return false;
         }
         SetAppDisplayName(Wx(ProgrammTitel));
@@ -57,6 +56,7 @@ public:
         GtkZugangEinrichten();
         TMeldungsPort::Setze(&FMeldungen);
         FEinstellungen = std::make_unique<TEinstellungsspeicher>(*FOrdner, *FMigration);
+        FEinstellungen->SchriftpruefungSetzen(SchriftVorhanden);
 
         const wxString Programmdatei = wxStandardPaths::Get().GetExecutablePath();
         TSplashScreenForm* Splash = nullptr;
@@ -80,6 +80,13 @@ public:
         FMeldungen.VorDialog = [Hauptfenster] { Hauptfenster->SplashVerbergen(); };
         SetTopWindow(Hauptfenster);
         Hauptfenster->Show();
+        if (FInstanz->Zustand() == szOhneSperre) {
+            CallAfter([] {
+                if (TMeldungsPort* Port = TMeldungsPort::Aktiv()) {
+                    Port->Zeige(maWarnung, OhneSperreMeldung, mkOK);
+                }
+            });
+        }
         return true;
     }
 
@@ -90,7 +97,7 @@ public:
     }
 
 private:
-    std::unique_ptr<wxSingleInstanceChecker> FInstanz;
+    std::unique_ptr<TInstanzSperre> FInstanz;
     // The settings file lives in the user's configuration folder ($XDG_CONFIG_HOME).
     std::unique_ptr<TSpezialOrdner> FOrdner = SystemSpezialOrdner();
     std::unique_ptr<TRegistryMigration> FMigration = SystemRegistryMigration();

@@ -13,11 +13,15 @@ constexpr int Rand = 20;
 } // namespace
 
 TFenstergroesse GroesseBegrenzen(int AArbeitsBreite, int AArbeitsHoehe) {
+    return GroesseBegrenzen(AArbeitsBreite, AArbeitsHoehe, StartBreite, StartHoehe);
+}
+
+TFenstergroesse GroesseBegrenzen(int AArbeitsBreite, int AArbeitsHoehe, int ABreite, int AHoehe) {
     TFenstergroesse g;
     g.MinBreite = std::min(MindestBreite, AArbeitsBreite);
     g.MinHoehe = std::min(MindestHoehe, AArbeitsHoehe);
-    g.Breite = std::max(std::min(StartBreite, AArbeitsBreite), g.MinBreite);
-    g.Hoehe = std::max(std::min(StartHoehe, AArbeitsHoehe), g.MinHoehe);
+    g.Breite = std::max(std::min(ABreite, AArbeitsBreite), g.MinBreite);
+    g.Hoehe = std::max(std::min(AHoehe, AArbeitsHoehe), g.MinHoehe);
     return g;
 }
 

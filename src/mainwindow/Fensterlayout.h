@@ -31,6 +31,9 @@ struct TSchalterLayout {
 
 // At least 1000 x 700 and 1200 x 900 to begin with, both reduced to a smaller work area.
 TFenstergroesse GroesseBegrenzen(int AArbeitsBreite, int AArbeitsHoehe);
+// The same limits for a wanted size (a stored one): never below the minimum, never beyond the
+// work area, so that no value in the settings file makes a window larger than the screen.
+TFenstergroesse GroesseBegrenzen(int AArbeitsBreite, int AArbeitsHoehe, int ABreite, int AHoehe);
 
 // The top-left corner: the work area's for a maximized window, otherwise centred in the work area
 // (halves rounded toward zero).

@@ -16,3 +16,9 @@ bool SplashErlaubtS(bool AShowSplashScreenS, const std::vector<std::string>& ARo
 // The picture's file: the program file with its extension replaced by (or, without one, followed
 // by) ".ss".
 std::string SplashDateiname(const std::string& AProgrammdatei);
+
+// Told when no single-instance lock could be had; the program runs anyway.
+constexpr const char* OhneSperreMeldung =
+    "Die Sperre gegen einen zweiten Programmstart konnte weder im Laufzeitordner noch im "
+    "Cache-Ordner angelegt werden. Orvanto läuft trotzdem; ein weiterer Start öffnet ein "
+    "zweites Fenster.";

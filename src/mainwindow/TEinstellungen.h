@@ -27,7 +27,7 @@ struct TEinstellungen {
     std::string SonderFilename;
     std::string KalFilename; // the main calendar file, or only a folder (ending in a separator)
     bool KwocheS = true;
-    TSchrift Font;              // AktFont: size 6..72, character set 0..255
+    TSchrift Font;              // AktFont: size 5..35, character set 0..255
     TFarbe BackColor = clWhite; // AktBackColor
 
     bool operator==(const TEinstellungen&) const = default;

@@ -5,6 +5,7 @@
 #include <exception>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "files/Utf8.h"
 #include "model/Fehler.h"
@@ -102,6 +103,10 @@ bool TEinstellungsspeicher::Laden(TEinstellungen& AWerte, THistoryList& AHistory
         Melde(FehlerLadenSpeichern, e);
         return false;
     }
+}
+
+void TEinstellungsspeicher::SchriftpruefungSetzen(std::function<bool(const std::string&)> AVorhanden) {
+    FSchriftVorhanden = std::move(AVorhanden);
 }
 
 bool TEinstellungsspeicher::Speichern(const TEinstellungen& AWerte, const THistoryList& AHistory,
@@ -202,10 +207,13 @@ void TEinstellungsspeicher::WerteLesen(const TMemIniFile& AIni, TEinstellungen& 
 
     AWerte.KwocheS = Zahl("KwocheS", 1) == 1;
 
+    // Whatever the file holds, the window gets a font it can draw.
     AWerte.Font.Name = Text("FontName", "");
-    if (AWerte.Font.Name.empty())
+    if (!SchriftnameZulaessig(AWerte.Font.Name) ||
+        (FSchriftVorhanden && !FSchriftVorhanden(AWerte.Font.Name)))
         AWerte.Font.Name = TSchrift().Name;
-    AWerte.Font.Groesse = std::clamp(Zahl("FontSize", 12), 6, 72);
+    AWerte.Font.Groesse =
+        std::clamp(Zahl("FontSize", TSchrift().Groesse), MinSchriftgroesse, MaxSchriftgroesse);
     AWerte.Font.Farbe = Farbe(Zahl("FontColor", Farbzahl(clWindowText)));
     AWerte.Font.CharSet = Zahl("FontCharSet", 0) & 0xFF;
     const std::int32_t Stil = Zahl("FontStyle", KeinStil);

@@ -5,6 +5,7 @@
 // setting and when the main window closes. Errors are shown to the user (TMeldungsPort) and never
 // stop the program: what was read before the error stays applied.
 
+#include <functional>
 #include <string>
 
 #include "mainwindow/TEinstellungen.h"
@@ -42,6 +43,10 @@ public:
     // stay unless the file holds a usable size. False after an error (shown to the user).
     bool Laden(TEinstellungen& AWerte, THistoryList& AHistory, const TEinstellungsOrte& AOrte);
 
+    // Says which typefaces are installed; a stored font name that is not is replaced by the
+    // default one. Without a check every name that SchriftnameZulaessig accepts is taken.
+    void SchriftpruefungSetzen(std::function<bool(const std::string&)> AVorhanden);
+
     // Writes every setting and the history. AFensterlageS false (a minimized window, or one whose
     // placement is unknown) keeps the stored window state and size. False after an error (shown).
     bool Speichern(const TEinstellungen& AWerte, const THistoryList& AHistory, bool AFensterlageS);
@@ -58,4 +63,5 @@ private:
     const TSpezialOrdner& FOrdner;
     TRegistryMigration& FMigration;
     TDateisystem& FDateisystem;
+    std::function<bool(const std::string&)> FSchriftVorhanden;
 };

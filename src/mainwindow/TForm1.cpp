@@ -101,6 +101,12 @@ void TForm1::EinstellungenLadenSpeichern(bool ALadenS) {
         return;
     }
     TEinstellungen Werte = Einstellungen();
+    // Before its first showing the window's size is whatever the toolkit made of it: without a
+    // stored size the window takes the default one.
+    const TEinstellungen Standard;
+    Werte.WindowState = Standard.WindowState;
+    Werte.Height = Standard.Height;
+    Werte.Width = Standard.Width;
     const TEinstellungsOrte Orte{KalenderProgPath, KalenderUserPath,
                                  FParameters.empty() ? std::string() : FParameters.front()};
     if (!FEinstellungsspeicher.Laden(Werte, HistoryMenuList, Orte) && Werte.KalFilename.empty()) {

@@ -36,8 +36,8 @@ public:
     // The window's state and normal size; nothing while it is minimized or its placement is
     // unknown.
     virtual std::optional<TFensterlage> Fensterlage() const = 0;
-    // Sets the normal size (the window's minimum size still applies), places the window in the
-    // work area and then applies the state.
+    // Sets the normal size (kept between the window's minimum size and the work area), places the
+    // window in the work area and then applies the state.
     virtual void FensterlageSetzen(const TFensterlage& ALage) = 0;
     // The check marks of the menus follow the state again.
     virtual void MenueAktualisieren() = 0;

@@ -4,6 +4,7 @@
 // Colours are kept as the settings file stores them, so that a value read is written back as it
 // was.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -21,6 +22,13 @@ enum TSchriftStil : int {
     fsStrikeOut = 8,
 };
 
+// The sizes the font dialog offers; a stored size outside them is brought inside.
+constexpr int MinSchriftgroesse = 5;
+constexpr int MaxSchriftgroesse = 35;
+
+// The longest typeface name taken from outside (in bytes): real names are far shorter.
+constexpr std::size_t MaxSchriftnameLaenge = 100;
+
 struct TSchrift {
     std::string Name = "Courier New";
     int Groesse = 12; // points
@@ -30,3 +38,8 @@ struct TSchrift {
 
     bool operator==(const TSchrift&) const = default;
 };
+
+// Whether a typeface name from outside (the settings file) may be used at all: not empty, not
+// longer than MaxSchriftnameLaenge, valid UTF-8 without control characters, quotes or
+// backslashes. Whether such a typeface is installed is the window toolkit's to say.
+bool SchriftnameZulaessig(const std::string& AName);

@@ -3,6 +3,7 @@ and reads the main window through AT-SPI. Every wait has a time limit."""
 
 import os
 import shutil
+import struct
 import subprocess
 import tempfile
 import time
@@ -51,6 +52,28 @@ def rolle(objekt):
     return objekt.getRoleName()
 
 
+def bmp_schreiben(pfad, breite, hoehe):
+    """A plain 24-bit Windows bitmap of one colour."""
+    zeile = (breite * 3 + 3) // 4 * 4
+    daten = (bytes([200, 120, 40]) * breite + bytes(zeile - breite * 3)) * hoehe
+    kopf = b"BM" + struct.pack("<IHHI", 54 + len(daten), 0, 0, 54)
+    kopf += struct.pack("<IiiHHIIiiII", 40, breite, hoehe, 1, 24, 0, len(daten), 2835, 2835, 0, 0)
+    with open(pfad, "wb") as datei:
+        datei.write(kopf + daten)
+
+
+def x_fenster(pid):
+    """The visible X windows of a process, as (id, title) pairs."""
+    ergebnis = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
+                              capture_output=True, text=True, check=False)
+    fenster = []
+    for kennung in ergebnis.stdout.split():
+        titel = subprocess.run(["xdotool", "getwindowname", kennung], capture_output=True, text=True,
+                               check=False).stdout.strip()
+        fenster.append((kennung, titel))
+    return fenster
+
+
 def ini_lesen(pfad):
     """The keys of section MainForm of a settings file, as written."""
     werte, abschnitt = {}, None
@@ -68,29 +91,46 @@ def ini_lesen(pfad):
 class Programm:
     """The program on a fixture calendar; today is fixed to ORVANTO_HEUTE. The calendar is not
     named on the command line: the settings file in a private XDG_CONFIG_HOME names it as the last
-    used one, and further settings lines can be given."""
+    used one, and further settings lines can be given. With splash=True the program runs from a
+    copy beside a splash picture, and the settings ask for the picture."""
 
-    def __init__(self, programm, testkalender, heute="06.01.2025", einstellungen=""):
+    def __init__(self, programm, testkalender, heute="06.01.2025", einstellungen="", splash=False):
         self.ordner = tempfile.mkdtemp(prefix="orvanto-gui-")
         self.kalender = os.path.join(self.ordner, "Termine.ovk")
         subprocess.run([testkalender, self.kalender], check=True)
         with open(self.kalender, "rb") as datei:
             self.kalender_inhalt = datei.read()
         self.programm = programm
+        if splash:
+            # The picture is looked for beside the program file itself.
+            self.programm = os.path.join(self.ordner, "programm", os.path.basename(programm))
+            os.makedirs(os.path.dirname(self.programm))
+            shutil.copy2(programm, self.programm)
+            bmp_schreiben(os.path.splitext(self.programm)[0] + ".ss", 320, 200)
         konfiguration = os.path.join(self.ordner, "config")
         self.ini = os.path.join(konfiguration, "Orvanto", "Orvanto.ini")
         os.makedirs(os.path.dirname(self.ini))
         with open(self.ini, "w", encoding="utf-8") as datei:
-            datei.write("[MainForm]\nShowSplashScreen=0\nKalFilename=%s\n%s" % (self.kalender, einstellungen))
+            datei.write("[MainForm]\nShowSplashScreen=%d\nKalFilename=%s\n%s"
+                        % (1 if splash else 0, self.kalender, einstellungen))
         self.umgebung = dict(os.environ, ORVANTO_HEUTE=heute, XDG_CONFIG_HOME=konfiguration,
                              ASAN_OPTIONS="detect_leaks=0")
         self.prozess = None
+        # A file for the program's error output; None leaves it on the terminal.
+        self.fehlerausgabe = None
 
     def starten(self, *argumente):
-        return subprocess.Popen([self.programm, *argumente], env=self.umgebung)
+        if self.fehlerausgabe is None:
+            return subprocess.Popen([self.programm, *argumente], env=self.umgebung)
+        with open(self.fehlerausgabe, "w") as ausgabe:
+            return subprocess.Popen([self.programm, *argumente], env=self.umgebung, stderr=ausgabe)
 
     def __enter__(self):
         self.prozess = self.starten()
+        return self.bereit()
+
+    def bereit(self):
+        """Waits until the main window shows the day list's lines."""
         self.fenster = warte(self.finde_fenster, 60, "the main window on AT-SPI")
         self._tabelle = warte(lambda: self.suche("table", "Kalendertage"), 30, "the day list")
         self._zeitraum = warte(lambda: self.suche("text", "Zeitraum"), 30, "the period box")
@@ -98,9 +138,14 @@ class Programm:
         return self
 
     def __exit__(self, *fehler):
-        if self.prozess.poll() is None:
+        self.aufraeumen()
+
+    def aufraeumen(self):
+        """Ends the program if it still runs and removes the test's folder."""
+        if self.prozess is not None and self.prozess.poll() is None:
             self.prozess.kill()
-        self.prozess.wait()
+        if self.prozess is not None:
+            self.prozess.wait()
         shutil.rmtree(self.ordner, ignore_errors=True)
 
     def anwendung(self):

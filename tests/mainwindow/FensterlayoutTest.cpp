@@ -17,6 +17,23 @@ TEST(Fensterlayout, SizeLimitsFollowTheWorkArea) {
     }
 }
 
+TEST(Fensterlayout, AStoredSizeStaysBetweenTheMinimumAndTheWorkArea) {
+    struct TFall {
+        int Breite, Hoehe;
+        TFenstergroesse Erwartet;
+    };
+    const TFall Faelle[] = {
+        {1100, 800, {1000, 700, 1100, 800}},       {1280, 1024, {1000, 700, 1280, 1024}},
+        {100000, 100000, {1000, 700, 1280, 1024}}, {2147483647, 2147483647, {1000, 700, 1280, 1024}},
+        {101, 150, {1000, 700, 1000, 700}},        {-2147483647 - 1, 0, {1000, 700, 1000, 700}},
+    };
+    for (const TFall& f : Faelle) {
+        EXPECT_EQ(GroesseBegrenzen(1280, 1024, f.Breite, f.Hoehe), f.Erwartet) << f.Breite << "x" << f.Hoehe;
+    }
+    // A work area smaller than the minimum is the limit both ways.
+    EXPECT_EQ(GroesseBegrenzen(800, 600, 100000, 100000), (TFenstergroesse{800, 600, 800, 600}));
+}
+
 TEST(Fensterlayout, PlacedInTheWorkArea) {
     const TRechteck Arbeitsbereich{10, 30, 1921, 1051};
     EXPECT_EQ(FensterZentrieren(false, Arbeitsbereich, 1200, 900), (TRechteck{370, 105, 1200, 900}));

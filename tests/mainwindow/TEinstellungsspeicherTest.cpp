@@ -142,8 +142,12 @@ TEST_F(TEinstellungsspeicherTest, EachKeyIsReadWithItsLimitsAndFallBacks) {
         {"FeiertagsFilename=/gibt/es/nicht.ovf\n", [](auto&) {}},
         {"FontName=\n", [](auto&) {}},
         {"FontName=Arial\n", [](auto& e) { e.Font.Name = "Arial"; }},
-        {"FontSize=5\n", [](auto& e) { e.Font.Groesse = 6; }},
-        {"FontSize=100\n", [](auto& e) { e.Font.Groesse = 72; }},
+        {"FontSize=5\n", [](auto& e) { e.Font.Groesse = 5; }},
+        {"FontSize=4\n", [](auto& e) { e.Font.Groesse = 5; }},
+        {"FontSize=35\n", [](auto& e) { e.Font.Groesse = 35; }},
+        {"FontSize=72\n", [](auto& e) { e.Font.Groesse = 35; }},
+        {"FontSize=2147483647\n", [](auto& e) { e.Font.Groesse = 35; }},
+        {"FontSize=-2147483648\n", [](auto& e) { e.Font.Groesse = 5; }},
         {"FontSize=groß\n", [](auto&) {}},
         {"FontColor=255\n", [](auto& e) { e.Font.Farbe = 0x0000FF; }},
         {"FontColor=-16777211\n", [](auto& e) { e.Font.Farbe = 0xFF000005; }},
@@ -168,6 +172,69 @@ TEST_F(TEinstellungsspeicherTest, EachKeyIsReadWithItsLimitsAndFallBacks) {
         EXPECT_EQ(Laden(), Erwartet) << Fall.Zeilen;
     }
     EXPECT_TRUE(Meldungen.Texte.empty());
+}
+
+TEST_F(TEinstellungsspeicherTest, AFontNameIsTakenOnlyWhenSaneAndInstalled) {
+    Speicher.SchriftpruefungSetzen(
+        [](const std::string& AName) { return AName.rfind("Arial", 0) == 0 || AName == "DejaVu Sans"; });
+    const std::string Lang(1 << 20, 'A');
+    struct TFall {
+        std::string Zeilen;
+        std::string Name;
+    };
+    const TFall Faelle[] = {
+        {"FontName=DejaVu Sans\n", "DejaVu Sans"},
+        {"FontName=Gibt es nicht\n", "Courier New"},
+        {"FontName=" + std::string(MaxSchriftnameLaenge - 5, 'x') + "\n", "Courier New"},
+        {"FontName=Arial" + std::string(MaxSchriftnameLaenge - 5, 'x') + "\n",
+         "Arial" + std::string(MaxSchriftnameLaenge - 5, 'x')},
+        {"FontName=Arial" + std::string(MaxSchriftnameLaenge - 4, 'x') + "\n", "Courier New"},
+        {"FontName=" + Lang + "\n", "Courier New"},
+    };
+    for (const TFall& f : Faelle) {
+        IniSchreiben(f.Zeilen);
+        EXPECT_EQ(Laden().Font.Name, f.Name) << f.Zeilen.substr(0, 40);
+    }
+}
+
+TEST_F(TEinstellungsspeicherTest, AFontNameThatCouldBreakTheToolkitsStyleTextIsNeverTaken) {
+    // As if every such typeface were installed.
+    Speicher.SchriftpruefungSetzen([](const std::string&) { return true; });
+    struct TFall {
+        std::string Zeilen;
+        std::string Name;
+    };
+    const TFall Faelle[] = {
+        {"FontName=Schöne Schrift-2 l'été\n", "Schöne Schrift-2 l'été"},
+        {"FontName=Foo\"; color: red; } * { font-size: 90pt\n", "Courier New"},
+        {"FontName=Foo\rBar\n", "Courier New"},
+        {"FontName=Foo\\Bar\n", "Courier New"},
+        {"FontName=Foo\tBar\n", "Courier New"},
+        {"FontName=Foo\x7F\n", "Courier New"},
+        {"FontName=Foo\xC3\n", "Courier New"},
+    };
+    for (const TFall& f : Faelle) {
+        IniSchreiben(f.Zeilen);
+        EXPECT_EQ(Laden().Font.Name, f.Name) << f.Zeilen.substr(0, 40);
+    }
+}
+
+TEST_F(TEinstellungsspeicherTest, TheWorstValuesLoadAsUsableOnesAndAreSavedSo) {
+    Speicher.SchriftpruefungSetzen([](const std::string& AName) { return AName == "DejaVu Sans"; });
+    IniSchreiben("Height=2147483647\nWidth=100000\nFontSize=72\nFontName=" + std::string(1 << 20, 'F') +
+                 "\n");
+    TEinstellungen e = Laden();
+    EXPECT_EQ(e.Font.Groesse, 35);
+    EXPECT_EQ(e.Font.Name, "Courier New");
+    // The window keeps the size within its work area; what it then has is saved.
+    e.Height = 1024;
+    e.Width = 1280;
+    ASSERT_TRUE(Speicher.Speichern(e, History, true));
+    const std::string Text = DateiLesen(IniPfad());
+    for (const char* Zeile : {"Height=1024\n", "Width=1280\n", "FontSize=35\n", "FontName=Courier New\n"}) {
+        EXPECT_NE(Text.find(Zeile), std::string::npos) << Zeile;
+    }
+    EXPECT_LT(Text.size(), 1000u);
 }
 
 TEST_F(TEinstellungsspeicherTest, StoredFilesAreUsedOnlyWhileTheyExist) {

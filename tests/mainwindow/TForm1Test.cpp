@@ -392,6 +392,29 @@ TEST_F(Form1, TheStoredSettingsAreTakenBeforeTheStartUpStep) {
     EXPECT_TRUE(Meldungen.Texte.empty());
 }
 
+TEST_F(Form1, WithoutAUsableStoredSizeTheWindowTakesTheDefaultSize) {
+    struct TFall {
+        const char* Zeilen;
+        TFensterlage Erwartet;
+    };
+    const TFall Faelle[] = {
+        {"", {fzNormal, 900, 1200}},
+        {"Height=100\nWidth=50\n", {fzNormal, 900, 1200}},
+        {"WindowState=2\nHeight=800\n", {fzMaximiert, 800, 1200}},
+    };
+    for (const TFall& f : Faelle) {
+        IniSchreiben(f.Zeilen);
+        // What the toolkit reports of a window that has not been shown yet.
+        Ansicht.Lage = TFensterlage{fzNormal, 26, 4};
+        Starten({Kalender});
+        EXPECT_EQ(Ansicht.Lage, f.Erwartet) << f.Zeilen;
+        Form->FormClose();
+        EXPECT_EQ(IniWert("Height"), std::to_string(f.Erwartet.Height)) << f.Zeilen;
+        EXPECT_EQ(IniWert("Width"), std::to_string(f.Erwartet.Width)) << f.Zeilen;
+        Form.reset();
+    }
+}
+
 TEST_F(Form1, ACalendarOnTheCommandLineWinsOverTheStoredOne) {
     const std::string Zweit = Dokumente + "Zweit.ovk";
     KalenderSchreiben(Zweit, {});

@@ -1,16 +1,23 @@
 #include "controls/ui/WxSchrift.h"
 
+#include <wx/fontenum.h>
 #include <wx/settings.h>
 
 #include "controls/ui/WxText.h"
 
 wxFont WxFont(const TSchrift& ASchrift) {
+    // wx hands the face name to GTK inside style text; a name that could break it is never used.
+    const std::string& Name = SchriftnameZulaessig(ASchrift.Name) ? ASchrift.Name : TSchrift().Name;
     return wxFont(wxFontInfo(ASchrift.Groesse)
-                      .FaceName(Wx(ASchrift.Name))
+                      .FaceName(Wx(Name))
                       .Italic((ASchrift.Stil & fsItalic) != 0)
                       .Bold((ASchrift.Stil & fsBold) != 0)
                       .Underlined((ASchrift.Stil & fsUnderline) != 0)
                       .Strikethrough((ASchrift.Stil & fsStrikeOut) != 0));
+}
+
+bool SchriftVorhanden(const std::string& AName) {
+    return wxFontEnumerator::IsValidFacename(Wx(AName));
 }
 
 wxColour WxFarbe(TFarbe AFarbe) {

@@ -177,9 +177,9 @@ std::optional<TFensterlage> THauptFrame::Fensterlage() const {
 
 void THauptFrame::FensterlageSetzen(const TFensterlage& ALage) {
     Maximize(false);
-    wxSize Groesse(ALage.Width, ALage.Height);
-    Groesse.IncTo(GetMinSize());
-    SetSize(Groesse);
+    const wxRect Bereich = Arbeitsbereich();
+    const TFenstergroesse g = ::GroesseBegrenzen(Bereich.width, Bereich.height, ALage.Width, ALage.Height);
+    SetSize(g.Breite, g.Hoehe);
     FNormalGroesse = GetSize();
     Zentrieren();
     Maximize(ALage.WindowState == fzMaximiert);

@@ -21,6 +21,9 @@ TSplashScreenForm::TSplashScreenForm(const std::string& AFilename)
         SetClientSize(Bild.GetWidth(), Bild.GetHeight());
         Centre();
     }
+    // Closing the picture (Alt+F4 while it has the focus) only hides it: the main window still
+    // waits for it and frees it at the end of the start-up step.
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Hide(); });
 }
 
 void TSplashScreenForm::Zeigen() {

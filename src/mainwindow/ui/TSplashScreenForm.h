@@ -1,7 +1,8 @@
 #pragma once
 
 // The splash picture: a borderless window in the middle of the screen showing a JPEG or bitmap
-// file, removed by the start-up step after at most three seconds.
+// file, removed by the start-up step after at most three seconds. Only that step destroys it;
+// closing it hides it.
 
 #include <string>
 

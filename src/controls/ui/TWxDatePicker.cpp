@@ -169,13 +169,12 @@ void TWxDatePicker::OnChar(wxKeyEvent& AEvent) {
 
 void TWxDatePicker::OnSetFocus(wxFocusEvent& AEvent) {
     AEvent.Skip();
-    FAnzeige.FokusErhalten();
     if (FEnterHandler) {
-        FEnterHandler();
+        FEnterHandler(FPicker);
     } else {
         FPicker.Enter();
     }
-    Zeigen();
+    FAnzeige.FokusErhalten(FPicker.Text(), FPicker.SelStart(), FPicker.SelLaenge());
 }
 
 void TWxDatePicker::OnKillFocus(wxFocusEvent& AEvent) {

@@ -43,9 +43,10 @@ public:
     void SetWidth(int AWert);
     void Bounds(int ATop, int ALeft, int AWidth);
 
-    // Replaces what focus-in does (by default the day field is selected); an owner's handler
-    // usually calls Markiere(true) to select the field used last.
-    void SetEnterHandler(std::function<void()> AHandler) { FEnterHandler = std::move(AHandler); }
+    // Replaces what focus-in does to the field (by default the day field is selected); an owner's
+    // handler usually calls Markiere(true) to select the field used last. It works on the
+    // behaviour class: the field is shown after it, once Orca has read the label.
+    void SetEnterHandler(std::function<void(TDatePicker&)> AHandler) { FEnterHandler = std::move(AHandler); }
 
     const TDatePicker& Picker() const { return FPicker; }
 
@@ -63,5 +64,5 @@ private:
     TDatePicker FPicker;
     TWxFeldAnzeige FAnzeige;
     wxSpinButton* FUpDown = nullptr;
-    std::function<void()> FEnterHandler;
+    std::function<void(TDatePicker&)> FEnterHandler;
 };

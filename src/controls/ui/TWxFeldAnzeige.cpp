@@ -1,14 +1,12 @@
 #include "controls/ui/TWxFeldAnzeige.h"
 
-#include <algorithm>
-
 #include <wx/textctrl.h>
 
 #include "controls/ui/WxText.h"
 
 namespace {
-// Orca handles a focus change within about 110 ms here; twice that leaves room on a busy machine.
-constexpr int NachFokusMs = 200;
+// See the header: longer than Orca takes for a focus change, shorter than it speaks the label.
+constexpr int NachFokusMs = 400;
 } // namespace
 
 TWxFeldAnzeige::TWxFeldAnzeige(wxTextCtrl& AFeld) : FFeld(AFeld) {
@@ -22,17 +20,21 @@ TWxFeldAnzeige::~TWxFeldAnzeige() {
 }
 
 void TWxFeldAnzeige::Zeigen(const std::string& AText, int ASelStart, int ASelLaenge) {
+    Merken(AText, ASelStart, ASelLaenge);
+    FNachFokus.Stop();
+    Schreiben();
+}
+
+void TWxFeldAnzeige::FokusErhalten(const std::string& AText, int ASelStart, int ASelLaenge) {
+    Merken(AText, ASelStart, ASelLaenge);
+    FFokusS = true;
+    FNachFokus.StartOnce(NachFokusMs);
+}
+
+void TWxFeldAnzeige::Merken(const std::string& AText, int ASelStart, int ASelLaenge) {
     FText = AText;
     FStart = ASelStart;
     FEnde = ASelStart + ASelLaenge;
-    if (!FNachFokus.IsRunning()) {
-        Schreiben();
-    }
-}
-
-void TWxFeldAnzeige::FokusErhalten() {
-    FFokusS = true;
-    FNachFokus.StartOnce(NachFokusMs);
 }
 
 void TWxFeldAnzeige::FokusVerloren() {
@@ -51,18 +53,26 @@ void TWxFeldAnzeige::Schreiben() {
     if (FStart == FEnde) {
         FFeld.ChangeValue(Wx(FText));
     } else {
-        // Everything but the field first (keeping the field as shown), then the field with the
-        // character behind it removed and put back, the field last. Orca reads only the last
-        // removal (for Backspace it speaks it: "04.", not the whole text) and the last insertion.
+        // Everything but the field first (keeping the field as shown), then the field removed with
+        // a separator beside it and put back, the field last. Orca reads only the last removal:
+        // it is never equal to the field that was selected (Orca would say "Auswahl gelöscht"),
+        // and Backspace speaks it ("04.", not the whole text). Orca compares without blanks, so
+        // the separator taken is not the trailing blank.
         std::string Vorher = FText;
         if (FGezeigt.size() == FText.size()) {
             Vorher.replace(FStart, FEnde - FStart, FGezeigt, FStart, FEnde - FStart);
         }
         FFeld.ChangeValue(Wx(Vorher));
-        const long Bis = std::min<long>(FEnde + 1, static_cast<long>(FText.size()));
-        FFeld.Remove(FStart, Bis);
-        FFeld.SetInsertionPoint(FStart);
-        FFeld.WriteText(Wx(FText.substr(FEnde, Bis - FEnde)));
+        long Von = FStart;
+        long Bis = FEnde;
+        if (Bis < static_cast<long>(FText.size()) && FText[Bis] != ' ') {
+            ++Bis;
+        } else if (Von > 0) {
+            --Von;
+        }
+        FFeld.Remove(Von, Bis);
+        FFeld.SetInsertionPoint(Von);
+        FFeld.WriteText(Wx(FText.substr(Von, FStart - Von) + FText.substr(FEnde, Bis - FEnde)));
         FFeld.SetInsertionPoint(FStart);
         FFeld.WriteText(Wx(FText.substr(FStart, FEnde - FStart)));
     }

@@ -11,9 +11,11 @@
 //    selection event comes after the new text and Orca does not say "Text ist nicht mehr
 //    ausgewählt" after a digit or when the focus leaves.
 //  - Text or selection events that arrive before Orca has handled the focus change take the
-//    focus announcement's place (the label is lost). On focus the field is therefore written
-//    200 ms later; until then the field shows a caret only, so Orca reads the label and the text
-//    without "ausgewählt", then the field.
+//    focus announcement's place (the label is lost), and a selection present then is read as
+//    "ausgewählt" after the whole text. Orca took 110 to 230 ms for a focus change here. On focus
+//    the field is therefore written 400 ms later (a key pressed meanwhile writes it at once);
+//    until then the field shows a caret only, so Orca reads the label and the text, then the
+//    field while the label is still being spoken.
 // The text is written only when it or the selection changes. Nothing else reaches the field: a
 // paste or drop is put back at once, and there is no context menu.
 
@@ -33,10 +35,12 @@ public:
 
     // The picker's text and selection after a change.
     void Zeigen(const std::string& AText, int ASelStart, int ASelLaenge);
-    void FokusErhalten();
+    // The same on focus in: shown a moment later.
+    void FokusErhalten(const std::string& AText, int ASelStart, int ASelLaenge);
     void FokusVerloren();
 
 private:
+    void Merken(const std::string& AText, int ASelStart, int ASelLaenge);
     void Schreiben();
     void OnText(wxCommandEvent& AEvent);
 

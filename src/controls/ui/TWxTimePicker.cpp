@@ -164,13 +164,12 @@ void TWxTimePicker::OnChar(wxKeyEvent& AEvent) {
 
 void TWxTimePicker::OnSetFocus(wxFocusEvent& AEvent) {
     AEvent.Skip();
-    FAnzeige.FokusErhalten();
     if (FEnterHandler) {
-        FEnterHandler();
+        FEnterHandler(FPicker);
     } else {
         FPicker.Enter();
     }
-    Zeigen();
+    FAnzeige.FokusErhalten(FPicker.Text(), FPicker.SelStart(), FPicker.SelLaenge());
 }
 
 void TWxTimePicker::OnKillFocus(wxFocusEvent& AEvent) {

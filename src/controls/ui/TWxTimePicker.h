@@ -41,9 +41,10 @@ public:
     void SetWidth(int AWert);
     void Bounds(int ATop, int ALeft, int AWidth);
 
-    // Replaces what focus-in does (by default the hours are selected); an owner's handler
-    // usually calls Markiere(true) to select the field used last.
-    void SetEnterHandler(std::function<void()> AHandler) { FEnterHandler = std::move(AHandler); }
+    // Replaces what focus-in does to the field (by default the hours is selected); an owner's
+    // handler usually calls Markiere(true) to select the field used last. It works on the
+    // behaviour class: the field is shown after it, once Orca has read the label.
+    void SetEnterHandler(std::function<void(TTimePicker&)> AHandler) { FEnterHandler = std::move(AHandler); }
 
     const TTimePicker& Picker() const { return FPicker; }
 
@@ -61,5 +62,5 @@ private:
     TTimePicker FPicker;
     TWxFeldAnzeige FAnzeige;
     wxSpinButton* FUpDown = nullptr;
-    std::function<void()> FEnterHandler;
+    std::function<void(TTimePicker&)> FEnterHandler;
 };

@@ -21,3 +21,18 @@ add_custom_command(OUTPUT ${ORVANTO_WOLF}
   DEPENDS wolf_erzeugen
   COMMENT "Wolf.wav" VERBATIM)
 add_custom_target(orvanto_daten ALL DEPENDS ${ORVANTO_FEIERTAGSDATEI} ${ORVANTO_WOLF})
+
+# Install: the programs in bin and their program folder in share/orvanto, the one place beside
+# bin/ where they look for it (platform/Programmordner.h), so these two paths are fixed rather
+# than taken from GNUInstallDirs.
+install(TARGETS orvanto orvanto-text RUNTIME DESTINATION bin)
+install(FILES ${PROJECT_SOURCE_DIR}/data/Namenstage.dat DESTINATION share/orvanto)
+install(DIRECTORY ${ORVANTO_PROGRAMMORDNER}/ DESTINATION share/orvanto)
+install(FILES ${PROJECT_SOURCE_DIR}/man/orvanto.1 ${PROJECT_SOURCE_DIR}/man/orvanto-text.1
+        DESTINATION share/man/man1)
+# The name-day list's licence asks for its notice to travel with it.
+install(FILES ${PROJECT_SOURCE_DIR}/data/Namenstage.SOURCE.md DESTINATION share/doc/orvanto)
+install(FILES ${PROJECT_SOURCE_DIR}/data/at.orvanto.Orvanto.desktop DESTINATION share/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/data/at.orvanto.Orvanto.metainfo.xml DESTINATION share/metainfo)
+install(FILES ${PROJECT_SOURCE_DIR}/data/orvanto-kalender.xml DESTINATION share/mime/packages)
+install(FILES ${PROJECT_SOURCE_DIR}/data/at.orvanto.Orvanto.svg DESTINATION share/icons/hicolor/scalable/apps)

@@ -36,3 +36,27 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/at.orvanto.Orvanto.desktop DESTINATION 
 install(FILES ${PROJECT_SOURCE_DIR}/data/at.orvanto.Orvanto.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/data/orvanto-kalender.xml DESTINATION share/mime/packages)
 install(FILES ${PROJECT_SOURCE_DIR}/data/at.orvanto.Orvanto.svg DESTINATION share/icons/hicolor/scalable/apps)
+
+# The Debian package orvanto_1.03_amd64.deb (cpack in the build folder). Its library
+# dependencies come from dpkg-shlibdeps; the programs it starts or plays through are named here.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME orvanto)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Orvanto")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Kalender und Terminplaner für Screenreader und Tastatur")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "Orvanto zeigt den Kalender als Liste einfacher Textzeilen, die ein Screenreader Zeile für\n"
+       "Zeile vorliest, und wird ganz mit der Tastatur bedient. orvanto-text gibt denselben Kalender\n"
+       "im Terminal aus. Mit den österreichischen Feiertagen von 1900 bis 2100.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Orvanto-Projekt <orvanto@localhost>")
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Help texts open in the desktop's text viewer; WAV and MP3 play through GStreamer's parsers.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+# The screen reader the program speaks and brailles through.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "orca, speech-dispatcher")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "brltty")
+include(CPack)

@@ -26,7 +26,9 @@ add_custom_target(orvanto_daten ALL DEPENDS ${ORVANTO_FEIERTAGSDATEI} ${ORVANTO_
 # bin/ where they look for it (platform/Programmordner.h), so these two paths are fixed rather
 # than taken from GNUInstallDirs.
 install(TARGETS orvanto orvanto-text RUNTIME DESTINATION bin)
-install(FILES ${PROJECT_SOURCE_DIR}/data/Namenstage.dat DESTINATION share/orvanto)
+install(FILES ${PROJECT_SOURCE_DIR}/data/Namenstage.dat ${PROJECT_SOURCE_DIR}/data/Orvanto-Hilfe.txt
+              ${PROJECT_SOURCE_DIR}/data/History.txt
+        DESTINATION share/orvanto)
 install(DIRECTORY ${ORVANTO_PROGRAMMORDNER}/ DESTINATION share/orvanto)
 install(FILES ${PROJECT_SOURCE_DIR}/man/orvanto.1 ${PROJECT_SOURCE_DIR}/man/orvanto-text.1
         DESTINATION share/man/man1)

@@ -1,6 +1,6 @@
 // Checks an installed tree: for both programs the program-folder rule (platform/Programmordner.h)
-// chooses share/orvanto below the prefix, and every file the programs look for there is present. The names come from the
-// program's own constants wherever it has them.
+// chooses share/orvanto below the prefix, and every file the programs look for there is present. The names
+// come from the program's own constants wherever it has them.
 //   installation_pruefen PREFIX
 
 #include <filesystem>
@@ -47,6 +47,8 @@ int main(int argc, char** argv) {
              NamenstageDatei(Erwartet),
              PfadIn(Kalenderdateien, TEinstellungsspeicher::FeiertagsdateiName),
              PfadIn(Sounddateien, VollmondSounddatei),
+             PfadIn(Erwartet, "Orvanto-Hilfe.txt"),
+             PfadIn(Erwartet, "History.txt"),
              (Prefix / "share/man/man1/orvanto.1").string(),
              (Prefix / "share/man/man1/orvanto-text.1").string(),
              (Prefix / "share/applications/at.orvanto.Orvanto.desktop").string(),

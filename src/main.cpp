@@ -20,6 +20,7 @@
 #include "mainwindow/ui/THauptFrame.h"
 #include "mainwindow/ui/TSplashScreenForm.h"
 #include "model/Uhr.h"
+#include "platform/Programmordner.h"
 #include "platform/SpezialOrdner.h"
 #include "platform/TInstanzSperre.h"
 #include "platform/TRegistryMigration.h"
@@ -74,7 +75,7 @@ public:
 
         const std::string Dokumente = FOrdner->GetSpecialFolder(ofDokumente);
         auto* Hauptfenster =
-            new THauptFrame(*FEinstellungen, Dokumente, MitTrenner(wxFileName(Programmdatei).GetPath()),
+            new THauptFrame(*FEinstellungen, Dokumente, MitTrenner(Wx(ProgrammordnerWaehlen(ProgrammordnerKandidaten(Utf8(Programmdatei))))),
                             RoheArgumente, Splash);
         FMeldungen.Besitzer = [Hauptfenster] { return Hauptfenster; };
         FMeldungen.VorDialog = [Hauptfenster] { Hauptfenster->SplashVerbergen(); };

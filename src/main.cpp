@@ -74,9 +74,10 @@ public:
         }
 
         const std::string Dokumente = FOrdner->GetSpecialFolder(ofDokumente);
-        auto* Hauptfenster =
-            new THauptFrame(*FEinstellungen, Dokumente, MitTrenner(Wx(ProgrammordnerWaehlen(ProgrammordnerKandidaten(Utf8(Programmdatei))))),
-                            RoheArgumente, Splash);
+        auto* Hauptfenster = new THauptFrame(
+            *FEinstellungen, Dokumente,
+            MitTrenner(Wx(ProgrammordnerWaehlen(ProgrammordnerKandidaten(Utf8(Programmdatei))))),
+            RoheArgumente, Splash);
         FMeldungen.Besitzer = [Hauptfenster] { return Hauptfenster; };
         FMeldungen.VorDialog = [Hauptfenster] { Hauptfenster->SplashVerbergen(); };
         SetTopWindow(Hauptfenster);

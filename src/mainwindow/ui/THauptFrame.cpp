@@ -19,6 +19,7 @@
 #include "mainwindow/ui/TPeriodenAuswahl.h"
 #include "mainwindow/ui/TSplashScreenForm.h"
 #include "platform/TMeldungsPort.h"
+#include "speech/ScreenReaderPlattform.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     MenuesErstellen();
 
     FForm = std::make_unique<TForm1>(*this, *this, AEinstellungsspeicher, ADokumenteOrdner, AProgrammordner,
-                                     AArgumente);
+                                     AArgumente, SystemScreenReaderPlattform());
 
     Bind(wxEVT_SHOW, &THauptFrame::OnShow, this);
     Bind(wxEVT_CLOSE_WINDOW, &THauptFrame::OnClose, this);

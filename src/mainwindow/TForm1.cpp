@@ -61,14 +61,21 @@ bool Registriert(const TGeladenClass& AGeladen, const std::string& AFilename) {
 
 TForm1::TForm1(THauptfensterAnsicht& AAnsicht, TTageslisteSteuerung& ASteuerung,
                TEinstellungsspeicher& AEinstellungsspeicher, const std::string& ADokumenteOrdner,
-               const std::string& AProgrammordner, const std::vector<std::string>& AArgumente)
-    : Geladen(&Daten, ""), Tagesliste(Daten, ASteuerung), FAnsicht(AAnsicht), FSteuerung(ASteuerung),
-      FEinstellungsspeicher(AEinstellungsspeicher), FProgrammordner(AProgrammordner),
+               const std::string& AProgrammordner, const std::vector<std::string>& AArgumente,
+               std::unique_ptr<TScreenReaderPlattform> APlattform)
+    : Tolk(std::move(APlattform)), Geladen(&Daten, ""), Tagesliste(Daten, ASteuerung), FAnsicht(AAnsicht),
+      FSteuerung(ASteuerung), FEinstellungsspeicher(AEinstellungsspeicher), FProgrammordner(AProgrammordner),
       FParameters(ParameterAufbereiten(AArgumente)) {
     KalenderUserPath = ADokumenteOrdner + KalenderOrdner;
     KalenderProgPath = AProgrammordner + KalenderOrdner;
     SetAnzeigeKomprimiert(false);
     SetKalFilename("");
+    try {
+        Tolk.Load();
+    } catch (const std::exception&) {
+        // Without its drivers the program runs silent; the screen reader still reads the window.
+    }
+    Tagesliste.Ansage = [this](const std::string& AText) { Tolk.Output(AText, false); };
     for (const std::string& Ordner : {FProgrammordner + SoundOrdner, KalenderProgPath, KalenderUserPath}) {
         OrdnerAnlegen(Ordner);
     }
@@ -361,12 +368,15 @@ void TForm1::SetKomprimiertS(bool AValue) {
 }
 
 void TForm1::MenuAnsKomprimiertClick() {
+    const std::string Vorher = Tagesliste.AktZeile();
     SetKomprimiertS(!FKomprimiertS);
     const std::int32_t Nr = FSteuerung.ZeilenIndex();
     if (Tagesliste.UpdateTage() && Nr >= 0 &&
         Nr < static_cast<std::int32_t>(Tagesliste.DisplayItems().size())) {
         FSteuerung.ZeileWaehlen(Nr);
     }
+    Tagesliste.ZustandAnsagen(Vorher, FKomprimiertS ? "Komprimierter Eintragsmodus ein"
+                                                    : "Komprimierter Eintragsmodus aus");
     EinstellungenLadenSpeichern(false);
 }
 

@@ -6,6 +6,7 @@
 // forwards its events here and shows what this class tells it through THauptfensterAnsicht and
 // TTageslisteSteuerung.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "model/TDaten.h"
 #include "model/TGeladenClass.h"
 #include "platform/THistoryMenuList.h"
+#include "speech/TolkSRD.h"
 #include "views/TTagesliste.h"
 
 constexpr const char* ProgrammTitel = "Orvanto V1.03";
@@ -36,6 +38,9 @@ public:
     // The calendar files last opened or saved, newest first, as the file menu lists them.
     THistoryMenuList HistoryMenuList;
 
+    // The screen reader's speech and braille for every window of the program; silent when no
+    // screen reader runs.
+    TTolkSRD Tolk;
     // The calendar with the entries of every loaded file, its copy as last loaded or saved, and
     // the registry of the additionally loaded files.
     TDaten Daten;
@@ -47,10 +52,11 @@ public:
     // FormCreate. ADokumenteOrdner and AProgrammordner end with a separator; AArgumente are the
     // command-line arguments after the program path. Creates the folders for calendars and sounds
     // when missing (failures are ignored). The settings are read and written through
-    // AEinstellungsspeicher.
+    // AEinstellungsspeicher; Tolk speaks through the screen-reader drivers of APlattform.
     TForm1(THauptfensterAnsicht& AAnsicht, TTageslisteSteuerung& ASteuerung,
            TEinstellungsspeicher& AEinstellungsspeicher, const std::string& ADokumenteOrdner,
-           const std::string& AProgrammordner, const std::vector<std::string>& AArgumente);
+           const std::string& AProgrammordner, const std::vector<std::string>& AArgumente,
+           std::unique_ptr<TScreenReaderPlattform> APlattform);
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
 

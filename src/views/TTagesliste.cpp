@@ -94,6 +94,7 @@ bool TTagesliste::UpdateTage() {
     FSteuerung.ZeilenErsetzen(Neu);
     FDisplayItems = std::move(Neu);
     FPeriodenNr = Nr;
+    FZeitraum = Perioden()[Nr].Name;
     if (!FDisplayItems.empty()) {
         FSteuerung.ZeileWaehlen(0);
     }
@@ -123,6 +124,7 @@ void TTagesliste::SpringeZuDatum(TTag ADatum, std::string S) {
     if (FSteuerung.PeriodenIndex() != PeriodenNr || FSteuerung.PeriodenText() != Ziel) {
         FSteuerung.PeriodeWaehlen(PeriodenNr);
     }
+    const std::string AlterZeitraum = FZeitraum;
     if (!UpdateTage()) {
         return;
     }
@@ -135,6 +137,28 @@ void TTagesliste::SpringeZuDatum(TTag ADatum, std::string S) {
     }
     if (Nr >= 0) {
         FSteuerung.ZeileWaehlen(Nr);
+    }
+    // The line alone does not tell that a view switch or a jump has left the period.
+    if (FZeitraum != AlterZeitraum) {
+        Ansagen(FZeitraum);
+    }
+}
+
+void TTagesliste::Ansagen(const std::string& AText) {
+    if (Ansage && !FStartingS) {
+        Ansage(AText);
+    }
+}
+
+std::string TTagesliste::AktZeile() const {
+    const std::int32_t Nr = FSteuerung.ZeilenIndex();
+    return Nr >= 0 && Nr < static_cast<std::int32_t>(FDisplayItems.size()) ? FDisplayItems[Nr].Text : "";
+}
+
+void TTagesliste::ZustandAnsagen(const std::string& AZeileVorher, const std::string& AZustand) {
+    // Screen readers skip the leading blanks that stand in for the calendar-week prefix.
+    if (Trim(AktZeile()) == Trim(AZeileVorher)) {
+        Ansagen(AZustand);
     }
 }
 
@@ -189,6 +213,9 @@ void TTagesliste::MenuAnsAusblenden(int AIndex) {
     if (AIndex < 0 || AIndex >= FilterAnzahl) {
         return;
     }
+    static const char* const Namen[FilterAnzahl] = {"Unbelegte Tage", "Termintage",     "Feiertage",
+                                                    "Urlaubstage",    "Kalenderwochen", "Freie Tage"};
+    const std::string Vorher = AktZeile();
     MerkePos();
     if (AIndex == fiFrei) {
         const bool AltFreiS = FFreiS;
@@ -201,6 +228,7 @@ void TTagesliste::MenuAnsAusblenden(int AIndex) {
     }
     FreiNeuBerechnen();
     SpringeZuDatum(PosDatum, StrDatum);
+    ZustandAnsagen(Vorher, std::string(Namen[AIndex]) + (Filter(AIndex) ? " ein" : " aus"));
 }
 
 void TTagesliste::MenuAnsAlleTageClick() {

@@ -7,6 +7,7 @@
 // It owns the lines shown (FDisplayItems) with their TTagClass handles; a handle given out by
 // AktTagClass lives until the next rebuild.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -34,6 +35,10 @@ public:
     // The place taken when no line is selected; today at start.
     std::string AltStrDatum;
     TTag AltPosDatum = 0;
+    // Says a text to the screen reader after the line it reads, without interrupting it: the
+    // new period after a command moved into another one, and a toggle's new state when the
+    // selected line reads as before. Nothing is said while the program starts.
+    std::function<void(const std::string&)> Ansage;
 
     // Week view on today's week, filters at their start values, no lines yet.
     TTagesliste(TDaten& ADaten, TTageslisteSteuerung& ASteuerung);
@@ -80,6 +85,11 @@ public:
     // off enters free-days mode, switching one on leaves it. The caller saves the settings
     // after fiKwoche.
     void MenuAnsAusblenden(int AIndex);
+    // After a toggle: when the selected line reads as AZeileVorher did, its new state AZustand
+    // ("Kalenderwochen aus") is said, since the screen reader only repeats the line.
+    void ZustandAnsagen(const std::string& AZeileVorher, const std::string& AZustand);
+    // The text of the selected line, "" for none.
+    std::string AktZeile() const;
     // "&Alle Tage anzeigen"
     void MenuAnsAlleTageClick();
     // "&Leeren Kalender anzeigen"
@@ -110,8 +120,10 @@ private:
     bool FStartingS = false;
     TZeilenliste FDisplayItems;
     std::int32_t FPeriodenNr = -1; // the period of FDisplayItems
+    std::string FZeitraum;         // its name
 
     void PeriodenLaden();
+    void Ansagen(const std::string& AText);
     void FreiNeuBerechnen();
     std::int32_t FindeZeile(TTag ADatum, const std::string& S) const;
 };

@@ -1,7 +1,10 @@
 // Writes the calendar file the window tests start on: an appointment "Zahnarzt" on Wednesday
-// 8.1.2025 and a holiday "Dreikönig" on Monday 6.1.2025.
+// 8.1.2025 and a holiday "Dreikönig" on Monday 6.1.2025. With a count N, N more appointments
+// "Termin 1" .. "Termin N" repeat daily through 2025 (their records stop there, so the file stays
+// small): a calendar whose day lists hold thousands of lines.
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <string>
 
@@ -9,16 +12,22 @@
 
 namespace {
 
-TDatenClass Eintrag(const std::string& AKurztext, TTag ATag, TTagTyp ATyp, std::int32_t AId) {
+// An all-day entry on each day from AVon to ABis.
+TDatenClass Eintrag(const std::string& AKurztext, TTag AVon, TTag ABis, TTagTyp ATyp, std::int32_t AId,
+                    TAnzeigenTyp AIntervall = atEinmalig) {
     TDatenClass e;
     e.Id = AId;
     e.Kurztext = AKurztext;
     e.TagTyp = ATyp;
+    e.AnzeigenTyp = AIntervall;
     e.EndeDatum = KalenderEnde;
-    TDatumClass r;
-    r.Datum = r.VonDatum = r.BisDatum = ATag;
-    r.GanzerTagS = true;
-    TDatumListe l{r};
+    TDatumListe l;
+    for (TTag Tag = AVon; Tag <= ABis; ++Tag) {
+        TDatumClass r;
+        r.Datum = r.VonDatum = r.BisDatum = Tag;
+        r.GanzerTagS = true;
+        l.push_back(r);
+    }
     e.AddDatumListe(l);
     return e;
 }
@@ -26,14 +35,21 @@ TDatenClass Eintrag(const std::string& AKurztext, TTag ATag, TTagTyp ATyp, std::
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s FILE\n", argv[0]);
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: %s FILE [DAILY-ENTRIES]\n", argv[0]);
         return 2;
     }
+    const int Taeglich = argc == 3 ? std::atoi(argv[2]) : 0;
     try {
         TDaten Daten;
-        Daten.Add(Eintrag("Zahnarzt", EncodeDate(2025, 1, 8), ttTermin, 0));
-        Daten.Add(Eintrag("Dreikönig", EncodeDate(2025, 1, 6), ttFeiertag, 1));
+        const TTag Zahnarzt = EncodeDate(2025, 1, 8);
+        const TTag Dreikoenig = EncodeDate(2025, 1, 6);
+        Daten.Add(Eintrag("Zahnarzt", Zahnarzt, Zahnarzt, ttTermin, 0));
+        Daten.Add(Eintrag("Dreikönig", Dreikoenig, Dreikoenig, ttFeiertag, 1));
+        for (int i = 1; i <= Taeglich; ++i) {
+            Daten.Add(Eintrag("Termin " + std::to_string(i), EncodeDate(2025, 1, 1), EncodeDate(2025, 12, 31),
+                              ttTermin, 1 + i, at1Tag));
+        }
         Daten.SaveToFile(argv[1]);
     } catch (const std::exception& Fehler) {
         std::fprintf(stderr, "%s\n", Fehler.what());

@@ -1,5 +1,6 @@
 #include "mainwindow/TForm1.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -68,6 +69,41 @@ public:
     }
 };
 
+// The screen reader behind Tolk: always running, it notes what it is told (" !" marks an
+// interruption).
+class TFakeSprecher : public TScreenReaderDriver {
+public:
+    explicit TFakeSprecher(std::vector<std::string>& AGesagt)
+        : TScreenReaderDriver("Fake", true, true), FGesagt(AGesagt) {}
+    bool Speak(const std::string&, bool) override { return true; }
+    bool Braille(const std::string&) override { return true; }
+    bool IsSpeaking() override { return false; }
+    bool Silence() override { return true; }
+    bool IsActive() override { return true; }
+    bool Output(const std::string& S, bool Interrupt) override {
+        FGesagt.push_back(S + (Interrupt ? " !" : ""));
+        return true;
+    }
+
+private:
+    std::vector<std::string>& FGesagt;
+};
+
+class TFakeSprachPlattform : public TScreenReaderPlattform {
+public:
+    explicit TFakeSprachPlattform(std::vector<std::string>& AGesagt) : FGesagt(AGesagt) {}
+    bool Vorbereiten() override { return false; }
+    void Freigeben() override {}
+    TScreenReaderDriverListe TreiberErzeugen() override {
+        TScreenReaderDriverListe Liste;
+        Liste.push_back(std::make_unique<TFakeSprecher>(FGesagt));
+        return Liste;
+    }
+
+private:
+    std::vector<std::string>& FGesagt;
+};
+
 void KalenderSchreiben(const std::string& APfad, const std::vector<TDatenClass>& AEintraege) {
     TDaten d;
     for (const TDatenClass& e : AEintraege) {
@@ -89,6 +125,8 @@ protected:
     TFakeAnsicht Ansicht;
     TFakeSteuerung Steuerung;
     TFakeMeldungen Meldungen;
+    // What Tolk said.
+    std::vector<std::string> Gesagt;
     std::unique_ptr<TSpezialOrdner> Ordner = SystemSpezialOrdner();
     std::unique_ptr<TRegistryMigration> Migration = SystemRegistryMigration();
     TEinstellungsspeicher Einstellungen{*Ordner, *Migration};
@@ -112,7 +150,8 @@ protected:
     }
 
     void Erzeugen(const std::vector<std::string>& AArgumente) {
-        Form = std::make_unique<TForm1>(Ansicht, Steuerung, Einstellungen, Dokumente, Programm, AArgumente);
+        Form = std::make_unique<TForm1>(Ansicht, Steuerung, Einstellungen, Dokumente, Programm, AArgumente,
+                                        std::make_unique<TFakeSprachPlattform>(Gesagt));
     }
     void IniSchreiben(const std::string& AZeilen) {
         fs::create_directories(fs::path(Ini).parent_path());
@@ -161,6 +200,27 @@ TEST_F(Form1, StartsWithTheCalendarOnTodaysWeek) {
     EXPECT_TRUE(fs::is_directory(Programm + "Sounddateien"));
     EXPECT_TRUE(fs::is_directory(Programm + "Kalenderdateien"));
     EXPECT_TRUE(fs::is_directory(Dokumente + "Kalenderdateien"));
+}
+
+TEST_F(Form1, TolkSaysTheNewPeriodAndAToggleThatTheLineDoesNotShow) {
+    Starten({Kalender});
+    EXPECT_TRUE(Form->Tolk.IsLoaded());
+    // The start is heard through the window and its list alone.
+    EXPECT_TRUE(Gesagt.empty());
+    Form->MenuAnsichtClick(taMonat);
+    EXPECT_EQ(Gesagt, std::vector<std::string>{"1/2025"});
+    // Today's line has no entry, so the compressed mode does not change it; the appointment's does.
+    Gesagt.clear();
+    Form->MenuAnsKomprimiertClick();
+    EXPECT_EQ(Gesagt, std::vector<std::string>{"Komprimierter Eintragsmodus ein"});
+    Form->MenuAnsKomprimiertClick();
+    Steuerung.ZeileWaehlen(static_cast<std::int32_t>(
+        std::find_if(Steuerung.Zeilen.begin(), Steuerung.Zeilen.end(),
+                     [](const std::string& z) { return z.find("Arzt") != std::string::npos; }) -
+        Steuerung.Zeilen.begin()));
+    Gesagt.clear();
+    Form->MenuAnsKomprimiertClick();
+    EXPECT_TRUE(Gesagt.empty()) << Gesagt.front();
 }
 
 TEST_F(Form1, WithoutAFileTheUsersCalendarFolderIsTheMainFile) {

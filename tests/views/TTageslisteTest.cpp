@@ -1,6 +1,8 @@
 #include "views/TTagesliste.h"
+
 #include "views/TFakeSteuerung.h"
 #include "views/ViewsHilfen.h"
+#include <functional>
 
 namespace {
 
@@ -195,6 +197,70 @@ TEST_F(Tagesliste, FocusStaysWhileStarting) {
     Liste->SpringeZuDatum(D(8, 1, 2025), Kino);
     EXPECT_EQ(Fake.Fokus, "anderswo");
     EXPECT_EQ(Fake.Aktuell(), "    " + Kino);
+}
+
+TEST_F(Tagesliste, TheNewPeriodIsSaidOnceWhenACommandLeavesThePeriod) {
+    std::vector<std::string> Gesagt;
+    Liste->Ansage = [&Gesagt](const std::string& AText) { Gesagt.push_back(AText); };
+    const struct {
+        const char* Was;
+        std::function<void()> Befehl;
+        std::vector<std::string> Erwartet;
+    } Faelle[] = {
+        {"jump within the week", [&] { Liste->SpringeZuDatum(D(8, 1, 2025), Kino); }, {}},
+        {"month view", [&] { Liste->SetTagesansicht(taMonat); }, {"1/2025"}},
+        {"month view again", [&] { Liste->SetTagesansicht(taMonat); }, {}},
+        {"jump into February", [&] { Liste->SpringeZuDatum(D(3, 2, 2025), ""); }, {"2/2025"}},
+        {"year view", [&] { Liste->SetTagesansicht(taJahr); }, {"2025"}},
+        {"week view", [&] { Liste->SetTagesansicht(taWoche); }, {"W6/2025"}},
+        // The period box says what the user picked there.
+        {"picked in the box",
+         [&] {
+             Fake.PeriodeWaehlen(Fake.PeriodenNr + 1);
+             Liste->PeriodeGewaehlt();
+         },
+         {}},
+        {"while starting",
+         [&] {
+             Liste->SetStarting(true);
+             Liste->SpringeZuDatum(D(1, 6, 2025), "");
+             Liste->SetStarting(false);
+         },
+         {}},
+    };
+    for (const auto& f : Faelle) {
+        Gesagt.clear();
+        f.Befehl();
+        EXPECT_EQ(Gesagt, f.Erwartet) << f.Was;
+    }
+}
+
+TEST_F(Tagesliste, AToggleThatLeavesTheLineAsItReadsSaysItsNewState) {
+    std::vector<std::string> Gesagt;
+    Liste->Ansage = [&Gesagt](const std::string& AText) { Gesagt.push_back(AText); };
+    const struct {
+        std::string Zeile;
+        int Filter;
+        std::vector<std::string> Erwartet;
+    } Faelle[] = {
+        // Only the blanks before the day go: the line reads as before.
+        {"    Di 07.01.2025", fiKwoche, {"Kalenderwochen aus"}},
+        {"W2  Mo 06.01.2025: Heute", fiKwoche, {}},
+        {"    Di 07.01.2025", fiFeiertag, {"Feiertage aus"}},
+        {"    Di 07.01.2025", fiFrei, {"Freie Tage ein"}},
+        // The entry's line goes, its day's line is selected.
+        {"    " + Kino, fiBelegt, {}},
+    };
+    for (const auto& f : Faelle) {
+        for (int i = 0; i < FilterAnzahl; ++i) {
+            Liste->SetFilter(i, i != fiFrei);
+        }
+        Liste->SpringeZuDatum(TUhr::Heute(), "");
+        Waehle(f.Zeile);
+        Gesagt.clear();
+        Liste->MenuAnsAusblenden(f.Filter);
+        EXPECT_EQ(Gesagt, f.Erwartet) << f.Zeile << " " << f.Filter;
+    }
 }
 
 TEST_F(Tagesliste, FilterCommands) {

@@ -1,5 +1,6 @@
 #include "controls/ui/GtkZugang.h"
 
+#include <wx/arrstr.h>
 #include <wx/combobox.h>
 #include <wx/listbox.h>
 
@@ -14,30 +15,94 @@ void NameSetzen(GtkWidget* AWidget, const std::string& AName) {
     }
 }
 
-void PfeilOhneTabstopp(GtkWidget* AWidget, gpointer) {
-    if (GTK_IS_TOGGLE_BUTTON(AWidget)) {
-        gtk_widget_set_can_focus(AWidget, FALSE);
-    } else if (GTK_IS_CONTAINER(AWidget)) {
-        gtk_container_forall(GTK_CONTAINER(AWidget), PfeilOhneTabstopp, nullptr);
+// Every message box is announced with its own (German) title instead of GTK's default name for
+// its kind, and its texts are plain labels: selectable ones would be Tab stops.
+gboolean MeldungEinrichten(GSignalInvocationHint*, guint, const GValue* AWerte, gpointer) {
+    GObject* Objekt = static_cast<GObject*>(g_value_get_object(&AWerte[0]));
+    if (!GTK_IS_MESSAGE_DIALOG(Objekt)) {
+        return TRUE;
     }
+    GtkWidget* Dialog = GTK_WIDGET(Objekt);
+    if (const gchar* Titel = gtk_window_get_title(GTK_WINDOW(Dialog))) {
+        NameSetzen(Dialog, Titel);
+    }
+    GtkWidget* Bereich = gtk_message_dialog_get_message_area(GTK_MESSAGE_DIALOG(Dialog));
+    GList* Kinder = gtk_container_get_children(GTK_CONTAINER(Bereich));
+    for (GList* k = Kinder; k != nullptr; k = k->next) {
+        if (GTK_IS_LABEL(k->data)) {
+            gtk_label_set_selectable(GTK_LABEL(k->data), FALSE);
+        }
+    }
+    g_list_free(Kinder);
+    return TRUE;
+}
+
+// Keys with Ctrl move GTK's cursor without the selection (Ctrl+Down, Ctrl+End, Ctrl+N, ...) or
+// start its search (Ctrl+F): the list takes none of them. They reach the list only when no menu
+// shortcut took them; Ctrl+Tab still leaves the list.
+gboolean ListenTaste(GtkWidget*, GdkEventKey* ATaste, gpointer) {
+    const bool Tab = ATaste->keyval == GDK_KEY_Tab || ATaste->keyval == GDK_KEY_ISO_Left_Tab ||
+                     ATaste->keyval == GDK_KEY_KP_Tab;
+    return (ATaste->state & GDK_CONTROL_MASK) != 0 && !Tab;
+}
+
+// Whatever still moves the cursor (a mouse click, a binding not caught above) selects its line.
+void CursorFolgen(GtkTreeView* ABaum, gpointer) {
+    GtkTreePath* Pfad = nullptr;
+    gtk_tree_view_get_cursor(ABaum, &Pfad, nullptr);
+    if (Pfad == nullptr) {
+        return;
+    }
+    GtkTreeSelection* Auswahl = gtk_tree_view_get_selection(ABaum);
+    if (!gtk_tree_selection_path_is_selected(Auswahl, Pfad)) {
+        gtk_tree_selection_select_path(Auswahl, Pfad);
+    }
+    gtk_tree_path_free(Pfad);
+}
+
+GtkWidget* Pfeilknopf(GtkWidget* AWidget) {
+    if (GTK_IS_TOGGLE_BUTTON(AWidget)) {
+        return AWidget;
+    }
+    GtkWidget* Treffer = nullptr;
+    if (GTK_IS_CONTAINER(AWidget)) {
+        GList* Kinder = gtk_container_get_children(GTK_CONTAINER(AWidget));
+        for (GList* k = Kinder; k != nullptr && Treffer == nullptr; k = k->next) {
+            Treffer = Pfeilknopf(GTK_WIDGET(k->data));
+        }
+        g_list_free(Kinder);
+    }
+    return Treffer;
+}
+
+gboolean PfeilGeklickt(GtkWidget*, GdkEventButton* AKlick, gpointer AAufklappen) {
+    if (AKlick->type == GDK_BUTTON_PRESS && AKlick->button == 1) {
+        (*static_cast<std::function<void()>*>(AAufklappen))();
+    }
+    return TRUE;
+}
+
+void AufklappenFreigeben(gpointer AAufklappen, GClosure*) {
+    delete static_cast<std::function<void()>*>(AAufklappen);
 }
 
 } // namespace
 
 void GtkZugangEinrichten() {
+    // The name Orca shows first on the braille line.
+    g_set_prgname("Orvanto");
     g_object_set(gtk_settings_get_default(), "gtk-entry-select-on-focus", FALSE, nullptr);
-    // A drop-down box pops up a list, not a menu: a menu makes one widget (and one accessible
-    // object) per item, and the period box holds ten thousand weeks.
-    GtkCssProvider* Stil = gtk_css_provider_new();
-    gtk_css_provider_load_from_data(Stil, "combobox { -GtkComboBox-appears-as-list: 1; }", -1, nullptr);
-    gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(Stil),
-                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
-    g_object_unref(Stil);
+    g_signal_add_emission_hook(g_signal_lookup("show", GTK_TYPE_WIDGET), 0, MeldungEinrichten, nullptr,
+                               nullptr);
 }
 
 void ListeZugaenglich(wxListBox& AListe, const std::string& AName) {
     GtkTreeView* Baum = AListe.m_treeview;
     gtk_tree_view_set_enable_search(Baum, FALSE);
+    // Without a search column even GTK's own search key (Ctrl+F) opens nothing.
+    gtk_tree_view_set_search_column(Baum, -1);
+    g_signal_connect(Baum, "key-press-event", G_CALLBACK(ListenTaste), nullptr);
+    g_signal_connect(Baum, "cursor-changed", G_CALLBACK(CursorFolgen), nullptr);
     NameSetzen(GTK_WIDGET(Baum), AName);
     // Its scroll pane reports itself as focusable too.
     NameSetzen(static_cast<GtkWidget*>(AListe.GetHandle()), AName);
@@ -52,22 +117,27 @@ void ListenCursorSetzen(wxListBox& AListe, int ANr) {
     gtk_tree_path_free(Pfad);
 }
 
-void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName) {
-    GtkWidget* Box = static_cast<GtkWidget*>(ACombo.GetHandle());
-    gtk_container_forall(GTK_CONTAINER(Box), PfeilOhneTabstopp, nullptr);
-    NameSetzen(gtk_bin_get_child(GTK_BIN(Box)), AName);
-    NameSetzen(Box, AName);
+void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen) {
+    GtkTreeView* Baum = AListe.m_treeview;
+    // Removing a selected or focused line tells the screen reader about every line after it.
+    gtk_tree_selection_unselect_all(gtk_tree_view_get_selection(Baum));
+    GtkTreeModel* Modell = gtk_tree_view_get_model(Baum);
+    g_object_ref(Modell);
+    gtk_tree_view_set_model(Baum, nullptr);
+    AListe.Set(AZeilen);
+    gtk_tree_view_set_model(Baum, Modell);
+    g_object_unref(Modell);
 }
 
-void ComboEintraegeSetzen(wxComboBox& ACombo, const std::vector<std::string>& AEintraege) {
-    // The same columns as GtkComboBoxText's own model: the text and an id.
-    GtkListStore* Modell = gtk_list_store_new(2, G_TYPE_STRING, G_TYPE_STRING);
-    GtkTreeIter Zeile;
-    for (const std::string& Text : AEintraege) {
-        gtk_list_store_insert_with_values(Modell, &Zeile, -1, 0, Text.c_str(), -1);
+void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::function<void()> AAufklappen) {
+    GtkWidget* Box = static_cast<GtkWidget*>(ACombo.GetHandle());
+    NameSetzen(gtk_bin_get_child(GTK_BIN(Box)), AName);
+    if (GtkWidget* Pfeil = Pfeilknopf(Box)) {
+        gtk_widget_set_can_focus(Pfeil, FALSE);
+        g_signal_connect_data(Pfeil, "button-press-event", G_CALLBACK(PfeilGeklickt),
+                              new std::function<void()>(std::move(AAufklappen)), AufklappenFreigeben,
+                              GConnectFlags(0));
     }
-    gtk_combo_box_set_model(GTK_COMBO_BOX(ACombo.GetHandle()), GTK_TREE_MODEL(Modell));
-    g_object_unref(Modell);
 }
 
 #else
@@ -77,15 +147,11 @@ void ListeZugaenglich(wxListBox& AListe, const std::string& AName) {
     AListe.SetName(AName);
 }
 void ListenCursorSetzen(wxListBox&, int) {}
-void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName) {
-    ACombo.SetName(AName);
+void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen) {
+    AListe.Set(AZeilen);
 }
-void ComboEintraegeSetzen(wxComboBox& ACombo, const std::vector<std::string>& AEintraege) {
-    wxArrayString Texte;
-    for (const std::string& Text : AEintraege) {
-        Texte.push_back(wxString::FromUTF8(Text));
-    }
-    ACombo.Set(Texte);
+void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::function<void()>) {
+    ACombo.SetName(AName);
 }
 
 #endif

@@ -2,26 +2,31 @@
 
 // Mends for the screen reader on GTK. Orca reads native controls by itself, but some GTK habits
 // lose information: a list's name sits on its scroll pane instead of the focused table, selecting
-// a line in code leaves GTK's cursor behind (the first Down then jumps), typing in a list opens a
-// search pop-up, the period box's arrow button is an extra Tab stop, and an entry that selects its
-// text on focus is read as its text only. On other systems these do nothing.
+// a line in code leaves GTK's cursor behind (the first Down then jumps), keys the program leaves
+// to a list move GTK's cursor away from the selection, typing in a list opens a search pop-up,
+// refilling a list sends one event per removed line, the period box's arrow button is an extra
+// Tab stop, an entry that selects its text on focus is read as its text only, and message boxes
+// are named from GTK's own (English) texts. On other systems these do nothing.
 
+#include <functional>
 #include <string>
-#include <vector>
 
+class wxArrayString;
 class wxComboBox;
 class wxListBox;
 
 // Once per program, before the first window.
 void GtkZugangEinrichten();
 
-// The list is announced as AName, and typing in it searches nothing.
+// The list is announced as AName, searches nothing, and its focus line is always the selected
+// line: keys with Ctrl that would move only GTK's cursor do nothing.
 void ListeZugaenglich(wxListBox& AListe, const std::string& AName);
 // After selecting line ANr in code: GTK's cursor follows, so that the next arrow key starts there.
 void ListenCursorSetzen(wxListBox& AListe, int ANr);
-// The box's text field is announced as AName; its arrow button takes no Tab stop.
-void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName);
+// Replaces every line with nothing selected. The lines are filled while the list is detached from
+// its view, so the screen reader hears one change instead of one per line.
+void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen);
 
-// Replaces the box's items. GTK's box handles every single insertion at a cost that grows with
-// the items present, so tens of thousands of items are filled in a detached model instead.
-void ComboEintraegeSetzen(wxComboBox& ACombo, const std::vector<std::string>& AEintraege);
+// The box is announced as AName (once: its text field carries no name of its own); its arrow
+// button takes no Tab stop and, clicked, calls AAufklappen instead of GTK's own list.
+void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::function<void()> AAufklappen);

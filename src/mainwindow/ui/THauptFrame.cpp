@@ -16,8 +16,10 @@
 #include "controls/ui/WxSchrift.h"
 #include "controls/ui/WxText.h"
 #include "mainwindow/Fensterlayout.h"
+#include "mainwindow/ui/TPeriodenAuswahl.h"
 #include "mainwindow/ui/TSplashScreenForm.h"
 #include "platform/TMeldungsPort.h"
+#include "speech/ScreenReaderPlattform.h"
 
 namespace {
 
@@ -77,12 +79,12 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     FCombo = new wxComboBox(FPanel, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0, nullptr,
                             wxCB_DROPDOWN | wxTE_PROCESS_ENTER);
     FListe = new wxListBox(FPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr, wxLB_SINGLE);
-    ComboZugaenglich(*FCombo, ComboName);
+    ComboZugaenglich(*FCombo, ComboName, [this] { PeriodenAufklappen(); });
     ListeZugaenglich(*FListe, ListenName);
     MenuesErstellen();
 
     FForm = std::make_unique<TForm1>(*this, *this, AEinstellungsspeicher, ADokumenteOrdner, AProgrammordner,
-                                     AArgumente);
+                                     AArgumente, SystemScreenReaderPlattform());
 
     Bind(wxEVT_SHOW, &THauptFrame::OnShow, this);
     Bind(wxEVT_CLOSE_WINDOW, &THauptFrame::OnClose, this);
@@ -92,7 +94,7 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     Bind(wxEVT_TIMER, &THauptFrame::OnTimer1, this, idTimer1);
     Bind(wxEVT_TIMER, &THauptFrame::OnTimer2, this, idTimer2);
     FCombo->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) { FForm->Tagesliste.PeriodeEingeben(); });
-    FCombo->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent&) { FForm->Tagesliste.PeriodeGewaehlt(); });
+    Bind(wxEVT_ACTIVATE, &THauptFrame::OnActivate, this);
     FTimer1.Start(1000);
 }
 
@@ -284,12 +286,12 @@ void THauptFrame::SplashFreigeben() {
 }
 
 void THauptFrame::PeriodenLaden(const TPeriodenliste& APerioden) {
-    std::vector<std::string> Namen;
-    Namen.reserve(APerioden.Count());
+    FPerioden.clear();
+    FPerioden.reserve(APerioden.Count());
     for (std::int32_t i = 0; i < APerioden.Count(); ++i) {
-        Namen.push_back(APerioden[i].Name);
+        FPerioden.push_back(Wx(APerioden[i].Name));
     }
-    ComboEintraegeSetzen(*FCombo, Namen);
+    FPeriodenNr = -1;
 }
 
 std::string THauptFrame::PeriodenText() const {
@@ -297,11 +299,28 @@ std::string THauptFrame::PeriodenText() const {
 }
 
 std::int32_t THauptFrame::PeriodenIndex() const {
-    return FCombo->GetSelection();
+    // Typing in the box leaves the chosen period.
+    const bool Gilt = FPeriodenNr >= 0 && FPeriodenNr < static_cast<std::int32_t>(FPerioden.size()) &&
+                      FCombo->GetValue() == FPerioden[FPeriodenNr];
+    return Gilt ? FPeriodenNr : -1;
 }
 
 void THauptFrame::PeriodeWaehlen(std::int32_t ANr) {
-    FCombo->SetSelection(ANr);
+    if (ANr < 0 || ANr >= static_cast<std::int32_t>(FPerioden.size())) {
+        return;
+    }
+    FPeriodenNr = ANr;
+    FCombo->ChangeValue(FPerioden[ANr]);
+}
+
+void THauptFrame::PeriodenAufklappen() {
+    TPeriodenAuswahl Auswahl(FCombo, FPerioden, PeriodenIndex());
+    const bool Gewaehlt = Auswahl.ShowModal() == wxID_OK;
+    FCombo->SetFocus();
+    if (Gewaehlt) {
+        PeriodeWaehlen(Auswahl.Gewaehlt());
+        FForm->Tagesliste.PeriodeGewaehlt();
+    }
 }
 
 void THauptFrame::PeriodenTextMarkieren() {
@@ -319,7 +338,7 @@ void THauptFrame::ZeilenErsetzen(const TZeilenliste& AZeilen) {
         Texte.push_back(Wx(z.Text));
     }
     FListe->Freeze();
-    FListe->Set(Texte);
+    ListeErsetzen(*FListe, Texte);
     FListe->Thaw();
 }
 
@@ -329,13 +348,33 @@ std::int32_t THauptFrame::ZeilenIndex() const {
 
 void THauptFrame::ZeileWaehlen(std::int32_t ANr) {
     FListe->SetSelection(ANr);
-    ListenCursorSetzen(*FListe, ANr);
+    // GTK's cursor announces its line as focused even in an inactive window, and the screen
+    // reader would then skip the window's title: it follows when the window is active.
+    if (IsActive()) {
+        ListenCursorSetzen(*FListe, ANr);
+    }
     FListe->EnsureVisible(ANr);
 }
 
 void THauptFrame::ZeilenFokus() {
-    if (FListe->IsEnabled() && FListe->IsShownOnScreen()) {
-        FListe->SetFocus();
+    // Before the window is active the screen reader would hear the list before the window's title.
+    if (!FListe->IsEnabled() || !FListe->IsShownOnScreen()) {
+        return;
+    }
+    FListe->SetFocus();
+    if (!IsActive()) {
+        FFokusNachAktivierung = true;
+        return;
+    }
+    ListenCursorSetzen(*FListe, FListe->GetSelection());
+}
+
+void THauptFrame::OnActivate(wxActivateEvent& AEreignis) {
+    AEreignis.Skip();
+    if (AEreignis.GetActive() && FFokusNachAktivierung) {
+        FFokusNachAktivierung = false;
+        // After GTK has given the window its focus widget.
+        CallAfter([this] { ZeilenFokus(); });
     }
 }
 
@@ -389,6 +428,14 @@ void THauptFrame::OnClose(wxCloseEvent& AEreignis) {
 }
 
 void THauptFrame::OnCharHook(wxKeyEvent& AEreignis) {
+    const int Taste = AEreignis.GetKeyCode();
+    const bool Aufklappen =
+        (AEreignis.GetModifiers() == wxMOD_ALT && (Taste == WXK_DOWN || Taste == WXK_UP)) ||
+        (AEreignis.GetModifiers() == wxMOD_NONE && Taste == WXK_F4);
+    if (Aufklappen && FindFocus() == FCombo) {
+        PeriodenAufklappen();
+        return;
+    }
     if (!MenueKurztasteAusfuehren(*this, AEreignis)) {
         AEreignis.Skip();
     }

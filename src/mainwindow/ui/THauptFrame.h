@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include <wx/arrstr.h>
 #include <wx/frame.h>
 #include <wx/timer.h>
 
@@ -66,6 +67,11 @@ private:
     wxSize FNormalGroesse;
     TSplashScreenForm* FSplash = nullptr;
     bool FWarAktiv = true;
+    // The period box's items: GTK's box holds none, its list would be too tall (TPeriodenAuswahl).
+    wxArrayString FPerioden;
+    std::int32_t FPeriodenNr = -1;
+    // The list takes the focus once the window is active.
+    bool FFokusNachAktivierung = false;
     wxTimer FTimer1; // the clock
     wxTimer FTimer2; // the start-up step
     std::unique_ptr<TForm1> FForm;
@@ -75,8 +81,11 @@ private:
     wxRect Arbeitsbereich() const;
     void Zentrieren();
     void SchalterEinrichten();
+    // Opens the period box's list; a period chosen there is shown.
+    void PeriodenAufklappen();
 
     void OnShow(wxShowEvent& AEreignis);
+    void OnActivate(wxActivateEvent& AEreignis);
     void OnTimer2(wxTimerEvent& AEreignis);
     void OnTimer1(wxTimerEvent& AEreignis);
     void OnSize(wxSizeEvent& AEreignis);

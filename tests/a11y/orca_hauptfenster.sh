@@ -1,0 +1,66 @@
+#!/bin/bash
+# What Orca (in German) says in the main window, key by key, checked against a table of cases.
+# The program runs without a German locale (LANG=C.UTF-8), as it may on any desktop, in a private
+# HOME with its own XDG folders, on a fixed today and a test calendar named by the settings file;
+# the second recent file is unreadable, so opening it shows an error box.
+#
+#   orca_hauptfenster.sh HARNESS ORVANTO TESTKALENDER CASES OUT [DAILY-ENTRIES [KEYS]]
+#
+# DAILY-ENTRIES adds that many daily appointments to the calendar (for timing a large calendar);
+# KEYS replaces the keys of the test; ORVANTO_TASTENPAUSE is the pause after each key (seconds).
+# Exit code non-zero when a case fails.
+set -u
+[ $# -ge 5 ] || { echo "usage: $0 HARNESS ORVANTO TESTKALENDER CASES OUT [DAILY-ENTRIES [KEYS]]" >&2; exit 2; }
+HARNESS=$1 ORVANTO=$2 TESTKALENDER=$3 CASES=$(realpath "$4") OUT=$5 TAEGLICH=${6:-0}
+# Start: title, list, today's line. Then the arrows, a view change there and back, a toggle, keys
+# the program leaves alone (they must not move the line), the period box (Shift+Tab) with its list
+# (Alt+Down, Down, Return), back to the list (Tab), and the error box of an unreadable file.
+KEYS=${7:-"Down Up Down ctrl+m ctrl+w ctrl+0 ctrl+Down ctrl+End ctrl+f Escape Down shift+Tab alt+Down Down Return Tab alt+d 2 Tab Escape"}
+rm -rf "$OUT"
+mkdir -p "$OUT"
+OUT=$(realpath "$OUT")
+HEIM="$OUT/home"
+mkdir -p "$HEIM/config/Orvanto" "$HEIM/data" "$HEIM/cache" "$HEIM/Dokumente"
+"$TESTKALENDER" "$HEIM/Dokumente/Termine.ovk" "$TAEGLICH" || exit 3
+printf 'kein Kalender\n' >"$HEIM/Dokumente/Kaputt.ovk"
+printf '[MainForm]\nShowSplashScreen=0\nKalFilename=%s\nHistory2=%s\n' \
+  "$HEIM/Dokumente/Termine.ovk" "$HEIM/Dokumente/Kaputt.ovk" >"$HEIM/config/Orvanto/Orvanto.ini"
+
+# Orca speaks German; the locale is compiled once into the build's cache (no system change).
+LOCALES="${ORVANTO_LOCALE_CACHE:-$OUT/../orca-locale}"
+if [ ! -d "$LOCALES/de_DE.UTF-8" ]; then
+  mkdir -p "$LOCALES" && localedef -i de_DE -f UTF-8 "$LOCALES/de_DE.UTF-8" || exit 5
+fi
+export LOCPATH="$LOCALES" LANGUAGE=
+export A11Y_HOME="$HEIM" XDG_CONFIG_HOME="$HEIM/config" XDG_DATA_HOME="$HEIM/data" XDG_CACHE_HOME="$HEIM/cache"
+APP="env LANG=C.UTF-8 LC_ALL= ORVANTO_HEUTE=06.01.2025 ASAN_OPTIONS=detect_leaks=0 $ORVANTO"
+
+# "orca --replace" ends every other Orca of the same user, so Orca runs of other programs on this
+# machine end ours too (CI runs the tests one at a time). A run whose Orca ended before its last
+# key is repeated, after the other run is over.
+andere_orca() { pgrep -u "$(id -u)" -x orca >/dev/null; }
+orca_wache() {
+  local pid=""
+  for _ in $(seq 600); do
+    # Orca renames itself; ours is the one writing our debug file.
+    for p in $(pgrep -u "$(id -u)" -x orca); do
+      ls -l "/proc/$p/fd" 2>/dev/null | grep -q -- "$OUT/orca/orca-debug.txt" && pid=$p
+    done
+    [ -n "$pid" ] && break; sleep 0.1
+  done
+  [ -n "$pid" ] || return
+  while kill -0 "$pid" 2>/dev/null; do sleep 0.2; done
+  grep -q '<end>' "$OUT/orca/keys.log" 2>/dev/null || touch "$OUT/orca-beendet"
+}
+for versuch in 1 2 3; do
+  for _ in $(seq 300); do andere_orca || break; sleep 1; done
+  rm -rf "$OUT/orca" "$OUT/orca-beendet"
+  orca_wache & WACHE=$!
+  "$HARNESS/a11y-session.sh" --timeout 280 -- "$HARNESS/orca-run.sh" --lang de_DE.UTF-8 --app "$APP" \
+    --keys "$KEYS" --out "$OUT/orca" --expect "$CASES" --probe-args "--key-delay ${ORVANTO_TASTENPAUSE:-1.2}"
+  rc=$?
+  wait "$WACHE"
+  [ -e "$OUT/orca-beendet" ] || exit $rc
+  echo "Orca was ended by another Orca on this machine (run $versuch); again." >&2
+done
+exit 1

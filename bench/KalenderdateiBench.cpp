@@ -11,6 +11,7 @@
 
 #include "BenchKalender.h"
 #include "files/OVDatei.h"
+#include "platform/SystemDateisystem.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ TDaten& Kalender() {
 const std::string& Datei() {
     static const std::string Pfad = [] {
         const std::string p = Ordner() + "/Gross.OVK";
-        KalenderdateiSchreiben(p, Kalender());
+        KalenderdateiSchreiben(p, Kalender(), SystemDateisystem());
         return p;
     }();
     return Pfad;
@@ -49,7 +50,7 @@ void BM_Laden(benchmark::State& state) {
     const std::string& Pfad = Datei();
     for (auto _ : state) {
         TDaten Daten;
-        KalenderdateiLesen(Pfad, Daten, 0);
+        KalenderdateiLesen(Pfad, Daten, 0, SystemDateisystem());
         benchmark::DoNotOptimize(Daten.Liste.data());
     }
     ProDatensatz(state);
@@ -82,7 +83,7 @@ BENCHMARK(BM_Vergleich_Read)->Unit(benchmark::kMillisecond);
 void BM_Speichern(benchmark::State& state) {
     const std::string Pfad = Ordner() + "/Speichern.OVK";
     for (auto _ : state) {
-        KalenderdateiSchreiben(Pfad, Kalender());
+        KalenderdateiSchreiben(Pfad, Kalender(), SystemDateisystem());
     }
     ProDatensatz(state);
 }

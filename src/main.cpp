@@ -21,6 +21,7 @@
 #include "mainwindow/ui/TSplashScreenForm.h"
 #include "model/Uhr.h"
 #include "platform/SpezialOrdner.h"
+#include "platform/SystemDateisystem.h"
 #include "platform/TRegistryMigration.h"
 
 namespace {
@@ -56,7 +57,7 @@ public:
         wxInitAllImageHandlers();
         GtkZugangEinrichten();
         TMeldungsPort::Setze(&FMeldungen);
-        FEinstellungen = std::make_unique<TEinstellungsspeicher>(*FOrdner, *FMigration);
+        FEinstellungen = std::make_unique<TEinstellungsspeicher>(*FOrdner, *FMigration, SystemDateisystem());
 
         const wxString Programmdatei = wxStandardPaths::Get().GetExecutablePath();
         TSplashScreenForm* Splash = nullptr;

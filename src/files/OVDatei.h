@@ -19,7 +19,7 @@
 // Replaces the content of ADaten by the entries of the file, each given AIdDatei. Raises
 // ELeseFehler (or EBetriebssystemFehler) and leaves ADaten unchanged on any fault.
 void KalenderdateiLesen(const std::string& AFilename, TDaten& ADaten, std::int32_t AIdDatei,
-                        TDateisystem& ADateisystem = SystemDateisystem());
+                        TDateisystem& ADateisystem);
 
 // The same from the bytes of a file.
 void KalenderdateiDekodieren(std::string_view ABytes, TDaten& ADaten, std::int32_t AIdDatei);
@@ -35,8 +35,7 @@ void KalenderdateiDekodieren(const TLesequelle& AQuelle, std::uint64_t AGroesse,
 // Writes the main-file entries of ADaten as a version-3 file, replacing AFilename only by the
 // final move of a completed temporary file. Raises ESchreibFehler or EBetriebssystemFehler; the
 // old file is then untouched and no temporary file is left.
-void KalenderdateiSchreiben(const std::string& AFilename, const TDaten& ADaten,
-                            TDateisystem& ADateisystem = SystemDateisystem());
+void KalenderdateiSchreiben(const std::string& AFilename, const TDaten& ADaten, TDateisystem& ADateisystem);
 
 // The bytes of a version-3 file holding the main-file entries of ADaten (ESchreibFehler for a
 // text the format cannot hold), handed to AZiel piece by piece.

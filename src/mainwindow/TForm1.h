@@ -47,10 +47,11 @@ public:
     // FormCreate. ADokumenteOrdner and AProgrammordner end with a separator; AArgumente are the
     // command-line arguments after the program path. Creates the folders for calendars and sounds
     // when missing (failures are ignored). The settings are read and written through
-    // AEinstellungsspeicher.
+    // AEinstellungsspeicher, the calendar files through ADateisystem.
     TForm1(THauptfensterAnsicht& AAnsicht, TTageslisteSteuerung& ASteuerung,
-           TEinstellungsspeicher& AEinstellungsspeicher, const std::string& ADokumenteOrdner,
-           const std::string& AProgrammordner, const std::vector<std::string>& AArgumente);
+           TEinstellungsspeicher& AEinstellungsspeicher, TDateisystem& ADateisystem,
+           const std::string& ADokumenteOrdner, const std::string& AProgrammordner,
+           const std::vector<std::string>& AArgumente);
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
 
@@ -125,6 +126,7 @@ private:
     THauptfensterAnsicht& FAnsicht;
     TTageslisteSteuerung& FSteuerung;
     TEinstellungsspeicher& FEinstellungsspeicher;
+    TDateisystem& FDateisystem;
     std::string FProgrammordner;
     std::vector<std::string> FParameters;
     std::string FKalFilename;

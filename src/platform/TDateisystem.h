@@ -38,6 +38,3 @@ public:
     // Removes a file if it exists; never fails.
     virtual void Entferne(const std::string& APfad) noexcept = 0;
 };
-
-// The operating system's file system (defined by the platform layer).
-TDateisystem& SystemDateisystem();

@@ -21,7 +21,7 @@
 class TMemIniFile {
 public:
     // An empty INI object for AFileName; the file is not read.
-    explicit TMemIniFile(std::string AFileName, TDateisystem& ADateisystem = SystemDateisystem());
+    TMemIniFile(std::string AFileName, TDateisystem& ADateisystem);
 
     // Replaces the content by the file's, when the file exists (EBetriebssystemFehler when it
     // exists but cannot be read).

@@ -3,6 +3,7 @@
 
 #include "files/OVDatei.h"
 #include "model/Fehler.h"
+#include "platform/SystemDateisystem.h"
 
 #include <gtest/gtest.h>
 
@@ -133,7 +134,7 @@ TEST_F(KalenderdateiSicherheit, EveryFailingStepLeavesTheOldFile) {
     TDaten Alt, Neu;
     Kalender(Alt, 3, EncodeDate(2100, 1, 1), "Alt");
     Kalender(Neu, 4, EncodeDate(2100, 6, 1), "Neu");
-    KalenderdateiSchreiben(Ziel, Alt);
+    KalenderdateiSchreiben(Ziel, Alt, SystemDateisystem());
     const std::string AltBytes = Lies(Ziel);
     for (TSchritt s : {sErzeugen, sSchreiben, sSichern, sSchliessen, sUmbenennen, sOrdnerSichern}) {
         TFehlerDateisystem Dateisystem(s);
@@ -151,10 +152,10 @@ TEST_F(KalenderdateiSicherheit, EveryFailingStepLeavesTheOldFile) {
 TEST_F(KalenderdateiSicherheit, ATextThatCannotBeSavedLeavesTheOldFile) {
     TDaten Alt;
     Kalender(Alt, 1, EncodeDate(2100, 1, 1), "Alt");
-    KalenderdateiSchreiben(Ziel, Alt);
+    KalenderdateiSchreiben(Ziel, Alt, SystemDateisystem());
     const std::string AltBytes = Lies(Ziel);
     Alt[0].Kurztext = "Встреча";
-    EXPECT_THROW(KalenderdateiSchreiben(Ziel, Alt), ESchreibFehler);
+    EXPECT_THROW(KalenderdateiSchreiben(Ziel, Alt, SystemDateisystem()), ESchreibFehler);
     EXPECT_EQ(Lies(Ziel), AltBytes);
     EXPECT_EQ(Dateien(), std::vector<std::string>{"Kalender.OVK"});
 }
@@ -163,12 +164,12 @@ TEST_F(KalenderdateiSicherheit, ReadOnlyTargetAndLockedFileGiveClearErrors) {
     TDaten Alt, Neu;
     Kalender(Alt, 1, EncodeDate(2100, 1, 1), "Alt");
     Kalender(Neu, 2, EncodeDate(2100, 1, 1), "Neu");
-    KalenderdateiSchreiben(Ziel, Alt);
+    KalenderdateiSchreiben(Ziel, Alt, SystemDateisystem());
     const std::string AltBytes = Lies(Ziel);
 
     fs::permissions(Ziel, fs::perms::owner_read | fs::perms::group_read);
     try {
-        KalenderdateiSchreiben(Ziel, Neu);
+        KalenderdateiSchreiben(Ziel, Neu, SystemDateisystem());
         ADD_FAILURE() << "a read-only file must not be replaced";
     } catch (const EBetriebssystemFehler& f) {
         EXPECT_STREQ(f.what(), "Zugriff verweigert.");
@@ -183,13 +184,13 @@ TEST_F(KalenderdateiSicherheit, ReadOnlyTargetAndLockedFileGiveClearErrors) {
                          "verwendet wird.";
     TDaten Gelesen;
     try {
-        KalenderdateiLesen(Ziel, Gelesen, 0);
+        KalenderdateiLesen(Ziel, Gelesen, 0, SystemDateisystem());
         ADD_FAILURE() << "a file being written must not be read";
     } catch (const EBetriebssystemFehler& f) {
         EXPECT_STREQ(f.what(), Belegt);
     }
     try {
-        KalenderdateiSchreiben(Ziel, Neu);
+        KalenderdateiSchreiben(Ziel, Neu, SystemDateisystem());
         ADD_FAILURE() << "a file being written must not be replaced";
     } catch (const EBetriebssystemFehler& f) {
         EXPECT_STREQ(f.what(), Belegt);
@@ -203,7 +204,7 @@ TEST_F(KalenderdateiSicherheit, AFolderWithoutWritePermission) {
     TDaten Alt, Neu;
     Kalender(Alt, 1, EncodeDate(2100, 1, 1), "Alt");
     Kalender(Neu, 2, EncodeDate(2100, 1, 1), "Neu");
-    KalenderdateiSchreiben(Ziel, Alt);
+    KalenderdateiSchreiben(Ziel, Alt, SystemDateisystem());
     const std::string AltBytes = Lies(Ziel);
     fs::permissions(Ordner, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
                                 fs::perms::others_exec);
@@ -219,7 +220,7 @@ TEST_F(KalenderdateiSicherheit, AFolderWithoutWritePermission) {
             Ergebnis = "setuid";
         } else {
             try {
-                KalenderdateiSchreiben(Ziel, Neu);
+                KalenderdateiSchreiben(Ziel, Neu, SystemDateisystem());
             } catch (const EFehler& f) {
                 Ergebnis = f.what();
             }
@@ -245,12 +246,12 @@ TEST_F(KalenderdateiSicherheit, KilledWhileSavingTheTargetIsOldOrNew) {
     TDaten Alt, Neu;
     Kalender(Alt, 10, EncodeDate(2090, 1, 1), "Alt");
     Kalender(Neu, 30, EncodeDate(2080, 1, 1), "Neu"); // about 220,000 day records
-    KalenderdateiSchreiben(Ziel, Alt);
+    KalenderdateiSchreiben(Ziel, Alt, SystemDateisystem());
     const std::string AltBytes = Lies(Ziel);
     const std::string NeuBytes = KalenderdateiKodieren(Neu);
 
     const auto Start = std::chrono::steady_clock::now();
-    KalenderdateiSchreiben((Ordner / "Messung.OVK").string(), Neu);
+    KalenderdateiSchreiben((Ordner / "Messung.OVK").string(), Neu, SystemDateisystem());
     const auto Dauer =
         std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - Start);
     fs::remove(Ordner / "Messung.OVK");
@@ -261,7 +262,7 @@ TEST_F(KalenderdateiSicherheit, KilledWhileSavingTheTargetIsOldOrNew) {
         const pid_t Kind = fork();
         ASSERT_GE(Kind, 0);
         if (Kind == 0) {
-            KalenderdateiSchreiben(Ziel, Neu);
+            KalenderdateiSchreiben(Ziel, Neu, SystemDateisystem());
             _exit(0);
         }
         // Spread the kills over the whole save, a little past its usual end.
@@ -273,11 +274,11 @@ TEST_F(KalenderdateiSicherheit, KilledWhileSavingTheTargetIsOldOrNew) {
         const std::string Jetzt = Lies(Ziel);
         ASSERT_TRUE(Jetzt == AltBytes || Jetzt == NeuBytes) << "attempt " << Versuch;
         TDaten Geladen;
-        ASSERT_NO_THROW(KalenderdateiLesen(Ziel, Geladen, 0));
+        ASSERT_NO_THROW(KalenderdateiLesen(Ziel, Geladen, 0, SystemDateisystem()));
         ASSERT_TRUE(Geladen.Ident(Jetzt == AltBytes ? &Alt : &Neu, false));
         if (Jetzt == NeuBytes) {
             ++Neue;
-            KalenderdateiSchreiben(Ziel, Alt);
+            KalenderdateiSchreiben(Ziel, Alt, SystemDateisystem());
         } else {
             ++Alte;
         }
@@ -298,7 +299,7 @@ TEST_F(KalenderdateiSicherheit, APipeUnderTheNameDoesNotHang) {
     ASSERT_EQ(mkfifo(Rohr.c_str(), 0600), 0);
     TDaten Daten;
     try {
-        KalenderdateiLesen(Rohr, Daten, 0);
+        KalenderdateiLesen(Rohr, Daten, 0, SystemDateisystem());
         ADD_FAILURE() << "a pipe is no calendar file";
     } catch (const EBetriebssystemFehler& f) {
         EXPECT_STREQ(f.what(), "Der Name bezeichnet keine gewöhnliche Datei.");

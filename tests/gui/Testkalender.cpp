@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/TDaten.h"
+#include "platform/SystemDateisystem.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ int main(int argc, char** argv) {
         TDaten Daten;
         Daten.Add(Eintrag("Zahnarzt", EncodeDate(2025, 1, 8), ttTermin, 0));
         Daten.Add(Eintrag("Dreikönig", EncodeDate(2025, 1, 6), ttFeiertag, 1));
-        Daten.SaveToFile(argv[1]);
+        Daten.SaveToFile(argv[1], SystemDateisystem());
     } catch (const std::exception& Fehler) {
         std::fprintf(stderr, "%s\n", Fehler.what());
         return 1;

@@ -17,6 +17,7 @@
 #include "controls/ui/WxText.h"
 #include "mainwindow/Fensterlayout.h"
 #include "mainwindow/ui/TSplashScreenForm.h"
+#include "platform/SystemDateisystem.h"
 #include "platform/TMeldungsPort.h"
 
 namespace {
@@ -81,8 +82,8 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     ListeZugaenglich(*FListe, ListenName);
     MenuesErstellen();
 
-    FForm = std::make_unique<TForm1>(*this, *this, AEinstellungsspeicher, ADokumenteOrdner, AProgrammordner,
-                                     AArgumente);
+    FForm = std::make_unique<TForm1>(*this, *this, AEinstellungsspeicher, SystemDateisystem(),
+                                     ADokumenteOrdner, AProgrammordner, AArgumente);
 
     Bind(wxEVT_SHOW, &THauptFrame::OnShow, this);
     Bind(wxEVT_CLOSE_WINDOW, &THauptFrame::OnClose, this);

@@ -11,8 +11,8 @@
 #include <filesystem>
 
 #include "model/Fehler.h"
+#include "platform/SystemDateisystem.h"
 #include "platform/Systemfehlertext.h"
-#include "platform/TDateisystem.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/Fehler.h"
-#include "platform/TDateisystem.h"
+#include "platform/SystemDateisystem.h"
 #include "speech/windows/Utf16.h"
 
 namespace {

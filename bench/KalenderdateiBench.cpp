@@ -97,6 +97,7 @@ public:
     std::size_t Lies(int h, char* z, std::size_t n) override { return S.Lies(h, z, n); }
     bool Existiert(const std::string& p) override { return S.Existiert(p); }
     std::string VollerPfad(const std::string& p) override { return S.VollerPfad(p); }
+    std::string Speicherziel(const std::string& p) override { return S.Speicherziel(p); }
     int ErzeugeNeu(const std::string& p) override { return S.ErzeugeNeu(p); }
     void Schreibe(int h, const char* d, std::size_t n) override { S.Schreibe(h, d, n); }
     void Sichere(int) override {}

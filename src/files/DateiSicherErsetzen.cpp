@@ -59,7 +59,8 @@ void Ersetzen(TDateisystem& ADateisystem, const std::string& ATemporaer, const s
 
 void DateiSicherErsetzen(const std::string& AZiel, const std::function<void(const TSchreibziel&)>& AInhalt,
                          TDateisystem& ADateisystem) {
-    const std::string Temporaer = AZiel + "." + NeueGuid() + ".tmp";
+    const std::string Ziel = ADateisystem.Speicherziel(AZiel);
+    const std::string Temporaer = Ziel + "." + NeueGuid() + ".tmp";
     const int Handle = ADateisystem.ErzeugeNeu(Temporaer);
     bool Offen = true;
     try {
@@ -79,7 +80,7 @@ void DateiSicherErsetzen(const std::string& AZiel, const std::function<void(cons
         ADateisystem.Entferne(Temporaer);
         throw;
     }
-    Ersetzen(ADateisystem, Temporaer, AZiel);
+    Ersetzen(ADateisystem, Temporaer, Ziel);
 }
 
 void DateiSicherErsetzen(const std::string& AZiel, std::string_view ABytes, TDateisystem& ADateisystem) {

@@ -27,6 +27,8 @@ std::string Systemfehlertext(int AFehlernummer) {
         return "Die Datei ist bereits vorhanden.";
     case EIO:
         return "Ein-/Ausgabefehler beim Zugriff auf den Datenträger.";
+    case ELOOP:
+        return "Die symbolischen Verknüpfungen im Namen bilden eine Schleife.";
     case ENAMETOOLONG:
         return "Der Dateiname ist zu lang.";
     default:

@@ -22,6 +22,12 @@ public:
     virtual bool Existiert(const std::string& APfad) = 0;
     virtual std::string VollerPfad(const std::string& APfad) = 0;
 
+    // The file that saving to APfad replaces: where the system has symbolic links, the file the
+    // link names (which is created when it does not exist yet), so that the link stays a link.
+    // Without opening anything (a pipe would block), a name that is no regular file (a folder,
+    // pipe, socket or device, also behind a link) and a loop of links are refused with
+    // EBetriebssystemFehler; a name that does not exist yet is a new file.
+    virtual std::string Speicherziel(const std::string& APfad) = 0;
     // A new file that must not exist yet; returns a handle for the calls below.
     virtual int ErzeugeNeu(const std::string& APfad) = 0;
     virtual void Schreibe(int AHandle, const char* ADaten, std::size_t AAnzahl) = 0;

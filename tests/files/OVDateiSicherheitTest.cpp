@@ -10,14 +10,20 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
+#include <set>
 
 namespace fs = std::filesystem;
 
@@ -56,6 +62,7 @@ public:
     std::size_t Lies(int h, char* z, std::size_t n) override { return System.Lies(h, z, n); }
     bool Existiert(const std::string& p) override { return System.Existiert(p); }
     std::string VollerPfad(const std::string& p) override { return System.VollerPfad(p); }
+    std::string Speicherziel(const std::string& p) override { return System.Speicherziel(p); }
     int ErzeugeNeu(const std::string& p) override {
         Pruefe(sErzeugen);
         return System.ErzeugeNeu(p);
@@ -303,5 +310,163 @@ TEST_F(KalenderdateiSicherheit, APipeUnderTheNameDoesNotHang) {
         ADD_FAILURE() << "a pipe is no calendar file";
     } catch (const EBetriebssystemFehler& f) {
         EXPECT_STREQ(f.what(), "Der Name bezeichnet keine gewöhnliche Datei.");
+    }
+}
+
+namespace {
+
+// Runs AArbeit in a child process and returns what it reports, so that a save that blocks or a
+// signal that ends the process cannot take the test program with it. A child still busy after ten
+// seconds is reported as "hängt", one ended by a signal as "Signal" and its number.
+std::string ImKindprozess(const std::function<std::string()>& AArbeit) {
+    int Rohr[2];
+    if (pipe(Rohr) != 0) {
+        return "pipe";
+    }
+    const pid_t Kind = fork();
+    if (Kind == 0) {
+        close(Rohr[0]);
+        alarm(10);
+        const std::string Ergebnis = AArbeit();
+        (void)!write(Rohr[1], Ergebnis.data(), Ergebnis.size());
+        _exit(0);
+    }
+    close(Rohr[1]);
+    std::string Ergebnis;
+    char Puffer[256];
+    for (ssize_t n; (n = read(Rohr[0], Puffer, sizeof Puffer)) > 0;) {
+        Ergebnis.append(Puffer, static_cast<std::size_t>(n));
+    }
+    close(Rohr[0]);
+    int Status = 0;
+    waitpid(Kind, &Status, 0);
+    if (WIFSIGNALED(Status)) {
+        return WTERMSIG(Status) == SIGALRM ? "hängt" : "Signal " + std::to_string(WTERMSIG(Status));
+    }
+    return Ergebnis;
+}
+
+// Saves ADaten to AZiel and returns "gespeichert" or the error's message.
+std::string Speichern(const std::string& AZiel, const TDaten& ADaten) {
+    try {
+        KalenderdateiSchreiben(AZiel, ADaten, SystemDateisystem());
+        return "gespeichert";
+    } catch (const EFehler& f) {
+        return f.what();
+    }
+}
+
+// Every name under AOrdner, relative to it, with its kind ("l" link, "d" folder, "f" file, "s"
+// anything else).
+std::set<std::string> Bestand(const fs::path& AOrdner) {
+    std::set<std::string> Namen;
+    for (const auto& e : fs::recursive_directory_iterator(AOrdner)) {
+        const char* Art = e.is_symlink() ? "l " : e.is_directory() ? "d " : e.is_regular_file() ? "f " : "s ";
+        Namen.insert(Art + e.path().lexically_relative(AOrdner).string());
+    }
+    return Namen;
+}
+
+const char* const KeineDatei = "Der Name bezeichnet keine gewöhnliche Datei.";
+const char* const EinOrdner = "Der angegebene Name ist ein Ordner, keine Datei.";
+const char* const Schleife = "Die symbolischen Verknüpfungen im Namen bilden eine Schleife.";
+const char* const Gespeichert = "gespeichert";
+
+void Verweis(const fs::path& AZiel, const fs::path& ANach) {
+    fs::create_symlink(ANach, AZiel);
+}
+
+// A hostile save target: what stands under the name, the outcome, and the file (relative to the
+// folder) that holds the new calendar afterwards, if any.
+struct TFeindlichesZiel {
+    const char* Name;
+    std::function<void(const fs::path& AOrdner, const fs::path& AZiel)> Anlegen;
+    const char* Ergebnis;
+    const char* NeueDatei;
+};
+
+void Socket(const fs::path& AZiel) {
+    const int s = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un Adresse{};
+    Adresse.sun_family = AF_UNIX;
+    std::snprintf(Adresse.sun_path, sizeof Adresse.sun_path, "%s", AZiel.c_str());
+    ASSERT_EQ(bind(s, reinterpret_cast<sockaddr*>(&Adresse), sizeof Adresse), 0);
+    close(s);
+}
+
+void Geraet(const fs::path& AZiel) {
+    ASSERT_EQ(mknod(AZiel.c_str(), S_IFCHR | 0600, makedev(1, 3)), 0) << "the null device";
+}
+
+} // namespace
+
+TEST_F(KalenderdateiSicherheit, HostileTargetsAreRefusedOrFollowedWithoutBlocking) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "creating a device node needs root";
+    }
+    const TFeindlichesZiel Faelle[] = {
+        {"pipe", [](const fs::path&, const fs::path& z) { ASSERT_EQ(mkfifo(z.c_str(), 0600), 0); },
+         KeineDatei, nullptr},
+        {"socket", [](const fs::path&, const fs::path& z) { Socket(z); }, KeineDatei, nullptr},
+        {"device", [](const fs::path&, const fs::path& z) { Geraet(z); }, KeineDatei, nullptr},
+        {"folder", [](const fs::path&, const fs::path& z) { fs::create_directory(z); }, EinOrdner, nullptr},
+        {"link to a file", // the file is updated and the link stays
+         [](const fs::path& o, const fs::path& z) {
+             std::ofstream(o / "Echt.OVK") << "alt";
+             Verweis(z, "Echt.OVK");
+         },
+         Gespeichert, "Echt.OVK"},
+        {"link to a link to a file in another folder, by its full path",
+         [](const fs::path& o, const fs::path& z) {
+             fs::create_directory(o / "anders");
+             std::ofstream(o / "anders" / "Echt.OVK") << "alt";
+             Verweis(o / "anders" / "Zwischen.OVK", "Echt.OVK");
+             Verweis(z, o / "anders" / "Zwischen.OVK");
+         },
+         Gespeichert, "anders/Echt.OVK"},
+        {"dangling link: the file it names is created",
+         [](const fs::path&, const fs::path& z) { Verweis(z, "Neu.OVK"); }, Gespeichert, "Neu.OVK"},
+        {"dangling link into a missing folder",
+         [](const fs::path&, const fs::path& z) { Verweis(z, "fehlt/Neu.OVK"); },
+         "Die Datei oder der Ordner wurde nicht gefunden.", nullptr},
+        {"link to a folder",
+         [](const fs::path& o, const fs::path& z) {
+             fs::create_directory(o / "Ordner");
+             Verweis(z, "Ordner");
+         },
+         EinOrdner, nullptr},
+        {"link to a device",
+         [](const fs::path& o, const fs::path& z) {
+             Geraet(o / "null");
+             Verweis(z, "null");
+         },
+         KeineDatei, nullptr},
+        {"link to a pipe",
+         [](const fs::path& o, const fs::path& z) {
+             ASSERT_EQ(mkfifo((o / "Rohr").c_str(), 0600), 0);
+             Verweis(z, "Rohr");
+         },
+         KeineDatei, nullptr},
+        {"link loop",
+         [](const fs::path& o, const fs::path& z) {
+             Verweis(z, "Zwei.OVK");
+             Verweis(o / "Zwei.OVK", "Kalender.OVK");
+         },
+         Schleife, nullptr},
+    };
+    TDaten Neu;
+    Kalender(Neu, 2, EncodeDate(2100, 1, 1), "Neu");
+    for (const TFeindlichesZiel& Fall : Faelle) {
+        const fs::path Fallordner = Ordner / Fall.Name;
+        fs::create_directory(Fallordner);
+        const fs::path Ziel = Fallordner / "Kalender.OVK";
+        Fall.Anlegen(Fallordner, Ziel);
+        std::set<std::string> Erwartet = Bestand(Fallordner);
+        EXPECT_EQ(ImKindprozess([&] { return Speichern(Ziel.string(), Neu); }), Fall.Ergebnis) << Fall.Name;
+        if (Fall.NeueDatei != nullptr) {
+            Erwartet.insert(std::string("f ") + Fall.NeueDatei);
+            EXPECT_TRUE(Lies(Fallordner / Fall.NeueDatei) == KalenderdateiKodieren(Neu)) << Fall.Name;
+        }
+        EXPECT_EQ(Bestand(Fallordner), Erwartet) << Fall.Name;
     }
 }

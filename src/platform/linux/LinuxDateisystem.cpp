@@ -20,6 +20,21 @@ namespace {
     throw EBetriebssystemFehler(Systemfehlertext(AFehler));
 }
 
+// A pipe, socket or device where a calendar or settings file is expected.
+[[noreturn]] void KeineGewoehnlicheDatei() {
+    throw EBetriebssystemFehler("Der Name bezeichnet keine gewöhnliche Datei.");
+}
+
+// Refuses what stat found when it is no regular file.
+void GewoehnlicheDatei(const struct stat& AInfo) {
+    if (S_ISDIR(AInfo.st_mode)) {
+        Fehlschlag(EISDIR);
+    }
+    if (!S_ISREG(AInfo.st_mode)) {
+        KeineGewoehnlicheDatei();
+    }
+}
+
 // Another process holding an exclusive lock on the file is writing it.
 void NichtGesperrt(int AHandle, int AArt) {
     if (flock(AHandle, AArt | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
@@ -45,6 +60,9 @@ std::size_t Lesen(int AHandle, char* AZiel, std::size_t AAnzahl) {
     }
     return Gelesen;
 }
+
+// As many links in a row as the system itself follows before it reports a loop.
+constexpr int MaxVerweise = 40;
 
 class TLinuxDateisystem : public TDateisystem {
 public:
@@ -81,12 +99,7 @@ public:
             if (fstat(fd, &Info) != 0) {
                 Fehlschlag(errno);
             }
-            if (S_ISDIR(Info.st_mode)) {
-                Fehlschlag(EISDIR);
-            }
-            if (!S_ISREG(Info.st_mode)) {
-                throw EBetriebssystemFehler("Der Name bezeichnet keine gewöhnliche Datei.");
-            }
+            GewoehnlicheDatei(Info);
             AGroesse = static_cast<std::uint64_t>(Info.st_size);
             return fd;
         } catch (...) {
@@ -108,6 +121,34 @@ public:
         std::error_code Fehler;
         const std::filesystem::path p = std::filesystem::absolute(APfad, Fehler);
         return Fehler ? APfad : p.lexically_normal().string();
+    }
+
+    // A symbolic link is followed to the file it names, link by link, so that the link stays and
+    // the file it names is replaced in its own folder; a link to a file that does not exist yet
+    // names a new file there.
+    std::string Speicherziel(const std::string& APfad) override {
+        std::filesystem::path Pfad = APfad;
+        for (int Verweise = 0; Verweise <= MaxVerweise; ++Verweise) {
+            struct stat Info {};
+            if (lstat(Pfad.c_str(), &Info) != 0) {
+                if (errno == ENOENT) {
+                    return Pfad.string();
+                }
+                Fehlschlag(errno);
+            }
+            if (!S_ISLNK(Info.st_mode)) {
+                GewoehnlicheDatei(Info);
+                return Pfad.string();
+            }
+            std::error_code Fehler;
+            const std::filesystem::path Verweis = std::filesystem::read_symlink(Pfad, Fehler);
+            if (Fehler) {
+                Fehlschlag(Fehler.value());
+            }
+            // A relative link counts from the folder it lies in; an absolute one replaces the path.
+            Pfad = Pfad.parent_path() / Verweis;
+        }
+        Fehlschlag(ELOOP);
     }
 
     int ErzeugeNeu(const std::string& APfad) override {
@@ -186,7 +227,7 @@ private:
         if ((Info.st_mode & S_IWUSR) == 0) {
             Fehlschlag(EACCES);
         }
-        const int fd = open(AZiel.c_str(), O_RDONLY | O_CLOEXEC);
+        const int fd = open(AZiel.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (fd >= 0) {
             const bool Frei = flock(fd, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
             close(fd);

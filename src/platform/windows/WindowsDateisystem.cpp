@@ -96,6 +96,14 @@ public:
         return Utf16ZuUtf8(Voll);
     }
 
+    std::string Speicherziel(const std::string& APfad) override {
+        const DWORD Attribute = GetFileAttributesW(Utf8ZuUtf16(APfad).c_str());
+        if (Attribute != INVALID_FILE_ATTRIBUTES && (Attribute & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            throw EBetriebssystemFehler("Der angegebene Name ist ein Ordner, keine Datei.");
+        }
+        return APfad;
+    }
+
     int ErzeugeNeu(const std::string& APfad) override {
         const HANDLE h = CreateFileW(Utf8ZuUtf16(APfad).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                      FILE_ATTRIBUTE_NORMAL, nullptr);

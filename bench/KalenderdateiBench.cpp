@@ -108,6 +108,12 @@ public:
     void Umbenennen(const std::string& a, const std::string& b) override { S.Umbenennen(a, b); }
     void OrdnerSichern(const std::string&) override {}
     void Entferne(const std::string& p) noexcept override { S.Entferne(p); }
+    int Festhalten(const std::string& p) noexcept override { return S.Festhalten(p); }
+    void Loslassen(int h) noexcept override { S.Loslassen(h); }
+    void EntferneWennFrei(const std::string& p) noexcept override { S.EntferneWennFrei(p); }
+    std::vector<std::string> Ordnerinhalt(const std::string& o) noexcept override {
+        return S.Ordnerinhalt(o);
+    }
 
 private:
     TDateisystem& S = SystemDateisystem();

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class TDateisystem {
 public:
@@ -43,4 +44,15 @@ public:
     virtual void OrdnerSichern(const std::string& APfad) = 0;
     // Removes a file if it exists; never fails.
     virtual void Entferne(const std::string& APfad) noexcept = 0;
+
+    // A save holds its temporary file and the old file's second name while it runs, so that a
+    // save of the same target in another process, which removes what killed saves left, leaves
+    // them alone. Festhalten returns a handle for Loslassen, or -1 where the system needs no hold
+    // (it cannot remove a file that is open) or the file cannot be held.
+    virtual int Festhalten(const std::string& APfad) noexcept = 0;
+    virtual void Loslassen(int AHandle) noexcept = 0;
+    // Removes a file that a killed save left, unless a running save holds it; never fails.
+    virtual void EntferneWennFrei(const std::string& APfad) noexcept = 0;
+    // The names of the files in a folder (empty when it cannot be read).
+    virtual std::vector<std::string> Ordnerinhalt(const std::string& AOrdner) noexcept = 0;
 };

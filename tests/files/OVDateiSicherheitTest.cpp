@@ -17,6 +17,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -101,6 +102,12 @@ public:
         System.OrdnerSichern(p);
     }
     void Entferne(const std::string& p) noexcept override { System.Entferne(p); }
+    int Festhalten(const std::string& p) noexcept override { return System.Festhalten(p); }
+    void Loslassen(int h) noexcept override { System.Loslassen(h); }
+    void EntferneWennFrei(const std::string& p) noexcept override { System.EntferneWennFrei(p); }
+    std::vector<std::string> Ordnerinhalt(const std::string& o) noexcept override {
+        return System.Ordnerinhalt(o);
+    }
 
 private:
     void Pruefe(TSchritt ASchritt) {
@@ -283,22 +290,77 @@ TEST_F(KalenderdateiSicherheit, KilledWhileSavingTheTargetIsOldOrNew) {
         TDaten Geladen;
         ASSERT_NO_THROW(KalenderdateiLesen(Ziel, Geladen, 0, SystemDateisystem()));
         ASSERT_TRUE(Geladen.Ident(Jetzt == AltBytes ? &Alt : &Neu, false));
-        if (Jetzt == NeuBytes) {
-            ++Neue;
-            KalenderdateiSchreiben(Ziel, Alt, SystemDateisystem());
-        } else {
-            ++Alte;
-        }
-        // Leftovers of a killed save are the temporary file or the old file's second name.
+        ++(Jetzt == NeuBytes ? Neue : Alte);
+        // Leftovers of a killed save are the temporary file or the old file's second name; the
+        // next save of the file removes them.
         for (const auto& Name : Dateien()) {
-            if (Name != "Kalender.OVK") {
-                EXPECT_TRUE(Name.ends_with(".tmp") || Name.ends_with(".alt")) << Name;
-                fs::remove(Ordner / Name);
-            }
+            EXPECT_TRUE(Name == "Kalender.OVK" || Name.ends_with(".tmp") || Name.ends_with(".alt")) << Name;
         }
+        KalenderdateiSchreiben(Ziel, Alt, SystemDateisystem());
+        ASSERT_EQ(Dateien(), std::vector<std::string>{"Kalender.OVK"}) << "attempt " << Versuch;
     }
     EXPECT_GT(Alte + Neue, 0);
     std::cout << "killed saves: " << Alte << " left the old file, " << Neue << " the new one\n";
+}
+
+TEST_F(KalenderdateiSicherheit, ASaveRemovesWhatKilledSavesLeftButNotWhatARunningSaveHolds) {
+    TDaten Alt, Neu;
+    Kalender(Alt, 1, EncodeDate(2100, 1, 1), "Alt");
+    Kalender(Neu, 2, EncodeDate(2100, 1, 1), "Neu");
+    KalenderdateiSchreiben(Ziel, Alt, SystemDateisystem());
+    const std::string Guid = "{0123ABCD-4567-4ABC-89EF-0123456789AB}";
+    const std::string Reste[] = {
+        "Kalender.OVK." + Guid + ".tmp",                           // killed while writing
+        "Kalender.OVK.{99999999-AAAA-4BBB-8CCC-DDDDDDDDDDDD}.alt", // killed while replacing
+    };
+    const std::string Gehalten = "Kalender.OVK.{11111111-2222-4333-8444-555555555555}.tmp";
+    const std::string Fremde[] = {
+        "Kalender.OVK.bak",
+        "Kalender.OVK.{kein-guid}.tmp",
+        "Anderer.OVK." + Guid + ".tmp",
+        "Kalender.OVK." + Guid + ".txt",
+    };
+    std::ofstream(Ordner / Reste[0]) << std::string(100000, 'x');
+    fs::create_hard_link(Ziel, Ordner / Reste[1]);
+    std::ofstream(Ordner / Gehalten) << "in Arbeit";
+    for (const std::string& Name : Fremde) {
+        std::ofstream(Ordner / Name) << "fremd";
+    }
+    // A save in another process still writes the held one.
+    int Bereit[2], Ende[2];
+    ASSERT_EQ(pipe(Bereit), 0);
+    ASSERT_EQ(pipe(Ende), 0);
+    const pid_t Kind = fork();
+    ASSERT_GE(Kind, 0);
+    if (Kind == 0) {
+        const int Halt = SystemDateisystem().Festhalten((Ordner / Gehalten).string());
+        (void)!write(Bereit[1], Halt >= 0 ? "1" : "0", 1);
+        char c;
+        (void)!read(Ende[0], &c, 1);
+        _exit(0);
+    }
+    char Gemeldet = '0';
+    ASSERT_EQ(read(Bereit[0], &Gemeldet, 1), 1);
+    ASSERT_EQ(Gemeldet, '1');
+
+    KalenderdateiSchreiben(Ziel, Neu, SystemDateisystem());
+    (void)!write(Ende[1], "x", 1);
+    waitpid(Kind, nullptr, 0);
+    for (int f : {Bereit[0], Bereit[1], Ende[0], Ende[1]}) {
+        close(f);
+    }
+    EXPECT_EQ(Lies(Ziel), KalenderdateiKodieren(Neu));
+    std::vector<std::string> Erwartet(std::begin(Fremde), std::end(Fremde));
+    Erwartet.push_back("Kalender.OVK");
+    Erwartet.push_back(Gehalten);
+    std::vector<std::string> Jetzt = Dateien();
+    std::sort(Erwartet.begin(), Erwartet.end());
+    std::sort(Jetzt.begin(), Jetzt.end());
+    EXPECT_EQ(Jetzt, Erwartet);
+
+    // Once no save holds it, it goes with the next save.
+    KalenderdateiSchreiben(Ziel, Alt, SystemDateisystem());
+    EXPECT_FALSE(fs::exists(Ordner / Gehalten));
 }
 
 TEST_F(KalenderdateiSicherheit, APipeUnderTheNameDoesNotHang) {

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <vector>
 
 #include "model/Fehler.h"
 #include "platform/SystemDateisystem.h"
@@ -216,7 +217,54 @@ public:
 
     void Entferne(const std::string& APfad) noexcept override { unlink(APfad.c_str()); }
 
+    // A shared lock of the open file description (not flock, which marks writers and readers of
+    // the calendar): any number of holds, and a probe for an exclusive lock fails while one lasts.
+    int Festhalten(const std::string& APfad) noexcept override {
+        const int fd = open(APfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+        if (fd >= 0 && !Sperren(fd, F_OFD_SETLK, F_RDLCK)) {
+            close(fd);
+            return -1;
+        }
+        return fd;
+    }
+
+    void Loslassen(int AHandle) noexcept override { close(AHandle); }
+
+    void EntferneWennFrei(const std::string& APfad) noexcept override {
+        const int fd = open(APfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+        if (fd < 0) {
+            return;
+        }
+        struct stat Info {};
+        if (fstat(fd, &Info) == 0 && S_ISREG(Info.st_mode) && Sperren(fd, F_OFD_GETLK, F_WRLCK)) {
+            unlink(APfad.c_str());
+        }
+        close(fd);
+    }
+
+    std::vector<std::string> Ordnerinhalt(const std::string& AOrdner) noexcept override {
+        std::vector<std::string> Namen;
+        std::error_code Fehler;
+        for (std::filesystem::directory_iterator i(AOrdner, Fehler), Ende; !Fehler && i != Ende;
+             i.increment(Fehler)) {
+            Namen.push_back(i->path().filename().string());
+        }
+        return Namen;
+    }
+
 private:
+    // With F_OFD_SETLK takes a lock of the whole file; with F_OFD_GETLK tells whether it could be
+    // taken. False when another open file description holds a conflicting lock.
+    static bool Sperren(int AHandle, int ABefehl, short AArt) noexcept {
+        struct flock Sperre {};
+        Sperre.l_type = AArt;
+        Sperre.l_whence = SEEK_SET;
+        if (fcntl(AHandle, ABefehl, &Sperre) != 0) {
+            return false;
+        }
+        return ABefehl != F_OFD_GETLK || Sperre.l_type == F_UNLCK;
+    }
+
     // A read-only target or one another process is writing is not replaced (rename would do it
     // silently). The new file takes over the old one's permissions.
     static void ZielPruefen(const std::string& AQuelle, const std::string& AZiel) {

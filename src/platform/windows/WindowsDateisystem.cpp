@@ -156,6 +156,25 @@ public:
 
     void Entferne(const std::string& APfad) noexcept override { DeleteFileW(Utf8ZuUtf16(APfad).c_str()); }
 
+    // A file that a running save has open cannot be removed on Windows, so no hold is needed.
+    int Festhalten(const std::string&) noexcept override { return -1; }
+    void Loslassen(int) noexcept override {}
+    void EntferneWennFrei(const std::string& APfad) noexcept override { Entferne(APfad); }
+
+    std::vector<std::string> Ordnerinhalt(const std::string& AOrdner) noexcept override {
+        std::vector<std::string> Namen;
+        WIN32_FIND_DATAW Daten{};
+        const HANDLE h = FindFirstFileW(Utf8ZuUtf16(AOrdner + "\\*").c_str(), &Daten);
+        if (h == INVALID_HANDLE_VALUE) {
+            return Namen;
+        }
+        do {
+            Namen.push_back(Utf16ZuUtf8(Daten.cFileName));
+        } while (FindNextFileW(h, &Daten));
+        FindClose(h);
+        return Namen;
+    }
+
 private:
     std::vector<HANDLE> Handles;
 };

@@ -99,6 +99,37 @@ TEST(TMemIniFileTest, WritesWhatItReadsBackAndNeverABrokenLine) {
     EXPECT_TRUE(Kopie.SectionExists("Leer"));
 }
 
+TEST(TMemIniFileTest, KeysTheProgramDoesNotKnowAreWrittenBackAsTheyWere) {
+    // Many keys, so that each one's place and spelling must come from the file, not from a search
+    // that happens to find the first.
+    std::string Datei = "[MainForm]\nFontSize=10\n";
+    for (int i = 0; i < 20000; ++i) {
+        Datei += "Fremd" + std::to_string(i) + "=Wert " + std::to_string(i) + "\n";
+    }
+    Datei += "[Anderes Programm]\nSchlüssel=ä=ö\nfontsize=99\n\n";
+    TMemIniFile Ini("unbenutzt.ini", SystemDateisystem());
+    Ini.SetText(Datei);
+    EXPECT_EQ(Ini.ReadString("mainform", "FREMD19999", ""), "Wert 19999");
+    EXPECT_EQ(Ini.ReadInteger("Anderes Programm", "FontSize", 0), 99);
+    Ini.WriteInteger("MainForm", "FontSize", 12);
+    Ini.WriteString("MainForm", "Neu", "1");
+    Ini.WriteString("MainForm", "fremd7", "geändert");
+    Ini.DeleteKey("MainForm", "Fremd3");
+
+    std::string Erwartet = "[MainForm]\nFontSize=12\n";
+    for (int i = 0; i < 20000; ++i) {
+        if (i != 3) {
+            Erwartet += "Fremd" + std::to_string(i) + "=" +
+                        (i == 7 ? "geändert" : "Wert " + std::to_string(i)) + "\n";
+        }
+    }
+    Erwartet += "Neu=1\n\n[Anderes Programm]\nSchlüssel=ä=ö\nfontsize=99\n\n";
+    EXPECT_TRUE(Ini.GetText() == Erwartet);
+    // After a key is deleted the others are still found.
+    EXPECT_EQ(Ini.ReadString("MainForm", "Fremd4", ""), "Wert 4");
+    EXPECT_FALSE(Ini.ValueExists("MainForm", "Fremd3"));
+}
+
 TEST(TMemIniFileTest, UpdateFileReplacesTheFileOnlyWhenTheWriteSucceeds) {
     TTempOrdner Temp;
     const std::string Datei = Temp.Pfad() + "/Orvanto.ini";

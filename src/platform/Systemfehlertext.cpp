@@ -14,6 +14,8 @@ std::string Systemfehlertext(int AFehlernummer) {
         return "Der Datenträger ist schreibgeschützt.";
     case ENOSPC:
         return "Auf dem Datenträger ist nicht genügend Speicherplatz verfügbar.";
+    case EFBIG:
+        return "Die Datei wird größer, als das System für eine Datei erlaubt.";
     case EDQUOT:
         return "Das Speicherkontingent auf dem Datenträger ist erschöpft.";
     case EWOULDBLOCK:

@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -531,4 +532,20 @@ TEST_F(KalenderdateiSicherheit, HostileTargetsAreRefusedOrFollowedWithoutBlockin
         }
         EXPECT_EQ(Bestand(Fallordner), Erwartet) << Fall.Name;
     }
+}
+
+TEST_F(KalenderdateiSicherheit, AFileSizeLimitFailsTheSaveLikeAFullDisk) {
+    TDaten Alt, Neu;
+    Kalender(Alt, 1, EncodeDate(2100, 1, 1), "Alt");
+    Kalender(Neu, 3, EncodeDate(2090, 1, 1), "Neu"); // about 900 kB
+    KalenderdateiSchreiben(Ziel, Alt, SystemDateisystem());
+    const std::string AltBytes = Lies(Ziel);
+    const std::string Ergebnis = ImKindprozess([&] {
+        const rlimit Grenze{100000, 100000};
+        setrlimit(RLIMIT_FSIZE, &Grenze);
+        return Speichern(Ziel, Neu);
+    });
+    EXPECT_EQ(Ergebnis, "Die Datei wird größer, als das System für eine Datei erlaubt.");
+    EXPECT_EQ(Lies(Ziel), AltBytes);
+    EXPECT_EQ(Dateien(), std::vector<std::string>{"Kalender.OVK"});
 }

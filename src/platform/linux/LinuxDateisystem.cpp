@@ -3,6 +3,7 @@
 // Windows.
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -67,6 +68,10 @@ constexpr int MaxVerweise = 40;
 
 class TLinuxDateisystem : public TDateisystem {
 public:
+    // A write beyond the file-size limit (ulimit -f) would end the process by a signal; ignored,
+    // the write fails with EFBIG instead and the save reports it like a full disk.
+    TLinuxDateisystem() { signal(SIGXFSZ, SIG_IGN); }
+
     std::string LiesDatei(const std::string& APfad) override {
         std::uint64_t Groesse = 0;
         const int fd = OeffneLesen(APfad, Groesse);

@@ -17,7 +17,8 @@
 #include "platform/TDateisystem.h"
 
 // Replaces the content of ADaten by the entries of the file, each given AIdDatei. Raises
-// ELeseFehler (or EBetriebssystemFehler) and leaves ADaten unchanged on any fault.
+// ELeseFehler (or EBetriebssystemFehler) and leaves ADaten unchanged on any fault, running out of
+// memory included.
 void KalenderdateiLesen(const std::string& AFilename, TDaten& ADaten, std::int32_t AIdDatei,
                         TDateisystem& ADateisystem);
 

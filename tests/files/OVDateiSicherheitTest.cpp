@@ -24,6 +24,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <new>
 #include <random>
 #include <set>
 
@@ -548,4 +549,38 @@ TEST_F(KalenderdateiSicherheit, AFileSizeLimitFailsTheSaveLikeAFullDisk) {
     EXPECT_EQ(Ergebnis, "Die Datei wird größer, als das System für eine Datei erlaubt.");
     EXPECT_EQ(Lies(Ziel), AltBytes);
     EXPECT_EQ(Dateien(), std::vector<std::string>{"Kalender.OVK"});
+}
+
+namespace {
+
+// The system's file system, except that reading runs out of memory after the first piece.
+class TSpeichermangel : public TFehlerDateisystem {
+public:
+    TSpeichermangel() : TFehlerDateisystem(sKeiner) {}
+    std::size_t Lies(int h, char* z, std::size_t n) override {
+        if (++Lesungen > 1) {
+            throw std::bad_alloc();
+        }
+        return TFehlerDateisystem::Lies(h, z, n);
+    }
+    int Lesungen = 0;
+};
+
+} // namespace
+
+TEST_F(KalenderdateiSicherheit, RunningOutOfMemoryWhileReadingIsAReadErrorAndKeepsTheCalendar) {
+    TDaten Gross, Daten;
+    Kalender(Gross, 10, EncodeDate(2050, 1, 1), "Gross"); // several megabytes: read in pieces
+    KalenderdateiSchreiben(Ziel, Gross, SystemDateisystem());
+    Kalender(Daten, 1, EncodeDate(2100, 1, 1), "Bleibt");
+    TDaten Vorher(Daten);
+    TSpeichermangel Dateisystem;
+    try {
+        KalenderdateiLesen(Ziel, Daten, 0, Dateisystem);
+        ADD_FAILURE() << "reading must fail";
+    } catch (const ELeseFehler& f) {
+        EXPECT_STREQ(f.what(), "Die Kalenderdatei ist zu groß für den verfügbaren Speicher.");
+    }
+    EXPECT_GT(Dateisystem.Lesungen, 1);
+    EXPECT_TRUE(Daten.Ident(&Vorher, false));
 }

@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <new>
 #include <vector>
 
 #include "model/Fehler.h"
@@ -87,6 +88,9 @@ public:
             Inhalt.resize(Gelesen);
             close(fd);
             return Inhalt;
+        } catch (const std::bad_alloc&) {
+            close(fd);
+            Fehlschlag(ENOMEM);
         } catch (...) {
             close(fd);
             throw;

@@ -97,8 +97,9 @@ void Ersetzen(TDateisystem& ADateisystem, const std::string& ATemporaer, const s
         ADateisystem.Entferne(Alt);
         throw;
     }
-    // Held only now: until the rename the second name is the target itself, which the rename
-    // checks for other writers' locks.
+    // Held only now: until the rename the second name is the target itself, whose writers' locks
+    // the rename checks, and on a network file system a hold would count as such a lock. A
+    // second name lost meanwhile only costs the way back after a failed folder flush.
     const THalt AltHalten(ADateisystem, Alt);
     try {
         ADateisystem.OrdnerSichern(AZiel);
@@ -124,6 +125,8 @@ void DateiSicherErsetzen(const std::string& AZiel, const std::function<void(cons
     ResteEntfernen(ADateisystem, Ziel);
     const std::string Temporaer = Ziel + "." + NeueGuid() + ".tmp";
     const int Handle = ADateisystem.ErzeugeNeu(Temporaer);
+    // Should a save of the same file in another process remove the new file in the instant before
+    // it is held, the rename below fails and the target stays as it was.
     const THalt Halten(ADateisystem, Temporaer);
     bool Offen = true;
     try {

@@ -27,6 +27,7 @@
 #include <new>
 #include <random>
 #include <set>
+#include <string_view>
 
 namespace fs = std::filesystem;
 
@@ -465,9 +466,6 @@ void Geraet(const fs::path& AZiel) {
 } // namespace
 
 TEST_F(KalenderdateiSicherheit, HostileTargetsAreRefusedOrFollowedWithoutBlocking) {
-    if (geteuid() != 0) {
-        GTEST_SKIP() << "creating a device node needs root";
-    }
     const TFeindlichesZiel Faelle[] = {
         {"pipe", [](const fs::path&, const fs::path& z) { ASSERT_EQ(mkfifo(z.c_str(), 0600), 0); },
          KeineDatei, nullptr},
@@ -521,6 +519,10 @@ TEST_F(KalenderdateiSicherheit, HostileTargetsAreRefusedOrFollowedWithoutBlockin
     TDaten Neu;
     Kalender(Neu, 2, EncodeDate(2100, 1, 1), "Neu");
     for (const TFeindlichesZiel& Fall : Faelle) {
+        // Only root may create a device node.
+        if (geteuid() != 0 && std::string_view(Fall.Name).ends_with("device")) {
+            continue;
+        }
         const fs::path Fallordner = Ordner / Fall.Name;
         fs::create_directory(Fallordner);
         const fs::path Ziel = Fallordner / "Kalender.OVK";

@@ -11,6 +11,7 @@
 
 #include "BenchKalender.h"
 #include "files/OVDatei.h"
+#include "platform/SystemDateisystem.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ TDaten& Kalender() {
 const std::string& Datei() {
     static const std::string Pfad = [] {
         const std::string p = Ordner() + "/Gross.OVK";
-        KalenderdateiSchreiben(p, Kalender());
+        KalenderdateiSchreiben(p, Kalender(), SystemDateisystem());
         return p;
     }();
     return Pfad;
@@ -49,7 +50,7 @@ void BM_Laden(benchmark::State& state) {
     const std::string& Pfad = Datei();
     for (auto _ : state) {
         TDaten Daten;
-        KalenderdateiLesen(Pfad, Daten, 0);
+        KalenderdateiLesen(Pfad, Daten, 0, SystemDateisystem());
         benchmark::DoNotOptimize(Daten.Liste.data());
     }
     ProDatensatz(state);
@@ -82,7 +83,7 @@ BENCHMARK(BM_Vergleich_Read)->Unit(benchmark::kMillisecond);
 void BM_Speichern(benchmark::State& state) {
     const std::string Pfad = Ordner() + "/Speichern.OVK";
     for (auto _ : state) {
-        KalenderdateiSchreiben(Pfad, Kalender());
+        KalenderdateiSchreiben(Pfad, Kalender(), SystemDateisystem());
     }
     ProDatensatz(state);
 }
@@ -96,6 +97,7 @@ public:
     std::size_t Lies(int h, char* z, std::size_t n) override { return S.Lies(h, z, n); }
     bool Existiert(const std::string& p) override { return S.Existiert(p); }
     std::string VollerPfad(const std::string& p) override { return S.VollerPfad(p); }
+    std::string Speicherziel(const std::string& p) override { return S.Speicherziel(p); }
     int ErzeugeNeu(const std::string& p) override { return S.ErzeugeNeu(p); }
     void Schreibe(int h, const char* d, std::size_t n) override { S.Schreibe(h, d, n); }
     void Sichere(int) override {}
@@ -106,6 +108,12 @@ public:
     void Umbenennen(const std::string& a, const std::string& b) override { S.Umbenennen(a, b); }
     void OrdnerSichern(const std::string&) override {}
     void Entferne(const std::string& p) noexcept override { S.Entferne(p); }
+    int Festhalten(const std::string& p) noexcept override { return S.Festhalten(p); }
+    void Loslassen(int h) noexcept override { S.Loslassen(h); }
+    void EntferneWennFrei(const std::string& p) noexcept override { S.EntferneWennFrei(p); }
+    std::vector<std::string> Ordnerinhalt(const std::string& o) noexcept override {
+        return S.Ordnerinhalt(o);
+    }
 
 private:
     TDateisystem& S = SystemDateisystem();

@@ -22,6 +22,7 @@
 #include "model/Uhr.h"
 #include "platform/Programmordner.h"
 #include "platform/SpezialOrdner.h"
+#include "platform/SystemDateisystem.h"
 #include "platform/TInstanzSperre.h"
 #include "platform/TRegistryMigration.h"
 
@@ -56,7 +57,7 @@ public:
         wxInitAllImageHandlers();
         GtkZugangEinrichten();
         TMeldungsPort::Setze(&FMeldungen);
-        FEinstellungen = std::make_unique<TEinstellungsspeicher>(*FOrdner, *FMigration);
+        FEinstellungen = std::make_unique<TEinstellungsspeicher>(*FOrdner, *FMigration, SystemDateisystem());
         FEinstellungen->SchriftpruefungSetzen(SchriftVorhanden);
 
         const wxString Programmdatei = wxStandardPaths::Get().GetExecutablePath();

@@ -7,6 +7,7 @@
 
 #include "files/VkFiles.h"
 #include "model/TDaten.h"
+#include "platform/SystemDateisystem.h"
 #include "tools/Feiertagsregeln.h"
 
 int main(int argc, char** argv) {
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
     try {
         TDaten Daten;
         FeiertageErstellen(FeiertagsregelnLesen(LoadUtf8OrAnsi(argv[1])), Daten);
-        Daten.SaveToFile(argv[2]);
+        Daten.SaveToFile(argv[2], SystemDateisystem());
     } catch (const std::exception& Fehler) {
         std::cerr << argv[1] << ": " << Fehler.what() << '\n';
         return 1;

@@ -10,8 +10,10 @@
 #include "platform/TDateisystem.h"
 
 // Writes ABytes to a new temporary file beside AZiel (AZiel, ".", a new GUID in braces, ".tmp"),
-// flushes it to the disk, closes it and moves it over AZiel durably. On any failure the error
-// propagates, AZiel is as it was and no temporary file is left.
+// flushes it to the disk, closes it and moves it over AZiel durably. A target that is no regular
+// file is refused before anything is written. On any failure the error propagates, AZiel is as
+// it was and no temporary file is left. What earlier saves of AZiel left when they were killed
+// (temporary files, second names of the old file) is removed unless a running save holds it.
 void DateiSicherErsetzen(const std::string& AZiel, std::string_view ABytes, TDateisystem& ADateisystem);
 
 // Receives the content of a file piece by piece.

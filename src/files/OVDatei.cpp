@@ -2,6 +2,8 @@
 
 #include "files/OVDatei.h"
 
+#include <new>
+
 #include "files/DateiSicherErsetzen.h"
 #include "model/Fehler.h"
 
@@ -13,9 +15,13 @@ void KalenderdateiLesen(const std::string& AFilename, TDaten& ADaten, std::int32
     std::uint64_t Groesse = 0;
     const int Handle = ADateisystem.OeffneLesen(AFilename, Groesse);
     try {
-        KalenderdateiDekodieren(
-            [&](char* AZiel, std::size_t AAnzahl) { return ADateisystem.Lies(Handle, AZiel, AAnzahl); },
-            Groesse, ADaten, AIdDatei);
+        try {
+            KalenderdateiDekodieren(
+                [&](char* AZiel, std::size_t AAnzahl) { return ADateisystem.Lies(Handle, AZiel, AAnzahl); },
+                Groesse, ADaten, AIdDatei);
+        } catch (const std::bad_alloc&) {
+            throw ELeseFehler("Die Kalenderdatei ist zu groß für den verfügbaren Speicher.");
+        }
     } catch (...) {
         try {
             ADateisystem.Schliesse(Handle);

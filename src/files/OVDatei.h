@@ -17,9 +17,10 @@
 #include "platform/TDateisystem.h"
 
 // Replaces the content of ADaten by the entries of the file, each given AIdDatei. Raises
-// ELeseFehler (or EBetriebssystemFehler) and leaves ADaten unchanged on any fault.
+// ELeseFehler (or EBetriebssystemFehler) and leaves ADaten unchanged on any fault, running out of
+// memory included.
 void KalenderdateiLesen(const std::string& AFilename, TDaten& ADaten, std::int32_t AIdDatei,
-                        TDateisystem& ADateisystem = SystemDateisystem());
+                        TDateisystem& ADateisystem);
 
 // The same from the bytes of a file.
 void KalenderdateiDekodieren(std::string_view ABytes, TDaten& ADaten, std::int32_t AIdDatei);
@@ -35,8 +36,7 @@ void KalenderdateiDekodieren(const TLesequelle& AQuelle, std::uint64_t AGroesse,
 // Writes the main-file entries of ADaten as a version-3 file, replacing AFilename only by the
 // final move of a completed temporary file. Raises ESchreibFehler or EBetriebssystemFehler; the
 // old file is then untouched and no temporary file is left.
-void KalenderdateiSchreiben(const std::string& AFilename, const TDaten& ADaten,
-                            TDateisystem& ADateisystem = SystemDateisystem());
+void KalenderdateiSchreiben(const std::string& AFilename, const TDaten& ADaten, TDateisystem& ADateisystem);
 
 // The bytes of a version-3 file holding the main-file entries of ADaten (ESchreibFehler for a
 // text the format cannot hold), handed to AZiel piece by piece.

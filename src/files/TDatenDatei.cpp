@@ -6,9 +6,10 @@
 #include "model/TGeladenClass.h"
 #include "platform/TMeldungsPort.h"
 
-bool TDaten::LoadFromFile(const std::string& AFilename, bool AFehlerMeldungS, std::int32_t AIdDatei) {
+bool TDaten::LoadFromFile(const std::string& AFilename, bool AFehlerMeldungS, std::int32_t AIdDatei,
+                          TDateisystem& ADateisystem) {
     try {
-        KalenderdateiLesen(AFilename, *this, AIdDatei);
+        KalenderdateiLesen(AFilename, *this, AIdDatei, ADateisystem);
         return true;
     } catch (const EFehler& Fehler) {
         if (AFehlerMeldungS && TMeldungsPort::Aktiv() != nullptr) {
@@ -21,13 +22,13 @@ bool TDaten::LoadFromFile(const std::string& AFilename, bool AFehlerMeldungS, st
     }
 }
 
-void TDaten::SaveToFile(const std::string& AFilename) const {
-    KalenderdateiSchreiben(AFilename, *this);
+void TDaten::SaveToFile(const std::string& AFilename, TDateisystem& ADateisystem) const {
+    KalenderdateiSchreiben(AFilename, *this, ADateisystem);
 }
 
-void TDaten::Import(const std::string& AFilename) {
+void TDaten::Import(const std::string& AFilename, TDateisystem& ADateisystem) {
     TDaten Geladen;
-    if (!Geladen.LoadFromFile(AFilename, true, 1)) {
+    if (!Geladen.LoadFromFile(AFilename, true, 1, ADateisystem)) {
         return;
     }
     for (const auto& e : Geladen.Liste) {
@@ -35,12 +36,12 @@ void TDaten::Import(const std::string& AFilename) {
     }
 }
 
-bool TGeladenClass::LadeFilename(const std::string& AFilename) {
-    const std::string Pfad = SystemDateisystem().VollerPfad(AFilename);
+bool TGeladenClass::LadeFilename(const std::string& AFilename, TDateisystem& ADateisystem) {
+    const std::string Pfad = ADateisystem.VollerPfad(AFilename);
     const std::int32_t Registriert = Exists(Pfad);
     const std::int32_t Id = Registriert >= 0 ? Registriert : NewIdDatei();
     TDaten Geladen;
-    if (!Geladen.LoadFromFile(Pfad, true, Id)) {
+    if (!Geladen.LoadFromFile(Pfad, true, Id, ADateisystem)) {
         return false;
     }
     TListe Neu;

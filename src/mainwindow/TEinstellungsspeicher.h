@@ -28,7 +28,7 @@ public:
     static constexpr const char* FeiertagsdateiName = "Oesterreichische Feiertage.ovf";
 
     TEinstellungsspeicher(const TSpezialOrdner& AOrdner, TRegistryMigration& AMigration,
-                          TDateisystem& ADateisystem = SystemDateisystem());
+                          TDateisystem& ADateisystem);
 
     // The full path of the settings file; EFehler when the system has no application-data
     // folder.

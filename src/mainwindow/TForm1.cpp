@@ -53,19 +53,19 @@ TMeldungsAntwort Frage(TMeldungsArt AArt, const std::string& AText, TMeldungsKno
     return Port ? Port->Zeige(AArt, AText, AKnoepfe) : maAbbrechen;
 }
 
-bool Registriert(const TGeladenClass& AGeladen, const std::string& AFilename) {
-    return !AFilename.empty() && AGeladen.Exists(SystemDateisystem().VollerPfad(AFilename)) >= 0;
+bool Registriert(const TGeladenClass& AGeladen, const std::string& AFilename, TDateisystem& ADateisystem) {
+    return !AFilename.empty() && AGeladen.Exists(ADateisystem.VollerPfad(AFilename)) >= 0;
 }
 
 } // namespace
 
 TForm1::TForm1(THauptfensterAnsicht& AAnsicht, TTageslisteSteuerung& ASteuerung,
-               TEinstellungsspeicher& AEinstellungsspeicher, const std::string& ADokumenteOrdner,
-               const std::string& AProgrammordner, const std::vector<std::string>& AArgumente,
-               std::unique_ptr<TScreenReaderPlattform> APlattform)
+               TEinstellungsspeicher& AEinstellungsspeicher, TDateisystem& ADateisystem,
+               const std::string& ADokumenteOrdner, const std::string& AProgrammordner,
+               const std::vector<std::string>& AArgumente, std::unique_ptr<TScreenReaderPlattform> APlattform)
     : Tolk(std::move(APlattform)), Geladen(&Daten, ""), Tagesliste(Daten, ASteuerung), FAnsicht(AAnsicht),
-      FSteuerung(ASteuerung), FEinstellungsspeicher(AEinstellungsspeicher), FProgrammordner(AProgrammordner),
-      FParameters(ParameterAufbereiten(AArgumente)) {
+      FSteuerung(ASteuerung), FEinstellungsspeicher(AEinstellungsspeicher), FDateisystem(ADateisystem),
+      FProgrammordner(AProgrammordner), FParameters(ParameterAufbereiten(AArgumente)) {
     KalenderUserPath = ADokumenteOrdner + KalenderOrdner;
     KalenderProgPath = AProgrammordner + KalenderOrdner;
     SetAnzeigeKomprimiert(false);
@@ -119,9 +119,8 @@ void TForm1::EinstellungenLadenSpeichern(bool ALadenS) {
     if (!FEinstellungsspeicher.Laden(Werte, HistoryMenuList, Orte) && Werte.KalFilename.empty()) {
         // The file could not be read (the user has been told): a calendar named on the command
         // line still opens, else file dialogs start in the user's calendar folder.
-        Werte.KalFilename = IstDatei(Orte.ErsterParameter)
-                                ? SystemDateisystem().VollerPfad(Orte.ErsterParameter)
-                                : KalenderUserPath;
+        Werte.KalFilename =
+            IstDatei(Orte.ErsterParameter) ? FDateisystem.VollerPfad(Orte.ErsterParameter) : KalenderUserPath;
     }
     EinstellungenUebernehmen(Werte);
 }
@@ -197,7 +196,7 @@ void TForm1::Timer2Timer() {
 
 void TForm1::StartdateienLaden() {
     const bool Vorhanden = IstDatei(FKalFilename);
-    if (Vorhanden && !Daten.LoadFromFile(FKalFilename, true, 0)) {
+    if (Vorhanden && !Daten.LoadFromFile(FKalFilename, true, 0, FDateisystem)) {
         // The reader has told why; the folder stays the place for the file dialogs.
         SetKalFilename(OrdnerTeil(FKalFilename));
         return;
@@ -213,13 +212,13 @@ void TForm1::StartdateienLaden() {
 void TForm1::ZusatzdateienLaden() {
     Geladen.Clear();
     if (FeiertagS && !FeiertagsFilename.empty()) {
-        Geladen.LadeFilename(FeiertagsFilename);
+        Geladen.LadeFilename(FeiertagsFilename, FDateisystem);
     }
     if (SonderS && !SonderFilename.empty()) {
-        Geladen.LadeFilename(SonderFilename);
+        Geladen.LadeFilename(SonderFilename, FDateisystem);
     }
-    FeiertagS = Registriert(Geladen, FeiertagsFilename);
-    SonderS = Registriert(Geladen, SonderFilename);
+    FeiertagS = Registriert(Geladen, FeiertagsFilename, FDateisystem);
+    SonderS = Registriert(Geladen, SonderFilename, FDateisystem);
 }
 
 void TForm1::StartbefehleMerken() {
@@ -257,7 +256,7 @@ bool TForm1::Speichern() {
     }
     try {
         TDaten Kopie(Daten);
-        Daten.SaveToFile(FKalFilename);
+        Daten.SaveToFile(FKalFilename, FDateisystem);
         SpeicherDaten.Assign(Kopie);
         HistoryAdd(FKalFilename);
         SetHistoryMenuList();
@@ -292,12 +291,12 @@ bool TForm1::Oeffne(const std::string& AFilename) {
         return false;
     }
     TDaten Neu;
-    if (!Neu.LoadFromFile(AFilename, true, 0)) {
+    if (!Neu.LoadFromFile(AFilename, true, 0, FDateisystem)) {
         return false;
     }
     // The old entries live on in Neu until the jump below has rebuilt the lines that show them.
     std::swap(Daten.Liste, Neu.Liste);
-    SetKalFilename(SystemDateisystem().VollerPfad(AFilename));
+    SetKalFilename(FDateisystem.VollerPfad(AFilename));
     HistoryAdd(FKalFilename);
     ZusatzdateienLaden();
     SpeicherDaten.Assign(Daten);

@@ -52,11 +52,12 @@ public:
     // FormCreate. ADokumenteOrdner and AProgrammordner end with a separator; AArgumente are the
     // command-line arguments after the program path. Creates the folders for calendars and sounds
     // when missing (failures are ignored). The settings are read and written through
-    // AEinstellungsspeicher; Tolk speaks through the screen-reader drivers of APlattform.
+    // AEinstellungsspeicher, the calendar files through ADateisystem; Tolk speaks through the
+    // screen-reader drivers of APlattform.
     TForm1(THauptfensterAnsicht& AAnsicht, TTageslisteSteuerung& ASteuerung,
-           TEinstellungsspeicher& AEinstellungsspeicher, const std::string& ADokumenteOrdner,
-           const std::string& AProgrammordner, const std::vector<std::string>& AArgumente,
-           std::unique_ptr<TScreenReaderPlattform> APlattform);
+           TEinstellungsspeicher& AEinstellungsspeicher, TDateisystem& ADateisystem,
+           const std::string& ADokumenteOrdner, const std::string& AProgrammordner,
+           const std::vector<std::string>& AArgumente, std::unique_ptr<TScreenReaderPlattform> APlattform);
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
 
@@ -131,6 +132,7 @@ private:
     THauptfensterAnsicht& FAnsicht;
     TTageslisteSteuerung& FSteuerung;
     TEinstellungsspeicher& FEinstellungsspeicher;
+    TDateisystem& FDateisystem;
     std::string FProgrammordner;
     std::vector<std::string> FParameters;
     std::string FKalFilename;

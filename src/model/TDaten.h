@@ -15,6 +15,7 @@
 using TListe = std::vector<std::unique_ptr<TDatenClass>>;
 
 struct TZeile; // views/TZeile.h: callers of Items include it
+class TDateisystem;
 
 class TDaten {
 public:
@@ -45,14 +46,16 @@ public:
     // True if both hold the same non-empty main-file entries, in any order.
     bool Ident(const TDaten* ADaten, bool AImportS) const;
 
+    // The file operations below go through ADateisystem (defined with the files).
     // Replaces the content with the entries of a calendar file, each given AIdDatei. On failure
     // the content stays, the result is false and, with AFehlerMeldungS, the error is shown.
-    bool LoadFromFile(const std::string& AFilename, bool AFehlerMeldungS, std::int32_t AIdDatei);
+    bool LoadFromFile(const std::string& AFilename, bool AFehlerMeldungS, std::int32_t AIdDatei,
+                      TDateisystem& ADateisystem);
     // Writes the main-file entries, replacing the file only when all is written; errors propagate.
-    void SaveToFile(const std::string& AFilename) const;
+    void SaveToFile(const std::string& AFilename, TDateisystem& ADateisystem) const;
     // Merges every entry of a calendar file into the main calendar; a file that cannot be loaded
     // (its error shown) changes nothing.
-    void Import(const std::string& AFilename);
+    void Import(const std::string& AFilename, TDateisystem& ADateisystem);
 
     // Merges one entry of another file into the main calendar.
     void Import(const TDatenClass& ADatenClass);

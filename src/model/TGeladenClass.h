@@ -8,6 +8,7 @@
 #include <vector>
 
 class TDaten;
+class TDateisystem;
 
 struct TGeladenRec {
     std::string Filename;
@@ -35,5 +36,5 @@ public:
     std::int32_t NewIdDatei() const;
     // Loads (or reloads) an additional file: its entries replace those of its file id at the end
     // of the collection. A file that cannot be loaded (its error shown) changes nothing.
-    bool LadeFilename(const std::string& AFilename);
+    bool LadeFilename(const std::string& AFilename, TDateisystem& ADateisystem);
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-// The operating system's error as a German sentence for the user (the common cases in our own
-// words, anything else in the system's text).
+// The operating system's error as a German sentence for the user: the errors a file operation
+// can meet in our own words, any other with its number (the system's own text is English).
 
 #include <string>
 

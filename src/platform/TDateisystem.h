@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class TDateisystem {
 public:
@@ -22,6 +23,12 @@ public:
     virtual bool Existiert(const std::string& APfad) = 0;
     virtual std::string VollerPfad(const std::string& APfad) = 0;
 
+    // The file that saving to APfad replaces: where the system has symbolic links, the file the
+    // link names (which is created when it does not exist yet), so that the link stays a link.
+    // Without opening anything (a pipe would block), a name that is no regular file (a folder,
+    // pipe, socket or device, also behind a link) and a loop of links are refused with
+    // EBetriebssystemFehler; a name that does not exist yet is a new file.
+    virtual std::string Speicherziel(const std::string& APfad) = 0;
     // A new file that must not exist yet; returns a handle for the calls below.
     virtual int ErzeugeNeu(const std::string& APfad) = 0;
     virtual void Schreibe(int AHandle, const char* ADaten, std::size_t AAnzahl) = 0;
@@ -37,7 +44,15 @@ public:
     virtual void OrdnerSichern(const std::string& APfad) = 0;
     // Removes a file if it exists; never fails.
     virtual void Entferne(const std::string& APfad) noexcept = 0;
-};
 
-// The operating system's file system (defined by the platform layer).
-TDateisystem& SystemDateisystem();
+    // A save holds its temporary file and the old file's second name while it runs, so that a
+    // save of the same target in another process, which removes what killed saves left, leaves
+    // them alone. Festhalten returns a handle for Loslassen, or -1 where the system needs no hold
+    // (it cannot remove a file that is open) or the file cannot be held.
+    virtual int Festhalten(const std::string& APfad) noexcept = 0;
+    virtual void Loslassen(int AHandle) noexcept = 0;
+    // Removes a file that a killed save left, unless a running save holds it; never fails.
+    virtual void EntferneWennFrei(const std::string& APfad) noexcept = 0;
+    // The names of the files in a folder (empty when it cannot be read).
+    virtual std::vector<std::string> Ordnerinhalt(const std::string& AOrdner) noexcept = 0;
+};

@@ -17,10 +17,6 @@ std::string_view Trimmen(std::string_view AText) {
     return AText.substr(Anfang, AText.find_last_not_of(Leerraum) - Anfang + 1);
 }
 
-bool GleicherName(std::string_view A, std::string_view B) {
-    return GleichOhneGrossKlein(A, B);
-}
-
 std::string OhneZeilenumbrueche(std::string_view AText) {
     std::string s(AText);
     for (char& c : s)
@@ -104,13 +100,11 @@ void TMemIniFile::WriteString(std::string_view ASection, std::string_view AKey, 
     TSection& Section = SectionFuerSchreiben(ASection);
     // Blanks around a value do not survive reading, so they are not written either.
     std::string Wert = std::string(Trimmen(OhneZeilenumbrueche(AValue)));
-    for (TEintrag& Eintrag : Section.Eintraege) {
-        if (GleicherName(Eintrag.Key, AKey)) {
-            Eintrag.Value = std::move(Wert);
-            return;
-        }
+    if (TEintrag* Eintrag = FindeEintrag(Section, AKey)) {
+        Eintrag->Value = std::move(Wert);
+        return;
     }
-    Section.Eintraege.push_back({std::string(Trimmen(OhneZeilenumbrueche(AKey))), std::move(Wert)});
+    Hinzufuegen(Section, std::string(Trimmen(OhneZeilenumbrueche(AKey))), std::move(Wert));
 }
 
 void TMemIniFile::WriteInteger(std::string_view ASection, std::string_view AKey, std::int32_t AValue) {
@@ -122,10 +116,19 @@ void TMemIniFile::WriteBool(std::string_view ASection, std::string_view AKey, bo
 }
 
 void TMemIniFile::DeleteKey(std::string_view ASection, std::string_view AKey) {
-    for (TSection& Section : FSections) {
-        if (GleicherName(Section.Name, ASection)) {
-            std::erase_if(Section.Eintraege, [&](const TEintrag& e) { return GleicherName(e.Key, AKey); });
-        }
+    const auto Section = FSectionIndex.find(Kleinbuchstaben(ASection));
+    if (Section == FSectionIndex.end()) {
+        return;
+    }
+    TSection& s = FSections[Section->second];
+    const auto Eintrag = s.Index.find(Kleinbuchstaben(AKey));
+    if (Eintrag == s.Index.end()) {
+        return;
+    }
+    s.Eintraege.erase(s.Eintraege.begin() + static_cast<std::ptrdiff_t>(Eintrag->second));
+    s.Index.clear();
+    for (std::size_t i = 0; i < s.Eintraege.size(); ++i) {
+        s.Index.emplace(Kleinbuchstaben(s.Eintraege[i].Key), i);
     }
 }
 
@@ -146,6 +149,7 @@ std::string TMemIniFile::GetText() const {
 
 void TMemIniFile::SetText(std::string_view AText) {
     FSections.clear();
+    FSectionIndex.clear();
     if (AText.starts_with(MarkeUtf8))
         AText.remove_prefix(MarkeUtf8.size());
     TSection* Aktuell = nullptr;
@@ -164,24 +168,22 @@ void TMemIniFile::SetText(std::string_view AText) {
             continue;
         const std::string_view Key = Trimmen(Zeile.substr(0, Gleich));
         // The first of two equal keys counts, as when reading.
-        if (!Key.empty() && FindeEintrag(Aktuell->Name, Key) == nullptr)
-            Aktuell->Eintraege.push_back({std::string(Key), std::string(Trimmen(Zeile.substr(Gleich + 1)))});
+        if (!Key.empty() && FindeEintrag(*Aktuell, Key) == nullptr)
+            Hinzufuegen(*Aktuell, std::string(Key), std::string(Trimmen(Zeile.substr(Gleich + 1))));
     }
 }
 
 const TMemIniFile::TSection* TMemIniFile::FindeSection(std::string_view ASection) const {
-    for (const TSection& Section : FSections)
-        if (GleicherName(Section.Name, ASection))
-            return &Section;
-    return nullptr;
+    const auto Section = FSectionIndex.find(Kleinbuchstaben(ASection));
+    return Section == FSectionIndex.end() ? nullptr : &FSections[Section->second];
 }
 
 TMemIniFile::TSection& TMemIniFile::SectionFuerSchreiben(std::string_view ASection) {
-    for (TSection& Section : FSections)
-        if (GleicherName(Section.Name, ASection))
-            return Section;
-    FSections.push_back({std::string(ASection), {}});
-    return FSections.back();
+    const auto [Section, Neu] = FSectionIndex.emplace(Kleinbuchstaben(ASection), FSections.size());
+    if (Neu) {
+        FSections.push_back({std::string(ASection), {}, {}});
+    }
+    return FSections[Section->second];
 }
 
 const TMemIniFile::TEintrag* TMemIniFile::FindeEintrag(std::string_view ASection,
@@ -189,8 +191,16 @@ const TMemIniFile::TEintrag* TMemIniFile::FindeEintrag(std::string_view ASection
     const TSection* Section = FindeSection(ASection);
     if (Section == nullptr)
         return nullptr;
-    for (const TEintrag& Eintrag : Section->Eintraege)
-        if (GleicherName(Eintrag.Key, AKey))
-            return &Eintrag;
-    return nullptr;
+    const auto Eintrag = Section->Index.find(Kleinbuchstaben(AKey));
+    return Eintrag == Section->Index.end() ? nullptr : &Section->Eintraege[Eintrag->second];
+}
+
+TMemIniFile::TEintrag* TMemIniFile::FindeEintrag(TSection& ASection, std::string_view AKey) {
+    const auto Eintrag = ASection.Index.find(Kleinbuchstaben(AKey));
+    return Eintrag == ASection.Index.end() ? nullptr : &ASection.Eintraege[Eintrag->second];
+}
+
+void TMemIniFile::Hinzufuegen(TSection& ASection, std::string AKey, std::string AValue) {
+    ASection.Index.emplace(Kleinbuchstaben(AKey), ASection.Eintraege.size());
+    ASection.Eintraege.push_back({std::move(AKey), std::move(AValue)});
 }

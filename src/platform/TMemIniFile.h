@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/TDateisystem.h"
@@ -21,7 +22,7 @@
 class TMemIniFile {
 public:
     // An empty INI object for AFileName; the file is not read.
-    explicit TMemIniFile(std::string AFileName, TDateisystem& ADateisystem = SystemDateisystem());
+    TMemIniFile(std::string AFileName, TDateisystem& ADateisystem);
 
     // Replaces the content by the file's, when the file exists (EBetriebssystemFehler when it
     // exists but cannot be read).
@@ -60,16 +61,23 @@ private:
         std::string Key;
         std::string Value;
     };
+    // Names are found through an index of their lower-cased form, so that reading a file of many
+    // keys takes time in proportion to its length.
+    using TIndex = std::unordered_map<std::u32string, std::size_t>;
     struct TSection {
         std::string Name;
         std::vector<TEintrag> Eintraege;
+        TIndex Index; // lower-cased key -> place in Eintraege
     };
 
     const TSection* FindeSection(std::string_view ASection) const;
     TSection& SectionFuerSchreiben(std::string_view ASection);
     const TEintrag* FindeEintrag(std::string_view ASection, std::string_view AKey) const;
+    static TEintrag* FindeEintrag(TSection& ASection, std::string_view AKey);
+    static void Hinzufuegen(TSection& ASection, std::string AKey, std::string AValue);
 
     std::string FFileName;
     TDateisystem* FDateisystem;
     std::vector<TSection> FSections;
+    TIndex FSectionIndex; // lower-cased name -> place in FSections
 };

@@ -9,6 +9,7 @@
 #include "info/TInfosTexte.h"
 #include "model/TGeladenClass.h"
 #include "model/Uhr.h"
+#include "platform/SystemDateisystem.h"
 #include "search/TNamenSuche.h"
 #include "text/TSpeicherSteuerung.h"
 #include "text/TextZeilen.h"
@@ -109,7 +110,7 @@ void TTextProgramm::Befehl(const TTextAufruf& A) {
     case tbSpeichern: {
         TDaten Daten;
         Laden(A, Daten);
-        Daten.SaveToFile(A.Dateien.at(1));
+        Daten.SaveToFile(A.Dateien.at(1), SystemDateisystem());
         break;
     }
     case tbListe:
@@ -144,10 +145,10 @@ std::string TTextProgramm::Programmordner(const TTextAufruf& A) const {
 }
 
 void TTextProgramm::Laden(const TTextAufruf& A, TDaten& ADaten) {
-    KalenderdateiLesen(A.Dateien.at(0), ADaten, 0);
+    KalenderdateiLesen(A.Dateien.at(0), ADaten, 0, SystemDateisystem());
     TGeladenClass Geladen(&ADaten, "");
     for (const std::string& Datei : A.Zusatzdateien) {
-        if (!Geladen.LadeFilename(Datei)) {
+        if (!Geladen.LadeFilename(Datei, SystemDateisystem())) {
             throw EAbbruch("", 1);
         }
     }
@@ -246,11 +247,11 @@ void TTextProgramm::NamenSuche(const TTextAufruf& A) {
 
 void TTextProgramm::Importieren(const TTextAufruf& A) {
     TDaten Daten;
-    KalenderdateiLesen(A.Dateien.at(0), Daten, 0);
+    KalenderdateiLesen(A.Dateien.at(0), Daten, 0, SystemDateisystem());
     const int FehlerVorher = FPort.Fehler();
-    Daten.Import(A.Dateien.at(1));
+    Daten.Import(A.Dateien.at(1), SystemDateisystem());
     if (FPort.Fehler() > FehlerVorher) {
         throw EAbbruch("", 1);
     }
-    Daten.SaveToFile(A.Dateien.at(2));
+    Daten.SaveToFile(A.Dateien.at(2), SystemDateisystem());
 }

@@ -8,6 +8,7 @@
 #include "files/OVDatei.h"
 #include "files/VkFiles.h"
 #include "model/TDaten.h"
+#include "platform/SystemDateisystem.h"
 #include "tools/Feiertagsregeln.h"
 
 namespace {
@@ -42,7 +43,7 @@ std::vector<TTag> TageIm(const TDatenClass& AEintrag, int AJahr) {
 
 class Feiertagsdatei : public ::testing::Test {
 protected:
-    void SetUp() override { KalenderdateiLesen(ORVANTO_FEIERTAGSDATEI, Daten, 1); }
+    void SetUp() override { KalenderdateiLesen(ORVANTO_FEIERTAGSDATEI, Daten, 1, SystemDateisystem()); }
     TDaten Daten;
 };
 

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "Kalenderbytes.h"
+#include "platform/SystemDateisystem.h"
 
 namespace fs = std::filesystem;
 
@@ -350,13 +351,13 @@ TEST_F(KalenderdateiAufPlatte, SavesAndLoadsThroughTheCollection) {
     TDaten Daten;
     Daten.Add(Beispieleintrag());
     const std::string Pfad = (Ordner / "Kalender.OVK").string();
-    Daten.SaveToFile(Pfad);
+    Daten.SaveToFile(Pfad, SystemDateisystem());
     EXPECT_EQ(Lies(Pfad), Beispielbytes());
     EXPECT_EQ(Dateien(), std::vector<std::string>{"Kalender.OVK"});
     TDaten Geladen;
-    EXPECT_TRUE(Geladen.LoadFromFile(Pfad, true, 0));
+    EXPECT_TRUE(Geladen.LoadFromFile(Pfad, true, 0, SystemDateisystem()));
     EXPECT_TRUE(Geladen.Ident(&Daten, false));
-    EXPECT_THROW(Daten.SaveToFile(""), ESchreibFehler);
+    EXPECT_THROW(Daten.SaveToFile("", SystemDateisystem()), ESchreibFehler);
 }
 
 namespace {
@@ -380,11 +381,11 @@ TEST_F(KalenderdateiAufPlatte, LoadFromFileShowsTheErrorAndKeepsTheContent) {
     TDaten Daten;
     Daten.Add(Beispieleintrag());
     const std::string Fehlt = (Ordner / "fehlt.OVK").string();
-    EXPECT_FALSE(Daten.LoadFromFile(Fehlt, true, 0));
+    EXPECT_FALSE(Daten.LoadFromFile(Fehlt, true, 0, SystemDateisystem()));
     const std::string Kaputt = (Ordner / "kaputt.OVK").string();
     Schreib(Kaputt, std::string("\x00\x04OV_9", 6));
-    EXPECT_FALSE(Daten.LoadFromFile(Kaputt, true, 0));
-    EXPECT_FALSE(Daten.LoadFromFile("", false, 0));
+    EXPECT_FALSE(Daten.LoadFromFile(Kaputt, true, 0, SystemDateisystem()));
+    EXPECT_FALSE(Daten.LoadFromFile("", false, 0, SystemDateisystem()));
     TMeldungsPort::Setze(nullptr);
     ASSERT_EQ(Meldungen.Texte.size(), 2u);
     EXPECT_EQ(Meldungen.Texte[0],
@@ -405,21 +406,22 @@ TEST_F(KalenderdateiAufPlatte, LoadsAdditionalFilesAndImports) {
     TDaten Daten;
     Daten.Add(Beispieleintrag());
     TGeladenClass Geladen(&Daten, "");
-    ASSERT_TRUE(Geladen.LadeFilename(Feiertage));
+    ASSERT_TRUE(Geladen.LadeFilename(Feiertage, SystemDateisystem()));
     TDatenClass Eigener = Beispieleintrag();
     Eigener.Id = 1;
     Daten.Add(Eigener); // an entry added after the file
-    ASSERT_TRUE(Geladen.LadeFilename((Ordner / "." / "Feiertage.OVF").string())); // the same file again
+    ASSERT_TRUE(Geladen.LadeFilename((Ordner / "." / "Feiertage.OVF").string(),
+                                     SystemDateisystem())); // the same file again
     ASSERT_EQ(Geladen.Count(), 1);
     EXPECT_EQ(Geladen.GeladenListe[0].IdDatei, 1);
     ASSERT_EQ(Daten.Count(), 3);
     EXPECT_EQ(Daten[2].Kurztext, "Neujahr"); // reloaded entries go to the end
     EXPECT_EQ(Daten[2].IdDatei, 1);
-    EXPECT_FALSE(Geladen.LadeFilename((Ordner / "fehlt.OVF").string()));
+    EXPECT_FALSE(Geladen.LadeFilename((Ordner / "fehlt.OVF").string(), SystemDateisystem()));
     EXPECT_EQ(Geladen.Count(), 1);
 
-    Daten.Import(Feiertage);
-    Daten.Import(Feiertage);
+    Daten.Import(Feiertage, SystemDateisystem());
+    Daten.Import(Feiertage, SystemDateisystem());
     ASSERT_EQ(Daten.Count(), 4);
     EXPECT_EQ(Daten[3].Kurztext, "Neujahr");
     EXPECT_EQ(Daten[3].IdDatei, 0);

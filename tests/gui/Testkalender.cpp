@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/TDaten.h"
+#include "platform/SystemDateisystem.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ int main(int argc, char** argv) {
             Daten.Add(Eintrag("Termin " + std::to_string(i), EncodeDate(2025, 1, 1), EncodeDate(2025, 12, 31),
                               ttTermin, 1 + i, at1Tag));
         }
-        Daten.SaveToFile(argv[1]);
+        Daten.SaveToFile(argv[1], SystemDateisystem());
     } catch (const std::exception& Fehler) {
         std::fprintf(stderr, "%s\n", Fehler.what());
         return 1;

@@ -1,6 +1,7 @@
 #include "mainwindow/TEinstellungsspeicher.h"
 
 #include "model/Fehler.h"
+#include "platform/SystemDateisystem.h"
 #include "platform/TMeldungsPort.h"
 #include "platform/Umgebung.h"
 #include "platform/linux/XdgOrdner.h"
@@ -29,7 +30,7 @@ public:
 
     void Migrieren(TMemIniFile& AIni) override {
         ++Migriert;
-        TMemIniFile Alt("registry");
+        TMemIniFile Alt("registry", SystemDateisystem());
         Alt.SetText("[MainForm]\n" + AlteWerte);
         AIni.SetText(Alt.GetText());
     }
@@ -94,7 +95,7 @@ protected:
     TMeldungen Meldungen;
     TEinstellungsOrte Orte;
     THistoryList History;
-    TEinstellungsspeicher Speicher{Ordner, Migration};
+    TEinstellungsspeicher Speicher{Ordner, Migration, SystemDateisystem()};
 };
 
 TEST_F(TEinstellungsspeicherTest, FirstStartCreatesTheFileAndUsesTheDefaults) {
@@ -314,7 +315,7 @@ TEST_F(TEinstellungsspeicherTest, SavingKeepsWhatItDoesNotWrite) {
     e.Height = 300;
     // A minimized window writes neither its state nor its size.
     ASSERT_TRUE(Speicher.Speichern(e, Kurz, false));
-    TMemIniFile Ini(IniPfad());
+    TMemIniFile Ini(IniPfad(), SystemDateisystem());
     Ini.LoadFromFile();
     EXPECT_EQ(Ini.ReadInteger("MainForm", "WindowState", -1), 2);
     EXPECT_EQ(Ini.ReadInteger("MainForm", "Height", -1), 800);
@@ -403,7 +404,7 @@ TEST(TEinstellungsspeicherXdgTest, TheFileLivesInTheXdgConfigFolder) {
     Umgebung.Setzen("XDG_CONFIG_HOME", Temp.Pfad() + "/xdg");
     const TXdgOrdner Ordner;
     std::unique_ptr<TRegistryMigration> Migration = SystemRegistryMigration();
-    TEinstellungsspeicher Speicher(Ordner, *Migration);
+    TEinstellungsspeicher Speicher(Ordner, *Migration, SystemDateisystem());
     EXPECT_EQ(Speicher.EinstellungsDateiname(), Temp.Pfad() + "/xdg/Orvanto/Orvanto.ini");
     EXPECT_TRUE(Speicher.ShowSplashScreenLesen());
     EXPECT_TRUE(std::filesystem::is_regular_file(Temp.Pfad() + "/xdg/Orvanto/Orvanto.ini"));

@@ -6,6 +6,7 @@
 
 #include "model/Uhr.h"
 #include "platform/SpezialOrdner.h"
+#include "platform/SystemDateisystem.h"
 #include "platform/TMeldungsPort.h"
 #include "platform/TMemIniFile.h"
 #include "platform/TRegistryMigration.h"
@@ -109,7 +110,7 @@ void KalenderSchreiben(const std::string& APfad, const std::vector<TDatenClass>&
     for (const TDatenClass& e : AEintraege) {
         d.Add(e);
     }
-    d.SaveToFile(APfad);
+    d.SaveToFile(APfad, SystemDateisystem());
 }
 
 const std::string Heute = "W2  Mo 06.01.2025: Heute";
@@ -129,7 +130,7 @@ protected:
     std::vector<std::string> Gesagt;
     std::unique_ptr<TSpezialOrdner> Ordner = SystemSpezialOrdner();
     std::unique_ptr<TRegistryMigration> Migration = SystemRegistryMigration();
-    TEinstellungsspeicher Einstellungen{*Ordner, *Migration};
+    TEinstellungsspeicher Einstellungen{*Ordner, *Migration, SystemDateisystem()};
     std::unique_ptr<TForm1> Form;
 
     void SetUp() override {
@@ -150,15 +151,15 @@ protected:
     }
 
     void Erzeugen(const std::vector<std::string>& AArgumente) {
-        Form = std::make_unique<TForm1>(Ansicht, Steuerung, Einstellungen, Dokumente, Programm, AArgumente,
-                                        std::make_unique<TFakeSprachPlattform>(Gesagt));
+        Form = std::make_unique<TForm1>(Ansicht, Steuerung, Einstellungen, SystemDateisystem(), Dokumente,
+                                        Programm, AArgumente, std::make_unique<TFakeSprachPlattform>(Gesagt));
     }
     void IniSchreiben(const std::string& AZeilen) {
         fs::create_directories(fs::path(Ini).parent_path());
         DateiSchreiben(Ini, "[MainForm]\n" + AZeilen);
     }
     std::string IniWert(const std::string& AKey) const {
-        TMemIniFile Datei(Ini);
+        TMemIniFile Datei(Ini, SystemDateisystem());
         Datei.LoadFromFile();
         return Datei.ReadString("MainForm", AKey, "<fehlt>");
     }
@@ -345,7 +346,7 @@ TEST_F(Form1, CloseQuestion) {
             EXPECT_TRUE(Meldungen.Texte.empty()) << f.Name;
         }
         TDaten Datei;
-        ASSERT_TRUE(Datei.LoadFromFile(Kalender, false, 0));
+        ASSERT_TRUE(Datei.LoadFromFile(Kalender, false, 0, SystemDateisystem()));
         EXPECT_EQ(Datei.Count(), f.Gespeichert ? 2 : 1) << f.Name;
         EXPECT_EQ(Form->IsModified(), f.Aendern && !f.Gespeichert) << f.Name;
     }
@@ -604,7 +605,7 @@ TEST_F(Form1, ARecentFileOpensThroughTheSaveQuestion) {
                                                : (std::vector<std::string>{"&1 " + Kalender, "&2 " + Zweit}))
             << f.Name;
         TDaten Datei;
-        ASSERT_TRUE(Datei.LoadFromFile(Kalender, false, 0));
+        ASSERT_TRUE(Datei.LoadFromFile(Kalender, false, 0, SystemDateisystem()));
         EXPECT_EQ(Datei.Count(), f.EintraegeImKalender) << f.Name;
     }
     // The opened calendar is shown on today's week.

@@ -1,3 +1,4 @@
+#include "platform/SystemDateisystem.h"
 #include "platform/THistoryMenuList.h"
 
 #include <gtest/gtest.h>
@@ -57,7 +58,7 @@ TEST(THistoryListTest, MaxLenIgnoresNonPositiveValuesAndDropsTheOldest) {
 }
 
 TEST(THistoryListTest, LoadFromStreamReadsTheNumberedKeysInOrder) {
-    TMemIniFile Ini("unbenutzt.ini");
+    TMemIniFile Ini("unbenutzt.ini", SystemDateisystem());
     Ini.SetText("[MainForm]\nHistory1=/eins.ovk\nHistory2=/zwei.ovk\nHistory4=/vier.ovk\nHistory5=   \n"
                 "History6=/sechs.ovk\n[Andere]\nHistory3=/fremd.ovk\n");
     THistoryList h = Liste({"alt"});
@@ -71,7 +72,7 @@ TEST(THistoryListTest, LoadFromStreamReadsTheNumberedKeysInOrder) {
 }
 
 TEST(THistoryListTest, SaveToStreamLeavesNoStaleKeyBehind) {
-    TMemIniFile Ini("unbenutzt.ini");
+    TMemIniFile Ini("unbenutzt.ini", SystemDateisystem());
     // History2 is missing, History4 and History7 would come back at the next load otherwise.
     Ini.SetText("[MainForm]\nHistory1=x\nHistory3=x\nHistory4=x\nHistory6=x\nHistory7=x\nHistory9=bleibt\n");
     const THistoryList h = Liste({"/b.ovk", "/a.ovk"});

@@ -2,6 +2,7 @@
 
 #include "Umgebung.h"
 #include "model/Fehler.h"
+#include "platform/SystemDateisystem.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@ namespace {
 using namespace std::string_literals;
 
 TEST(TMemIniFileTest, ReadsDamagedTextLeniently) {
-    TMemIniFile Ini("unbenutzt.ini");
+    TMemIniFile Ini("unbenutzt.ini", SystemDateisystem());
     // A NUL byte inside, too.
     Ini.SetText("\xEF\xBB\xBF"
                 "vor=jeder Section\n"
@@ -67,11 +68,11 @@ TEST(TMemIniFileTest, ReadsIntegersAsTheFileWritesThem) {
         {"1.5", 99},
     };
     for (const TFall& Fall : Faelle) {
-        TMemIniFile Ini("unbenutzt.ini");
+        TMemIniFile Ini("unbenutzt.ini", SystemDateisystem());
         Ini.SetText(std::string("[S]\nK=") + Fall.Wert + "\n");
         EXPECT_EQ(Ini.ReadInteger("S", "K", 99), Fall.Erwartet) << Fall.Wert;
     }
-    TMemIniFile Ini("unbenutzt.ini");
+    TMemIniFile Ini("unbenutzt.ini", SystemDateisystem());
     Ini.SetText("[S]\nNull=0\nZwei=2\nText=ja\n");
     EXPECT_FALSE(Ini.ReadBool("S", "Null", true));
     EXPECT_TRUE(Ini.ReadBool("S", "Zwei", false));
@@ -80,7 +81,7 @@ TEST(TMemIniFileTest, ReadsIntegersAsTheFileWritesThem) {
 }
 
 TEST(TMemIniFileTest, WritesWhatItReadsBackAndNeverABrokenLine) {
-    TMemIniFile Ini("unbenutzt.ini");
+    TMemIniFile Ini("unbenutzt.ini", SystemDateisystem());
     Ini.AddSection("Leer");
     Ini.WriteString("MainForm", "KalFilename", "/home/jö/a\nFontSize=72\r[X]");
     Ini.WriteInteger("MainForm", "FontColor", -16777208);
@@ -91,11 +92,42 @@ TEST(TMemIniFileTest, WritesWhatItReadsBackAndNeverABrokenLine) {
     EXPECT_EQ(Ini.GetText(),
               "[Leer]\n\n"
               "[MainForm]\nKalFilename=/home/jö/a FontSize=72 [X]\nFontColor=-16777208\nKwocheS=0\n\n");
-    TMemIniFile Kopie("unbenutzt.ini");
+    TMemIniFile Kopie("unbenutzt.ini", SystemDateisystem());
     Kopie.SetText(Ini.GetText());
     EXPECT_EQ(Kopie.GetText(), Ini.GetText());
     EXPECT_FALSE(Kopie.ValueExists("MainForm", "FontSize"));
     EXPECT_TRUE(Kopie.SectionExists("Leer"));
+}
+
+TEST(TMemIniFileTest, KeysTheProgramDoesNotKnowAreWrittenBackAsTheyWere) {
+    // Many keys, so that each one's place and spelling must come from the file, not from a search
+    // that happens to find the first.
+    std::string Datei = "[MainForm]\nFontSize=10\n";
+    for (int i = 0; i < 20000; ++i) {
+        Datei += "Fremd" + std::to_string(i) + "=Wert " + std::to_string(i) + "\n";
+    }
+    Datei += "[Anderes Programm]\nSchlüssel=ä=ö\nfontsize=99\n\n";
+    TMemIniFile Ini("unbenutzt.ini", SystemDateisystem());
+    Ini.SetText(Datei);
+    EXPECT_EQ(Ini.ReadString("mainform", "FREMD19999", ""), "Wert 19999");
+    EXPECT_EQ(Ini.ReadInteger("Anderes Programm", "FontSize", 0), 99);
+    Ini.WriteInteger("MainForm", "FontSize", 12);
+    Ini.WriteString("MainForm", "Neu", "1");
+    Ini.WriteString("MainForm", "fremd7", "geändert");
+    Ini.DeleteKey("MainForm", "Fremd3");
+
+    std::string Erwartet = "[MainForm]\nFontSize=12\n";
+    for (int i = 0; i < 20000; ++i) {
+        if (i != 3) {
+            Erwartet += "Fremd" + std::to_string(i) + "=" +
+                        (i == 7 ? "geändert" : "Wert " + std::to_string(i)) + "\n";
+        }
+    }
+    Erwartet += "Neu=1\n\n[Anderes Programm]\nSchlüssel=ä=ö\nfontsize=99\n\n";
+    EXPECT_TRUE(Ini.GetText() == Erwartet);
+    // After a key is deleted the others are still found.
+    EXPECT_EQ(Ini.ReadString("MainForm", "Fremd4", ""), "Wert 4");
+    EXPECT_FALSE(Ini.ValueExists("MainForm", "Fremd3"));
 }
 
 TEST(TMemIniFileTest, UpdateFileReplacesTheFileOnlyWhenTheWriteSucceeds) {
@@ -103,7 +135,7 @@ TEST(TMemIniFileTest, UpdateFileReplacesTheFileOnlyWhenTheWriteSucceeds) {
     const std::string Datei = Temp.Pfad() + "/Orvanto.ini";
     DateiSchreiben(Datei, "[MainForm]\nAlt=1\n");
 
-    TMemIniFile Ini(Datei);
+    TMemIniFile Ini(Datei, SystemDateisystem());
     Ini.LoadFromFile();
     Ini.WriteString("MainForm", "Neu", "2");
     Ini.UpdateFile();
@@ -116,20 +148,20 @@ TEST(TMemIniFileTest, UpdateFileReplacesTheFileOnlyWhenTheWriteSucceeds) {
     EXPECT_EQ(DateiLesen(Datei), "[MainForm]\nAlt=1\nNeu=2\n\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Temp.Pfad()), {}), 1);
 
-    TMemIniFile OhneOrdner(Temp.Pfad() + "/fehlt/Orvanto.ini");
+    TMemIniFile OhneOrdner(Temp.Pfad() + "/fehlt/Orvanto.ini", SystemDateisystem());
     EXPECT_THROW(OhneOrdner.UpdateFile(), EBetriebssystemFehler);
 }
 
 TEST(TMemIniFileTest, LoadFromFileTreatsAMissingFileAsEmptyAndReportsAnUnreadableOne) {
     TTempOrdner Temp;
-    TMemIniFile Fehlt(Temp.Pfad() + "/fehlt.ini");
+    TMemIniFile Fehlt(Temp.Pfad() + "/fehlt.ini", SystemDateisystem());
     Fehlt.SetText("[S]\nK=1\n");
     Fehlt.LoadFromFile();
     EXPECT_EQ(Fehlt.GetText(), "");
 
     const std::string Fifo = Temp.Pfad() + "/fifo.ini";
     ASSERT_EQ(mkfifo(Fifo.c_str(), 0600), 0);
-    TMemIniFile Unlesbar(Fifo);
+    TMemIniFile Unlesbar(Fifo, SystemDateisystem());
     EXPECT_THROW(Unlesbar.LoadFromFile(), EBetriebssystemFehler);
 }
 

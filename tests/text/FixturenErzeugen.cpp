@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/TDaten.h"
+#include "platform/SystemDateisystem.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ void Speichere(const std::string& AOrdner, const std::string& AName,
     for (const TVorlage& v : AVorlagen) {
         Erzeuge(Daten, v);
     }
-    Daten.SaveToFile(AOrdner + "/" + AName);
+    Daten.SaveToFile(AOrdner + "/" + AName, SystemDateisystem());
 }
 
 TTag D(int ATag, int AMonat, int AJahr) {

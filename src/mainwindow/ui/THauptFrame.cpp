@@ -18,6 +18,7 @@
 #include "mainwindow/Fensterlayout.h"
 #include "mainwindow/ui/TPeriodenAuswahl.h"
 #include "mainwindow/ui/TSplashScreenForm.h"
+#include "platform/SystemDateisystem.h"
 #include "platform/TMeldungsPort.h"
 #include "speech/ScreenReaderPlattform.h"
 
@@ -83,8 +84,9 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     ListeZugaenglich(*FListe, ListenName);
     MenuesErstellen();
 
-    FForm = std::make_unique<TForm1>(*this, *this, AEinstellungsspeicher, ADokumenteOrdner, AProgrammordner,
-                                     AArgumente, SystemScreenReaderPlattform());
+    FForm =
+        std::make_unique<TForm1>(*this, *this, AEinstellungsspeicher, SystemDateisystem(), ADokumenteOrdner,
+                                 AProgrammordner, AArgumente, SystemScreenReaderPlattform());
 
     Bind(wxEVT_SHOW, &THauptFrame::OnShow, this);
     Bind(wxEVT_CLOSE_WINDOW, &THauptFrame::OnClose, this);

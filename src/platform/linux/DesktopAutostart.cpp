@@ -2,6 +2,7 @@
 
 #include "files/DateiSicherErsetzen.h"
 #include "model/Fehler.h"
+#include "platform/SystemDateisystem.h"
 
 #include <filesystem>
 

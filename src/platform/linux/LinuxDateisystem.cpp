@@ -3,21 +3,39 @@
 // Windows.
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
+#include <new>
+#include <vector>
 
 #include "model/Fehler.h"
+#include "platform/SystemDateisystem.h"
 #include "platform/Systemfehlertext.h"
-#include "platform/TDateisystem.h"
 
 namespace {
 
 [[noreturn]] void Fehlschlag(int AFehler) {
     throw EBetriebssystemFehler(Systemfehlertext(AFehler));
+}
+
+// A pipe, socket or device where a calendar or settings file is expected.
+[[noreturn]] void KeineGewoehnlicheDatei() {
+    throw EBetriebssystemFehler("Der Name bezeichnet keine gewöhnliche Datei.");
+}
+
+// Refuses what stat found when it is no regular file.
+void GewoehnlicheDatei(const struct stat& AInfo) {
+    if (S_ISDIR(AInfo.st_mode)) {
+        Fehlschlag(EISDIR);
+    }
+    if (!S_ISREG(AInfo.st_mode)) {
+        KeineGewoehnlicheDatei();
+    }
 }
 
 // Another process holding an exclusive lock on the file is writing it.
@@ -46,8 +64,15 @@ std::size_t Lesen(int AHandle, char* AZiel, std::size_t AAnzahl) {
     return Gelesen;
 }
 
+// As many links in a row as the system itself follows before it reports a loop.
+constexpr int MaxVerweise = 40;
+
 class TLinuxDateisystem : public TDateisystem {
 public:
+    // A write beyond the file-size limit (ulimit -f) would end the process by a signal; ignored,
+    // the write fails with EFBIG instead and the save reports it like a full disk.
+    TLinuxDateisystem() { signal(SIGXFSZ, SIG_IGN); }
+
     std::string LiesDatei(const std::string& APfad) override {
         std::uint64_t Groesse = 0;
         const int fd = OeffneLesen(APfad, Groesse);
@@ -63,6 +88,9 @@ public:
             Inhalt.resize(Gelesen);
             close(fd);
             return Inhalt;
+        } catch (const std::bad_alloc&) {
+            close(fd);
+            Fehlschlag(ENOMEM);
         } catch (...) {
             close(fd);
             throw;
@@ -81,12 +109,7 @@ public:
             if (fstat(fd, &Info) != 0) {
                 Fehlschlag(errno);
             }
-            if (S_ISDIR(Info.st_mode)) {
-                Fehlschlag(EISDIR);
-            }
-            if (!S_ISREG(Info.st_mode)) {
-                throw EBetriebssystemFehler("Der Name bezeichnet keine gewöhnliche Datei.");
-            }
+            GewoehnlicheDatei(Info);
             AGroesse = static_cast<std::uint64_t>(Info.st_size);
             return fd;
         } catch (...) {
@@ -108,6 +131,34 @@ public:
         std::error_code Fehler;
         const std::filesystem::path p = std::filesystem::absolute(APfad, Fehler);
         return Fehler ? APfad : p.lexically_normal().string();
+    }
+
+    // A symbolic link is followed to the file it names, link by link, so that the link stays and
+    // the file it names is replaced in its own folder; a link to a file that does not exist yet
+    // names a new file there.
+    std::string Speicherziel(const std::string& APfad) override {
+        std::filesystem::path Pfad = APfad;
+        for (int Verweise = 0; Verweise <= MaxVerweise; ++Verweise) {
+            struct stat Info {};
+            if (lstat(Pfad.c_str(), &Info) != 0) {
+                if (errno == ENOENT) {
+                    return Pfad.string();
+                }
+                Fehlschlag(errno);
+            }
+            if (!S_ISLNK(Info.st_mode)) {
+                GewoehnlicheDatei(Info);
+                return Pfad.string();
+            }
+            std::error_code Fehler;
+            const std::filesystem::path Verweis = std::filesystem::read_symlink(Pfad, Fehler);
+            if (Fehler) {
+                Fehlschlag(Fehler.value());
+            }
+            // A relative link counts from the folder it lies in; an absolute one replaces the path.
+            Pfad = Pfad.parent_path() / Verweis;
+        }
+        Fehlschlag(ELOOP);
     }
 
     int ErzeugeNeu(const std::string& APfad) override {
@@ -175,7 +226,54 @@ public:
 
     void Entferne(const std::string& APfad) noexcept override { unlink(APfad.c_str()); }
 
+    // A shared lock of the open file description (not flock, which marks writers and readers of
+    // the calendar): any number of holds, and a probe for an exclusive lock fails while one lasts.
+    int Festhalten(const std::string& APfad) noexcept override {
+        const int fd = open(APfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+        if (fd >= 0 && !Sperren(fd, F_OFD_SETLK, F_RDLCK)) {
+            close(fd);
+            return -1;
+        }
+        return fd;
+    }
+
+    void Loslassen(int AHandle) noexcept override { close(AHandle); }
+
+    void EntferneWennFrei(const std::string& APfad) noexcept override {
+        const int fd = open(APfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+        if (fd < 0) {
+            return;
+        }
+        struct stat Info {};
+        if (fstat(fd, &Info) == 0 && S_ISREG(Info.st_mode) && Sperren(fd, F_OFD_GETLK, F_WRLCK)) {
+            unlink(APfad.c_str());
+        }
+        close(fd);
+    }
+
+    std::vector<std::string> Ordnerinhalt(const std::string& AOrdner) noexcept override {
+        std::vector<std::string> Namen;
+        std::error_code Fehler;
+        for (std::filesystem::directory_iterator i(AOrdner, Fehler), Ende; !Fehler && i != Ende;
+             i.increment(Fehler)) {
+            Namen.push_back(i->path().filename().string());
+        }
+        return Namen;
+    }
+
 private:
+    // With F_OFD_SETLK takes a lock of the whole file; with F_OFD_GETLK tells whether it could be
+    // taken. False when another open file description holds a conflicting lock.
+    static bool Sperren(int AHandle, int ABefehl, short AArt) noexcept {
+        struct flock Sperre {};
+        Sperre.l_type = AArt;
+        Sperre.l_whence = SEEK_SET;
+        if (fcntl(AHandle, ABefehl, &Sperre) != 0) {
+            return false;
+        }
+        return ABefehl != F_OFD_GETLK || Sperre.l_type == F_UNLCK;
+    }
+
     // A read-only target or one another process is writing is not replaced (rename would do it
     // silently). The new file takes over the old one's permissions.
     static void ZielPruefen(const std::string& AQuelle, const std::string& AZiel) {
@@ -186,7 +284,7 @@ private:
         if ((Info.st_mode & S_IWUSR) == 0) {
             Fehlschlag(EACCES);
         }
-        const int fd = open(AZiel.c_str(), O_RDONLY | O_CLOEXEC);
+        const int fd = open(AZiel.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (fd >= 0) {
             const bool Frei = flock(fd, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
             close(fd);

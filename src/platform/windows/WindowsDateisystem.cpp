@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/Fehler.h"
-#include "platform/TDateisystem.h"
+#include "platform/SystemDateisystem.h"
 #include "speech/windows/Utf16.h"
 
 namespace {
@@ -96,6 +96,14 @@ public:
         return Utf16ZuUtf8(Voll);
     }
 
+    std::string Speicherziel(const std::string& APfad) override {
+        const DWORD Attribute = GetFileAttributesW(Utf8ZuUtf16(APfad).c_str());
+        if (Attribute != INVALID_FILE_ATTRIBUTES && (Attribute & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            throw EBetriebssystemFehler("Der angegebene Name ist ein Ordner, keine Datei.");
+        }
+        return APfad;
+    }
+
     int ErzeugeNeu(const std::string& APfad) override {
         const HANDLE h = CreateFileW(Utf8ZuUtf16(APfad).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                      FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -147,6 +155,25 @@ public:
     void OrdnerSichern(const std::string&) override {}
 
     void Entferne(const std::string& APfad) noexcept override { DeleteFileW(Utf8ZuUtf16(APfad).c_str()); }
+
+    // A file that a running save has open cannot be removed on Windows, so no hold is needed.
+    int Festhalten(const std::string&) noexcept override { return -1; }
+    void Loslassen(int) noexcept override {}
+    void EntferneWennFrei(const std::string& APfad) noexcept override { Entferne(APfad); }
+
+    std::vector<std::string> Ordnerinhalt(const std::string& AOrdner) noexcept override {
+        std::vector<std::string> Namen;
+        WIN32_FIND_DATAW Daten{};
+        const HANDLE h = FindFirstFileW(Utf8ZuUtf16(AOrdner + "\\*").c_str(), &Daten);
+        if (h == INVALID_HANDLE_VALUE) {
+            return Namen;
+        }
+        do {
+            Namen.push_back(Utf16ZuUtf8(Daten.cFileName));
+        } while (FindNextFileW(h, &Daten));
+        FindClose(h);
+        return Namen;
+    }
 
 private:
     std::vector<HANDLE> Handles;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/Fehler.h"
+#include "platform/SystemDateisystem.h"
 #include "platform/TRegistryMigration.h"
 #include "speech/windows/Utf16.h"
 
@@ -155,7 +156,7 @@ public:
     }
 
     void Bereinigen(const TMemIniFile& AIni) override {
-        TMemIniFile Platte(AIni.FileName());
+        TMemIniFile Platte(AIni.FileName(), SystemDateisystem());
         Platte.LoadFromFile();
         Bereinige(EinstellungsSchluessel, true, AIni, Platte,
                   "Die alten Registry-Einstellungen konnten nicht bereinigt werden.");

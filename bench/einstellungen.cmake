@@ -1,0 +1,2 @@
+orvanto_add_bench(einstellungen ${CMAKE_CURRENT_SOURCE_DIR}/EinstellungenBench.cpp)
+target_link_libraries(bench_einstellungen PRIVATE orvanto_platform)

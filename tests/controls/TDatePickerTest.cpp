@@ -208,6 +208,17 @@ TEST(TDatePicker, ANewRangeMovesTheShownDateIntoIt) {
     EXPECT_EQ(Picker.MaxDatum(), KalenderEnde);
 }
 
+TEST(TDatePicker, AMoveOrResizeShowsTheLastDateSetAgain) {
+    TKalenderPicker k("04.03.2024", M);
+    SpieleSkript(k.Picker, "1 < BS");
+    EXPECT_EQ(k.Picker.Text(), "Do, __.01.2024 ");
+    k.Picker.NachGeometrie();
+    EXPECT_EQ(k.Picker.Text(), "Mo, 04.03.2024 ");
+    EXPECT_EQ(k.Picker.MarkiereNr(), T);
+    EXPECT_EQ(k.Picker.SelStart(), 4);
+    EXPECT_EQ(k.Picker.Gemerkt(), "04");
+}
+
 TEST(TDatePicker, AnImpossibleDayReadsAsTheMonthsLastDayInsideTheRange) {
     TDatePicker Picker;
     Picker.SetMaxDatum(D("15.02.2023"));

@@ -180,8 +180,7 @@ void TWxDatePicker::OnSetFocus(wxFocusEvent& AEvent) {
 void TWxDatePicker::OnKillFocus(wxFocusEvent& AEvent) {
     AEvent.Skip();
     FPicker.Exit();
-    FAnzeige.FokusVerloren();
-    Zeigen();
+    FAnzeige.FokusVerloren(FPicker.Text(), FPicker.SelStart(), FPicker.SelLaenge());
 }
 
 void TWxDatePicker::OnMausLos(wxMouseEvent& AEvent) {

@@ -37,7 +37,8 @@ void TWxFeldAnzeige::Merken(const std::string& AText, int ASelStart, int ASelLae
     FEnde = ASelStart + ASelLaenge;
 }
 
-void TWxFeldAnzeige::FokusVerloren() {
+void TWxFeldAnzeige::FokusVerloren(const std::string& AText, int ASelStart, int ASelLaenge) {
+    Merken(AText, ASelStart, ASelLaenge);
     FFokusS = false;
     FNachFokus.Stop();
     Schreiben();

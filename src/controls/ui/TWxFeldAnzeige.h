@@ -35,9 +35,9 @@ public:
 
     // The picker's text and selection after a change.
     void Zeigen(const std::string& AText, int ASelStart, int ASelLaenge);
-    // The same on focus in: shown a moment later.
+    // The same on focus in (shown a moment later) and out (shown at once, with a caret only).
     void FokusErhalten(const std::string& AText, int ASelStart, int ASelLaenge);
-    void FokusVerloren();
+    void FokusVerloren(const std::string& AText, int ASelStart, int ASelLaenge);
 
 private:
     void Merken(const std::string& AText, int ASelStart, int ASelLaenge);

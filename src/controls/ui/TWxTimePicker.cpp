@@ -175,8 +175,7 @@ void TWxTimePicker::OnSetFocus(wxFocusEvent& AEvent) {
 void TWxTimePicker::OnKillFocus(wxFocusEvent& AEvent) {
     AEvent.Skip();
     FPicker.Exit();
-    FAnzeige.FokusVerloren();
-    Zeigen();
+    FAnzeige.FokusVerloren(FPicker.Text(), FPicker.SelStart(), FPicker.SelLaenge());
 }
 
 void TWxTimePicker::OnMausLos(wxMouseEvent& AEvent) {

@@ -14,12 +14,14 @@ void TDatenClass::Assign(const TDatenClass& ADatenClass) {
         return;
     }
     DatumListe = ADatenClass.DatumListe;
+    FLaengsterLauf = {};
     AssignInfos(ADatenClass);
 }
 
 void TDatenClass::Assign(const TDatumListe& ADatumListe) {
     if (&ADatumListe != &DatumListe) {
         DatumListe = ADatumListe;
+        FLaengsterLauf = {};
     }
 }
 
@@ -224,4 +226,16 @@ TTag TDatenClass::MaxDatum() const {
         }
     }
     return Ergebnis;
+}
+
+std::int64_t TDatenClass::LaengsterLauf() const {
+    if (FLaengsterLauf.Laenge == 0 || FLaengsterLauf.Daten != DatumListe.data() ||
+        FLaengsterLauf.Anzahl != DatumListe.size()) {
+        std::int64_t Laengster = 1;
+        for (const TDatumClass& d : DatumListe) {
+            Laengster = std::max(Laengster, std::int64_t{d.BisDatum} - d.VonDatum + 1);
+        }
+        FLaengsterLauf = {DatumListe.data(), DatumListe.size(), Laengster};
+    }
+    return FLaengsterLauf.Laenge;
 }

@@ -4,6 +4,7 @@
 // run of n consecutive records (Datum = VonDatum .. BisDatum) sharing every other field, and runs
 // are kept in ascending order of their first day.
 
+#include <cstddef>
 #include <cstdint>
 
 #include "model/TDatumClass.h"
@@ -61,6 +62,13 @@ public:
     TTag MinDatum() const;
     TTag MaxDatum() const;
 
+    // Days of the longest occurrence: the largest BisDatum - VonDatum + 1 of any record, at least
+    // 1. An occurrence that starts more days than this before a day cannot reach that day, which
+    // lets the views skip the runs before a period without missing one that reaches into it.
+    // Worked out once and kept while the list keeps its storage and size (the Assigns, which may
+    // reuse both, drop it); code that changes the days of records in place keeps their lengths.
+    std::int64_t LaengsterLauf() const;
+
     // Start indexes of the runs, walking from record 0 by the length of each run's first record.
     // A damaged length never stops the walk: each step moves at least one record.
     template <typename F> void FuerJedenLauf(F AAktion) const {
@@ -74,6 +82,13 @@ public:
     }
 
 private:
+    struct TLaengsterLauf {
+        const TDatumClass* Daten = nullptr;
+        std::size_t Anzahl = 0;
+        std::int64_t Laenge = 0; // 0: not worked out
+    };
+    mutable TLaengsterLauf FLaengsterLauf;
+
     // Length of the run starting at AStart, at least 1 and never past the list's end.
     std::int32_t LaufLaenge(std::int32_t AStart) const;
 };

@@ -44,11 +44,15 @@ TZeitTeile Zerlege(TDateTime AZeitpunkt) {
     const TTag Tag = TagVon(AZeitpunkt);
     t.Datum = DecodeDate(Tag);
     t.Wochentag = Wochentag(Tag);
-    // Round to whole seconds before splitting so that 10:00 stored as 9:59:59.9999 reads 10:00.
-    long Sekunden = std::lround((AZeitpunkt - Tag) * 86400.0);
-    if (Sekunden >= 86400) {
-        Sekunden = 86399;
+    // Split at the millisecond, the resolution of an instant: 10:00 stored as 9:59:59.9999 reads
+    // 10:00, while 2:24:59.98 stays in minute 24 (the parts below the shown one are dropped,
+    // never rounded up into it).
+    constexpr long MillisekundenJeTag = 86400000;
+    long Millisekunden = std::lround((AZeitpunkt - Tag) * MillisekundenJeTag);
+    if (Millisekunden >= MillisekundenJeTag) {
+        Millisekunden = MillisekundenJeTag - 1;
     }
+    const long Sekunden = Millisekunden / 1000;
     t.Stunde = static_cast<int>(Sekunden / 3600);
     t.Minute = static_cast<int>(Sekunden / 60 % 60);
     t.Sekunde = static_cast<int>(Sekunden % 60);

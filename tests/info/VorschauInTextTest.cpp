@@ -56,6 +56,17 @@ TEST_F(VorschauInText, TwoDaysWithOneTimedEvent) {
     EXPECT_TRUE(Klang.Gespielt.empty());
 }
 
+// The clock and an event time a fraction of a second before the next minute are shown in their
+// own minute.
+TEST_F(VorschauInText, TimesDropTheirSeconds) {
+    TUhr::Festhalten(Heute + (14 * 3600 + 29 * 60 + 59.7) / 86400);
+    Daten.Add(Eintrag("Chorprobe", Heute + 1, Heute + 1, (19 * 3600 + 29 * 60 + 59.6) / 86400));
+    const std::vector<std::string> Zeilen = Texte(Infos.VorschauInText(Daten, 1));
+    ASSERT_GE(Zeilen.size(), 4u);
+    EXPECT_EQ(Zeilen[0], "Heute ist Montag, der 5. Jänner 2026, 14:29 Uhr");
+    EXPECT_EQ(Zeilen[3], "1.: \"Chorprobe\" | 19:29 Uhr");
+}
+
 TEST_F(VorschauInText, HeadingsOfFiveDaysStartWithTomorrow) {
     Daten.Add(Eintrag("Irgendwann", D(1, 1, 2000), D(1, 1, 2000)));
     const std::vector<std::string> Zeilen = Texte(Infos.VorschauInText(Daten, 5));

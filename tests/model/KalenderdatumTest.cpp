@@ -49,6 +49,30 @@ TEST(Kalenderdatum, FormatsWithGermanNames) {
     EXPECT_EQ(DatumText(EncodeDate(2100, 12, 31)), "31.12.2100");
 }
 
+// An instant is split at the millisecond and every part below the one shown is dropped: the new
+// moon of 13.7.1999 at 02:24:59.98 is shown in minute 24.
+TEST(Kalenderdatum, TimesDropTheSecondsAndTheirParts) {
+    const auto Um = [](int h, int n, double s) {
+        return EncodeDate(1999, 7, 13) + (h * 3600 + n * 60 + s) / 86400.0;
+    };
+    const struct {
+        TDateTime Zeitpunkt;
+        const char* Minuten;
+        const char* Sekunden;
+    } Faelle[] = {
+        {Um(2, 24, 59.98), "02:24", "02:24:59"},
+        {Um(2, 24, 59.4), "02:24", "02:24:59"},
+        {Um(9, 59, 59.9999), "10:00", "10:00:00"}, // a stored 10:00 a hair short of it
+        {Um(23, 59, 59.9), "23:59", "23:59:59"},
+        {Um(23, 59, 59.99999), "23:59", "23:59:59"}, // never into the next day
+    };
+    for (const auto& f : Faelle) {
+        EXPECT_EQ(FormatDateTime("hh:nn", f.Zeitpunkt), f.Minuten) << f.Sekunden;
+        EXPECT_EQ(FormatDateTime("hh:nn:ss", f.Zeitpunkt), f.Sekunden);
+        EXPECT_EQ(FormatDateTime("dd.mm.yyyy", f.Zeitpunkt), "13.07.1999") << f.Sekunden;
+    }
+}
+
 TEST(Uhr, CanBeFixedAndRestored) {
     TUhr::Festhalten(EncodeDate(2025, 6, 1) + 0.5);
     EXPECT_EQ(TUhr::Heute(), EncodeDate(2025, 6, 1));

@@ -30,9 +30,7 @@ void TDaten::Import(const std::string& AFilename) {
     if (!Geladen.LoadFromFile(AFilename, true, 1)) {
         return;
     }
-    for (const auto& e : Geladen.Liste) {
-        Import(*e);
-    }
+    Import(Geladen);
 }
 
 bool TGeladenClass::LadeFilename(const std::string& AFilename) {

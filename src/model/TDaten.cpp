@@ -1,7 +1,9 @@
 #include "model/TDaten.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "model/Textvergleich.h"
 #include "model/Uhr.h"
@@ -121,42 +123,113 @@ bool TDaten::Ident(const TDaten* ADaten, bool AImportS) const {
     return Verglichen == Andere.size();
 }
 
-void TDaten::Import(const TDatenClass& ADatenClass) {
-    const auto AlsNeuerEintrag = [this](const TDatenClass& AEintrag) {
-        const std::int32_t Id = NewId();
-        Add(AEintrag);
-        Liste.back()->Id = Id;
-        Liste.back()->IdDatei = 0;
-    };
-    TDatenClass* Vorhanden = FindeIdentInfosDatenClass(&ADatenClass, true);
-    if (Vorhanden == nullptr) {
-        if (ADatenClass.Count() > 0) {
-            AlsNeuerEintrag(ADatenClass);
+namespace {
+
+// What an import matches a main-file entry on: interval, type and both texts, the attributes
+// that IdentInfos compares with AImportS.
+struct TArt {
+    TAnzeigenTyp AnzeigenTyp;
+    TTagTyp TagTyp;
+    std::string_view Kurztext;
+    std::string_view Langtext;
+
+    explicit TArt(const TInfosClass& AInfos)
+        : AnzeigenTyp(AInfos.AnzeigenTyp), TagTyp(AInfos.TagTyp), Kurztext(AInfos.Kurztext),
+          Langtext(AInfos.Langtext) {}
+    bool operator==(const TArt&) const = default;
+};
+
+struct TArtHash {
+    std::size_t operator()(const TArt& A) const {
+        const std::hash<std::string_view> Text;
+        std::size_t h = Text(A.Kurztext);
+        h = h * 31 + Text(A.Langtext);
+        return h * 31 + static_cast<std::size_t>(A.AnzeigenTyp) * 8 + static_cast<std::size_t>(A.TagTyp);
+    }
+};
+
+// Merges entries of other files into a collection. It keeps the main-file entries by kind, in
+// list order, and the main-file ids in use, so that each entry is compared with the entries of
+// its own kind only and a new id is found without a walk over the calendar. The entries stay
+// where they are (the collection holds them by pointer) and none is removed meanwhile, so the
+// pointers and the texts the kinds refer to stay valid.
+class TImport {
+public:
+    explicit TImport(TDaten& ADaten) : FDaten(ADaten) {
+        for (const auto& e : FDaten.Liste) {
+            if (e->IdDatei == 0) {
+                FArten[TArt(*e)].push_back(e.get());
+                FIds.insert(e->Id);
+            }
         }
-        return;
     }
-    if (Vorhanden->IdentDatumListe(&ADatenClass)) {
-        return;
-    }
-    // Occurrences already held by any entry of the same kind are dropped, not only those of the
-    // first one: an earlier import may have added a colliding part as a second entry, and
-    // importing the same file again must not add it once more.
-    TDatenClass Neu(ADatenClass);
-    for (const auto& e : Liste) {
-        if (e->IdentInfos(&ADatenClass, true)) {
+
+    void Eintrag(const TDatenClass& ADatenClass) {
+        const auto Art = FArten.find(TArt(ADatenClass));
+        if (Art == FArten.end()) {
+            if (ADatenClass.Count() > 0) {
+                AlsNeuerEintrag(ADatenClass);
+            }
+            return;
+        }
+        TDatenClass& Vorhanden = *Art->second.front();
+        if (Vorhanden.IdentDatumListe(&ADatenClass)) {
+            return;
+        }
+        // Occurrences already held by any entry of the same kind are dropped, not only those of
+        // the first one: an earlier import may have added a colliding part as a second entry,
+        // and importing the same file again must not add it once more.
+        TDatenClass Neu(ADatenClass);
+        for (const TDatenClass* e : Art->second) {
             Neu.ClearDoppelte(*e);
         }
+        if (Neu.Count() == 0) {
+            return;
+        }
+        if (Vorhanden.DatumCrash(Neu)) {
+            AlsNeuerEintrag(Neu);
+            return;
+        }
+        Neu.AddDatumListe(Vorhanden.DatumListe);
+        Neu.Sort();
+        Vorhanden.Assign(Neu.DatumListe);
     }
-    if (Neu.Count() == 0) {
+
+private:
+    TDaten& FDaten;
+    std::unordered_map<TArt, std::vector<TDatenClass*>, TArtHash> FArten;
+    std::unordered_set<std::int32_t> FIds;
+    std::int32_t FKleinsteFreieId = 0; // every id below it is in use
+
+    void AlsNeuerEintrag(const TDatenClass& AEintrag) {
+        while (FIds.contains(FKleinsteFreieId)) {
+            ++FKleinsteFreieId;
+        }
+        FIds.insert(FKleinsteFreieId);
+        FDaten.Add(AEintrag);
+        TDatenClass& Neu = *FDaten.Liste.back();
+        Neu.Id = FKleinsteFreieId;
+        Neu.IdDatei = 0;
+        FArten[TArt(Neu)].push_back(&Neu);
+    }
+};
+
+} // namespace
+
+void TDaten::Import(const TDatenClass& ADatenClass) {
+    TImport(*this).Eintrag(ADatenClass);
+}
+
+void TDaten::Import(const TDaten& ADaten) {
+    if (&ADaten == this) {
+        const TDaten Kopie(ADaten);
+        Import(Kopie);
         return;
     }
-    if (Vorhanden->DatumCrash(Neu)) {
-        AlsNeuerEintrag(Neu);
-        return;
+    TImport Import(*this);
+    for (const auto& e : ADaten.Liste) {
+        Import.Eintrag(*e);
     }
-    Neu.AddDatumListe(Vorhanden->DatumListe);
-    Neu.Sort();
-    Vorhanden->Assign(Neu.DatumListe);
 }
 
 void TDaten::Import(const TTagClass& ATagClass) {

@@ -1,5 +1,6 @@
 #include "model/Kalenderdatum.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -23,6 +24,18 @@ TTag TagVon(TDateTime AZeitpunkt) {
     return Tag < 2.0e9 ? static_cast<TTag>(Tag) : 2000000000;
 }
 
+TUhrzeit UhrzeitVon(TDateTime AZeitpunkt) {
+    constexpr long MillisekundenJeTag = 86400000;
+    const double Anteil = (AZeitpunkt - TagVon(AZeitpunkt)) * MillisekundenJeTag;
+    // An instant out of any calendar's range (or not a number) has no time of day: 0:00.
+    const long Millisekunden = Anteil >= 0 && Anteil < MillisekundenJeTag
+                                   ? std::min(std::lround(Anteil), MillisekundenJeTag - 1)
+                                   : 0;
+    const long Sekunden = Millisekunden / 1000;
+    return TUhrzeit{static_cast<int>(Sekunden / 3600), static_cast<int>(Sekunden / 60 % 60),
+                    static_cast<int>(Sekunden % 60)};
+}
+
 namespace {
 
 std::string Zahl(int AWert, int AStellen) {
@@ -34,9 +47,7 @@ std::string Zahl(int AWert, int AStellen) {
 struct TZeitTeile {
     TJMT Datum;
     int Wochentag = 0;
-    int Stunde = 0;
-    int Minute = 0;
-    int Sekunde = 0;
+    TUhrzeit Zeit;
 };
 
 TZeitTeile Zerlege(TDateTime AZeitpunkt) {
@@ -44,18 +55,7 @@ TZeitTeile Zerlege(TDateTime AZeitpunkt) {
     const TTag Tag = TagVon(AZeitpunkt);
     t.Datum = DecodeDate(Tag);
     t.Wochentag = Wochentag(Tag);
-    // Split at the millisecond, the resolution of an instant: 10:00 stored as 9:59:59.9999 reads
-    // 10:00, while 2:24:59.98 stays in minute 24 (the parts below the shown one are dropped,
-    // never rounded up into it).
-    constexpr long MillisekundenJeTag = 86400000;
-    long Millisekunden = std::lround((AZeitpunkt - Tag) * MillisekundenJeTag);
-    if (Millisekunden >= MillisekundenJeTag) {
-        Millisekunden = MillisekundenJeTag - 1;
-    }
-    const long Sekunden = Millisekunden / 1000;
-    t.Stunde = static_cast<int>(Sekunden / 3600);
-    t.Minute = static_cast<int>(Sekunden / 60 % 60);
-    t.Sekunde = static_cast<int>(Sekunden % 60);
+    t.Zeit = UhrzeitVon(AZeitpunkt);
     return t;
 }
 
@@ -97,7 +97,7 @@ std::string FormatDateTime(std::string_view AMuster, TDateTime AZeitpunkt) {
             break;
         case 'm':
             if (NachStunde && n <= 2) {
-                Ergebnis += Zahl(t.Minute, static_cast<int>(n));
+                Ergebnis += Zahl(t.Zeit.Minute, static_cast<int>(n));
             } else if (n <= 2) {
                 Ergebnis += Zahl(t.Datum.Monat, static_cast<int>(n));
             } else if (n == 3) {
@@ -110,13 +110,13 @@ std::string FormatDateTime(std::string_view AMuster, TDateTime AZeitpunkt) {
             Ergebnis += n <= 2 ? Zahl(t.Datum.Jahr % 100, 2) : Zahl(t.Datum.Jahr, 4);
             break;
         case 'h':
-            Ergebnis += Zahl(t.Stunde, n >= 2 ? 2 : 1);
+            Ergebnis += Zahl(t.Zeit.Stunde, n >= 2 ? 2 : 1);
             break;
         case 'n':
-            Ergebnis += Zahl(t.Minute, n >= 2 ? 2 : 1);
+            Ergebnis += Zahl(t.Zeit.Minute, n >= 2 ? 2 : 1);
             break;
         case 's':
-            Ergebnis += Zahl(t.Sekunde, n >= 2 ? 2 : 1);
+            Ergebnis += Zahl(t.Zeit.Sekunde, n >= 2 ? 2 : 1);
             break;
         default:
             Ergebnis.append(AMuster.substr(i, n));

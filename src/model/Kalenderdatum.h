@@ -85,6 +85,16 @@ constexpr TTag KalenderEnde = EncodeDate(2100, 12, 31);
 // The whole day of an instant (the fraction cut off toward minus infinity, as a calendar day).
 TTag TagVon(TDateTime AZeitpunkt);
 
+// The time of day of an instant, split at the millisecond (the resolution of an instant): the
+// parts below each one are dropped, never rounded up into it, so 02:24:59.98 is in minute 24,
+// while 10:00 stored a hair short of it (9:59:59.9999) is 10:00:00.
+struct TUhrzeit {
+    int Stunde = 0;
+    int Minute = 0;
+    int Sekunde = 0;
+};
+TUhrzeit UhrzeitVon(TDateTime AZeitpunkt);
+
 // German names with the program's adjustments: "Jänner", "Jän", "Mär"; day names without full stop.
 // Indexes: months 1..12 at [Monat - 1], days Sunday..Saturday at [Wochentag].
 extern const char* const LangeMonatsnamen[12];

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 TEST(Kalenderdatum, DayNumbersMatchTheEpoch) {
@@ -70,6 +71,10 @@ TEST(Kalenderdatum, TimesDropTheSecondsAndTheirParts) {
         EXPECT_EQ(FormatDateTime("hh:nn", f.Zeitpunkt), f.Minuten) << f.Sekunden;
         EXPECT_EQ(FormatDateTime("hh:nn:ss", f.Zeitpunkt), f.Sekunden);
         EXPECT_EQ(FormatDateTime("dd.mm.yyyy", f.Zeitpunkt), "13.07.1999") << f.Sekunden;
+    }
+    // Out of range or not a number there is no time of day to split, and nothing goes wrong.
+    for (const TDateTime Unsinn : {std::nan(""), 1e300, -1e300}) {
+        EXPECT_EQ(FormatDateTime("hh:nn:ss", Unsinn), "00:00:00") << Unsinn;
     }
 }
 

@@ -1,6 +1,5 @@
 #include "model/Kalenderdatum.h"
 
-#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -22,18 +21,6 @@ TTag TagVon(TDateTime AZeitpunkt) {
         return -2000000000;
     }
     return Tag < 2.0e9 ? static_cast<TTag>(Tag) : 2000000000;
-}
-
-TUhrzeit UhrzeitVon(TDateTime AZeitpunkt) {
-    constexpr long MillisekundenJeTag = 86400000;
-    const double Anteil = (AZeitpunkt - TagVon(AZeitpunkt)) * MillisekundenJeTag;
-    // An instant out of any calendar's range (or not a number) has no time of day: 0:00.
-    const long Millisekunden = Anteil >= 0 && Anteil < MillisekundenJeTag
-                                   ? std::min(std::lround(Anteil), MillisekundenJeTag - 1)
-                                   : 0;
-    const long Sekunden = Millisekunden / 1000;
-    return TUhrzeit{static_cast<int>(Sekunden / 3600), static_cast<int>(Sekunden / 60 % 60),
-                    static_cast<int>(Sekunden % 60)};
 }
 
 namespace {

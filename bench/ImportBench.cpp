@@ -39,62 +39,86 @@ void Vorkommen(TDatenClass& AEintrag, TTag ATag, double AVonZeit) {
     AEintrag.Add(r);
 }
 
-const TDaten& Kalender(std::int64_t AAnzahl) {
-    static std::map<std::int64_t, TDaten> Kalender;
-    TDaten& d = Kalender[AAnzahl];
-    for (int i = d.Count(); i < AAnzahl; ++i) {
-        d.Add(Termin(i));
+// The calendar and the import file of N entries each, written once per size.
+struct TImportDaten {
+    TDaten Kalender;
+    std::string Datei;
+};
+
+TImportDaten Vielerlei(int AAnzahl) {
+    TImportDaten d;
+    TDaten Datei;
+    for (int i = 0; i < AAnzahl; ++i) {
+        d.Kalender.Add(Termin(i));
+        TDatenClass e = Termin(i);
+        const TTag Tag = e.DatumListe.front().Datum;
+        switch (i % 4) {
+        case 1:
+            Vorkommen(e, Tag + 7, 0.5);
+            break;
+        case 2:
+            e.DatumListe.front().VonZeit = 0.75;
+            break;
+        case 3:
+            e.Kurztext = "Neu " + std::to_string(i);
+            break;
+        }
+        Datei.Add(e);
     }
+    d.Datei = Ordner() + "/Vielerlei" + std::to_string(AAnzahl) + ".OVK";
+    KalenderdateiSchreiben(d.Datei, Datei);
     return d;
 }
 
-const std::string& Importdatei(std::int64_t AAnzahl) {
-    static std::map<std::int64_t, std::string> Dateien;
-    std::string& Pfad = Dateien[AAnzahl];
-    if (Pfad.empty()) {
-        TDaten Datei;
-        for (int i = 0; i < AAnzahl; ++i) {
-            TDatenClass e = Termin(i);
-            const TTag Tag = e.DatumListe.front().Datum;
-            switch (i % 4) {
-            case 1:
-                Vorkommen(e, Tag + 7, 0.5);
-                break;
-            case 2:
-                e.DatumListe.front().VonZeit = 0.75;
-                break;
-            case 3:
-                e.Kurztext = "Neu " + std::to_string(i);
-                break;
-            }
-            e.Id = i;
-            Datei.Add(e);
-        }
-        Pfad = Ordner() + "/Import" + std::to_string(AAnzahl) + ".OVK";
-        KalenderdateiSchreiben(Pfad, Datei);
+// Every entry of one kind, as in a calendar that makes a new entry for each appointment of the
+// same name: half the file's entries merge into the first one, the others collide with it.
+TImportDaten EineArt(int AAnzahl) {
+    const auto Dienst = [](int ANr) {
+        TDatenClass e = Termin(ANr);
+        e.Kurztext = "Dienst";
+        return e;
+    };
+    TImportDaten d;
+    TDaten Datei;
+    for (int i = 0; i < AAnzahl; ++i) {
+        d.Kalender.Add(Dienst(2 * i));
+        Datei.Add(Dienst(i % 2 == 0 ? 2 * i + 1 : 2 * i));
     }
-    return Pfad;
+    d.Datei = Ordner() + "/EineArt" + std::to_string(AAnzahl) + ".OVK";
+    KalenderdateiSchreiben(d.Datei, Datei);
+    return d;
 }
 
-void BM_ImportDatei(benchmark::State& state) {
-    const TDaten& Basis = Kalender(state.range(0));
-    const std::string& Pfad = Importdatei(state.range(0));
+template <TImportDaten (*Erzeugen)(int)> void BM_ImportDatei(benchmark::State& state) {
+    static std::map<std::int64_t, TImportDaten> Vorrat;
+    auto Vorhanden = Vorrat.find(state.range(0));
+    if (Vorhanden == Vorrat.end()) {
+        Vorhanden = Vorrat.emplace(state.range(0), Erzeugen(static_cast<int>(state.range(0)))).first;
+    }
+    const TImportDaten& d = Vorhanden->second;
     std::int32_t Eintraege = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        TDaten Daten(Basis);
+        TDaten Daten(d.Kalender);
         state.ResumeTiming();
-        Daten.Import(Pfad);
+        Daten.Import(d.Datei);
         Eintraege = Daten.Count();
         benchmark::DoNotOptimize(Daten.Liste.data());
     }
     state.counters["Eintraege_danach"] = Eintraege;
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_ImportDatei)
+BENCHMARK_TEMPLATE(BM_ImportDatei, Vielerlei)
     ->Arg(10000)
     ->Arg(20000)
     ->Arg(40000)
+    ->Arg(100000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_ImportDatei, EineArt)
+    ->Arg(2500)
+    ->Arg(5000)
+    ->Arg(10000)
     ->Arg(100000)
     ->Complexity(benchmark::oN)
     ->Unit(benchmark::kMillisecond);

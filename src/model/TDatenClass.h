@@ -4,6 +4,7 @@
 // run of n consecutive records (Datum = VonDatum .. BisDatum) sharing every other field, and runs
 // are kept in ascending order of their first day.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -51,6 +52,23 @@ public:
 
     // Removes every run that ADatenClass holds identically.
     void ClearDoppelte(const TDatenClass& ADatenClass);
+    // Removes every run for which AWeg(its first record, its length) is true; the others keep
+    // their order.
+    template <typename F> void DeleteLaeufe(F AWeg) {
+        std::int32_t Ziel = 0; // records before it are kept
+        FuerJedenLauf([&](std::int32_t p, std::int32_t n) {
+            if (!AWeg(&DatumListe[p], n)) {
+                if (Ziel != p) {
+                    std::copy(DatumListe.begin() + p, DatumListe.begin() + p + n, DatumListe.begin() + Ziel);
+                }
+                Ziel += n;
+            }
+        });
+        DatumListe.resize(Ziel);
+    }
+    // True if the ALaenge records from ALauf equal those from AStart, a run with the same first
+    // and last day.
+    bool HaeltLauf(std::int32_t AStart, const TDatumClass* ALauf, std::int32_t ALaenge) const;
     // True if a day of this entry lies within the occurrence of ADatumClass.
     bool DatumCrash(const TDatumClass& ADatumClass) const;
     // True if this entry and ADatenClass share a day.

@@ -208,7 +208,7 @@ TEST(TDaten, ImportOfManyEntriesAsOneByOne) {
         }
         return e;
     };
-    for (int Runde = 0; Runde < 30; ++Runde) {
+    for (int Runde = 0; Runde < 60; ++Runde) {
         TDaten Kalender;
         for (int n = Zahl(0, 12); n > 0; --n) {
             Kalender.Add(Zufallseintrag());
@@ -219,8 +219,9 @@ TEST(TDaten, ImportOfManyEntriesAsOneByOne) {
             // Some entries come twice or as a part of an earlier one.
             Datei.Add(Datei.Count() > 0 && Zahl(0, 4) == 0 ? Datei[Zahl(0, Datei.Count() - 1)]
                                                            : Zufallseintrag());
-            if (Zahl(0, 5) == 0 && Datei.Liste.back()->Count() > 1) {
-                Datei.Liste.back()->DatumListe.resize(1);
+            TDatenClass& Neu = *Datei.Liste.back();
+            if (Zahl(0, 5) == 0 && Neu.Count() > 1) {
+                Neu.DatumListe.resize(static_cast<std::size_t>(Neu.DatumListe[0].Laenge()));
             }
         }
         TDaten Einzeln(Kalender);

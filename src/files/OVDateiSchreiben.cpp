@@ -88,11 +88,11 @@ private:
         p[3] = static_cast<char>(u >> 8);
     }
 
-    // The start time as the text "hh:nn" with its length, rounded to the minute's second.
+    // The start time as the text "hh:nn" with its length, the minute the views show.
     static void UhrzeitNach(char* p, TDateTime AZeit) {
-        const long Sekunden = std::clamp(static_cast<long>(AZeit * 86400.0 + 0.5), 0L, 86399L);
-        const long h = Sekunden / 3600;
-        const long n = Sekunden / 60 % 60;
+        const TUhrzeit Zeit = UhrzeitVon(AZeit);
+        const int h = Zeit.Stunde;
+        const int n = Zeit.Minute;
         p[0] = 0;
         p[1] = 5;
         p[2] = static_cast<char>('0' + h / 10);

@@ -31,9 +31,7 @@ void TDaten::Import(const std::string& AFilename, TDateisystem& ADateisystem) {
     if (!Geladen.LoadFromFile(AFilename, true, 1, ADateisystem)) {
         return;
     }
-    for (const auto& e : Geladen.Liste) {
-        Import(*e);
-    }
+    Import(Geladen);
 }
 
 bool TGeladenClass::LadeFilename(const std::string& AFilename, TDateisystem& ADateisystem) {

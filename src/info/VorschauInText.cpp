@@ -1,6 +1,7 @@
 #include "info/TInfosTexte.h"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 
 #include "info/InfoTextHilfen.h"
@@ -67,10 +68,11 @@ TVorschauListe TInfosTexte::VorschauInText(const TDaten& ADaten, int ATage) {
         const TDateTime Jetzt = TUhr::Jetzt();
         const TTag Heute = TagVon(Jetzt);
         const TTag Von = NurHeuteS ? Heute : Heute + 1;
-        // Past the calendar's end there are no events; the bound also keeps the day count finite.
+        // Every day of the range has its heading, also past the calendar's last day (occurrences
+        // that start on it reach into the following year); the bound only keeps a day a TTag.
         const TTag Bis = NurHeuteS ? Heute
-                                   : static_cast<TTag>(std::min<std::int64_t>(std::int64_t{Heute} + ATage,
-                                                                              std::max(Heute, KalenderEnde)));
+                                   : static_cast<TTag>(std::min<std::int64_t>(
+                                         std::int64_t{Heute} + ATage, std::numeric_limits<TTag>::max()));
         std::map<TTag, TTagesereignisse> Tage;
         for (std::int32_t i = 0; i < ADaten.Count(); ++i)
             if (ADaten[i].TagTyp != ttFeiertag)

@@ -34,9 +34,7 @@ std::string Zahl(int AWert, int AStellen) {
 struct TZeitTeile {
     TJMT Datum;
     int Wochentag = 0;
-    int Stunde = 0;
-    int Minute = 0;
-    int Sekunde = 0;
+    TUhrzeit Zeit;
 };
 
 TZeitTeile Zerlege(TDateTime AZeitpunkt) {
@@ -44,14 +42,7 @@ TZeitTeile Zerlege(TDateTime AZeitpunkt) {
     const TTag Tag = TagVon(AZeitpunkt);
     t.Datum = DecodeDate(Tag);
     t.Wochentag = Wochentag(Tag);
-    // Round to whole seconds before splitting so that 10:00 stored as 9:59:59.9999 reads 10:00.
-    long Sekunden = std::lround((AZeitpunkt - Tag) * 86400.0);
-    if (Sekunden >= 86400) {
-        Sekunden = 86399;
-    }
-    t.Stunde = static_cast<int>(Sekunden / 3600);
-    t.Minute = static_cast<int>(Sekunden / 60 % 60);
-    t.Sekunde = static_cast<int>(Sekunden % 60);
+    t.Zeit = UhrzeitVon(AZeitpunkt);
     return t;
 }
 
@@ -93,7 +84,7 @@ std::string FormatDateTime(std::string_view AMuster, TDateTime AZeitpunkt) {
             break;
         case 'm':
             if (NachStunde && n <= 2) {
-                Ergebnis += Zahl(t.Minute, static_cast<int>(n));
+                Ergebnis += Zahl(t.Zeit.Minute, static_cast<int>(n));
             } else if (n <= 2) {
                 Ergebnis += Zahl(t.Datum.Monat, static_cast<int>(n));
             } else if (n == 3) {
@@ -106,13 +97,13 @@ std::string FormatDateTime(std::string_view AMuster, TDateTime AZeitpunkt) {
             Ergebnis += n <= 2 ? Zahl(t.Datum.Jahr % 100, 2) : Zahl(t.Datum.Jahr, 4);
             break;
         case 'h':
-            Ergebnis += Zahl(t.Stunde, n >= 2 ? 2 : 1);
+            Ergebnis += Zahl(t.Zeit.Stunde, n >= 2 ? 2 : 1);
             break;
         case 'n':
-            Ergebnis += Zahl(t.Minute, n >= 2 ? 2 : 1);
+            Ergebnis += Zahl(t.Zeit.Minute, n >= 2 ? 2 : 1);
             break;
         case 's':
-            Ergebnis += Zahl(t.Sekunde, n >= 2 ? 2 : 1);
+            Ergebnis += Zahl(t.Zeit.Sekunde, n >= 2 ? 2 : 1);
             break;
         default:
             Ergebnis.append(AMuster.substr(i, n));

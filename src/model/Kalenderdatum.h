@@ -6,6 +6,7 @@
 // TDateTime. An instant is a TDateTime whose fraction is the time of day. Everything here
 // uses the proleptic Gregorian calendar and never consults the system locale.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -84,6 +85,29 @@ constexpr TTag KalenderEnde = EncodeDate(2100, 12, 31);
 
 // The whole day of an instant (the fraction cut off toward minus infinity, as a calendar day).
 TTag TagVon(TDateTime AZeitpunkt);
+
+// The time of day of an instant, split at the millisecond (the resolution of an instant): the
+// parts below each one are dropped, never rounded up into it, so 02:24:59.98 is in minute 24,
+// while 10:00 stored a hair short of it (9:59:59.9999) is 10:00:00.
+struct TUhrzeit {
+    int Stunde = 0;
+    int Minute = 0;
+    int Sekunde = 0;
+};
+// Inline and without library calls: the file writer splits millions of start times.
+constexpr TUhrzeit UhrzeitVon(TDateTime AZeitpunkt) {
+    // Out of any calendar's range (or not a number) an instant has no time of day: 0:00.
+    if (!(AZeitpunkt > -1e9 && AZeitpunkt < 1e9)) {
+        return {};
+    }
+    auto Tag = static_cast<int>(AZeitpunkt);
+    if (Tag > AZeitpunkt) {
+        --Tag; // the day toward minus infinity
+    }
+    // Half a millisecond added, the rest of the second cut off: rounded to the millisecond.
+    const int Sekunden = std::min(static_cast<int>((AZeitpunkt - Tag) * 86400.0 + 0.0005), 86399);
+    return TUhrzeit{Sekunden / 3600, Sekunden / 60 % 60, Sekunden % 60};
+}
 
 // German names with the program's adjustments: "Jänner", "Jän", "Mär"; day names without full stop.
 // Indexes: months 1..12 at [Monat - 1], days Sunday..Saturday at [Wochentag].

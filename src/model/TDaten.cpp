@@ -1,8 +1,11 @@
 #include "model/TDaten.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
+#include "model/TLaufanfaenge.h"
 #include "model/Textvergleich.h"
 #include "model/Uhr.h"
 
@@ -121,42 +124,238 @@ bool TDaten::Ident(const TDaten* ADaten, bool AImportS) const {
     return Verglichen == Andere.size();
 }
 
-void TDaten::Import(const TDatenClass& ADatenClass) {
-    const auto AlsNeuerEintrag = [this](const TDatenClass& AEintrag) {
-        const std::int32_t Id = NewId();
-        Add(AEintrag);
-        Liste.back()->Id = Id;
-        Liste.back()->IdDatei = 0;
+namespace {
+
+// What an import matches a main-file entry on: interval, type and both texts, the attributes
+// that IdentInfos compares with AImportS.
+struct TArt {
+    TAnzeigenTyp AnzeigenTyp;
+    TTagTyp TagTyp;
+    std::string_view Kurztext;
+    std::string_view Langtext;
+
+    explicit TArt(const TInfosClass& AInfos)
+        : AnzeigenTyp(AInfos.AnzeigenTyp), TagTyp(AInfos.TagTyp), Kurztext(AInfos.Kurztext),
+          Langtext(AInfos.Langtext) {}
+    bool operator==(const TArt&) const = default;
+};
+
+struct TArtHash {
+    std::size_t operator()(const TArt& A) const {
+        const std::hash<std::string_view> Text;
+        std::size_t h = Text(A.Kurztext);
+        h = h * 31 + Text(A.Langtext);
+        return h * 31 + static_cast<std::size_t>(A.AnzeigenTyp) * 8 + static_cast<std::size_t>(A.TagTyp);
+    }
+};
+
+// The runs and days of one kind's entries while an import runs. The first entry, which takes
+// the merges, stays as it was until the end: its runs are found by first day and its days in a
+// bitmap, while the occurrences merged into it wait aside, with the runs of the kind's other
+// entries in a table by first day. So each import costs what its own records cost, however many
+// entries the kind has and however many were merged before.
+class TArtLaeufe {
+public:
+    explicit TArtLaeufe(const std::vector<TDatenClass*>& AEintraege)
+        : FErster(*AEintraege.front()), FAnfaenge(FErster) {
+        if (FErster.Count() > 0) {
+            const auto [Min, Max] = std::minmax_element(
+                FErster.DatumListe.begin(), FErster.DatumListe.end(),
+                [](const TDatumClass& A, const TDatumClass& B) { return A.Datum < B.Datum; });
+            FErsterTag = Min->Datum;
+            FBelegt.resize(static_cast<std::size_t>(std::int64_t{Max->Datum} - Min->Datum + 1));
+            for (const TDatumClass& d : FErster.DatumListe) {
+                FBelegt[static_cast<std::size_t>(std::int64_t{d.Datum} - FErsterTag)] = true;
+            }
+        }
+        for (std::size_t i = 1; i < AEintraege.size(); ++i) {
+            Aufnehmen(*AEintraege[i]);
+        }
+    }
+
+    bool ZugangLeer() const { return FZugang.empty(); }
+
+    // The first entry's records as the merges so far make them. Each merge puts the new
+    // occurrences before the entry's records and sorts the runs stably by first day; doing so
+    // once, the latest merge first, gives the same list, the runs being whole (as the file
+    // reader makes sure).
+    TDatumListe Zusammengefuehrt() const {
+        TDatenClass Ergebnis;
+        for (auto Teil = FZugang.rbegin(); Teil != FZugang.rend(); ++Teil) {
+            Ergebnis.AddDatumListe((*Teil)->DatumListe);
+        }
+        Ergebnis.AddDatumListe(FErster.DatumListe);
+        Ergebnis.Sort();
+        return std::move(Ergebnis.DatumListe);
+    }
+    bool IdentDatumListe(const TDatenClass& AEintrag) const {
+        if (ZugangLeer()) {
+            return FErster.IdentDatumListe(&AEintrag);
+        }
+        if (AEintrag.Count() != FErster.Count() + FZugangAnzahl) {
+            return false;
+        }
+        const TDatumListe Jetzt = Zusammengefuehrt();
+        return std::equal(Jetzt.begin(), Jetzt.end(), AEintrag.DatumListe.begin(),
+                          IdentDatumClassMitDatumClass);
+    }
+
+    // True if an entry of the kind holds this run identically.
+    bool Haelt(const TDatumClass* ALauf, std::int32_t ALaenge) const {
+        if (FAnfaenge.Haelt(ALauf, ALaenge)) {
+            return true;
+        }
+        const auto [Von, Bis] = FAndere.equal_range(ALauf->VonDatum);
+        return std::any_of(Von, Bis, [&](const auto& l) {
+            return l.second.first->HaeltLauf(l.second.second, ALauf, ALaenge);
+        });
+    }
+
+    // True if a day of AEintrag is a day of the first entry.
+    bool DatumCrash(const TDatenClass& AEintrag) const {
+        return std::any_of(AEintrag.DatumListe.begin(), AEintrag.DatumListe.end(), [&](const TDatumClass& d) {
+            const std::int64_t i = std::int64_t{d.Datum} - FErsterTag;
+            return (i >= 0 && i < static_cast<std::int64_t>(FBelegt.size()) &&
+                    FBelegt[static_cast<std::size_t>(i)]) ||
+                   FZugangTage.contains(d.Datum);
+        });
+    }
+
+    // A new entry of the kind, held by the collection.
+    void Aufnehmen(const TDatenClass& AEintrag) {
+        AEintrag.FuerJedenLauf([&](std::int32_t AStart, std::int32_t) {
+            FAndere.emplace(AEintrag.DatumListe[AStart].VonDatum, std::make_pair(&AEintrag, AStart));
+        });
+    }
+
+    // Occurrences that merge into the first entry.
+    void Zugang(TDatenClass&& ANeu) {
+        FZugang.push_back(std::make_unique<TDatenClass>(std::move(ANeu)));
+        const TDatenClass& Teil = *FZugang.back();
+        Aufnehmen(Teil);
+        for (const TDatumClass& d : Teil.DatumListe) {
+            FZugangTage.insert(d.Datum);
+        }
+        FZugangAnzahl += Teil.Count();
+    }
+
+private:
+    const TDatenClass& FErster;
+    const TLaufanfaenge FAnfaenge;
+    TTag FErsterTag = 0;
+    std::vector<bool> FBelegt; // the first entry's days from FErsterTag on
+    std::unordered_multimap<TTag, std::pair<const TDatenClass*, std::int32_t>> FAndere; // runs by first day
+    std::vector<std::unique_ptr<TDatenClass>> FZugang;                                  // in the order merged
+    std::unordered_set<TTag> FZugangTage;
+    std::int32_t FZugangAnzahl = 0;
+};
+
+// Merges entries of other files into a collection. It keeps the main-file entries by kind, in
+// list order, and the main-file ids in use, so that each entry is compared with the entries of
+// its own kind only and a new id is found without a walk over the calendar. The entries stay
+// where they are (the collection holds them by pointer) and none is removed meanwhile, so the
+// pointers and the texts the kinds refer to stay valid. Merges reach the entries at Abschliessen.
+class TImport {
+public:
+    explicit TImport(TDaten& ADaten) : FDaten(ADaten) {
+        for (const auto& e : FDaten.Liste) {
+            if (e->IdDatei == 0) {
+                FArten[TArt(*e)].Eintraege.push_back(e.get());
+                FIds.insert(e->Id);
+            }
+        }
+    }
+
+    void Eintrag(const TDatenClass& ADatenClass) {
+        const auto Art = FArten.find(TArt(ADatenClass));
+        if (Art == FArten.end()) {
+            if (ADatenClass.Count() > 0) {
+                AlsNeuerEintrag(ADatenClass);
+            }
+            return;
+        }
+        TArtDaten& Daten = Art->second;
+        if (Daten.Laeufe == nullptr ? Daten.Eintraege.front()->IdentDatumListe(&ADatenClass)
+                                    : Daten.Laeufe->IdentDatumListe(ADatenClass)) {
+            return;
+        }
+        if (Daten.Laeufe == nullptr) {
+            Daten.Laeufe = std::make_unique<TArtLaeufe>(Daten.Eintraege);
+        }
+        TArtLaeufe& Laeufe = *Daten.Laeufe;
+        // Occurrences already held by any entry of the same kind are dropped, not only those of
+        // the first one: an earlier import may have added a colliding part as a second entry,
+        // and importing the same file again must not add it once more.
+        TDatenClass Neu(ADatenClass);
+        Neu.DeleteLaeufe(
+            [&](const TDatumClass* ALauf, std::int32_t ALaenge) { return Laeufe.Haelt(ALauf, ALaenge); });
+        if (Neu.Count() == 0) {
+            return;
+        }
+        if (Laeufe.DatumCrash(Neu)) {
+            AlsNeuerEintrag(Neu);
+            return;
+        }
+        Laeufe.Zugang(std::move(Neu));
+    }
+
+    // Writes the merged occurrences into the entries that take them; they keep their attributes.
+    void Abschliessen() {
+        for (auto& [Art, Daten] : FArten) {
+            if (Daten.Laeufe != nullptr && !Daten.Laeufe->ZugangLeer()) {
+                Daten.Eintraege.front()->Assign(Daten.Laeufe->Zusammengefuehrt());
+            }
+        }
+        FArten.clear();
+    }
+
+private:
+    struct TArtDaten {
+        std::vector<TDatenClass*> Eintraege; // in list order; the first takes the merges
+        std::unique_ptr<TArtLaeufe> Laeufe;  // from the first import that compares runs on
     };
-    TDatenClass* Vorhanden = FindeIdentInfosDatenClass(&ADatenClass, true);
-    if (Vorhanden == nullptr) {
-        if (ADatenClass.Count() > 0) {
-            AlsNeuerEintrag(ADatenClass);
+
+    TDaten& FDaten;
+    std::unordered_map<TArt, TArtDaten, TArtHash> FArten;
+    std::unordered_set<std::int32_t> FIds;
+    std::int32_t FKleinsteFreieId = 0; // every id below it is in use
+
+    void AlsNeuerEintrag(const TDatenClass& AEintrag) {
+        while (FIds.contains(FKleinsteFreieId)) {
+            ++FKleinsteFreieId;
         }
-        return;
-    }
-    if (Vorhanden->IdentDatumListe(&ADatenClass)) {
-        return;
-    }
-    // Occurrences already held by any entry of the same kind are dropped, not only those of the
-    // first one: an earlier import may have added a colliding part as a second entry, and
-    // importing the same file again must not add it once more.
-    TDatenClass Neu(ADatenClass);
-    for (const auto& e : Liste) {
-        if (e->IdentInfos(&ADatenClass, true)) {
-            Neu.ClearDoppelte(*e);
+        FIds.insert(FKleinsteFreieId);
+        FDaten.Add(AEintrag);
+        TDatenClass& Neu = *FDaten.Liste.back();
+        Neu.Id = FKleinsteFreieId;
+        Neu.IdDatei = 0;
+        TArtDaten& Daten = FArten[TArt(Neu)];
+        Daten.Eintraege.push_back(&Neu);
+        if (Daten.Laeufe != nullptr) {
+            Daten.Laeufe->Aufnehmen(Neu);
         }
     }
-    if (Neu.Count() == 0) {
+};
+
+} // namespace
+
+void TDaten::Import(const TDatenClass& ADatenClass) {
+    TImport Import(*this);
+    Import.Eintrag(ADatenClass);
+    Import.Abschliessen();
+}
+
+void TDaten::Import(const TDaten& ADaten) {
+    if (&ADaten == this) {
+        const TDaten Kopie(ADaten);
+        Import(Kopie);
         return;
     }
-    if (Vorhanden->DatumCrash(Neu)) {
-        AlsNeuerEintrag(Neu);
-        return;
+    TImport Import(*this);
+    for (const auto& e : ADaten.Liste) {
+        Import.Eintrag(*e);
     }
-    Neu.AddDatumListe(Vorhanden->DatumListe);
-    Neu.Sort();
-    Vorhanden->Assign(Neu.DatumListe);
+    Import.Abschliessen();
 }
 
 void TDaten::Import(const TTagClass& ATagClass) {

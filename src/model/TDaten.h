@@ -59,6 +59,9 @@ public:
 
     // Merges one entry of another file into the main calendar.
     void Import(const TDatenClass& ADatenClass);
+    // Merges every entry of ADaten, in order, as Import(ADatenClass) does one; the cost grows
+    // with the entries and their records, not with the number of entries squared.
+    void Import(const TDaten& ADaten);
     // Merges the one occurrence that contains the record of ATagClass.
     void Import(const TTagClass& ATagClass);
 

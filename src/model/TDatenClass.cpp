@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/Fehler.h"
+#include "model/TLaufanfaenge.h"
 
 void TDatenClass::Clear() {
     ClearInfos();
@@ -14,12 +15,14 @@ void TDatenClass::Assign(const TDatenClass& ADatenClass) {
         return;
     }
     DatumListe = ADatenClass.DatumListe;
+    FLaengsterLauf = {};
     AssignInfos(ADatenClass);
 }
 
 void TDatenClass::Assign(const TDatumListe& ADatumListe) {
     if (&ADatumListe != &DatumListe) {
         DatumListe = ADatumListe;
+        FLaengsterLauf = {};
     }
 }
 
@@ -135,40 +138,15 @@ bool TDatenClass::IdentDatumListe(const TDatenClass* ADatenClass) const {
 }
 
 void TDatenClass::ClearDoppelte(const TDatenClass& ADatenClass) {
-    // The other entry's runs by first day; equal first days keep their list order.
-    std::vector<std::pair<TTag, std::int32_t>> Starts;
-    ADatenClass.FuerJedenLauf([&](std::int32_t AStart, std::int32_t) {
-        Starts.emplace_back(ADatenClass.DatumListe[AStart].VonDatum, AStart);
-    });
-    std::stable_sort(Starts.begin(), Starts.end(),
-                     [](const auto& A, const auto& B) { return A.first < B.first; });
-    const auto IstDoppelt = [&](std::int32_t p, std::int32_t n) {
-        const TTag Von = DatumListe[p].VonDatum;
-        auto q = std::lower_bound(Starts.begin(), Starts.end(), Von,
-                                  [](const auto& A, TTag ATag) { return A.first < ATag; });
-        for (; q != Starts.end() && q->first == Von; ++q) {
-            const std::int32_t Start = q->second;
-            if (ADatenClass.DatumListe[Start].BisDatum != DatumListe[p].BisDatum ||
-                ADatenClass.Count() - Start < n) {
-                continue;
-            }
-            if (std::equal(DatumListe.begin() + p, DatumListe.begin() + p + n,
-                           ADatenClass.DatumListe.begin() + Start, IdentDatumClassMitDatumClass)) {
-                return true;
-            }
-        }
-        return false;
-    };
-    std::int32_t Ziel = 0;
-    FuerJedenLauf([&](std::int32_t p, std::int32_t n) {
-        if (!IstDoppelt(p, n)) {
-            if (Ziel != p) {
-                std::copy(DatumListe.begin() + p, DatumListe.begin() + p + n, DatumListe.begin() + Ziel);
-            }
-            Ziel += n;
-        }
-    });
-    DatumListe.resize(Ziel);
+    const TLaufanfaenge Andere(ADatenClass);
+    DeleteLaeufe(
+        [&](const TDatumClass* ALauf, std::int32_t ALaenge) { return Andere.Haelt(ALauf, ALaenge); });
+}
+
+bool TDatenClass::HaeltLauf(std::int32_t AStart, const TDatumClass* ALauf, std::int32_t ALaenge) const {
+    return DatumListe[AStart].VonDatum == ALauf->VonDatum && DatumListe[AStart].BisDatum == ALauf->BisDatum &&
+           Count() - AStart >= ALaenge &&
+           std::equal(ALauf, ALauf + ALaenge, DatumListe.begin() + AStart, IdentDatumClassMitDatumClass);
 }
 
 bool TDatenClass::DatumCrash(const TDatumClass& ADatumClass) const {
@@ -224,4 +202,16 @@ TTag TDatenClass::MaxDatum() const {
         }
     }
     return Ergebnis;
+}
+
+std::int64_t TDatenClass::LaengsterLauf() const {
+    if (FLaengsterLauf.Laenge == 0 || FLaengsterLauf.Daten != DatumListe.data() ||
+        FLaengsterLauf.Anzahl != DatumListe.size()) {
+        std::int64_t Laengster = 1;
+        for (const TDatumClass& d : DatumListe) {
+            Laengster = std::max(Laengster, std::int64_t{d.BisDatum} - d.VonDatum + 1);
+        }
+        FLaengsterLauf = {DatumListe.data(), DatumListe.size(), Laengster};
+    }
+    return FLaengsterLauf.Laenge;
 }

@@ -4,6 +4,8 @@
 // run of n consecutive records (Datum = VonDatum .. BisDatum) sharing every other field, and runs
 // are kept in ascending order of their first day.
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 
 #include "model/TDatumClass.h"
@@ -50,6 +52,23 @@ public:
 
     // Removes every run that ADatenClass holds identically.
     void ClearDoppelte(const TDatenClass& ADatenClass);
+    // Removes every run for which AWeg(its first record, its length) is true; the others keep
+    // their order.
+    template <typename F> void DeleteLaeufe(F AWeg) {
+        std::int32_t Ziel = 0; // records before it are kept
+        FuerJedenLauf([&](std::int32_t p, std::int32_t n) {
+            if (!AWeg(&DatumListe[p], n)) {
+                if (Ziel != p) {
+                    std::copy(DatumListe.begin() + p, DatumListe.begin() + p + n, DatumListe.begin() + Ziel);
+                }
+                Ziel += n;
+            }
+        });
+        DatumListe.resize(Ziel);
+    }
+    // True if the ALaenge records from ALauf equal those from AStart, a run with the same first
+    // and last day.
+    bool HaeltLauf(std::int32_t AStart, const TDatumClass* ALauf, std::int32_t ALaenge) const;
     // True if a day of this entry lies within the occurrence of ADatumClass.
     bool DatumCrash(const TDatumClass& ADatumClass) const;
     // True if this entry and ADatenClass share a day.
@@ -60,6 +79,13 @@ public:
     // Earliest and latest day on or before the limit; 0 when there is none.
     TTag MinDatum() const;
     TTag MaxDatum() const;
+
+    // Days of the longest occurrence: the largest BisDatum - VonDatum + 1 of any record, at least
+    // 1. An occurrence that starts more days than this before a day cannot reach that day, which
+    // lets the views skip the runs before a period without missing one that reaches into it.
+    // Worked out once and kept while the list keeps its storage and size (the Assigns, which may
+    // reuse both, drop it); code that changes the days of records in place keeps their lengths.
+    std::int64_t LaengsterLauf() const;
 
     // Start indexes of the runs, walking from record 0 by the length of each run's first record.
     // A damaged length never stops the walk: each step moves at least one record.
@@ -74,6 +100,13 @@ public:
     }
 
 private:
+    struct TLaengsterLauf {
+        const TDatumClass* Daten = nullptr;
+        std::size_t Anzahl = 0;
+        std::int64_t Laenge = 0; // 0: not worked out
+    };
+    mutable TLaengsterLauf FLaengsterLauf;
+
     // Length of the run starting at AStart, at least 1 and never past the list's end.
     std::int32_t LaufLaenge(std::int32_t AStart) const;
 };

@@ -2,8 +2,9 @@
 //
 // Visible day records are first filed by day, then the period is emitted day by day. The cost
 // depends on the number of entries and of visible records, not on the records stored: an
-// entry's runs are ordered by their first day, so the first run that can reach the period is
-// found by binary search and the walk stops at the first run that starts after it.
+// entry's runs are ordered by their first day, so the first run that can reach the period (one
+// starting at most the entry's longest run before it) is found by binary search, and the walk
+// stops at the first run that starts after the period.
 
 #include <algorithm>
 #include <cstdio>
@@ -14,10 +15,6 @@
 #include "views/TZeile.h"
 
 namespace {
-
-// The longest occurrence the program makes: the editor allows 99 days, and month steps can
-// stretch an occurrence by up to three days (a clipped first day, an unclipped last day).
-constexpr TTag LaengsterLauf = 102;
 
 using TTagesfaecher = std::vector<std::vector<TTagClass>>; // per day of the period
 
@@ -41,7 +38,7 @@ void Einordnen(TDatenClass& E, TTag AVon, TTag ABis, TTagesfaecher& AFaecher) {
     const TDatumListe& L = E.DatumListe;
     const std::int32_t n = E.Count();
     // Runs that start earlier than this end before the period.
-    const TTag FruehesterAnfang = AVon - (LaengsterLauf - 1);
+    const std::int64_t FruehesterAnfang = AVon - (E.LaengsterLauf() - 1);
     std::int32_t i = static_cast<std::int32_t>(
         std::partition_point(L.begin(), L.end(),
                              [&](const TDatumClass& r) { return r.VonDatum < FruehesterAnfang; }) -

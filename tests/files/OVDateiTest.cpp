@@ -98,6 +98,20 @@ TEST(Kalenderdatei, WritesTheWorkedExampleByteForByte) {
     EXPECT_EQ(Bytes.size() - 36, 22u); // one version-3 day record
 }
 
+// The start time is written in the minute the views show: its seconds are dropped, never
+// rounded up into the next minute.
+TEST(Kalenderdatei, WritesTheStartTimeWithoutItsSeconds) {
+    TDaten Daten;
+    Daten.Add(Beispieleintrag());
+    Daten[0].DatumListe[0].VonZeit = (9 * 3600 + 29 * 60 + 59.6) / 86400;
+    const std::string Bytes = KalenderdateiKodieren(Daten);
+    EXPECT_NE(Bytes.find(std::string("\x00\x05"
+                                     "09:29",
+                                     7)),
+              std::string::npos);
+    EXPECT_EQ(Bytes.find("09:30"), std::string::npos);
+}
+
 TEST(Kalenderdatei, ReadsTheWorkedExample) {
     TDaten Daten;
     KalenderdateiDekodieren(Beispielbytes(), Daten, 0);

@@ -147,6 +147,9 @@ TEST_F(InfosInText, MoonLineInLocalTime) {
         // Summer time adds two hours.
         {"Europe/Vienna", D(1, 7, 2025),
          "Mondphase: Zunehmend (nächster Neumond: 24.7.2025, 21:12h; nächster Vollmond: 10.7.2025, 22:37h)"},
+        // The new moon of 13.7.1999 at 02:24:59.98 is in minute 24.
+        {"UTC", D(12, 7, 1999),
+         "Mondphase: Abnehmend (nächster Neumond: 13.7.1999, 2:24h; nächster Vollmond: 28.7.1999, 11:25h)"},
     };
     for (const Fall& f : Faelle) {
         const TZeitzoneGesetzt Zone(f.Zone);

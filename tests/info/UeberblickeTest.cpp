@@ -100,6 +100,14 @@ TEST_F(Ueberblicke, PhaseNearTheTurnOfTheYearIsListedOnceInItsLocalYear) {
     }
 }
 
+// The new moon of 13.7.1999 at 02:24:59.98 Universal Time is listed in minute 24.
+TEST_F(Ueberblicke, PhaseTimesDropTheirSeconds) {
+    const TZeitzoneGesetzt Zone("UTC");
+    const std::vector<std::string> Neumonde = Zerlege(Infos.MondphasenInText(1999)).Neumond;
+    ASSERT_EQ(Neumonde.size(), 12u);
+    EXPECT_EQ(Neumonde[6], "13.07.1999 02:24 Uhr");
+}
+
 TEST_F(Ueberblicke, HolidaysOfAYearSortedByDate) {
     TDaten Daten;
     TDatenClass Neujahr = Eintrag("Neujahr", D(1, 1, 2025), D(1, 1, 2025));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "info/InfoTestHilfen.h"
 #include "model/Uhr.h"
 #include "platform/linux/PosixZeitzone.h"
@@ -56,6 +58,17 @@ TEST_F(VorschauInText, TwoDaysWithOneTimedEvent) {
     EXPECT_TRUE(Klang.Gespielt.empty());
 }
 
+// The clock and an event time a fraction of a second before the next minute are shown in their
+// own minute.
+TEST_F(VorschauInText, TimesDropTheirSeconds) {
+    TUhr::Festhalten(Heute + (14 * 3600 + 29 * 60 + 59.7) / 86400);
+    Daten.Add(Eintrag("Chorprobe", Heute + 1, Heute + 1, (19 * 3600 + 29 * 60 + 59.6) / 86400));
+    const std::vector<std::string> Zeilen = Texte(Infos.VorschauInText(Daten, 1));
+    ASSERT_GE(Zeilen.size(), 4u);
+    EXPECT_EQ(Zeilen[0], "Heute ist Montag, der 5. Jänner 2026, 14:29 Uhr");
+    EXPECT_EQ(Zeilen[3], "1.: \"Chorprobe\" | 19:29 Uhr");
+}
+
 TEST_F(VorschauInText, HeadingsOfFiveDaysStartWithTomorrow) {
     Daten.Add(Eintrag("Irgendwann", D(1, 1, 2000), D(1, 1, 2000)));
     const std::vector<std::string> Zeilen = Texte(Infos.VorschauInText(Daten, 5));
@@ -71,6 +84,46 @@ TEST_F(VorschauInText, HeadingsOfFiveDaysStartWithTomorrow) {
                                   "Am Samstag, 10. Jänner 2026 stehen 0 Ereignisse an:",
                               }));
     EXPECT_EQ(Zeilen.back(), "--------------------");
+}
+
+// At the end of the calendar's range every day still has its heading, and an occurrence that
+// starts on its last day is listed on the days of the following year it reaches.
+TEST_F(VorschauInText, DaysPastTheLastCalendarDay) {
+    TDatenClass Reise = Eintrag("Silvesterreise", D(31, 12, 2100), D(2, 1, 2101));
+    Reise.EndeDatum = D(31, 12, 2101);
+    Daten.Add(Reise);
+    const struct {
+        TTag Heute;
+        int Tage;
+        std::vector<std::string> Ueberschriften;
+    } Faelle[] = {
+        {D(30, 12, 2100),
+         3,
+         {"Morgen (Freitag) steht 1 Ereignis an:", "Übermorgen (Samstag) steht 1 Ereignis an:",
+          "Am Sonntag, 2. Jänner 2101 steht 1 Ereignis an:"}},
+        {D(31, 12, 2100),
+         9,
+         {"Morgen (Samstag) steht 1 Ereignis an:", "Übermorgen (Sonntag) steht 1 Ereignis an:",
+          "Am Montag, 3. Jänner 2101 stehen 0 Ereignisse an:",
+          "Am Dienstag, 4. Jänner 2101 stehen 0 Ereignisse an:",
+          "Am Mittwoch, 5. Jänner 2101 stehen 0 Ereignisse an:",
+          "Am Donnerstag, 6. Jänner 2101 stehen 0 Ereignisse an:",
+          "Am Freitag, 7. Jänner 2101 stehen 0 Ereignisse an:",
+          "Am Samstag, 8. Jänner 2101 stehen 0 Ereignisse an:",
+          "Am Sonntag, 9. Jänner 2101 stehen 0 Ereignisse an:"}},
+    };
+    for (const auto& f : Faelle) {
+        TUhr::Festhalten(f.Heute + 0.5);
+        const std::vector<std::string> Zeilen = Texte(Infos.VorschauInText(Daten, f.Tage));
+        std::vector<std::string> Ueberschriften;
+        for (const std::string& z : Zeilen)
+            if (z.find(" an:") != std::string::npos)
+                Ueberschriften.push_back(z);
+        EXPECT_EQ(Ueberschriften, f.Ueberschriften) << DatumText(f.Heute);
+        EXPECT_EQ(std::count(Zeilen.begin(), Zeilen.end(), "1.: \"Silvesterreise\""),
+                  f.Heute == D(30, 12, 2100) ? 3 : 2);
+        EXPECT_EQ(Zeilen.back(), "--------------------");
+    }
 }
 
 TEST_F(VorschauInText, TodayOnlyWithItsSoundFiles) {

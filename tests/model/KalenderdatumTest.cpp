@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 TEST(Kalenderdatum, DayNumbersMatchTheEpoch) {
@@ -47,6 +48,34 @@ TEST(Kalenderdatum, FormatsWithGermanNames) {
     EXPECT_EQ(FormatDateTime("ddd dd.mm.yy hh:mm", t), "So 05.01.25 09:07");
     EXPECT_EQ(FormatDateTime("d. mmm yyyy \"Uhr\"", EncodeDate(2025, 3, 2)), "2. Mär 2025 Uhr");
     EXPECT_EQ(DatumText(EncodeDate(2100, 12, 31)), "31.12.2100");
+}
+
+// An instant is split at the millisecond and every part below the one shown is dropped: the new
+// moon of 13.7.1999 at 02:24:59.98 is shown in minute 24.
+TEST(Kalenderdatum, TimesDropTheSecondsAndTheirParts) {
+    const auto Um = [](int h, int n, double s) {
+        return EncodeDate(1999, 7, 13) + (h * 3600 + n * 60 + s) / 86400.0;
+    };
+    const struct {
+        TDateTime Zeitpunkt;
+        const char* Minuten;
+        const char* Sekunden;
+    } Faelle[] = {
+        {Um(2, 24, 59.98), "02:24", "02:24:59"},
+        {Um(2, 24, 59.4), "02:24", "02:24:59"},
+        {Um(9, 59, 59.9999), "10:00", "10:00:00"}, // a stored 10:00 a hair short of it
+        {Um(23, 59, 59.9), "23:59", "23:59:59"},
+        {Um(23, 59, 59.99999), "23:59", "23:59:59"}, // never into the next day
+    };
+    for (const auto& f : Faelle) {
+        EXPECT_EQ(FormatDateTime("hh:nn", f.Zeitpunkt), f.Minuten) << f.Sekunden;
+        EXPECT_EQ(FormatDateTime("hh:nn:ss", f.Zeitpunkt), f.Sekunden);
+        EXPECT_EQ(FormatDateTime("dd.mm.yyyy", f.Zeitpunkt), "13.07.1999") << f.Sekunden;
+    }
+    // Out of range or not a number there is no time of day to split, and nothing goes wrong.
+    for (const TDateTime Unsinn : {std::nan(""), 1e300, -1e300}) {
+        EXPECT_EQ(FormatDateTime("hh:nn:ss", Unsinn), "00:00:00") << Unsinn;
+    }
 }
 
 TEST(Uhr, CanBeFixedAndRestored) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "ModellHilfen.h"
 
 namespace {
@@ -13,6 +15,42 @@ TDatenClass MitId(std::int32_t AId, std::int32_t AIdDatei, const char* AText = "
     TDatenClass e = Eintrag({{D(1, 1, 2025), D(1, 1, 2025)}}, AText, AId);
     e.IdDatei = AIdDatei;
     return e;
+}
+
+// One entry imported the plain way, every step a walk over the calendar.
+void PlainImport(TDaten& ADaten, const TDatenClass& A) {
+    TDatenClass* Vorhanden = ADaten.FindeIdentInfosDatenClass(&A, true);
+    const auto AlsNeu = [&](const TDatenClass& E) {
+        const std::int32_t Id = ADaten.NewId();
+        ADaten.Add(E);
+        ADaten.Liste.back()->Id = Id;
+        ADaten.Liste.back()->IdDatei = 0;
+    };
+    if (Vorhanden == nullptr) {
+        if (A.Count() > 0) {
+            AlsNeu(A);
+        }
+        return;
+    }
+    if (Vorhanden->IdentDatumListe(&A)) {
+        return;
+    }
+    TDatenClass Neu(A);
+    for (const auto& e : ADaten.Liste) {
+        if (e->IdentInfos(&A, true)) {
+            Neu.ClearDoppelte(*e);
+        }
+    }
+    if (Neu.Count() == 0) {
+        return;
+    }
+    if (Vorhanden->DatumCrash(Neu)) {
+        AlsNeu(Neu);
+        return;
+    }
+    Neu.AddDatumListe(Vorhanden->DatumListe);
+    Neu.Sort();
+    Vorhanden->Assign(Neu.DatumListe);
 }
 
 } // namespace
@@ -140,6 +178,61 @@ TEST(TDaten, ImportMergesOrAddsAsTheRulesSay) {
         Daten.Import(f.Neu);
         EXPECT_TRUE(Daten.Ident(&Nachher, false)) << f.Was;
         EXPECT_EQ(Daten.Count(), Nachher.Count()) << f.Was;
+    }
+}
+
+// Importing a whole file's entries gives what importing them one after the other the plain way
+// gives: few kinds, so that entries merge, collide, repeat and meet the parts an earlier import
+// added as entries of their own; loaded-file entries of the same kind, empty entries and gaps in
+// the ids on both sides.
+TEST(TDaten, ImportOfManyEntriesAsOneByOne) {
+    std::mt19937 Zufall(20250301);
+    const auto Zahl = [&](int AVon, int ABis) {
+        return std::uniform_int_distribution<int>(AVon, ABis)(Zufall);
+    };
+    const char* Texte[] = {"Arzt", "arzt", "Kino", "Chor"};
+    const auto Zufallseintrag = [&] {
+        std::vector<std::pair<TTag, TTag>> Vorkommen;
+        for (TTag Tag = D(1, 1, 2025) + Zahl(0, 20); Tag < D(1, 4, 2025); Tag += Zahl(1, 30)) {
+            const TTag Bis = Tag + Zahl(0, 2);
+            Vorkommen.emplace_back(Tag, Bis);
+            Tag = Bis;
+        }
+        TDatenClass e = Eintrag(Vorkommen, Texte[Zahl(0, 3)], Zahl(0, 30));
+        e.TagTyp = static_cast<TTagTyp>(Zahl(0, 1));
+        for (TDatumClass& r : e.DatumListe) {
+            r.AktivTyp = Zahl(0, 5) == 0 ? avDeaktiv : avAktiv;
+        }
+        if (Zahl(0, 15) == 0) {
+            e.ClearDatumListe();
+        }
+        return e;
+    };
+    for (int Runde = 0; Runde < 60; ++Runde) {
+        TDaten Kalender;
+        for (int n = Zahl(0, 12); n > 0; --n) {
+            Kalender.Add(Zufallseintrag());
+            Kalender.Liste.back()->IdDatei = Zahl(0, 3) == 0 ? 2 : 0;
+        }
+        TDaten Datei;
+        for (int n = Zahl(0, 40); n > 0; --n) {
+            // Some entries come twice or as a part of an earlier one.
+            Datei.Add(Datei.Count() > 0 && Zahl(0, 4) == 0 ? Datei[Zahl(0, Datei.Count() - 1)]
+                                                           : Zufallseintrag());
+            TDatenClass& Neu = *Datei.Liste.back();
+            if (Zahl(0, 5) == 0 && Neu.Count() > 1) {
+                Neu.DatumListe.resize(static_cast<std::size_t>(Neu.DatumListe[0].Laenge()));
+            }
+        }
+        TDaten Einzeln(Kalender);
+        for (const auto& e : Datei.Liste) {
+            PlainImport(Einzeln, *e);
+        }
+        Kalender.Import(Datei);
+        ASSERT_EQ(Kalender.Count(), Einzeln.Count()) << "Runde " << Runde;
+        for (std::int32_t i = 0; i < Kalender.Count(); ++i) {
+            EXPECT_TRUE(Kalender[i].Ident(&Einzeln[i], false)) << "Runde " << Runde << " entry " << i;
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #include <random>
 #include <unordered_map>
 
+#include "files/OVDatei.h"
 #include "views/TKalenderlisten.h"
 #include "views/TZeile.h"
 #include "views/ViewsHilfen.h"
@@ -229,6 +230,51 @@ TEST_F(Items, NoRangeNoLines) {
     Daten.Add(Eintrag("Arzt", {{Mo, Mo}}));
     EXPECT_TRUE(Daten.Items(nullptr, true, true, true, true, true, false).empty());
     EXPECT_TRUE(Zeilen(Daten, So, Mo, TFilter{}).empty());
+}
+
+// However long an occurrence is, every period it touches lists it: a once-only entry of half a
+// year, one that starts a month earlier, a holiday file's long entry and an entry whose long run
+// is followed by short ones, compared with the plain build in every week of 2025.
+TEST_F(Items, LongOccurrencesInEveryPeriodTheyTouch) {
+    Daten.Add(Eintrag("Halbjahr", {{D(1, 1, 2025), D(30, 6, 2025)}}));
+    Daten.Add(Eintrag("Mai und Juni", {{D(1, 5, 2025), D(30, 6, 2025)}}));
+    TDatenClass Ferien = Eintrag("Ferien", {{D(1, 7, 2024), D(15, 9, 2025)}}, ttFeiertag);
+    Ferien.IdDatei = 1;
+    Daten.Add(Ferien);
+    Daten.Add(Eintrag("Kur", {{D(1, 2, 2025), D(31, 7, 2025)}, {D(5, 2, 2025), D(5, 2, 2025)}}, ttUrlaub));
+    TFilter f;
+    f.UnbelegtS = false;
+    const auto Woche = Texte(Zeilen(Daten, D(2, 6, 2025), D(8, 6, 2025), f));
+    ASSERT_EQ(Woche.size(), 28u);
+    EXPECT_EQ(Woche[0], "Mo 02.06.2025: Halbjahr | (T1E+) | Von 01.01.2025 bis 30.06.2025");
+    EXPECT_EQ(Woche[1], "Mo 02.06.2025: Mai und Juni | (T1E+) | Von 01.05.2025 bis 30.06.2025");
+    const TKalenderlisten Listen;
+    const TPeriodenliste& p = Listen.Liste(taWoche);
+    for (TTag Tag = D(1, 1, 2025); Tag <= D(31, 12, 2025); Tag += 7) {
+        const TVonBisClass VonBis = p[p.IndexOf(DatumInTagesansicht(taWoche, Tag))].VonBis;
+        ErwarteGleich(Zeilen(Daten, VonBis.Von, VonBis.Bis, f), Referenz(Daten, VonBis.Von, VonBis.Bis, f),
+                      DatumText(VonBis.Von));
+    }
+}
+
+// A long occurrence that reaches an entry after its lines were built, by import into it or by
+// loading it from a file, shows as well.
+TEST_F(Items, LongOccurrencesFromImportAndFiles) {
+    TFilter f;
+    f.UnbelegtS = false;
+    const auto Juni = [&] { return Texte(Zeilen(Daten, D(2, 6, 2025), D(8, 6, 2025), f)); };
+    Daten.Add(Eintrag("Reha", {{D(1, 12, 2024), D(1, 12, 2024)}}));
+    EXPECT_TRUE(Juni().empty());
+    Daten.Import(Eintrag("Reha", {{D(1, 1, 2025), D(30, 6, 2025)}}));
+    ASSERT_EQ(Daten.Count(), 1);
+    ASSERT_EQ(Juni().size(), 7u);
+    EXPECT_EQ(Juni()[0], "Mo 02.06.2025: Reha | (T1E+) | Von 01.01.2025 bis 30.06.2025");
+
+    TDaten Datei;
+    Datei.Add(Eintrag("Semester", {{D(1, 3, 2025), D(30, 6, 2025)}}));
+    KalenderdateiDekodieren(KalenderdateiKodieren(Datei), Daten, 1);
+    ASSERT_EQ(Juni().size(), 7u);
+    EXPECT_EQ(Juni()[6], "So 08.06.2025: Semester | (1*T1E+) | Von 01.03.2025 bis 30.06.2025");
 }
 
 // The fast build gives exactly the lines and handles of the plain one, on calendars made by the

@@ -1,24 +1,13 @@
 #pragma once
 
-// The date entry field on wx: a single-line text field with an up-down control at its right
-// edge (a sibling with the same parent, no Tab stop). It forwards keys, characters, focus and
-// mouse-up to TDatePicker and shows its text and selection through TWxFeldAnzeige, which makes
-// Orca speak the selected field; everything else is the behaviour class's.
-
-#include <functional>
-
-#include <wx/textctrl.h>
+// The date entry field on wx: TWxFeldPicker over TDatePicker, with the date and its range.
 
 #include "controls/TDatePicker.h"
-#include "controls/ui/TWxFeldAnzeige.h"
+#include "controls/ui/TWxFeldPicker.h"
 
-class wxSpinButton;
-class wxSpinEvent;
-
-class TWxDatePicker : public wxTextCtrl {
+class TWxDatePicker : public TWxFeldPicker<TDatePicker> {
 public:
     explicit TWxDatePicker(wxWindow* AParent, wxWindowID AId = wxID_ANY);
-    ~TWxDatePicker() override;
 
     // The properties of the behaviour class; each shows the result.
     TDateTime Datum();
@@ -27,42 +16,4 @@ public:
     void SetMinDatum(TDateTime AWert);
     TDateTime MaxDatum() const { return FPicker.MaxDatum(); }
     void SetMaxDatum(TDateTime AWert);
-    int MarkiereNr() const { return FPicker.MarkiereNr(); }
-    void SetMarkiereNr(int ANr);
-    void Markiere(bool AMerkeS);
-    void CheckEingabe();
-    void SetReadOnly(bool AReadOnlyS);
-
-    // Geometry with the up-down control: Width covers both. Each write puts the up-down at the
-    // field's right edge again and shows the last date set.
-    int Top() const { return GetPosition().y; }
-    int Left() const { return GetPosition().x; }
-    int Width() const;
-    void SetTop(int AWert);
-    void SetLeft(int AWert);
-    void SetWidth(int AWert);
-    void Bounds(int ATop, int ALeft, int AWidth);
-
-    // Replaces what focus-in does to the field (by default the day field is selected); an owner's
-    // handler usually calls Markiere(true) to select the field used last. It works on the
-    // behaviour class: the field is shown after it, once Orca has read the label.
-    void SetEnterHandler(std::function<void(TDatePicker&)> AHandler) { FEnterHandler = std::move(AHandler); }
-
-    const TDatePicker& Picker() const { return FPicker; }
-
-private:
-    void Zeigen();
-    void NachGeometrie();
-    void Antwort(bool APiepS);
-    void OnKeyDown(wxKeyEvent& AEvent);
-    void OnChar(wxKeyEvent& AEvent);
-    void OnSetFocus(wxFocusEvent& AEvent);
-    void OnKillFocus(wxFocusEvent& AEvent);
-    void OnMausLos(wxMouseEvent& AEvent);
-    void OnSpin(wxSpinEvent& AEvent);
-
-    TDatePicker FPicker;
-    TWxFeldAnzeige FAnzeige;
-    wxSpinButton* FUpDown = nullptr;
-    std::function<void(TDatePicker&)> FEnterHandler;
 };

@@ -1,5 +1,7 @@
 #include "controls/ui/TWxDialog.h"
 
+#include <wx/button.h>
+
 #include "controls/TFensterMasse.h"
 #include "controls/TModalKlammer.h"
 #include "controls/ui/WxFensterStil.h"
@@ -34,9 +36,10 @@ TWxDialog::TWxDialog(wxWindow* AOwner, const std::string& ACaption, TTolkSRD& AT
     : wxDialog(AOwner, wxID_ANY, Wx(ACaption), wxDefaultPosition, wxDefaultSize, wxCAPTION | wxSYSTEM_MENU),
       FTolk(ATolk), FAktFont(AAktFont), FAktBackColor(AAktBackColor) {
     DialogRolle(*this);
+    Bind(wxEVT_CHAR_HOOK, &TWxDialog::OnCharHook, this);
 }
 
-int TWxDialog::Ausfuehren() {
+int TWxDialog::ModalAusfuehren() {
     SchriftartZuweisen();
     BeimZeigen();
     TModalKlammer Klammer;
@@ -86,4 +89,27 @@ int TWxDialog::Hoehe(const wxWindow& AControl) const {
 
 int TWxDialog::Breite(const std::string& AText) const {
     return CaptionWidth(WxFont(FAktFont), AText);
+}
+
+bool TWxDialog::EigeneTaste(wxKeyEvent&) {
+    return false;
+}
+
+void TWxDialog::OnCharHook(wxKeyEvent& AEvent) {
+    if (EigeneTaste(AEvent)) {
+        return;
+    }
+    const int Taste = AEvent.GetKeyCode();
+    const wxWindow* Fokus = FindFocus();
+    if ((Taste != WXK_RETURN && Taste != WXK_NUMPAD_ENTER) || AEvent.HasAnyModifiers() ||
+        dynamic_cast<const wxButton*>(Fokus) != nullptr) {
+        AEvent.Skip();
+        return;
+    }
+    auto* Standard = dynamic_cast<wxButton*>(GetDefaultItem());
+    if (Standard != nullptr && Standard->IsEnabled()) {
+        wxCommandEvent Klick(wxEVT_BUTTON, Standard->GetId());
+        Klick.SetEventObject(Standard);
+        Standard->ProcessWindowEvent(Klick);
+    }
 }

@@ -8,6 +8,8 @@
 //  - a field that receives the focus speaks its name through Tolk (FeldAnsage);
 //  - it runs modally inside the program's begin/end hook (TModalKlammer), so the splash picture
 //    hides and the main window knows that a dialog is open;
+//  - Return anywhere but on a button presses the default button while it is enabled, and does
+//    nothing while it is not (GTK's lists and spin fields would keep the key); Escape cancels;
 //  - the screen reader is told it is a dialog (GTK makes every window a frame).
 // The font and colour are referenced, not copied: the main window's AktFont and AktBackColor, so a
 // dialog created once and run again shows the values current then.
@@ -28,13 +30,15 @@ public:
               const TFarbe& AAktBackColor);
 
     // SchriftartZuweisen, then BeimZeigen, then modal; the dialog's end code (wxID_OK, wxID_CANCEL).
-    int Ausfuehren();
+    int ModalAusfuehren();
 
 protected:
     // Lays the controls out; SchalterAngleichen has sized the buttons (FSchalter) before.
     virtual void SchalterEinrichten() = 0;
     // After the layout, before the dialog is shown: values into the controls, the first focus.
     virtual void BeimZeigen() {}
+    // A key before the dialog's own handling of Return and Escape; true when the key is used.
+    virtual bool EigeneTaste(wxKeyEvent& AEvent);
     // The minimum button width SchalterAngleichen applies.
     virtual int MinSchalterBreite() const;
 
@@ -58,4 +62,5 @@ protected:
 private:
     void SchriftartZuweisen();
     void Zentrieren();
+    void OnCharHook(wxKeyEvent& AEvent);
 };

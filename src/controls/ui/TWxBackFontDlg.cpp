@@ -21,6 +21,7 @@
 #include "controls/ui/WxText.h"
 #include "info/RemoveAmpersands.h"
 #include "model/Textvergleich.h"
+#include "speech/TolkSRD.h"
 
 #ifdef __WXGTK__
 #include <gtk/gtk.h>
@@ -126,8 +127,8 @@ TWxBackFontDlg::TWxBackFontDlg(wxWindow* AOwner, TTolkSRD& ATolk, const TSchrift
 
     LvFonts->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { UpdateEditTest(); });
     CbBold->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { UpdateEditTest(); });
-    CoBoColors->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent&) { UpdateEditTest(); });
-    CoBoBackColors->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent&) { UpdateEditTest(); });
+    CoBoColors->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent&) { FarbeGewaehlt(*CoBoColors); });
+    CoBoBackColors->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent&) { FarbeGewaehlt(*CoBoBackColors); });
     LeSize->Bind(wxEVT_SPINCTRL, [this](wxSpinEvent&) { UpdateEditTest(); });
     LeSize->Bind(wxEVT_TEXT, &TWxBackFontDlg::OnGroesseText, this);
     LeSize->Bind(wxEVT_KILL_FOCUS, &TWxBackFontDlg::OnGroesseVerlassen, this);
@@ -238,6 +239,15 @@ void TWxBackFontDlg::UpdateEditTest() {
     EditTest->SetForegroundColour(WxFarbe(Neu.Farbe));
     EditTest->SetBackgroundColour(WxFarbe(ChosenBackColor()));
     EditTest->Refresh();
+}
+
+void TWxBackFontDlg::FarbeGewaehlt(wxComboBox& AListe) {
+    UpdateEditTest();
+    // Orca reads nothing when Up or Down changes a read-only box on GTK (a text change without a
+    // cause it knows), so the new colour is spoken here.
+    if (FindFocus() == &AListe) {
+        FTolk.Output(Utf8(AListe.GetValue()), true);
+    }
 }
 
 void TWxBackFontDlg::VorschauMenue() {

@@ -48,6 +48,7 @@ private:
     int MinSchalterBreite() const override { return 0; }
     std::string GroesseText() const;
     void UpdateEditTest();
+    void FarbeGewaehlt(wxComboBox& AListe);
     void VorschauMenue();
     void OnOk(wxCommandEvent& AEvent);
     void OnGroesseText(wxCommandEvent& AEvent);

@@ -29,7 +29,10 @@ int TFensterMasse::SchalterBreite(const std::vector<std::string>& ACaptions,
     return Breite;
 }
 
-TRechteck TFensterMasse::Zentriert(const TRechteck& AOwner, int AWidth, int AHeight) {
-    return {AOwner.Left + (AOwner.Width - AWidth) / 2, AOwner.Top + (AOwner.Height - AHeight) / 2, AWidth,
-            AHeight};
+TRechteck TFensterMasse::Zentriert(const TRechteck& AOwner, int AWidth, int AHeight,
+                                   const TRechteck& ABereich) {
+    const int Left = AOwner.Left + (AOwner.Width - AWidth) / 2;
+    const int Top = AOwner.Top + (AOwner.Height - AHeight) / 2;
+    return {std::max(ABereich.Left, std::min(Left, ABereich.Right() - AWidth)),
+            std::max(ABereich.Top, std::min(Top, ABereich.Bottom() - AHeight)), AWidth, AHeight};
 }

@@ -30,6 +30,8 @@ public:
     static int SchalterBreite(const std::vector<std::string>& ACaptions, const TCaptionWidth& ACaptionWidth,
                               int AMindestens = MinSchalterBreite);
     // A window of AWidth x AHeight centred over AOwner: top = owner top + (owner height - own
-    // height) div 2, left likewise.
-    static TRechteck Zentriert(const TRechteck& AOwner, int AWidth, int AHeight);
+    // height) div 2, left likewise; then moved as little as needed to lie within ABereich (the
+    // screen's work area), so that a dialog larger than its owner near a screen edge is not cut
+    // off; one larger than the area starts at its top left corner.
+    static TRechteck Zentriert(const TRechteck& AOwner, int AWidth, int AHeight, const TRechteck& ABereich);
 };

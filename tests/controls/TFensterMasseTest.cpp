@@ -43,10 +43,31 @@ TEST(TFensterMasse, ButtonsTakeTheWidestCaptionWithoutAmpersandsPlusMMButAtLeast
     EXPECT_EQ(TFensterMasse::SchalterBreite({}, Sieben), 125);
 }
 
-TEST(TFensterMasse, CentredOverTheOwnerEvenWhenLargerThanIt) {
-    EXPECT_EQ(TFensterMasse::Zentriert({100, 50, 800, 600}, 301, 201), (TRechteck{349, 249, 301, 201}));
-    // A dialog larger than its owner stands out on both sides alike.
-    EXPECT_EQ(TFensterMasse::Zentriert({100, 50, 200, 100}, 400, 300), (TRechteck{0, -50, 400, 300}));
+TEST(TFensterMasse, CentredOverTheOwnerAndKeptOnTheScreen) {
+    const TRechteck Bildschirm{0, 0, 1280, 1024};
+    struct TFall {
+        TRechteck Owner;
+        int Width;
+        int Height;
+        TRechteck Lage;
+    };
+    const TFall Faelle[] = {
+        {{100, 50, 800, 600}, 301, 201, {349, 249, 301, 201}},
+        // Larger than its owner: it stands out on both sides alike.
+        {{300, 300, 200, 100}, 400, 300, {200, 200, 400, 300}},
+        // Near the top left corner: moved just inside the screen.
+        {{100, 50, 200, 100}, 400, 300, {0, 0, 400, 300}},
+        // Near the bottom right corner.
+        {{1200, 1000, 100, 100}, 400, 300, {880, 724, 400, 300}},
+        // Larger than the screen: its top left corner stays visible.
+        {{100, 50, 800, 600}, 1500, 1100, {0, 0, 1500, 1100}},
+    };
+    for (const TFall& F : Faelle) {
+        EXPECT_EQ(TFensterMasse::Zentriert(F.Owner, F.Width, F.Height, Bildschirm), F.Lage) << F.Width;
+    }
+    // A work area that does not start at the corner (a panel at the top).
+    EXPECT_EQ(TFensterMasse::Zentriert({0, 0, 100, 100}, 400, 300, {0, 30, 1280, 994}),
+              (TRechteck{0, 30, 400, 300}));
 }
 
 TEST(TModalKlammer, HooksRunOnceAroundTheOutermostDialog) {

@@ -1,6 +1,7 @@
 #include "controls/ui/TWxDialog.h"
 
 #include <wx/button.h>
+#include <wx/display.h>
 
 #include "controls/TFensterMasse.h"
 #include "controls/TModalKlammer.h"
@@ -64,7 +65,11 @@ void TWxDialog::Zentrieren() {
         CentreOnScreen();
         return;
     }
-    const TRechteck Lage = TFensterMasse::Zentriert(Rechteck(Owner->GetScreenRect()), Groesse.x, Groesse.y);
+    const int Bildschirm = wxDisplay::GetFromWindow(Owner);
+    const wxRect Bereich =
+        wxDisplay(Bildschirm == wxNOT_FOUND ? 0u : static_cast<unsigned>(Bildschirm)).GetClientArea();
+    const TRechteck Lage =
+        TFensterMasse::Zentriert(Rechteck(Owner->GetScreenRect()), Groesse.x, Groesse.y, Rechteck(Bereich));
     Move(Lage.Left, Lage.Top);
 }
 

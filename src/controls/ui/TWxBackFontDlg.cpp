@@ -197,12 +197,6 @@ void TWxBackFontDlg::BeimZeigen() {
 
 void TWxBackFontDlg::SchalterEinrichten() {
     const wxFont Schrift = WxFont(FAktFont);
-    // The buttons and the preview keep their own colours.
-    for (wxWindow* Eigen : {static_cast<wxWindow*>(Btn1OK), static_cast<wxWindow*>(Btn2Cancel),
-                            static_cast<wxWindow*>(EditTest)}) {
-        Eigen->SetOwnBackgroundColour(wxNullColour);
-        Eigen->SetOwnForegroundColour(wxNullColour);
-    }
     TBackFontDlg::TMasse m;
     m.ListWidth =
         TBackFontDlg::FontListenBreite(FDlg.FontZeilen(FFamilien), [&Schrift](const std::string& AText) {

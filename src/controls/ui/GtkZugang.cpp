@@ -134,6 +134,9 @@ void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::functio
     NameSetzen(gtk_bin_get_child(GTK_BIN(Box)), AName);
     if (GtkWidget* Pfeil = Pfeilknopf(Box)) {
         gtk_widget_set_can_focus(Pfeil, FALSE);
+        if (!AAufklappen) {
+            return;
+        }
         g_signal_connect_data(Pfeil, "button-press-event", G_CALLBACK(PfeilGeklickt),
                               new std::function<void()>(std::move(AAufklappen)), AufklappenFreigeben,
                               GConnectFlags(0));

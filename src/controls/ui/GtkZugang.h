@@ -28,5 +28,6 @@ void ListenCursorSetzen(wxListBox& AListe, int ANr);
 void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen);
 
 // The box is announced as AName (once: its text field carries no name of its own); its arrow
-// button takes no Tab stop and, clicked, calls AAufklappen instead of GTK's own list.
-void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::function<void()> AAufklappen);
+// button takes no Tab stop and, clicked, calls AAufklappen instead of GTK's own list (a short
+// list, without AAufklappen, keeps GTK's own).
+void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::function<void()> AAufklappen = {});

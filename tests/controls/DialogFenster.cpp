@@ -1,0 +1,237 @@
+// A window with one button that opens one of the program's dialogs, for the screen-reader
+// transcript tests and for trying a dialog by hand. The dialogs speak through a real Tolk.
+//
+//   dialog_fenster gehedatum|vortage|geladen|schrift
+//   dialog_fenster --pruefen SIZE
+//
+// Return on the button opens the dialog; when it closes, its result is written to stderr on one
+// line ("OK ..." or "Abbrechen"), and the begin/end hook of modal dialogs writes "Beginn" and
+// "Ende" there (the harness keeps a program's stderr, not its stdout).
+// With --pruefen the window opens each dialog in turn with the user font in SIZE points, checks
+// its layout as the toolkit made it (buttons of one size and wide enough, every control inside the
+// window and none over another, the dialog centred over the window), closes it and ends with 0
+// when every check held.
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/display.h>
+#include <wx/frame.h>
+#include <wx/panel.h>
+#include <wx/timer.h>
+
+#include "controls/TFensterMasse.h"
+#include "controls/TModalKlammer.h"
+#include "controls/ui/GtkZugang.h"
+#include "controls/ui/TWxBackFontDlg.h"
+#include "controls/ui/TWxMeldungsPort.h"
+#include "controls/ui/WxText.h"
+#include "mainwindow/ui/TWxGeheDatumForm.h"
+#include "mainwindow/ui/TWxGeladenForm.h"
+#include "mainwindow/ui/TWxVortageForm.h"
+#include "model/Kalenderdatum.h"
+#include "model/TDaten.h"
+#include "model/TGeladenClass.h"
+#include "speech/TolkSRD.h"
+
+namespace {
+
+// The layout check's result, the program's exit code.
+int PruefErgebnis = 0;
+
+void Zeile(const std::string& AText) {
+    std::fprintf(stderr, "%s\n", AText.c_str());
+}
+
+std::string Klasse(const wxWindow& AControl) {
+    return Utf8(AControl.GetClassInfo()->GetClassName());
+}
+
+// Checks a dialog's layout as shown; writes each fault and returns whether there was none.
+bool LayoutPruefen(const std::string& AName, wxDialog& ADialog, int AMinBreite) {
+    bool OkS = true;
+    auto Fehler = [&](const std::string& AText) {
+        Zeile("FAIL " + AName + ": " + AText);
+        OkS = false;
+    };
+    std::vector<wxWindow*> Controls;
+    std::vector<wxButton*> Schalter;
+    for (wxWindow* Kind : ADialog.GetChildren()) {
+        if (!Kind->IsTopLevel() && Kind->IsShown()) {
+            Controls.push_back(Kind);
+            if (auto* Knopf = dynamic_cast<wxButton*>(Kind)) {
+                Schalter.push_back(Knopf);
+            }
+        }
+    }
+    for (wxButton* Knopf : Schalter) {
+        if (Knopf->GetSize() != Schalter.front()->GetSize() || Knopf->GetSize().x < AMinBreite) {
+            Fehler("button " + Utf8(Knopf->GetLabelText()) + " is " + std::to_string(Knopf->GetSize().x) +
+                   "x" + std::to_string(Knopf->GetSize().y));
+        }
+    }
+    const wxRect Client(ADialog.GetClientSize());
+    for (std::size_t i = 0; i < Controls.size(); ++i) {
+        const wxRect Lage = Controls[i]->GetRect();
+        if (!Client.Contains(Lage)) {
+            Fehler(Klasse(*Controls[i]) + " leaves the window");
+        }
+        for (std::size_t j = i + 1; j < Controls.size(); ++j) {
+            if (Lage.Intersects(Controls[j]->GetRect())) {
+                Fehler(Klasse(*Controls[i]) + " lies over " + Klasse(*Controls[j]));
+            }
+        }
+    }
+    // Centred over the window and kept on the screen; the window manager's frame may shift both
+    // by its width.
+    const wxRect Owner = ADialog.GetParent()->GetScreenRect();
+    const wxRect Bereich = wxDisplay(0u).GetClientArea();
+    const TRechteck Soll =
+        TFensterMasse::Zentriert({Owner.x, Owner.y, Owner.width, Owner.height}, ADialog.GetSize().x,
+                                 ADialog.GetSize().y, {Bereich.x, Bereich.y, Bereich.width, Bereich.height});
+    const wxPoint Ist = ADialog.GetScreenRect().GetPosition();
+    if (std::abs(Ist.x - Soll.Left) > 30 || std::abs(Ist.y - Soll.Top) > 30) {
+        Fehler("at " + std::to_string(Ist.x) + "," + std::to_string(Ist.y) + ", centred would be " +
+               std::to_string(Soll.Left) + "," + std::to_string(Soll.Top));
+    }
+    if (OkS) {
+        Zeile("PASS " + AName + ": " + std::to_string(ADialog.GetClientSize().x) + "x" +
+              std::to_string(ADialog.GetClientSize().y) + ", buttons " +
+              std::to_string(Schalter.front()->GetSize().x) + "x" +
+              std::to_string(Schalter.front()->GetSize().y));
+    }
+    return OkS;
+}
+
+class TDialogFenster : public wxFrame {
+public:
+    // APruefGroesse > 0: the layout check with the user font in that size.
+    TDialogFenster(const std::string& ADialog, int APruefGroesse)
+        : wxFrame(nullptr, wxID_ANY, Wx("Dialog-Test"), wxPoint(100, 100), wxSize(640, 480)),
+          FTolk(SystemScreenReaderPlattform()), FDialog(ADialog), FGeladen(&FDaten, "") {
+        FTolk.Load();
+        FAktFont.Name = "DejaVu Sans";
+        FAktFont.Groesse = APruefGroesse > 0 ? APruefGroesse : 12;
+        FAktFont.Farbe = 0x00800000; // navy blue, in the colour table
+        FGeladen.Add("/home/anna/Kalenderdateien/Feiertage.OVF", 1);
+        FGeladen.Add("/home/anna/Kalenderdateien/Sonder.OVK", 2);
+        auto* Flaeche = new wxPanel(this);
+        auto* Oeffnen = new wxButton(Flaeche, wxID_ANY, Wx("Öffnen"), wxPoint(10, 10));
+        Oeffnen->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Ausfuehren(); });
+        Oeffnen->SetFocus();
+        TMeldungsPort::Setze(&FMeldungen);
+        FMeldungen.Besitzer = [this] { return static_cast<wxWindow*>(this); };
+        TModalKlammer::Setze([] { Zeile("Beginn"); }, [] { Zeile("Ende"); });
+        if (APruefGroesse > 0) {
+            FPruefUhr.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { FPruefSchritt(); });
+            // Once the window manager has placed this window.
+            FPruefSchritt = [this] { CallAfter([this] { AllePruefen(); }); };
+            FPruefUhr.StartOnce(500);
+        }
+    }
+    ~TDialogFenster() override {
+        TModalKlammer::Setze(nullptr, nullptr);
+        TMeldungsPort::Setze(nullptr);
+    }
+
+private:
+    void AllePruefen() {
+        bool OkS = true;
+        for (const char* Dialog : {"gehedatum", "vortage", "geladen", "schrift"}) {
+            FDialog = Dialog;
+            FPruefen = [this, &OkS, Dialog](wxDialog& ADialog, int AMinBreite) {
+                // Checked once the window manager has placed it.
+                FPruefSchritt = [&ADialog, &OkS, Dialog, AMinBreite] {
+                    OkS = LayoutPruefen(Dialog, ADialog, AMinBreite) && OkS;
+                    ADialog.EndModal(wxID_CANCEL);
+                };
+                FPruefUhr.StartOnce(500);
+            };
+            Ausfuehren();
+        }
+        PruefErgebnis = OkS ? 0 : 1;
+        Destroy();
+    }
+
+    // In the layout check: checks and closes ADialog once it is shown.
+    void Vorbereiten(wxDialog& ADialog, int AMinBreite = 125) {
+        if (FPruefen) {
+            FPruefen(ADialog, AMinBreite);
+        }
+    }
+
+    void Ausfuehren() {
+        if (FDialog == "gehedatum") {
+            TWxGeheDatumForm Dlg(this, FTolk, FAktFont, FAktBackColor);
+            Vorbereiten(Dlg);
+            TTag Datum = EncodeDate(2024, 3, 4);
+            Zeile(Dlg.Ausfuehren(Datum) ? "OK " + DatumText(Datum) : "Abbrechen");
+        } else if (FDialog == "vortage") {
+            TWxVortageForm Dlg(this, FTolk, FAktFont, FAktBackColor);
+            Vorbereiten(Dlg);
+            int Tage = 3;
+            Zeile(Dlg.Ausfuehren(Tage) ? "OK " + std::to_string(Tage) : "Abbrechen");
+        } else if (FDialog == "geladen") {
+            TWxGeladenForm Dlg(this, FTolk, FAktFont, FAktBackColor);
+            Vorbereiten(Dlg);
+            const bool EntferntS = Dlg.Ausfuehren(FDaten, FGeladen);
+            Zeile(std::string(EntferntS ? "Entfernt" : "Unverändert") +
+                  ", Dateien: " + std::to_string(FGeladen.Count()));
+        } else {
+            TWxBackFontDlg Dlg(this, FTolk, FAktFont, FAktBackColor);
+            // Its buttons are as wide as their captions, without a minimum.
+            Vorbereiten(Dlg, 0);
+            if (Dlg.Ausfuehren()) {
+                FAktFont = Dlg.GetNewFont();
+                FAktBackColor = Dlg.ChosenBackColor();
+                Zeile("OK " + FAktFont.Name + " " + std::to_string(FAktFont.Groesse) + " " +
+                      std::to_string(FAktFont.Stil) + " " + std::to_string(FAktFont.Farbe) + " " +
+                      std::to_string(FAktBackColor));
+            } else {
+                Zeile("Abbrechen");
+            }
+        }
+    }
+
+    TTolkSRD FTolk;
+    std::string FDialog;
+    TSchrift FAktFont;
+    TFarbe FAktBackColor = clWhite;
+    TDaten FDaten;
+    TGeladenClass FGeladen;
+    TWxMeldungsPort FMeldungen;
+    std::function<void(wxDialog&, int)> FPruefen;
+    std::function<void()> FPruefSchritt;
+    wxTimer FPruefUhr;
+};
+
+class TDialogApp : public wxApp {
+public:
+    bool OnInit() override {
+        const std::string Dialog = argc > 1 ? Utf8(argv[1]) : "gehedatum";
+        const int PruefGroesse = Dialog == "--pruefen" && argc > 2 ? std::atoi(Utf8(argv[2]).c_str()) : 0;
+        if (Dialog != "gehedatum" && Dialog != "vortage" && Dialog != "geladen" && Dialog != "schrift" &&
+            PruefGroesse <= 0) {
+            std::fprintf(stderr, "dialog_fenster gehedatum|vortage|geladen|schrift\n"
+                                 "dialog_fenster --pruefen SIZE\n");
+            return false;
+        }
+        GtkZugangEinrichten();
+        (new TDialogFenster(Dialog, PruefGroesse))->Show();
+        return true;
+    }
+};
+
+} // namespace
+
+wxIMPLEMENT_APP_NO_MAIN(TDialogApp);
+
+int main(int argc, char** argv) {
+    const int Ergebnis = wxEntry(argc, argv);
+    return Ergebnis != 0 ? Ergebnis : PruefErgebnis;
+}

@@ -46,7 +46,8 @@ def uebergabe(p, zweit):
     code = zweite.wait(30)
     beendet = time.monotonic() - anfang
     pruefe(code == 0, "second start: exit code %d, %r" % (code, zweite.stderr.read()))
-    warte(lambda: any("Zahnarzt" in z for z in p.zeilen()), 10, "the handed-over calendar's lines")
+    # Only the handed-over calendar has the daily "Termin 1".
+    warte(lambda: any("Termin 1" in z for z in p.zeilen()), 10, "the handed-over calendar's lines")
     pruefe(os.listdir(kanal(p)) == [], "values left in the channel: %r" % os.listdir(kanal(p)))
     print("hand-over: second start to the first window's new caption %.0f ms (second start ended after %.0f ms)"
           % (gesehen * 1000, beendet * 1000))

@@ -1,8 +1,8 @@
 """Window test of the single instance: a second start hands its calendar to the running window, a
 start without arguments brings the window to the front past another program's window, a close
 command from outside runs the normal way out, commands are dropped while a dialog is open, a
-second start gives up on a running program that does not answer, and a killed program never
-blocks the next start. Prints the hand-over times it saw."""
+second start gives up on a running program that does not answer, a killed program never blocks
+the next start, and a channel folder open to others is refused. Prints the hand-over times it saw."""
 
 import os
 import signal
@@ -10,7 +10,7 @@ import subprocess
 import sys
 import time
 
-from orvanto_fenster import Fehlschlag, Programm, warte
+from orvanto_fenster import Fehlschlag, Programm, alle, warte
 
 TITEL_ZWEIT = "Zweit.ovk - Orvanto V1.03"
 TITEL_ERST = "Termine.ovk - Orvanto V1.03"
@@ -146,6 +146,33 @@ def getoetet(programm, testkalender):
         pruefe(p.fenster.name == TITEL_ERST, "caption after the restart: %r" % p.fenster.name)
 
 
+def unsicherer_ordner(programm, testkalender):
+    """A channel folder open to everyone is refused: the running program says so in a message box,
+    and a second start in one line with exit code 1."""
+    p = Programm(programm, testkalender)
+    try:
+        laufzeit = os.path.join(p.ordner, "run")
+        os.makedirs(os.path.join(laufzeit, "Orvanto"))
+        os.chmod(laufzeit, 0o700)
+        os.chmod(os.path.join(laufzeit, "Orvanto"), 0o777)
+        p.umgebung["XDG_RUNTIME_DIR"] = laufzeit
+        p.prozess = p.starten()
+        p.bereit()
+        box = warte(p.dialog, 10, "the message about the channel folder")
+        texte = " ".join(o.name for o in alle(box))
+        pruefe("anderen Benutzern zugänglich" in texte, "message %r" % texte)
+        p.taste("Return")
+        warte(lambda: p.dialog() is None, 10, "the message closed")
+        code, fehler, _ = zweiter_start(p, p.kalender)
+        pruefe(code == 1 and "anderen Benutzern zugänglich" in fehler and "\n" not in fehler,
+               "second start: exit code %d, %r" % (code, fehler))
+        pruefe(os.listdir(os.path.join(laufzeit, "Orvanto")) == [], "a value was written into the folder")
+        p.taste("alt+F4")
+        pruefe(p.prozess.wait(30) == 0, "exit code after Alt+F4")
+    finally:
+        p.aufraeumen()
+
+
 def main(programm, testkalender):
     with Programm(programm, testkalender) as p:
         zweit = os.path.join(p.ordner, "Zweit.ovk")
@@ -157,6 +184,7 @@ def main(programm, testkalender):
         haengt(p, p.kalender)
         schliessen(p)
     getoetet(programm, testkalender)
+    unsicherer_ordner(programm, testkalender)
     print("instance: all checks passed")
 
 

@@ -3,7 +3,9 @@
 
 #include <windows.h>
 
+#include <cwchar>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "instance/TBefehlsKanal.h"

@@ -87,6 +87,7 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     FForm =
         std::make_unique<TForm1>(*this, *this, AEinstellungsspeicher, SystemDateisystem(), ADokumenteOrdner,
                                  AProgrammordner, AArgumente, SystemScreenReaderPlattform());
+    FBefehle = std::make_unique<TWxBefehle>(*this, *FForm);
 
     Bind(wxEVT_SHOW, &THauptFrame::OnShow, this);
     Bind(wxEVT_CLOSE_WINDOW, &THauptFrame::OnClose, this);

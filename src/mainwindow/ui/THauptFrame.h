@@ -11,6 +11,7 @@
 #include <wx/frame.h>
 #include <wx/timer.h>
 
+#include "instance/ui/TWxBefehle.h"
 #include "mainwindow/TForm1.h"
 
 class wxComboBox;
@@ -30,6 +31,8 @@ public:
 
     // Hides the splash picture (before any modal window).
     void SplashVerbergen();
+    // Carries out a command another start handed over.
+    void BefehlAusfuehren(const TRegistrySettings& ABefehl) { FBefehle->Ausfuehren(ABefehl); }
 
     // THauptfensterAnsicht
     void TitelSetzen(const std::string& ATitel) override;
@@ -75,6 +78,8 @@ private:
     wxTimer FTimer1; // the clock
     wxTimer FTimer2; // the start-up step
     std::unique_ptr<TForm1> FForm;
+    // Handed-over commands and TimerSendTo.
+    std::unique_ptr<TWxBefehle> FBefehle;
 
     void MenuesErstellen();
     void GroesseBegrenzen();

@@ -1,0 +1,65 @@
+#include "instance/TBefehlsannahme.h"
+
+#include <utility>
+
+#include "model/Textvergleich.h"
+
+namespace {
+
+// The window has neither an import command nor the preview yet; an argument meant for them must
+// not be opened as a calendar file.
+bool KeinKalender(const std::string& AArgument) {
+    constexpr std::string_view Import = "/I:";
+    return AArgument == "/systemstartup" ||
+           (AArgument.size() >= Import.size() &&
+            GleichOhneGrossKlein(AArgument.substr(0, Import.size()), Import));
+}
+
+} // namespace
+
+TBefehlsannahme::TBefehlsannahme(TForm1& AForm, TBefehlsFenster& AFenster)
+    : FForm(AForm), FFenster(AFenster) {}
+
+bool TBefehlsannahme::AnnehmenS() const {
+    return !FForm.Starting() && !FForm.IsClosing() && FFenster.FreiS();
+}
+
+void TBefehlsannahme::Ausfuehren(const TRegistrySettings& ABefehl) {
+    if (!ABefehl.Parameters.empty()) {
+        Parameter(ABefehl.Parameters);
+    } else if (!ABefehl.SetFocus.empty()) {
+        if (!FForm.IsClosing()) {
+            FFenster.NachVorne();
+        }
+    } else if (!ABefehl.Close.empty()) {
+        ProgramClose();
+    }
+}
+
+void TBefehlsannahme::Parameter(const std::string& AText) {
+    if (!AnnehmenS()) {
+        return;
+    }
+    FFenster.NachVorne();
+    const std::vector<std::string> Stuecke = SplitParameters(AText);
+    if (!Stuecke.empty()) {
+        FParameterFilename = Stuecke.front();
+        FFenster.SendToStarten();
+    }
+}
+
+void TBefehlsannahme::TimerSendToTimer() {
+    // A dialog opened meanwhile, or the window is closing: the command is dropped.
+    const std::string Filename = std::exchange(FParameterFilename, "");
+    if (Filename.empty() || !AnnehmenS() || KeinKalender(Filename)) {
+        return;
+    }
+    FForm.Oeffne(Filename);
+}
+
+void TBefehlsannahme::ProgramClose() {
+    // Closing from under an open dialog would pull the window away beneath it.
+    if (AnnehmenS()) {
+        FFenster.Beenden();
+    }
+}

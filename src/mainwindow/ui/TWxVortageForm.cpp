@@ -12,8 +12,8 @@
 #include <gtk/gtk.h>
 #endif
 
-TWxVortageForm::TWxVortageForm(wxWindow* AOwner, TTolkSRD& ATolk, const TSchrift& AAktFont,
-                               const TFarbe& AAktBackColor)
+TWxVortageForm::TWxVortageForm(wxWindow* AOwner, TTolkSRD& ATolk, TSchriftRef AAktFont,
+                               TFarbeRef AAktBackColor)
     : TWxDialog(AOwner, TVortageForm::Caption, ATolk, AAktFont, AAktBackColor) {
     Label1 = new wxStaticText(this, wxID_ANY, "");
     SpinEdit1 = new wxSpinCtrl(this, wxID_ANY, "", wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS,

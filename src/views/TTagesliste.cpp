@@ -1,5 +1,7 @@
 #include "views/TTagesliste.h"
 
+#include <algorithm>
+
 #include "model/Trim.h"
 #include "model/Uhr.h"
 #include "views/OVAnzeige.h"
@@ -82,6 +84,16 @@ std::string TTagesliste::DatumInTagesansicht(TTag ADatum) const {
 }
 
 bool TTagesliste::UpdateTage() {
+    if (!ZeilenAufbauen()) {
+        return false;
+    }
+    if (!FDisplayItems.empty()) {
+        FSteuerung.ZeileWaehlen(0);
+    }
+    return true;
+}
+
+bool TTagesliste::ZeilenAufbauen() {
     MerkePos();
     const std::int32_t Nr = Perioden().IndexOf(std::string(Trim(FSteuerung.PeriodenText())));
     if (Nr < 0) {
@@ -95,9 +107,6 @@ bool TTagesliste::UpdateTage() {
     FDisplayItems = std::move(Neu);
     FPeriodenNr = Nr;
     FZeitraum = Perioden()[Nr].Name;
-    if (!FDisplayItems.empty()) {
-        FSteuerung.ZeileWaehlen(0);
-    }
     return true;
 }
 
@@ -125,7 +134,8 @@ void TTagesliste::SpringeZuDatum(TTag ADatum, std::string S) {
         FSteuerung.PeriodeWaehlen(PeriodenNr);
     }
     const std::string AlterZeitraum = FZeitraum;
-    if (!UpdateTage()) {
+    // The line is selected once, where the jump ends: every selection is heard.
+    if (!ZeilenAufbauen()) {
         return;
     }
     if (!FStartingS) {
@@ -135,8 +145,9 @@ void TTagesliste::SpringeZuDatum(TTag ADatum, std::string S) {
     if (!FStartingS) {
         FSteuerung.ZeilenFokus();
     }
-    if (Nr >= 0) {
-        FSteuerung.ZeileWaehlen(Nr);
+    if (!FDisplayItems.empty()) {
+        // A date without a line keeps the period's first line.
+        FSteuerung.ZeileWaehlen(std::max(Nr, 0));
     }
     // The line alone does not tell that a view switch or a jump has left the period.
     if (FZeitraum != AlterZeitraum) {

@@ -1,7 +1,5 @@
 #include "views/TTagesliste.h"
 
-#include <algorithm>
-
 #include "model/Trim.h"
 #include "model/Uhr.h"
 #include "views/OVAnzeige.h"
@@ -84,16 +82,6 @@ std::string TTagesliste::DatumInTagesansicht(TTag ADatum) const {
 }
 
 bool TTagesliste::UpdateTage() {
-    if (!ZeilenAufbauen()) {
-        return false;
-    }
-    if (!FDisplayItems.empty()) {
-        FSteuerung.ZeileWaehlen(0);
-    }
-    return true;
-}
-
-bool TTagesliste::ZeilenAufbauen() {
     MerkePos();
     const std::int32_t Nr = Perioden().IndexOf(std::string(Trim(FSteuerung.PeriodenText())));
     if (Nr < 0) {
@@ -107,6 +95,9 @@ bool TTagesliste::ZeilenAufbauen() {
     FDisplayItems = std::move(Neu);
     FPeriodenNr = Nr;
     FZeitraum = Perioden()[Nr].Name;
+    if (!FDisplayItems.empty()) {
+        FSteuerung.ZeileWaehlen(0);
+    }
     return true;
 }
 
@@ -134,8 +125,7 @@ void TTagesliste::SpringeZuDatum(TTag ADatum, std::string S) {
         FSteuerung.PeriodeWaehlen(PeriodenNr);
     }
     const std::string AlterZeitraum = FZeitraum;
-    // The line is selected once, where the jump ends: every selection is heard.
-    if (!ZeilenAufbauen()) {
+    if (!UpdateTage()) {
         return;
     }
     if (!FStartingS) {
@@ -145,9 +135,8 @@ void TTagesliste::SpringeZuDatum(TTag ADatum, std::string S) {
     if (!FStartingS) {
         FSteuerung.ZeilenFokus();
     }
-    if (!FDisplayItems.empty()) {
-        // A date without a line keeps the period's first line.
-        FSteuerung.ZeileWaehlen(std::max(Nr, 0));
+    if (Nr >= 0) {
+        FSteuerung.ZeileWaehlen(Nr);
     }
     // The line alone does not tell that a view switch or a jump has left the period.
     if (FZeitraum != AlterZeitraum) {

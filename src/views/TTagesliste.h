@@ -123,8 +123,6 @@ private:
     std::string FZeitraum;         // its name
 
     void PeriodenLaden();
-    // UpdateTage without selecting a line.
-    bool ZeilenAufbauen();
     void Ansagen(const std::string& AText);
     void FreiNeuBerechnen();
     std::int32_t FindeZeile(TTag ADatum, const std::string& S) const;

@@ -19,8 +19,6 @@ public:
     std::int32_t ZeilenNr = -1;
     std::string Fokus;
     int Pieps = 0;
-    // Lines selected in code: each selection is heard.
-    int Auswahlen = 0;
 
     void PeriodenLaden(const TPeriodenliste& APerioden) override {
         Perioden.clear();
@@ -45,10 +43,7 @@ public:
         ZeilenNr = -1;
     }
     std::int32_t ZeilenIndex() const override { return ZeilenNr; }
-    void ZeileWaehlen(std::int32_t ANr) override {
-        ZeilenNr = ANr;
-        ++Auswahlen;
-    }
+    void ZeileWaehlen(std::int32_t ANr) override { ZeilenNr = ANr; }
     void ZeilenFokus() override { Fokus = "Zeilen"; }
     void Piep() override { ++Pieps; }
 

@@ -235,22 +235,6 @@ TEST_F(Tagesliste, TheNewPeriodIsSaidOnceWhenACommandLeavesThePeriod) {
     }
 }
 
-TEST_F(Tagesliste, AJumpSelectsOnlyTheLineWhereItEnds) {
-    Waehle("    " + Kino);
-    for (TTagesansicht Ansicht : {taMonat, taJahr, taWoche}) {
-        Fake.Auswahlen = 0;
-        Liste->SetTagesansicht(Ansicht);
-        EXPECT_EQ(Fake.Auswahlen, 1) << Fake.Text;
-        EXPECT_EQ(Fake.Aktuell().substr(4), Kino) << Fake.Text;
-    }
-    // A date without a line (empty days hidden): the period's first line.
-    Liste->MenuAnsAusblenden(fiUnbelegt);
-    Fake.Auswahlen = 0;
-    Liste->SpringeZuDatum(D(7, 1, 2025), "");
-    EXPECT_EQ(Fake.Auswahlen, 1);
-    EXPECT_EQ(Fake.ZeilenNr, 0);
-}
-
 TEST_F(Tagesliste, AToggleThatLeavesTheLineAsItReadsSaysItsNewState) {
     std::vector<std::string> Gesagt;
     Liste->Ansage = [&Gesagt](const std::string& AText) { Gesagt.push_back(AText); };

@@ -112,6 +112,17 @@ void ListenCursorSetzen(wxListBox& AListe, int ANr) {
     if (ANr < 0) {
         return;
     }
+    // Setting the cursor again on its line would be heard as the line leaving and coming back.
+    GtkTreePath* Cursor = nullptr;
+    gtk_tree_view_get_cursor(AListe.m_treeview, &Cursor, nullptr);
+    const bool Dort =
+        Cursor != nullptr && gtk_tree_path_get_depth(Cursor) == 1 &&
+        gtk_tree_path_get_indices(Cursor)[0] == ANr &&
+        gtk_tree_selection_path_is_selected(gtk_tree_view_get_selection(AListe.m_treeview), Cursor);
+    gtk_tree_path_free(Cursor);
+    if (Dort) {
+        return;
+    }
     GtkTreePath* Pfad = gtk_tree_path_new_from_indices(ANr, -1);
     gtk_tree_view_set_cursor(AListe.m_treeview, Pfad, nullptr, FALSE);
     gtk_tree_path_free(Pfad);

@@ -1,5 +1,7 @@
 #include "mainwindow/ui/THauptFrame.h"
 
+#include <utility>
+
 #include <wx/app.h>
 #include <wx/clipbrd.h>
 #include <wx/combobox.h>
@@ -331,7 +333,7 @@ void THauptFrame::PeriodenTextMarkieren() {
 }
 
 void THauptFrame::PeriodenFokus() {
-    FCombo->SetFocus();
+    FokusVormerken(FCombo);
 }
 
 void THauptFrame::ZeilenErsetzen(const TZeilenliste& AZeilen) {
@@ -350,16 +352,38 @@ std::int32_t THauptFrame::ZeilenIndex() const {
 }
 
 void THauptFrame::ZeileWaehlen(std::int32_t ANr) {
-    FListe->SetSelection(ANr);
     // GTK's cursor announces its line as focused even in an inactive window, and the screen
-    // reader would then skip the window's title: it follows when the window is active.
+    // reader would then skip the window's title: it follows when the window is active. Moving
+    // the cursor selects its line, so the line is selected once.
     if (IsActive()) {
         ListenCursorSetzen(*FListe, ANr);
+    } else {
+        FListe->SetSelection(ANr);
     }
     FListe->EnsureVisible(ANr);
 }
 
 void THauptFrame::ZeilenFokus() {
+    FokusVormerken(FListe);
+}
+
+// A jump moves the focus to the period box and back to the list; each move would have the screen
+// reader present the whole list again (slow on long lists), so only the last one is made, once the
+// command is done.
+void THauptFrame::FokusVormerken(wxWindow* AZiel) {
+    const bool Geplant = FFokusZiel != nullptr;
+    FFokusZiel = AZiel;
+    if (!Geplant) {
+        CallAfter([this] { FokusSetzen(); });
+    }
+}
+
+void THauptFrame::FokusSetzen() {
+    wxWindow* Ziel = std::exchange(FFokusZiel, nullptr);
+    if (Ziel != FListe) {
+        FCombo->SetFocus();
+        return;
+    }
     // Before the window is active the screen reader would hear the list before the window's title.
     if (!FListe->IsEnabled() || !FListe->IsShownOnScreen()) {
         return;
@@ -377,7 +401,7 @@ void THauptFrame::OnActivate(wxActivateEvent& AEreignis) {
     if (AEreignis.GetActive() && FFokusNachAktivierung) {
         FFokusNachAktivierung = false;
         // After GTK has given the window its focus widget.
-        CallAfter([this] { ZeilenFokus(); });
+        ZeilenFokus();
     }
 }
 

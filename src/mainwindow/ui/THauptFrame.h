@@ -75,6 +75,8 @@ private:
     std::int32_t FPeriodenNr = -1;
     // The list takes the focus once the window is active.
     bool FFokusNachAktivierung = false;
+    // The control that takes the focus when the current command is done; none when none is to.
+    wxWindow* FFokusZiel = nullptr;
     wxTimer FTimer1; // the clock
     wxTimer FTimer2; // the start-up step
     std::unique_ptr<TForm1> FForm;
@@ -88,6 +90,8 @@ private:
     void SchalterEinrichten();
     // Opens the period box's list; a period chosen there is shown.
     void PeriodenAufklappen();
+    void FokusVormerken(wxWindow* AZiel);
+    void FokusSetzen();
 
     void OnShow(wxShowEvent& AEreignis);
     void OnActivate(wxActivateEvent& AEreignis);

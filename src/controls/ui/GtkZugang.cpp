@@ -60,18 +60,22 @@ void CursorFolgen(GtkTreeView* ABaum, gpointer) {
     gtk_tree_path_free(Pfad);
 }
 
-GtkWidget* Pfeilknopf(GtkWidget* AWidget) {
+void PfeilSuchen(GtkWidget* AWidget, gpointer ATreffer) {
+    GtkWidget*& Treffer = *static_cast<GtkWidget**>(ATreffer);
+    if (Treffer != nullptr) {
+        return;
+    }
     if (GTK_IS_TOGGLE_BUTTON(AWidget)) {
-        return AWidget;
+        Treffer = AWidget;
+    } else if (GTK_IS_CONTAINER(AWidget)) {
+        // forall, not get_children: a read-only box keeps its button among its internal children.
+        gtk_container_forall(GTK_CONTAINER(AWidget), PfeilSuchen, ATreffer);
     }
+}
+
+GtkWidget* Pfeilknopf(GtkWidget* ABox) {
     GtkWidget* Treffer = nullptr;
-    if (GTK_IS_CONTAINER(AWidget)) {
-        GList* Kinder = gtk_container_get_children(GTK_CONTAINER(AWidget));
-        for (GList* k = Kinder; k != nullptr && Treffer == nullptr; k = k->next) {
-            Treffer = Pfeilknopf(GTK_WIDGET(k->data));
-        }
-        g_list_free(Kinder);
-    }
+    gtk_container_forall(GTK_CONTAINER(ABox), PfeilSuchen, &Treffer);
     return Treffer;
 }
 
@@ -142,7 +146,9 @@ void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen) {
 
 void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::function<void()> AAufklappen) {
     GtkWidget* Box = static_cast<GtkWidget*>(ACombo.GetHandle());
-    NameSetzen(gtk_bin_get_child(GTK_BIN(Box)), AName);
+    GtkWidget* Feld = gtk_bin_get_child(GTK_BIN(Box));
+    // An editable box takes the focus in its text field; a read-only one takes it itself.
+    NameSetzen(GTK_IS_ENTRY(Feld) ? Feld : Box, AName);
     if (GtkWidget* Pfeil = Pfeilknopf(Box)) {
         gtk_widget_set_can_focus(Pfeil, FALSE);
         if (!AAufklappen) {

@@ -27,7 +27,7 @@ void ListenCursorSetzen(wxListBox& AListe, int ANr);
 // its view, so the screen reader hears one change instead of one per line.
 void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen);
 
-// The box's text field is announced as AName; the box itself stays unnamed, so that the name is
-// said once. Its arrow button takes no Tab stop and, clicked, calls AAufklappen instead of GTK's
-// own list (a short list, without AAufklappen, keeps GTK's own).
+// The box's text field (a read-only box: the box) is announced as AName, and nothing else of it,
+// so that the name is said once. Its arrow button takes no Tab stop and, clicked, calls AAufklappen instead
+// of GTK's own list (a short list, without AAufklappen, keeps GTK's own).
 void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::function<void()> AAufklappen = {});

@@ -45,6 +45,7 @@ public:
     std::int32_t ZeilenIndex() const override { return ZeilenNr; }
     void ZeileWaehlen(std::int32_t ANr) override { ZeilenNr = ANr; }
     void ZeilenFokus() override { Fokus = "Zeilen"; }
+    bool ZeilenHatFokus() const override { return Fokus == "Zeilen"; }
     void Piep() override { ++Pieps; }
 
     // The user types into the period box.

@@ -35,6 +35,23 @@ def start_und_tasten(p):
               "%s keeps the place, got %r" % (taste, p.gewaehlt()))
 
 
+def blaettern_und_springen(p):
+    """Paging and the calendar jumps from the list; the refused ones leave everything as it is."""
+    for taste, zeitraum, zeile in (("ctrl+Down", "W3/2025", "W3  Mo 13.01.2025"),
+                                   ("ctrl+Up", "W2/2025", HEUTE),
+                                   ("alt+End", "W52/2100", "    Fr 31.12.2100"),
+                                   ("ctrl+Down", "W52/2100", "    Fr 31.12.2100"),
+                                   ("alt+Home", "W1/1900", "W1  Mo 01.01.1900"),
+                                   ("ctrl+Up", "W1/1900", "W1  Mo 01.01.1900"),
+                                   ("ctrl+h", "W2/2025", HEUTE),
+                                   # Dreikönig has one day record: the entry jumps are refused.
+                                   ("ctrl+Page_Down", "W2/2025", HEUTE),
+                                   ("ctrl+End", "W2/2025", HEUTE)):
+        p.taste(taste)
+        warte(lambda: p.zeitraum() == zeitraum, 5, "%s: period %r, got %r" % (taste, zeitraum, p.zeitraum()))
+        warte(lambda: p.gewaehlt() == zeile, 5, "%s: line %r, got %r" % (taste, zeile, p.gewaehlt()))
+
+
 def gespeichert(p, schluessel, wert):
     warte(lambda: p.einstellungen().get(schluessel) == wert, 5,
           "%s=%s in the settings file, got %r" % (schluessel, wert, p.einstellungen().get(schluessel)))
@@ -91,6 +108,7 @@ def main(programm, testkalender, foto):
         with Programm(programm, testkalender, einstellungen="Width=1100\nHeight=800\nHistory2=%s\n" % zweit) as p:
             try:
                 start_und_tasten(p)
+                blaettern_und_springen(p)
                 zweite_instanz(p)
                 komprimiert_speichert(p)
                 zuletzt_geoeffnet(p, zweit)

@@ -446,3 +446,23 @@ TEST_F(Tagesliste, JumpsBetweenTheDayRecordsOfAnEntry) {
     EXPECT_EQ(Fake.Aktuell(), "    Di 07.01.2025");
     EXPECT_EQ(Fake.Zeilen, Vorher);
 }
+
+TEST_F(Tagesliste, TypingAYearInTheYearView) {
+    Liste->SetTagesansicht(taJahr);
+    Fake.Fokus = "Perioden";
+    Fake.Tippen("2024");
+    Liste->PeriodeEingeben();
+    EXPECT_EQ(Fake.Text, "2024");
+    EXPECT_EQ(Fake.Zeilen.size(), 366u);
+    EXPECT_EQ(Fake.Aktuell(), "W1  Mo 01.01.2024");
+    EXPECT_EQ(Fake.Fokus, "Zeilen");
+    EXPECT_EQ(Fake.Pieps, 0);
+    // A text that names no year: a beep, the text selected for retyping, the lines as they were.
+    const auto Vorher = Fake.Zeilen;
+    Fake.Tippen("abc");
+    Liste->PeriodeEingeben();
+    EXPECT_EQ(Fake.Pieps, 1);
+    EXPECT_TRUE(Fake.TextMarkiert);
+    EXPECT_EQ(Fake.Fokus, "Perioden");
+    EXPECT_EQ(Fake.Zeilen, Vorher);
+}

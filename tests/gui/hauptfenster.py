@@ -1,6 +1,7 @@
 """Window test of the main window: start on the fixture calendar that the settings file names, on
-a fixed today, keys in the day list, the view shortcuts, paging and jumps, the period box's pop-up menu, the single instance, a recent file opened
-from the file menu, and the settings saved after Ctrl+K and on closing."""
+a fixed today, keys in the day list, the view shortcuts, paging and jumps, the period box's pop-up
+menu, the single instance, a recent file opened from the file menu, and the settings saved after
+Ctrl+K and on closing."""
 
 import os
 import shutil

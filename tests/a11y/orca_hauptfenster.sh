@@ -14,17 +14,23 @@ set -u
 HARNESS=$1 ORVANTO=$2 TESTKALENDER=$3 CASES=$(realpath "$4") OUT=$5 TAEGLICH=${6:-0}
 # Start: title, list, today's line. Then the arrows, a view change there and back, a toggle, keys
 # the program leaves alone (they must not move the line), the period box (Shift+Tab) with its list
-# (Alt+Down, Down, Return), back to the list (Tab), and the error box of an unreadable file.
-KEYS=${7:-"Down Up Down ctrl+m ctrl+w ctrl+0 ctrl+Down ctrl+End ctrl+f Escape Down shift+Tab alt+Down Down Return Tab alt+d 2 Tab Escape"}
+# (Alt+Down, Down, Return), back to the list (Tab), and the error box of an unreadable file. Then
+# paging, a calendar jump and a refused page, the jump menu on an entry line (every item with its
+# shortcut) and on a day line (the entry jumps are disabled and not offered).
+KEYS=${7:-"Down Up Down ctrl+m ctrl+w ctrl+0 ctrl+Home ctrl+End ctrl+f Escape Down shift+Tab alt+Down Down Return Tab alt+d 2 Tab Escape ctrl+Down ctrl+Up alt+Home ctrl+Up ctrl+h alt+p Down Down Down Down Down Down Escape Down alt+p Down Down Down Escape"}
 rm -rf "$OUT"
 mkdir -p "$OUT"
 OUT=$(realpath "$OUT")
 HEIM="$OUT/home"
-mkdir -p "$HEIM/config/Orvanto" "$HEIM/data" "$HEIM/cache" "$HEIM/Dokumente"
-"$TESTKALENDER" "$HEIM/Dokumente/Termine.ovk" "$TAEGLICH" || exit 3
-printf 'kein Kalender\n' >"$HEIM/Dokumente/Kaputt.ovk"
-printf '[MainForm]\nShowSplashScreen=0\nKalFilename=%s\nHistory2=%s\n' \
-  "$HEIM/Dokumente/Termine.ovk" "$HEIM/Dokumente/Kaputt.ovk" >"$HEIM/config/Orvanto/Orvanto.ini"
+# Every run starts from the same files: a run's settings (Ctrl+0 saves) must not reach the next.
+heim_anlegen() {
+  rm -rf "$HEIM"
+  mkdir -p "$HEIM/config/Orvanto" "$HEIM/data" "$HEIM/cache" "$HEIM/Dokumente"
+  "$TESTKALENDER" "$HEIM/Dokumente/Termine.ovk" "$TAEGLICH" || exit 3
+  printf 'kein Kalender\n' >"$HEIM/Dokumente/Kaputt.ovk"
+  printf '[MainForm]\nShowSplashScreen=0\nKalFilename=%s\nHistory2=%s\n' \
+    "$HEIM/Dokumente/Termine.ovk" "$HEIM/Dokumente/Kaputt.ovk" >"$HEIM/config/Orvanto/Orvanto.ini"
+}
 
 # Orca speaks German; the locale is compiled once into the build's cache (no system change).
 LOCALES="${ORVANTO_LOCALE_CACHE:-$OUT/../orca-locale}"
@@ -55,6 +61,7 @@ orca_wache() {
 for versuch in 1 2 3; do
   for _ in $(seq 300); do andere_orca || break; sleep 1; done
   rm -rf "$OUT/orca" "$OUT/orca-beendet"
+  heim_anlegen
   orca_wache & WACHE=$!
   "$HARNESS/a11y-session.sh" --timeout 280 -- "$HARNESS/orca-run.sh" --lang de_DE.UTF-8 --app "$APP" \
     --keys "$KEYS" --out "$OUT/orca" --expect "$CASES" --probe-args "--key-delay ${ORVANTO_TASTENPAUSE:-1.2}"

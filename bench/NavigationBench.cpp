@@ -139,5 +139,7 @@ BENCHMARK_TEMPLATE(BM_KalenderSprung, taMonat)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_KalenderSprung, taJahr)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_DatensatzNachbar, taWoche)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_DatensatzNachbar, taMonat)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_DatensatzNachbar, taJahr)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_DatensatzRand, taWoche)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_DatensatzRand, taMonat)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_DatensatzRand, taJahr)->Unit(benchmark::kMillisecond);

@@ -199,22 +199,22 @@ void TTagesliste::ZustandAnsagen(const std::string& AZeileVorher, const std::str
 
 // The line of ADatum that ends with S's tail after its first word; else the last one that
 // contains it; else the date's first line; -1 when the date has no line. The tail is the same
-// with and without the calendar-week prefix, so a place is found again after switching it.
+// with and without the calendar-week prefix, so a place is found again after switching it. The
+// lines run in date order, so the date's lines are found by halving, not by reading every date.
 std::int32_t TTagesliste::FindeZeile(TTag ADatum, const std::string& S) const {
     const std::string_view T = AbZweitemWort(S);
+    const auto Erste = std::partition_point(FDisplayItems.begin(), FDisplayItems.end(),
+                                            [&](const TZeile& z) { return DatumAusZeile(z.Text) < ADatum; });
     std::int32_t Gefunden = -1;
-    for (std::int32_t i = 0; i < static_cast<std::int32_t>(FDisplayItems.size()); ++i) {
-        const std::string& Zeile = FDisplayItems[i].Text;
-        if (DatumAusZeile(Zeile) != ADatum) {
-            continue;
-        }
+    for (auto z = Erste; z != FDisplayItems.end() && DatumAusZeile(z->Text) == ADatum; ++z) {
+        const std::int32_t i = static_cast<std::int32_t>(z - FDisplayItems.begin());
         if (Gefunden < 0) {
             Gefunden = i;
         }
-        const size_t Stelle = T.empty() ? std::string::npos : Zeile.find(T);
+        const size_t Stelle = T.empty() ? std::string::npos : z->Text.find(T);
         if (Stelle != std::string::npos) {
             Gefunden = i;
-            if (Zeile.size() - Stelle == T.size()) {
+            if (z->Text.size() - Stelle == T.size()) {
                 break;
             }
         }

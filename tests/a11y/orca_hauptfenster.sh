@@ -14,13 +14,15 @@ set -u
 HARNESS=$1 ORVANTO=$2 TESTKALENDER=$3 CASES=$(realpath "$4") OUT=$5 TAEGLICH=${6:-0}
 # Start: title, list, today's line. Then the arrows, a view change there and back, a toggle, keys
 # the program leaves alone (they must not move the line), the period box (Shift+Tab) with its list
-# (Alt+Down, Down, Return), back to the list (Tab), and the error box of an unreadable file.
-KEYS=${7:-"Down Up Down ctrl+m ctrl+w ctrl+0 ctrl+Down ctrl+End ctrl+f Escape Down shift+Tab alt+Down Down Return Tab alt+d 2 Tab Escape"}
+# (Alt+Down, Down, Return), back to the list (Tab), and the error box of an unreadable file. Then
+# paging, a calendar jump and a refused page, the jump menu on an entry line (every item with its
+# shortcut) and on a day line (the entry jumps are disabled and not offered).
+KEYS=${7:-"Down Up Down ctrl+m ctrl+w ctrl+0 ctrl+Home ctrl+End ctrl+f Escape Down shift+Tab alt+Down Down Return Tab alt+d 2 Tab Escape ctrl+Down ctrl+Up alt+Home ctrl+Up ctrl+h alt+p Down Down Down Down Down Down Escape Down alt+p Down Down Down Escape"}
 rm -rf "$OUT"
 mkdir -p "$OUT"
 OUT=$(realpath "$OUT")
 HEIM="$OUT/home"
-# Each run starts from the same calendar and settings.
+# Every run starts from the same files: a run's settings (Ctrl+0 saves) must not reach the next.
 heim_anlegen() {
   rm -rf "$HEIM"
   mkdir -p "$HEIM/config/Orvanto" "$HEIM/data" "$HEIM/cache" "$HEIM/Dokumente"

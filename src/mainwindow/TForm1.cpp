@@ -408,6 +408,29 @@ void TForm1::GeheZuDatum(TTag ADatum) {
     FAnsicht.MenueAktualisieren();
 }
 
+void TForm1::MenuAktGeheDatumClick() {
+    TTag Datum = GeheDatumVorgabe();
+    if (FAnsicht.GeheDatumZeigen(Datum)) {
+        GeheZuDatum(Datum);
+    }
+}
+
+void TForm1::MenuAnsSchriftClick() {
+    TSchrift Font = AktFont;
+    TFarbe BackColor = AktBackColor;
+    if (FAnsicht.SchriftDialogZeigen(Font, BackColor)) {
+        SchriftUebernehmen(Font, BackColor);
+    }
+}
+
+void TForm1::MenuEinstVortageClick() {
+    int Tage = FVorschautage;
+    if (FAnsicht.VortageZeigen(Tage)) {
+        FVorschautage = Tage;
+        EinstellungenLadenSpeichern(false);
+    }
+}
+
 void TForm1::SchriftUebernehmen(const TSchrift& AFont, TFarbe ABackColor) {
     AktFont = AFont;
     AktBackColor = ABackColor;
@@ -479,6 +502,9 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
         case mbZurueckblaettern:
             MenuAktBlaetternClick(ABefehl == mbVorblaettern);
             break;
+        case mbGeheDatum:
+            MenuAktGeheDatumClick();
+            break;
         case mbSprHeute:
             MenuSprHeuteClick();
             break;
@@ -524,8 +550,14 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
         case mbKomprimiert:
             MenuAnsKomprimiertClick();
             break;
+        case mbSchrift:
+            MenuAnsSchriftClick();
+            break;
         case mbSplash:
             MenuEinstSplashClick();
+            break;
+        case mbVortage:
+            MenuEinstVortageClick();
             break;
         }
     });

@@ -137,6 +137,11 @@ public:
     void GeheZuDatum(TTag ADatum);
     // The font and colour dialog ended with OK: the window takes them and the settings keep them.
     void SchriftUebernehmen(const TSchrift& AFont, TFarbe ABackColor);
+    // "&Gehe zu Datum...", "&Schrifteinstellungen..." and "Anzahl der &Vorschautage...": each
+    // shows its dialog with the current values and takes what it ends with on OK.
+    void MenuAktGeheDatumClick();
+    void MenuAnsSchriftClick();
+    void MenuEinstVortageClick();
     // "Sprung zum Kalender&anfang" and "Sprung zum &Kalenderende".
     void MenuSprKalenderClick(bool AEndeS);
     // The four jumps between the day records of the current line's entry.

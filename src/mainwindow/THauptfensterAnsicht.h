@@ -11,6 +11,7 @@
 
 #include "mainwindow/TEinstellungen.h"
 #include "mainwindow/TSchrift.h"
+#include "model/Kalenderdatum.h"
 #include "platform/THistoryMenuList.h"
 
 // The window's state and the size of its normal (restored) form, as the settings keep them.
@@ -48,4 +49,9 @@ public:
     virtual void SplashAbwarten() = 0;
     // Removes the splash picture for good and enables the window as it was.
     virtual void SplashFreigeben() = 0;
+    // The dialogs of the menu commands, shown modally with the values given; each returns true
+    // after OK, with the chosen values in its arguments, and false with them unchanged otherwise.
+    virtual bool GeheDatumZeigen(TTag& ADatum) = 0;
+    virtual bool SchriftDialogZeigen(TSchrift& AFont, TFarbe& ABackColor) = 0;
+    virtual bool VortageZeigen(int& ATage) = 0;
 };

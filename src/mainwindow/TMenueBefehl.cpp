@@ -5,6 +5,7 @@ namespace {
 constexpr TMenueEintrag Eintraege[MenueBefehlAnzahl] = {
     {"&Vorblättern", "Ctrl+Down", meEintrag},
     {"&Zurückblättern", "Ctrl+Up", meEintrag},
+    {"&Gehe zu Datum...", "Ctrl+G", meEintrag},
     {"Sprung zum &heutigen Tag", "Ctrl+H", meEintrag},
     {"Sprung zum Kalender&anfang", "Alt+Home", meEintrag},
     {"Sprung zum &Kalenderende", "Alt+End", meEintrag},
@@ -24,7 +25,9 @@ constexpr TMenueEintrag Eintraege[MenueBefehlAnzahl] = {
     {"&Leeren Kalender anzeigen", "Ctrl+7", meEintrag},
     {"Kale&nderwochen ein", "Ctrl+0", meHaken},
     {"&Komprimierter Eintragsmodus ein", "Ctrl+K", meHaken},
+    {"&Schrifteinstellungen...", "", meEintrag},
     {"Zeige SplashS&creen beim Start", "", meHaken},
+    {"Anzahl der &Vorschautage...", "", meEintrag},
 };
 
 } // namespace

@@ -9,6 +9,7 @@
 enum TMenueBefehl : std::int32_t {
     mbVorblaettern,
     mbZurueckblaettern,
+    mbGeheDatum,
     mbSprHeute,
     mbSprAnfang,
     mbSprEnde,
@@ -28,9 +29,11 @@ enum TMenueBefehl : std::int32_t {
     mbLeererKalender,
     mbKwoche,
     mbKomprimiert,
+    mbSchrift,
     mbSplash,
+    mbVortage,
 };
-constexpr std::int32_t MenueBefehlAnzahl = mbSplash + 1;
+constexpr std::int32_t MenueBefehlAnzahl = mbVortage + 1;
 
 enum TMenueArt { meEintrag, meHaken, meOption };
 

@@ -17,7 +17,7 @@ HARNESS=$1 ORVANTO=$2 TESTKALENDER=$3 CASES=$(realpath "$4") OUT=$5 TAEGLICH=${6
 # (Alt+Down, Down, Return), back to the list (Tab), and the error box of an unreadable file. Then
 # paging, a calendar jump and a refused page, the jump menu on an entry line (every item with its
 # shortcut) and on a day line (the entry jumps are disabled and not offered).
-KEYS=${7:-"Down Up Down ctrl+m ctrl+w ctrl+0 ctrl+Home ctrl+End ctrl+f Escape Down shift+Tab alt+Down Down Return Tab alt+d 2 Tab Escape ctrl+Down ctrl+Up alt+Home ctrl+Up ctrl+h alt+p Down Down Down Down Down Down Escape Down alt+p Down Down Down Escape"}
+KEYS=${7:-"Down Up Down ctrl+m ctrl+w ctrl+0 ctrl+Home ctrl+End ctrl+f Escape Down shift+Tab alt+Down Down Return Tab alt+d 2 Tab Escape ctrl+Down ctrl+Up alt+Home ctrl+Up ctrl+h alt+p Down Down Down Down Down Down Escape Down alt+p Down Down Down Escape ctrl+g Up Return"}
 rm -rf "$OUT"
 mkdir -p "$OUT"
 OUT=$(realpath "$OUT")

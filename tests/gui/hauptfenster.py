@@ -70,7 +70,7 @@ def perioden_popup(p):
     """The period box's pop-up menu by keyboard: the three views, the shown one checked."""
     p.taste("shift+Tab")
     p.taste("shift+F10")
-    erwartet = ["Jahresansicht", "Monatsansicht", "Wochenansicht*"]
+    erwartet = ["Jahresansicht", "Monatsansicht", "Wochenansicht*", "Schrifteinstellungen..."]
     warte(lambda: popup_eintraege(p) == erwartet, 5, "pop-up %r, got %r" % (erwartet, popup_eintraege(p)))
     p.taste("Home")
     p.taste("Return")

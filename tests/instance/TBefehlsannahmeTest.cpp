@@ -43,6 +43,9 @@ public:
     void HistoryMenueSetzen(const std::vector<THistoryMenuItem>&) override {}
     void SplashAbwarten() override {}
     void SplashFreigeben() override {}
+    bool GeheDatumZeigen(TTag&) override { return false; }
+    bool SchriftDialogZeigen(TSchrift&, TFarbe&) override { return false; }
+    bool VortageZeigen(int&) override { return false; }
 };
 
 class TFakeMeldungen : public TMeldungsPort {

@@ -57,6 +57,40 @@ public:
     }
     void SplashAbwarten() override { ++SplashGewartet; }
     void SplashFreigeben() override { ++SplashFrei; }
+
+    // The menu dialogs: what each was shown with, and what it ends with (nothing: Abbrechen).
+    TTag GeheDatumGezeigt = 0;
+    std::optional<TTag> GeheDatumWahl;
+    TSchrift SchriftGezeigt;
+    std::optional<TSchrift> SchriftWahl;
+    TFarbe HintergrundWahl = 0;
+    int VortageGezeigt = 0;
+    std::optional<int> VortageWahl;
+
+    bool GeheDatumZeigen(TTag& ADatum) override {
+        GeheDatumGezeigt = ADatum;
+        return Antworten(GeheDatumWahl, ADatum);
+    }
+    bool SchriftDialogZeigen(TSchrift& AFont, TFarbe& ABackColor) override {
+        SchriftGezeigt = AFont;
+        if (!Antworten(SchriftWahl, AFont)) {
+            return false;
+        }
+        ABackColor = HintergrundWahl;
+        return true;
+    }
+    bool VortageZeigen(int& ATage) override {
+        VortageGezeigt = ATage;
+        return Antworten(VortageWahl, ATage);
+    }
+
+private:
+    template <class T> static bool Antworten(const std::optional<T>& AWahl, T& AWert) {
+        if (AWahl) {
+            AWert = *AWahl;
+        }
+        return AWahl.has_value();
+    }
 };
 
 // Records every message box and gives the next prepared answer.
@@ -781,6 +815,40 @@ TEST_F(Form1, TheFontDialogsChoiceGoesToTheWindowAndTheSettings) {
     EXPECT_EQ(Ansicht.Hintergrund, 0x00FFFFu);
     EXPECT_EQ(IniWert("FontName"), "DejaVu Sans");
     EXPECT_EQ(IniWert("FontSize"), "20");
+}
+
+TEST_F(Form1, TheMenuDialogsChangeNothingUntilOK) {
+    Starten({Kalender});
+    WaehleZeile(Steuerung, "Arzt");
+    const std::string ArztZeile = Steuerung.Aktuell();
+    Form->MenueBefehl(mbGeheDatum);
+    EXPECT_EQ(Ansicht.GeheDatumGezeigt, D(8, 1, 2025));
+    EXPECT_EQ(Steuerung.Aktuell(), ArztZeile);
+    Ansicht.GeheDatumWahl = D(7, 1, 2025);
+    Form->MenueBefehl(mbGeheDatum);
+    EXPECT_EQ(Steuerung.Aktuell(), "    Di 07.01.2025");
+
+    const int Zuweisungen = Ansicht.Schriftzuweisungen;
+    Form->MenueBefehl(mbSchrift);
+    EXPECT_EQ(Ansicht.SchriftGezeigt.Name, Form->AktFont.Name);
+    EXPECT_EQ(Ansicht.Schriftzuweisungen, Zuweisungen);
+    TSchrift Schrift;
+    Schrift.Name = "DejaVu Sans";
+    Schrift.Groesse = 20;
+    Ansicht.SchriftWahl = Schrift;
+    Ansicht.HintergrundWahl = 0x00FFFF;
+    Form->MenueBefehl(mbSchrift);
+    EXPECT_EQ(Ansicht.Schrift.Name, "DejaVu Sans");
+    EXPECT_EQ(Ansicht.Hintergrund, 0x00FFFFu);
+    EXPECT_EQ(IniWert("FontSize"), "20");
+
+    Form->MenueBefehl(mbVortage);
+    EXPECT_EQ(Ansicht.VortageGezeigt, 3);
+    EXPECT_EQ(Form->Vorschautage(), 3);
+    Ansicht.VortageWahl = 7;
+    Form->MenueBefehl(mbVortage);
+    EXPECT_EQ(Form->Vorschautage(), 7);
+    EXPECT_EQ(IniWert("Vorschautage"), "7");
 }
 
 TEST(Meldungen, EscapeGivesTheHarmlessAnswer) {

@@ -16,11 +16,14 @@
 
 #include "controls/ui/GtkZugang.h"
 #include "controls/ui/MenueKurztasten.h"
+#include "controls/ui/TWxBackFontDlg.h"
 #include "controls/ui/WxSchrift.h"
 #include "controls/ui/WxText.h"
 #include "mainwindow/Fensterlayout.h"
 #include "mainwindow/ui/TPeriodenAuswahl.h"
 #include "mainwindow/ui/TSplashScreenForm.h"
+#include "mainwindow/ui/TWxGeheDatumForm.h"
+#include "mainwindow/ui/TWxVortageForm.h"
 #include "platform/SystemDateisystem.h"
 #include "platform/TMeldungsPort.h"
 #include "speech/ScreenReaderPlattform.h"
@@ -144,7 +147,7 @@ void THauptFrame::MenuesErstellen() {
     FDateiMenue->Append(idBeenden, Wx("&Beenden\tAlt+F4"));
 
     auto* Aktionen = new wxMenu;
-    Eintraege(*Aktionen, {mbVorblaettern, mbZurueckblaettern});
+    Eintraege(*Aktionen, {mbVorblaettern, mbZurueckblaettern, mbGeheDatum});
 
     auto* Spruenge = new wxMenu;
     Eintraege(*Spruenge,
@@ -158,14 +161,19 @@ void THauptFrame::MenuesErstellen() {
     Eintraege(*Ansicht, {mbAlleTage, mbLeererKalender});
     Ansicht->AppendSeparator();
     Eintraege(*Ansicht, {mbKwoche, mbKomprimiert});
+    Ansicht->AppendSeparator();
+    Eintrag(*Ansicht, mbSchrift);
 
     // The settings menu's copies show the shortcuts too; the char hook runs the first item only.
     auto* EinstAnsicht = new wxMenu;
     Eintraege(*EinstAnsicht, {mbKwoche, mbKomprimiert}, idKopien);
+    EinstAnsicht->AppendSeparator();
+    Eintrag(*EinstAnsicht, mbSchrift, idKopien);
     auto* Einstellungen = new wxMenu;
     Einstellungen->AppendSubMenu(EinstAnsicht, Wx("&Ansicht"));
     Einstellungen->AppendSeparator();
     Eintrag(*Einstellungen, mbSplash);
+    Eintrag(*Einstellungen, mbVortage);
 
     auto* Leiste = new wxMenuBar;
     Leiste->Append(FDateiMenue, Wx("&Datei"));
@@ -522,8 +530,33 @@ void THauptFrame::OnCharHook(wxKeyEvent& AEreignis) {
     }
 }
 
+bool THauptFrame::GeheDatumZeigen(TTag& ADatum) {
+    if (FGeheDatumForm == nullptr) {
+        FGeheDatumForm = new TWxGeheDatumForm(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor);
+    }
+    return FGeheDatumForm->Ausfuehren(ADatum);
+}
+
+bool THauptFrame::SchriftDialogZeigen(TSchrift& AFont, TFarbe& ABackColor) {
+    // The font list is read afresh each time: fonts may have been installed meanwhile.
+    TWxBackFontDlg Dlg(this, FForm->Tolk, AFont, ABackColor);
+    if (!Dlg.Ausfuehren()) {
+        return false;
+    }
+    AFont = Dlg.GetNewFont();
+    ABackColor = Dlg.ChosenBackColor();
+    return true;
+}
+
+bool THauptFrame::VortageZeigen(int& ATage) {
+    if (FVortageForm == nullptr) {
+        FVortageForm = new TWxVortageForm(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor);
+    }
+    return FVortageForm->Ausfuehren(ATage);
+}
+
 void THauptFrame::ComboPopup() {
-    PopupZeigen(*FCombo, {mbJahr, mbMonat, mbWoche});
+    PopupZeigen(*FCombo, {mbJahr, mbMonat, mbWoche, mbSchrift});
 }
 
 void THauptFrame::OnMenu(wxCommandEvent& AEreignis) {

@@ -21,6 +21,8 @@ class wxMenu;
 class wxMenuItem;
 class wxPanel;
 class TSplashScreenForm;
+class TWxGeheDatumForm;
+class TWxVortageForm;
 
 class THauptFrame : public wxFrame, public THauptfensterAnsicht, public TTageslisteSteuerung {
 public:
@@ -46,6 +48,9 @@ public:
     void HistoryMenueSetzen(const std::vector<THistoryMenuItem>& AEintraege) override;
     void SplashAbwarten() override;
     void SplashFreigeben() override;
+    bool GeheDatumZeigen(TTag& ADatum) override;
+    bool SchriftDialogZeigen(TSchrift& AFont, TFarbe& ABackColor) override;
+    bool VortageZeigen(int& ATage) override;
 
     // TTageslisteSteuerung
     void PeriodenLaden(const TPeriodenliste& APerioden) override;
@@ -84,6 +89,9 @@ private:
     wxTimer FTimer1; // the clock
     wxTimer FTimer2; // the start-up step
     std::unique_ptr<TForm1> FForm;
+    // The dialogs, created at their first use and kept (owned by the window).
+    TWxGeheDatumForm* FGeheDatumForm = nullptr;
+    TWxVortageForm* FVortageForm = nullptr;
     // Handed-over commands and TimerSendTo.
     std::unique_ptr<TWxBefehle> FBefehle;
 

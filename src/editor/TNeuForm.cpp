@@ -53,6 +53,28 @@ void TNeuForm::Standardwerte() {
     Grenzen = TGrenzen{};
 }
 
+void TNeuForm::NeuEinrichten(const TDaten* ARefDaten, TTag AVon) {
+    RefDaten = ARefDaten;
+    NeuS = true;
+    Standardwerte();
+    Grenzen.IntervallEnabledS = true;
+    Felder.Von = std::clamp(AVon, Grenzen.VonMin, Grenzen.VonMax);
+    Grenzen.GrenzeMin = Felder.Von;
+    MaxValueSpinEdit();
+}
+
+void TNeuForm::BearbeitenEinrichten(const TDaten* ARefDaten, const TTagClass& ATagClass, TTag AVonMin,
+                                    TTag AVonMax, bool AEinzigerLaufS) {
+    RefDaten = ARefDaten;
+    NeuS = false;
+    Standardwerte();
+    Grenzen.VonMin = std::max(AVonMin, KalenderAnfang);
+    Grenzen.VonMax = std::min(AVonMax, KalenderEnde);
+    SetDatensatz(ATagClass);
+    Grenzen.IntervallEnabledS = AEinzigerLaufS;
+    MaxValueSpinEdit();
+}
+
 void TNeuForm::SetDatensatz(const TTagClass& ATagClass) {
     TDatumClass O = ATagClass.DatenClass->DatumListe.at(static_cast<std::size_t>(ATagClass.DatumNr));
     O.Datum = O.VonDatum;

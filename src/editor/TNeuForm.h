@@ -102,6 +102,16 @@ public:
 
     // Every field to its default, today as start date, both date ranges the calendar range.
     void Standardwerte();
+    // The set-up for a new entry: the defaults, the start date AVon (a selected line's date) and
+    // the calendar limit from there; the interval can be chosen.
+    void NeuEinrichten(const TDaten* ARefDaten, TTag AVon);
+    // The set-up for editing run ATagClass: its start date may move within AVonMin..AVonMax (the
+    // days between the runs before and after it); the interval can be changed only when
+    // AEinzigerLaufS (the run is the entry's only one).
+    void BearbeitenEinrichten(const TDaten* ARefDaten, const TTagClass& ATagClass, TTag AVonMin, TTag AVonMax,
+                              bool AEinzigerLaufS);
+    // The window caption for the current set-up.
+    std::string Caption() const { return NeuS ? CaptionNeu : CaptionBearbeiten; }
     // Loads run ATagClass.DatumNr of ATagClass.DatenClass for editing.
     void SetDatensatz(const TTagClass& ATagClass);
     // The entry as the fields give it, with one day record; refers to the editor's own entry,

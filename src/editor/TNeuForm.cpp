@@ -422,10 +422,12 @@ TNeuForm::TLage TNeuForm::Layout(const TMasse& AMasse) {
     const int m = std::max(AMasse.M, TFensterMasse::Rand);
     const int g = m / 2;
     const auto& B = AMasse.Bedarf;
-    const int FeldHoehe = B[tDatePicker1].Height;
-    const int DatumBreite = AMasse.DatumText + 3 * m;
-    const int ZeitBreite = AMasse.ZeitText + 3 * m;
-    const int ZahlBreite = AMasse.ZahlText + 2 * m;
+    // The pickers' up-down controls are drawn no lower than a number field's arrows.
+    const int FeldHoehe = std::max(B[tDatePicker1].Height, B[tSpinEdit1].Height);
+    const int DatumBreite = AMasse.DatumText + 3 * m + AMasse.UpDown;
+    const int ZeitBreite = AMasse.ZeitText + 3 * m + AMasse.UpDown;
+    // The number fields never narrower than the toolkit draws them with their arrows.
+    const int ZahlBreite = std::max({AMasse.ZahlText + 2 * m, B[tSpinEdit1].Width, B[tSpinEdit2].Width});
     TLage L;
     auto& T = L.Teile;
     // A label vertically centred on its field's row.

@@ -209,7 +209,10 @@ public:
         int DatumText = 0;
         int ZeitText = 0;
         int ZahlText = 0;
-        // Labels and check boxes: what they need; other parts: their height (width unused).
+        // The width of a picker's up-down control, which the picker's width includes.
+        int UpDown = 0;
+        // Labels and check boxes: what they need; the number fields: the least they are drawn in;
+        // other parts: their height (width unused).
         std::array<TGroesse, TeilAnzahl> Bedarf{};
         // A list line's height and the width the wider list needs.
         int ListenZeile = 0;

@@ -90,23 +90,12 @@ protected:
     void TearDown() override { TUhr::Stellen({}); }
 
     // The editor set up for a new entry as the new-entry command does.
-    void Neu(TTag AVon) {
-        Form.RefDaten = &Daten;
-        Form.NeuS = true;
-        Form.Standardwerte();
-        Form.Felder.Von = AVon;
-        Form.Grenzen.GrenzeMin = AVon;
-        Form.MaxValueSpinEdit();
-    }
+    void Neu(TTag AVon) { Form.NeuEinrichten(&Daten, AVon); }
 
-    // The editor set up for run ANr (its first record) of entry AEintrag, as the edit command does.
-    void Bearbeiten(TDatenClass& AEintrag, std::int32_t ARecord, bool AEinzigerLaufS) {
-        Form.RefDaten = &Daten;
-        Form.NeuS = false;
-        Form.Standardwerte();
-        Form.SetDatensatz(TTagClass(ARecord, &AEintrag));
-        Form.Grenzen.IntervallEnabledS = AEinzigerLaufS;
-        Form.MaxValueSpinEdit();
+    // The editor set up for the run of record ARecord of entry AEintrag, as the edit command does.
+    void Bearbeiten(TDatenClass& AEintrag, std::int32_t ARecord, bool AEinzigerLaufS,
+                    TTag AVonMin = KalenderAnfang, TTag AVonMax = KalenderEnde) {
+        Form.BearbeitenEinrichten(&Daten, TTagClass(ARecord, &AEintrag), AVonMin, AVonMax, AEinzigerLaufS);
     }
 
     TNeuForm::TSchluss Ok() { return Form.Schliessen(true, Meldungen, Ansicht); }
@@ -374,9 +363,8 @@ TEST_F(NeuFormTest, ThisRunOrAllRunsOfAMonthlyEntryFromThe31stOfJanuary) {
     for (const TFall& F : Faelle) {
         SCOPED_TRACE(F.Was);
         Meldungen.Meldungen.clear();
-        Bearbeiten(E, 1, false);
-        Form.Grenzen.VonMin = D(1, 2, 2025);
-        Form.Grenzen.VonMax = D(30, 3, 2025);
+        Bearbeiten(E, 1, false, D(1, 2, 2025), D(30, 3, 2025));
+        EXPECT_EQ(Form.Caption(), "Eintrag bearbeiten");
         EXPECT_EQ(Form.Felder.Von, D(28, 2, 2025));
         F.Aendern(Form.Felder);
         Meldungen.Antworten = {F.Antwort};
@@ -516,6 +504,7 @@ TNeuForm::TMasse Masse(int AM, TNeuForm::TGroesse AArbeitsbereich) {
     M.DatumText = 10 * AM;
     M.ZeitText = 4 * AM;
     M.ZahlText = 5 * AM;
+    M.UpDown = 3 * AM;
     for (auto& B : M.Bedarf) {
         B = {8 * AM, 2 * AM};
     }

@@ -12,6 +12,7 @@
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/utils.h>
 
 #include "controls/ui/GtkZugang.h"
 #include "controls/ui/TWxAllesMarkieren.h"
@@ -97,7 +98,17 @@ TWxNeuForm::TWxNeuForm(wxWindow* AOwner, TTolkSRD& ATolk, const TSchrift& AAktFo
     Label4 = new wxStaticText(Flaeche, wxID_ANY, "");
     RichEdit1 =
         new wxTextCtrl(Flaeche, wxID_ANY, "", wxDefaultPosition, wxDefaultSize, wxTE_MULTILINE | wxVSCROLL);
-    RichEdit1->SetMaxLength(TNeuForm::LangtextMaxLaenge);
+    // GTK's text view has no length limit of its own: a longer text is cut back after each change.
+    RichEdit1->Bind(wxEVT_TEXT, [this](wxCommandEvent& AEvent) {
+        AEvent.Skip();
+        const wxString Text = RichEdit1->GetValue();
+        if (Text.length() > static_cast<std::size_t>(TNeuForm::LangtextMaxLaenge)) {
+            const long Einfuege = RichEdit1->GetInsertionPoint();
+            RichEdit1->ChangeValue(Text.Left(TNeuForm::LangtextMaxLaenge));
+            RichEdit1->SetInsertionPoint(std::min<long>(Einfuege, TNeuForm::LangtextMaxLaenge));
+            wxBell();
+        }
+    });
     Label5 = new wxStaticText(Flaeche, wxID_ANY, "");
     ListBox1 = new wxListBox(Flaeche, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                              Namen(IntervallNamen, AnzeigenTypAnzahl), wxLB_SINGLE);
@@ -344,6 +355,7 @@ void TWxNeuForm::SchalterEinrichten() {
     M.DatumText = FontTextWidth(&Schrift, "Mi, 88.88.8888");
     M.ZeitText = FontTextWidth(&Schrift, "88:88");
     M.ZahlText = FontTextWidth(&Schrift, "-88888");
+    M.UpDown = DatePicker1->Width() - DatePicker1->GetSize().x;
     const std::pair<TNeuForm::TTeil, wxWindow*> Teile[] = {
         {TNeuForm::tLabel1, Label1},
         {TNeuForm::tDatePicker1, DatePicker1},

@@ -152,10 +152,11 @@ public:
     static std::string Ansage(TNeuFeld AFeld);
     // The label or caption shown with AFeld (with "&"), "" for a field without one.
     static std::string Beschriftung(TNeuFeld AFeld);
-    // Where the screen reader reads a labelled control's name itself (Orca on GTK), the field's
-    // announcement travels in its accessible name instead of through Tolk, so that the words are
-    // spoken once: the accessible name to give AFeld, "" to keep the label's. Only a field whose
-    // announcement says more than its visible label gets a name of its own.
+    // Where the screen reader reads a focused control's label itself (Orca on GTK), the field's
+    // announcement travels in the accessibility names instead of through Tolk, so that the words
+    // are spoken once: the name to give AFeld (on its label when it has one, as Orca reads a label
+    // and then a different own name of the field), "" to keep the label's. Only a field whose
+    // announcement says more than its visible label gets one.
     static std::string ZugangsName(TNeuFeld AFeld);
 
     // The sound preview, through APlayer (may be null: no preview).

@@ -194,10 +194,13 @@ void TWxNeuForm::Ansagen() {
                           TNeuFeld::Kurztext, TNeuFeld::Langtext, TNeuFeld::Intervall, TNeuFeld::Eintragstyp,
                           TNeuFeld::Startwert, TNeuFeld::Sounddatei}) {
 #ifdef __WXGTK__
+        // Orca reads a labelled field's label and then the field's own name when it differs: the
+        // name goes on the label, so that it is read once.
         const std::string Name = TNeuForm::ZugangsName(Feld);
+        wxWindow* Traeger = Feld == TNeuFeld::Startwert ? static_cast<wxWindow*>(Label9) : Control(Feld);
         if (!Name.empty()) {
-            atk_object_set_name(
-                gtk_widget_get_accessible(static_cast<GtkWidget*>(Control(Feld)->GetHandle())), Name.c_str());
+            atk_object_set_name(gtk_widget_get_accessible(static_cast<GtkWidget*>(Traeger->GetHandle())),
+                                Name.c_str());
         }
 #else
         FeldAnsage(*Control(Feld), [Feld] { return TNeuForm::Ansage(Feld); });

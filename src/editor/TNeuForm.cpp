@@ -426,8 +426,10 @@ TNeuForm::TLage TNeuForm::Layout(const TMasse& AMasse) {
     const int FeldHoehe = std::max(B[tDatePicker1].Height, B[tSpinEdit1].Height);
     const int DatumBreite = AMasse.DatumText + 3 * m + AMasse.UpDown;
     const int ZeitBreite = AMasse.ZeitText + 3 * m + AMasse.UpDown;
-    // The number fields never narrower than the toolkit draws them with their arrows.
-    const int ZahlBreite = std::max({AMasse.ZahlText + 2 * m, B[tSpinEdit1].Width, B[tSpinEdit2].Width});
+    // The number fields carry arrows as wide as the pickers' up-down controls, and are never
+    // narrower than the toolkit draws them.
+    const int ZahlBreite =
+        std::max({AMasse.ZahlText + 2 * m + AMasse.UpDown, B[tSpinEdit1].Width, B[tSpinEdit2].Width});
     TLage L;
     auto& T = L.Teile;
     // A label vertically centred on its field's row.

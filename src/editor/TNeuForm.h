@@ -210,7 +210,8 @@ public:
         int DatumText = 0;
         int ZeitText = 0;
         int ZahlText = 0;
-        // The width of a picker's up-down control, which the picker's width includes.
+        // The width of a picker's up-down control, which the picker's width includes; the number
+        // fields' arrows are as wide.
         int UpDown = 0;
         // Labels and check boxes: what they need; the number fields: the least they are drawn in;
         // other parts: their height (width unused).

@@ -387,9 +387,20 @@ void TWxNeuForm::SchalterEinrichten() {
         {TNeuForm::tButton1, Button1},
         {TNeuForm::tButton2, Button2},
     };
+    // GTK reports a control's size in the new font only once it has drawn it: labels and check
+    // boxes are measured by their text in the user font, the check box's box by the text height.
+    const int TextHoehe = FontTextHeight(&Schrift);
     for (const auto& [Teil, Control] : Teile) {
         const wxSize Bedarf = Control->GetBestSize();
         M.Bedarf[Teil] = {Bedarf.x, std::max(Bedarf.y, Hoehe(*Control))};
+        const std::string Text = RemoveAmpersands(Utf8(Control->GetLabel()));
+        if (dynamic_cast<wxStaticText*>(Control) != nullptr) {
+            M.Bedarf[Teil] = {std::max(Bedarf.x, FontTextWidth(&Schrift, Text) + 2),
+                              std::max(Bedarf.y, TextHoehe)};
+        } else if (dynamic_cast<wxCheckBox*>(Control) != nullptr) {
+            M.Bedarf[Teil] = {std::max(Bedarf.x, FontTextWidth(&Schrift, Text) + TextHoehe + 12),
+                              std::max(Bedarf.y, Hoehe(*Control))};
+        }
     }
     M.ListenZeile = FontTextHeight(&Schrift) + 6;
     M.ListenBreite = std::max(ListBox1->GetBestSize().x, ListBox2->GetBestSize().x);

@@ -380,6 +380,21 @@ TEST_F(NeuFormTest, ThisRunOrAllRunsOfAMonthlyEntryFromThe31stOfJanuary) {
     EXPECT_FALSE(Form.AktuellerS);
 }
 
+TEST_F(NeuFormTest, EditingLimitsTheStartDateToTheGapBetweenTheRunsAndTheDurationToTheInterval) {
+    TDatenClass E = Eintrag({{D(1, 2, 2025), D(30, 3, 2025)}}, "Kur", 1);
+    E.AnzeigenTyp = at1Monat;
+    // A run longer than the interval allows is lowered when the dialog is shown.
+    Bearbeiten(E, 10, true, D(1, 1, 2025), D(5, 2, 2025));
+    EXPECT_EQ(Form.Caption(), "Eintrag bearbeiten");
+    EXPECT_EQ(Form.Grenzen.VonMin, D(1, 1, 2025));
+    EXPECT_EQ(Form.Grenzen.VonMax, D(5, 2, 2025));
+    EXPECT_EQ(Form.Grenzen.GrenzeMin, D(1, 2, 2025));
+    // 1.2. to 5.2. at most: the run may end on the day before the next one starts.
+    EXPECT_EQ(Form.Grenzen.DauerMax, 5);
+    EXPECT_EQ(Form.Felder.Dauer, 5);
+    EXPECT_EQ(Form.ModifyNr(), 3);
+}
+
 TEST_F(NeuFormTest, AnEditedRunKeepsItsDeactivatedStateAndItsIds) {
     TDatenClass E = Eintrag({{D(1, 2, 2025), D(1, 2, 2025)}, {D(1, 3, 2025), D(1, 3, 2025)}}, "Arzt", 17);
     E.IdDatei = 0;
@@ -539,6 +554,24 @@ TEST(TNeuFormLayout, NoPartsOverlapAndAllLieInsideTheContent) {
         EXPECT_EQ(L.Client.Width, L.Inhalt.Width);
         EXPECT_EQ(L.Client.Height, L.Inhalt.Height);
     }
+}
+
+TEST(TNeuFormLayout, NumberFieldsAndPickersLeaveRoomForTheirArrows) {
+    auto M = Masse(10, {4000, 4000});
+    // A toolkit that draws the start value field wider than the font's digits need.
+    M.Bedarf[TNeuForm::tSpinEdit2].Width = 400;
+    const auto L = TNeuForm::Layout(M);
+    EXPECT_GE(L.Teile[TNeuForm::tSpinEdit2].Width, 400);
+    EXPECT_EQ(L.Teile[TNeuForm::tSpinEdit1].Width, L.Teile[TNeuForm::tSpinEdit2].Width);
+    // "Mi, 88.88.8888" plus 3 m plus the up-down control; "88:88" likewise.
+    EXPECT_EQ(L.Teile[TNeuForm::tDatePicker1].Width, 100 + 30 + 30);
+    EXPECT_EQ(L.Teile[TNeuForm::tTimePicker].Width, 40 + 30 + 30);
+    // Every field of a row as high as the highest (the pickers' up-down controls need the number
+    // fields' height).
+    M.Bedarf[TNeuForm::tSpinEdit1].Height = 50;
+    const auto Hoch = TNeuForm::Layout(M);
+    EXPECT_EQ(Hoch.Teile[TNeuForm::tDatePicker1].Height, 50);
+    EXPECT_EQ(Hoch.Teile[TNeuForm::tTimePicker].Height, 50);
 }
 
 TEST(TNeuFormLayout, TheClientAreaFitsTheWorkAreaButIsAtLeast200By150) {

@@ -36,6 +36,11 @@ namespace {
 constexpr int IdPlay = wxID_HIGHEST + 1;
 constexpr int IdStop = wxID_HIGHEST + 2;
 constexpr int IdDurchsuchen = wxID_HIGHEST + 3;
+constexpr int IdMarkieren = wxID_HIGHEST + 4;
+constexpr int IdKopieren = wxID_HIGHEST + 5;
+constexpr int IdAusschneiden = wxID_HIGHEST + 6;
+constexpr int IdEinfuegen = wxID_HIGHEST + 7;
+constexpr int IdLoeschen = wxID_HIGHEST + 8;
 
 // The number in a spin field's text; AWert when it holds none (the field is being typed).
 int Zahl(const wxSpinCtrl& AFeld) {
@@ -158,6 +163,7 @@ TWxNeuForm::TWxNeuForm(wxWindow* AOwner, TTolkSRD& ATolk, const TSchrift& AAktFo
     Button3->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Durchsuchen(); });
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Schliessen(false); });
     Edit2->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) { SoundMenue(); });
+    RichEdit1->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) { LangtextMenue(); });
     // The number fields show no menu of their own.
     SpinEdit1->Bind(wxEVT_CONTEXT_MENU, [](wxContextMenuEvent&) {});
     SpinEdit2->Bind(wxEVT_CONTEXT_MENU, [](wxContextMenuEvent&) {});
@@ -499,6 +505,44 @@ void TWxNeuForm::SoundMenue() {
     case IdStop:
         FForm.Stop();
         break;
+    default:
+        break;
+    }
+}
+
+void TWxNeuForm::LangtextMenue() {
+    const bool TextS = !RichEdit1->IsEmpty();
+    const bool AuswahlS = RichEdit1->CanCopy();
+    wxMenu Menue;
+    Menue.Append(IdMarkieren, Wx("Alles &markieren\tCtrl+A"))->Enable(TextS);
+    Menue.Append(IdKopieren, Wx("Kopieren\tCtrl+C"))->Enable(AuswahlS);
+    Menue.Append(IdAusschneiden, Wx("Ausschneiden\tCtrl+X"))->Enable(AuswahlS);
+    Menue.Append(IdEinfuegen, Wx("Einfügen\tCtrl+V"))->Enable(RichEdit1->CanPaste());
+    Menue.Append(IdLoeschen, Wx("Löschen\tDel"))->Enable(TextS);
+    switch (RichEdit1->GetPopupMenuSelectionFromUser(Menue)) {
+    case IdMarkieren:
+        RichEdit1->SelectAll();
+        break;
+    case IdKopieren:
+        RichEdit1->Copy();
+        break;
+    case IdAusschneiden:
+        RichEdit1->Cut();
+        break;
+    case IdEinfuegen:
+        RichEdit1->Paste();
+        break;
+    case IdLoeschen: {
+        // The selection, or without one the character after the caret.
+        long Von = 0;
+        long Bis = 0;
+        RichEdit1->GetSelection(&Von, &Bis);
+        if (Von == Bis) {
+            Bis = std::min(Von + 1, RichEdit1->GetLastPosition());
+        }
+        RichEdit1->Remove(Von, Bis);
+        break;
+    }
     default:
         break;
     }

@@ -82,6 +82,7 @@ private:
     void OnKlick(TNeuFeld AFeld);
     void Durchsuchen();
     void SoundMenue();
+    void LangtextMenue();
 
     TNeuForm FForm;
     TMeldungsPort& FPort;

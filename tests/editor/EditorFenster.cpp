@@ -6,8 +6,10 @@
 //   editor_fenster --pruefen SIZE
 //
 // Return on the button opens the editor, for a new entry on 4.3.2024 in a calendar that holds
-// "Arzt", or on that entry's run; when it closes, its result is written to stderr on one line
-// ("OK short text, start date, duration, interval", "Nein" or "Abbrechen"), and the begin/end hook
+// "Arzt" weekly from 11.3.2024 at 9:30, or on that entry's second run (18.3.); when it closes, its
+// result is written to stderr on one line ("OK short text, start date, duration, interval", after
+// editing also the kind of change and "folgende", "aktuell" or "alle"; "Nein" or "Abbrechen"),
+// and the begin/end hook
 // of modal dialogs writes "Beginn" and "Ende" there (the harness keeps a program's stderr).
 // With --pruefen the window opens the editor with the user font in SIZE points, checks its layout
 // as the toolkit made it (buttons of one size and wide enough, every control inside the laid-out
@@ -139,7 +141,8 @@ public:
         Tag.Datum = Tag.VonDatum = Tag.BisDatum = EncodeDate(2024, 3, 11);
         Tag.VonZeit = 9.5 / 24;
         Arzt.Add(Tag);
-        FDaten.Add(Arzt);
+        Arzt.AnzeigenTyp = at1Woche;
+        FDaten.Add(TTagClass(0, &Arzt));
         auto* Flaeche = new wxPanel(this);
         auto* Oeffnen = new wxButton(Flaeche, wxID_ANY, Wx("Öffnen"), wxPoint(10, 10));
         Oeffnen->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Ausfuehren(); });
@@ -171,16 +174,16 @@ public:
 private:
     void Ausfuehren() {
         const TWxNeuForm::TErgebnis Ergebnis =
-            FArt == "neu"
-                ? FEditor->Neu(FDaten, EncodeDate(2024, 3, 4))
-                : FEditor->Bearbeiten(FDaten, TTagClass(0, &FDaten[0]), KalenderAnfang, KalenderEnde, true);
+            FArt == "neu" ? FEditor->Neu(FDaten, EncodeDate(2024, 3, 4))
+                          : FEditor->Bearbeiten(FDaten, TTagClass(1, &FDaten[0]), EncodeDate(2024, 3, 12),
+                                                EncodeDate(2024, 3, 24), false);
         switch (Ergebnis) {
         case TWxNeuForm::TErgebnis::Ok: {
             const TTagClass T = FEditor->Datensatz();
             const TDatumClass& O = T.DatenClass->DatumListe[0];
             Zeile("OK " + T.DatenClass->Kurztext + ", " + DatumText(O.VonDatum) + ", " +
                   std::to_string(O.Laenge()) + ", " + IntervallNamen[T.DatenClass->AnzeigenTyp] +
-                  (FArt == "neu" ? "" : ", " + std::to_string(FEditor->ModifyNr())));
+                  (FArt == "neu" ? "" : ", " + std::to_string(FEditor->ModifyNr()) + ", " + Wirkung()));
             break;
         }
         case TWxNeuForm::TErgebnis::Nein:
@@ -190,6 +193,11 @@ private:
             Zeile("Abbrechen");
             break;
         }
+    }
+
+    // Which runs an edit applies to.
+    std::string Wirkung() const {
+        return FEditor->AlleS() ? "alle" : FEditor->AktuellerS() ? "aktuell" : "folgende";
     }
 
     TTolkSRD FTolk;

@@ -19,8 +19,8 @@
 // field's announcement is not spoken again through Tolk; where the announcement says more than
 // the visible label ("Zählfunktion Startwert", the unlabelled sound path) it becomes the accessible
 // name of the label or of the unlabelled field (TNeuForm::ZugangsName). Measured with Orca 43: with
-// Tolk speaking too, nine of the ten announced fields said their label twice; with this rule none
-// does. Elsewhere (Windows) every field speaks its announcement through Tolk on focus.
+// Tolk speaking too, each of the eight announced fields a Tab round reached said its label twice;
+// with this rule none does. Elsewhere (Windows) every field speaks its announcement through Tolk on focus.
 
 #include <memory>
 #include <string>

@@ -1,0 +1,16 @@
+#pragma once
+
+// The system's file-open dialog (wxFileDialog) behind TDateiDialog.
+
+#include "editor/TDateiDialog.h"
+
+class wxWindow;
+
+class TWxDateiDialog : public TDateiDialog {
+public:
+    explicit TWxDateiDialog(wxWindow* AOwner) : FOwner(AOwner) {}
+    bool Oeffnen(const TDateiDialogWahl& AWahl, std::string& ADatei) override;
+
+private:
+    wxWindow* FOwner;
+};

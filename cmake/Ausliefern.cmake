@@ -9,6 +9,7 @@ add_subdirectory(${PROJECT_SOURCE_DIR}/tools ${PROJECT_BINARY_DIR}/tools)
 set(ORVANTO_PROGRAMMORDNER ${PROJECT_BINARY_DIR}/programmordner)
 set(ORVANTO_FEIERTAGSDATEI "${ORVANTO_PROGRAMMORDNER}/Kalenderdateien/Oesterreichische Feiertage.ovf")
 set(ORVANTO_WOLF ${ORVANTO_PROGRAMMORDNER}/Sounddateien/Wolf.wav)
+set(ORVANTO_KURZTASTEN ${ORVANTO_PROGRAMMORDNER}/Kurztasten.txt)
 
 add_custom_command(OUTPUT ${ORVANTO_FEIERTAGSDATEI}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${ORVANTO_PROGRAMMORDNER}/Kalenderdateien
@@ -20,7 +21,12 @@ add_custom_command(OUTPUT ${ORVANTO_WOLF}
   COMMAND wolf_erzeugen ${ORVANTO_WOLF}
   DEPENDS wolf_erzeugen
   COMMENT "Wolf.wav" VERBATIM)
-add_custom_target(orvanto_daten ALL DEPENDS ${ORVANTO_FEIERTAGSDATEI} ${ORVANTO_WOLF})
+add_custom_command(OUTPUT ${ORVANTO_KURZTASTEN}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${ORVANTO_PROGRAMMORDNER}
+  COMMAND kurztasten_erzeugen ${ORVANTO_KURZTASTEN}
+  DEPENDS kurztasten_erzeugen
+  COMMENT "Kurztasten.txt aus der Menütabelle" VERBATIM)
+add_custom_target(orvanto_daten ALL DEPENDS ${ORVANTO_FEIERTAGSDATEI} ${ORVANTO_WOLF} ${ORVANTO_KURZTASTEN})
 
 # Install: the programs in bin and their program folder in share/orvanto, the one place beside
 # bin/ where they look for it (platform/Programmordner.h), so these two paths are fixed rather

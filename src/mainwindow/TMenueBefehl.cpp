@@ -1,5 +1,7 @@
 #include "mainwindow/TMenueBefehl.h"
 
+#include <cstdlib>
+
 namespace {
 
 constexpr TMenueEintrag Eintraege[MenueBefehlAnzahl] = {
@@ -34,4 +36,46 @@ constexpr TMenueEintrag Eintraege[MenueBefehlAnzahl] = {
 
 const TMenueEintrag& MenueEintrag(TMenueBefehl ABefehl) {
     return Eintraege[ABefehl];
+}
+
+const char* MenueCaption(TMenue AMenue) {
+    constexpr const char* Captions[MenueAnzahl] = {"&Datei", "A&ktionen", "S&prünge", "&Ansicht",
+                                                   "&Einstellungen"};
+    return Captions[AMenue];
+}
+
+// Without a default, so a new command does not compile until it has its menu.
+TMenue MenueVon(TMenueBefehl ABefehl) {
+    switch (ABefehl) {
+    case mbVorblaettern:
+    case mbZurueckblaettern:
+    case mbGeheDatum:
+        return mnAktionen;
+    case mbSprHeute:
+    case mbSprAnfang:
+    case mbSprEnde:
+    case mbSprErster:
+    case mbSprLetzter:
+    case mbSprVoriger:
+    case mbSprNaechster:
+        return mnSpruenge;
+    case mbJahr:
+    case mbMonat:
+    case mbWoche:
+    case mbTermintage:
+    case mbUnbelegt:
+    case mbFeiertage:
+    case mbUrlaub:
+    case mbFrei:
+    case mbAlleTage:
+    case mbLeererKalender:
+    case mbKwoche:
+    case mbKomprimiert:
+    case mbSchrift:
+        return mnAnsicht;
+    case mbSplash:
+    case mbVortage:
+        return mnEinstellungen;
+    }
+    std::abort(); // not a command
 }

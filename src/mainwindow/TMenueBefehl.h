@@ -52,3 +52,11 @@ struct TMenueZustand {
 };
 
 const TMenueEintrag& MenueEintrag(TMenueBefehl ABefehl);
+
+// The menu bar's menus, in their order on the bar. A command belongs to the menu its shortcut is
+// shown in first; copies of it in other menus run the same command.
+enum TMenue : std::int32_t { mnDatei, mnAktionen, mnSpruenge, mnAnsicht, mnEinstellungen };
+constexpr std::int32_t MenueAnzahl = mnEinstellungen + 1;
+
+const char* MenueCaption(TMenue AMenue);
+TMenue MenueVon(TMenueBefehl ABefehl);

@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
              PfadIn(Sounddateien, VollmondSounddatei),
              PfadIn(Erwartet, "Orvanto-Hilfe.txt"),
              PfadIn(Erwartet, "History.txt"),
+             PfadIn(Erwartet, "Kurztasten.txt"),
              (Prefix / "share/man/man1/orvanto.1").string(),
              (Prefix / "share/man/man1/orvanto-text.1").string(),
              (Prefix / "share/applications/at.orvanto.Orvanto.desktop").string(),

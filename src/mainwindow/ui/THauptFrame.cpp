@@ -176,11 +176,11 @@ void THauptFrame::MenuesErstellen() {
     Eintrag(*Einstellungen, mbVortage);
 
     auto* Leiste = new wxMenuBar;
-    Leiste->Append(FDateiMenue, Wx("&Datei"));
-    Leiste->Append(Aktionen, Wx("A&ktionen"));
-    Leiste->Append(Spruenge, Wx("S&prünge"));
-    Leiste->Append(Ansicht, Wx("&Ansicht"));
-    Leiste->Append(Einstellungen, Wx("&Einstellungen"));
+    Leiste->Append(FDateiMenue, Wx(MenueCaption(mnDatei)));
+    Leiste->Append(Aktionen, Wx(MenueCaption(mnAktionen)));
+    Leiste->Append(Spruenge, Wx(MenueCaption(mnSpruenge)));
+    Leiste->Append(Ansicht, Wx(MenueCaption(mnAnsicht)));
+    Leiste->Append(Einstellungen, Wx(MenueCaption(mnEinstellungen)));
     SetMenuBar(Leiste);
 }
 

@@ -12,6 +12,7 @@
 
 #include "BenchKalender.h"
 #include "files/OVDatei.h"
+#include "platform/SystemDateisystem.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ TImportDaten Vielerlei(int AAnzahl) {
         Datei.Add(e);
     }
     d.Datei = Ordner() + "/Vielerlei" + std::to_string(AAnzahl) + ".OVK";
-    KalenderdateiSchreiben(d.Datei, Datei);
+    KalenderdateiSchreiben(d.Datei, Datei, SystemDateisystem());
     return d;
 }
 
@@ -85,7 +86,7 @@ TImportDaten EineArt(int AAnzahl) {
         Datei.Add(Dienst(i % 2 == 0 ? 2 * i + 1 : 2 * i));
     }
     d.Datei = Ordner() + "/EineArt" + std::to_string(AAnzahl) + ".OVK";
-    KalenderdateiSchreiben(d.Datei, Datei);
+    KalenderdateiSchreiben(d.Datei, Datei, SystemDateisystem());
     return d;
 }
 
@@ -101,7 +102,7 @@ template <TImportDaten (*Erzeugen)(int)> void BM_ImportDatei(benchmark::State& s
         state.PauseTiming();
         TDaten Daten(d.Kalender);
         state.ResumeTiming();
-        Daten.Import(d.Datei);
+        Daten.Import(d.Datei, SystemDateisystem());
         Eintraege = Daten.Count();
         benchmark::DoNotOptimize(Daten.Liste.data());
     }

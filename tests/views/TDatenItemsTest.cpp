@@ -60,9 +60,9 @@ std::vector<TZeile> Referenz(TDaten& ADaten, TTag Von, TTag Bis, const TFilter& 
     const auto Neu = [&](TTag Tag, std::string Text, const TTagClass* t) {
         if (f.KwocheS) {
             const int Woche = Kalenderwoche(Tag);
-            char Praefix[8];
-            std::snprintf(Praefix, sizeof Praefix, "%-3s ", ("W" + std::to_string(Woche)).c_str());
-            Text = (Woche != LetzteWoche ? std::string(Praefix) : std::string("    ")) + Text;
+            std::string Praefix = "W" + std::to_string(Woche);
+            Praefix.resize(4, ' ');
+            Text = (Woche != LetzteWoche ? Praefix : std::string("    ")) + Text;
             LetzteWoche = Woche;
         }
         Ergebnis.push_back(TZeile{Text, t ? std::make_unique<TTagClass>(*t) : nullptr});

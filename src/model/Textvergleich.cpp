@@ -37,11 +37,24 @@ char32_t Klein(char32_t c) {
 
 } // namespace
 
-std::u32string Kleinbuchstaben(std::string_view AText) {
-    std::u32string Ergebnis = Utf8ZuCodepunkten(AText);
-    for (char32_t& c : Ergebnis) {
-        c = Klein(c);
+void KleinbuchstabenIn(std::string_view AText, std::u32string& AZiel) {
+    AZiel.clear();
+    for (std::size_t i = 0; i < AText.size();) {
+        const auto Byte = static_cast<unsigned char>(AText[i]);
+        // Plain ASCII, most of every text, without the decoder.
+        if (Byte < 0x80) {
+            AZiel.push_back(Byte >= 'A' && Byte <= 'Z' ? Byte + 0x20 : Byte);
+            ++i;
+        } else {
+            AZiel.push_back(Klein(LiesUtf8Zeichen(AText, i).Wert));
+        }
     }
+}
+
+std::u32string Kleinbuchstaben(std::string_view AText) {
+    std::u32string Ergebnis;
+    Ergebnis.reserve(AText.size());
+    KleinbuchstabenIn(AText, Ergebnis);
     return Ergebnis;
 }
 

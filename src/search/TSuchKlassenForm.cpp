@@ -14,30 +14,36 @@ constexpr int Rand = TFensterMasse::Rand;
 
 // Umlauts and ß sort with their base letters, as a German reader looks for them.
 std::u32string Sortierschluessel(const std::string& AZeile) {
-    std::u32string Schluessel;
-    for (char32_t c : Kleinbuchstaben(AZeile)) {
-        switch (c) {
+    std::u32string Schluessel = Kleinbuchstaben(AZeile);
+    for (std::size_t i = 0; i < Schluessel.size(); ++i) {
+        switch (Schluessel[i]) {
         case U'ä':
-            Schluessel += U"a";
+            Schluessel[i] = U'a';
             break;
         case U'ö':
-            Schluessel += U"o";
+            Schluessel[i] = U'o';
             break;
         case U'ü':
-            Schluessel += U"u";
+            Schluessel[i] = U'u';
             break;
         case U'ß':
-            Schluessel += U"ss";
+            Schluessel.replace(i, 1, U"ss");
+            ++i;
             break;
         default:
-            Schluessel += c;
+            break;
         }
     }
     return Schluessel;
 }
 
-bool Enthaelt(const std::string& AText, const std::u32string& ABegriff) {
-    return !AText.empty() && Kleinbuchstaben(AText).find(ABegriff) != std::u32string::npos;
+// AKlein is the buffer for the lower-cased text, kept over the whole search.
+bool Enthaelt(const std::string& AText, const std::u32string& ABegriff, std::u32string& AKlein) {
+    if (AText.size() < ABegriff.size()) {
+        return false; // every code point takes at least one byte
+    }
+    KleinbuchstabenIn(AText, AKlein);
+    return AKlein.find(ABegriff) != std::u32string::npos;
 }
 
 // The occurrence a found entry jumps to: the first after the day ADatum within the limit, else the
@@ -68,10 +74,11 @@ bool TSuchKlassenForm::SucheKlassenOk(TTag ADatum) {
         return false;
     }
     const std::u32string Begriff = Kleinbuchstaben(Suchbegriff);
+    std::u32string Klein;
     for (std::int32_t n = 0; n < DatenRef->Count(); ++n) {
         TDatenClass& Eintrag = (*DatenRef)[n];
-        const bool Passt = ((SuchNr & snKurztext) != 0 && Enthaelt(Eintrag.Kurztext, Begriff)) ||
-                           ((SuchNr & snLangtext) != 0 && Enthaelt(Eintrag.Langtext, Begriff));
+        const bool Passt = ((SuchNr & snKurztext) != 0 && Enthaelt(Eintrag.Kurztext, Begriff, Klein)) ||
+                           ((SuchNr & snLangtext) != 0 && Enthaelt(Eintrag.Langtext, Begriff, Klein));
         if (!Passt) {
             continue;
         }

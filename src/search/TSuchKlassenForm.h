@@ -33,6 +33,9 @@ public:
     static constexpr const char* InfosCaption = "Eintrag&infos:";
     static constexpr const char* OkCaption = "O&K";
     static constexpr const char* CancelCaption = "&Abbrechen";
+    // The information pane's context menu.
+    static constexpr const char* AllesMarkierenCaption = "Alles markieren";
+    static constexpr const char* KopierenCaption = "Kopieren";
 
     // The term in lower case (as the search dialog stores it), the scope and the calendar.
     std::string Suchbegriff;

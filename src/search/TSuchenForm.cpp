@@ -38,11 +38,12 @@ std::string TSuchenForm::GruppeAnsage() {
 
 TSuchenForm::TLage TSuchenForm::Layout(const TMasse& AMasse) {
     TLage Lage;
-    const int GruppeBreite = std::max(2 * AMasse.LabelWidth, AMasse.SchalterWidth);
+    const int GruppeBreite = std::max(2 * AMasse.LabelWidth, AMasse.GruppeWidth);
+    const int GruppeHoehe = std::max(5 * AMasse.EditHeight, AMasse.GruppeHeight);
     Lage.Edit = {Rand + AMasse.LabelWidth + Rand, Rand, 2 * AMasse.LabelWidth, AMasse.EditHeight};
     Lage.Label = {Rand, Rand + (AMasse.EditHeight - AMasse.LabelHeight) / 2, AMasse.LabelWidth,
                   AMasse.LabelHeight};
-    Lage.Gruppe = {Lage.Edit.Right() + Rand, Rand, GruppeBreite, 5 * AMasse.EditHeight};
+    Lage.Gruppe = {Lage.Edit.Right() + Rand, Rand, GruppeBreite, GruppeHoehe};
     Lage.ClientWidth = std::max(Lage.Gruppe.Right() + Rand, 2 * AMasse.SchalterWidth + 3 * Rand);
     const int SchalterOben = Lage.Gruppe.Bottom() + Rand;
     Lage.Ok = {Lage.ClientWidth / 2 - Rand / 2 - AMasse.SchalterWidth, SchalterOben, AMasse.SchalterWidth,

@@ -40,6 +40,8 @@ public:
         int LabelWidth = 0;
         int LabelHeight = 0;
         int EditHeight = 0;
+        int GruppeWidth = 0; // what the group's captions need at least
+        int GruppeHeight = 0;
         int SchalterWidth = 0;
         int SchalterHeight = 0;
     };
@@ -53,7 +55,7 @@ public:
         int ClientHeight = 0;
     };
     // The edit 10 pixels from the top and twice as wide as its label, which stands left of it;
-    // the scope group right of the edit, twice the label width wide (at least a button width)
-    // and five edit heights high; the two buttons below, centred.
+    // the scope group right of the edit, twice the label width wide and five edit heights high (or
+    // what its captions need); the two buttons below, centred.
     static TLage Layout(const TMasse& AMasse);
 };

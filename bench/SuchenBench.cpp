@@ -10,6 +10,7 @@
 #include "BenchKalender.h"
 #include "platform/TMeldungsPort.h"
 #include "search/TSuchBefehle.h"
+#include "views/OVAnzeige.h"
 #include "views/TTagesliste.h"
 #include "views/TTageslisteSteuerung.h"
 
@@ -128,5 +129,17 @@ void BM_Weiter(benchmark::State& AState) {
     AState.SetLabel(Befehle.Suchbegriff + ": now at " + Liste.AktZeile());
 }
 BENCHMARK(BM_Weiter)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// The continue command's jump alone: the day list rebuilt on the found occurrence's week.
+void BM_NurSprung(benchmark::State& AState) {
+    TStilleSteuerung Steuerung;
+    TTagesliste Liste(Kalender(), Steuerung);
+    const TDatenClass& Eintrag = Kalender()[Kalender().Count() - 1];
+    for (auto _ : AState) {
+        Liste.SpringeZuDatum(Eintrag.DatumListe[0].Datum, ZeilenText(&Eintrag, 0));
+    }
+    AState.SetLabel("now at " + Liste.AktZeile());
+}
+BENCHMARK(BM_NurSprung)->Unit(benchmark::kMillisecond);
 
 } // namespace

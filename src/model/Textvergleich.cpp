@@ -37,25 +37,37 @@ char32_t Klein(char32_t c) {
 
 } // namespace
 
-void KleinbuchstabenIn(std::string_view AText, std::u32string& AZiel) {
-    AZiel.clear();
-    for (std::size_t i = 0; i < AText.size();) {
-        const auto Byte = static_cast<unsigned char>(AText[i]);
-        // Plain ASCII, most of every text, without the decoder.
-        if (Byte < 0x80) {
-            AZiel.push_back(Byte >= 'A' && Byte <= 'Z' ? Byte + 0x20 : Byte);
-            ++i;
-        } else {
-            AZiel.push_back(Klein(LiesUtf8Zeichen(AText, i).Wert));
-        }
+std::u32string Kleinbuchstaben(std::string_view AText) {
+    std::u32string Ergebnis = Utf8ZuCodepunkten(AText);
+    for (char32_t& c : Ergebnis) {
+        c = Klein(c);
     }
+    return Ergebnis;
 }
 
-std::u32string Kleinbuchstaben(std::string_view AText) {
-    std::u32string Ergebnis;
-    Ergebnis.reserve(AText.size());
-    KleinbuchstabenIn(AText, Ergebnis);
-    return Ergebnis;
+void KleinUtf8In(std::string_view AText, std::string& AZiel) {
+    // Lower-casing keeps every letter's UTF-8 length; only an invalid sequence grows (to U+FFFD),
+    // so the buffer is sized to the text and grown when that happens.
+    AZiel.resize(AText.size());
+    std::size_t n = 0;
+    std::string Zeichen;
+    for (std::size_t i = 0; i < AText.size();) {
+        const char c = AText[i];
+        // Plain ASCII, most of every text, without the decoder.
+        if (static_cast<unsigned char>(c) < 0x80) {
+            AZiel[n++] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c;
+            ++i;
+            continue;
+        }
+        Zeichen.clear();
+        AppendUtf8(Zeichen, Klein(LiesUtf8Zeichen(AText, i).Wert));
+        if (n + Zeichen.size() > AZiel.size()) {
+            AZiel.resize(n + Zeichen.size() + (AText.size() - i));
+        }
+        AZiel.replace(n, Zeichen.size(), Zeichen);
+        n += Zeichen.size();
+    }
+    AZiel.resize(n);
 }
 
 bool GleichOhneGrossKlein(std::string_view A, std::string_view B) {

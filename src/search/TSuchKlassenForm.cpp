@@ -12,38 +12,29 @@ namespace {
 
 constexpr int Rand = TFensterMasse::Rand;
 
-// Umlauts and ß sort with their base letters, as a German reader looks for them.
-std::u32string Sortierschluessel(const std::string& AZeile) {
-    std::u32string Schluessel = Kleinbuchstaben(AZeile);
-    for (std::size_t i = 0; i < Schluessel.size(); ++i) {
-        switch (Schluessel[i]) {
-        case U'ä':
-            Schluessel[i] = U'a';
-            break;
-        case U'ö':
-            Schluessel[i] = U'o';
-            break;
-        case U'ü':
-            Schluessel[i] = U'u';
-            break;
-        case U'ß':
-            Schluessel.replace(i, 1, U"ss");
-            ++i;
-            break;
-        default:
-            break;
+// Umlauts and ß sort with their base letters, as a German reader looks for them; the key is the
+// lower-cased UTF-8 line, whose byte order is the code points' order.
+std::string Sortierschluessel(const std::string& AZeile) {
+    std::string Schluessel;
+    KleinUtf8In(AZeile, Schluessel);
+    static constexpr std::pair<std::string_view, std::string_view> Ersetzungen[] = {
+        {"ä", "a"}, {"ö", "o"}, {"ü", "u"}, {"ß", "ss"}};
+    for (const auto& [Von, Nach] : Ersetzungen) {
+        for (std::size_t i = Schluessel.find(Von); i != std::string::npos; i = Schluessel.find(Von, i)) {
+            Schluessel.replace(i, Von.size(), Nach);
+            i += Nach.size();
         }
     }
     return Schluessel;
 }
 
 // AKlein is the buffer for the lower-cased text, kept over the whole search.
-bool Enthaelt(const std::string& AText, const std::u32string& ABegriff, std::u32string& AKlein) {
+bool Enthaelt(const std::string& AText, std::string_view ABegriff, std::string& AKlein) {
     if (AText.size() < ABegriff.size()) {
-        return false; // every code point takes at least one byte
+        return false;
     }
-    KleinbuchstabenIn(AText, AKlein);
-    return AKlein.find(ABegriff) != std::u32string::npos;
+    KleinUtf8In(AText, AKlein);
+    return AKlein.find(ABegriff) != std::string::npos;
 }
 
 // The occurrence a found entry jumps to: the first after the day ADatum within the limit, else the
@@ -73,8 +64,9 @@ bool TSuchKlassenForm::SucheKlassenOk(TTag ADatum) {
     if (DatenRef == nullptr || Suchbegriff.empty()) {
         return false;
     }
-    const std::u32string Begriff = Kleinbuchstaben(Suchbegriff);
-    std::u32string Klein;
+    std::string Begriff;
+    KleinUtf8In(Suchbegriff, Begriff);
+    std::string Klein;
     for (std::int32_t n = 0; n < DatenRef->Count(); ++n) {
         TDatenClass& Eintrag = (*DatenRef)[n];
         const bool Passt = ((SuchNr & snKurztext) != 0 && Enthaelt(Eintrag.Kurztext, Begriff, Klein)) ||
@@ -87,16 +79,21 @@ bool TSuchKlassenForm::SucheKlassenOk(TTag ADatum) {
             FResults.push_back({"\"" + Eintrag.Kurztext + "\"", TTagClass(Ziel, &Eintrag)});
         }
     }
-    std::vector<std::pair<std::u32string, TSuchTreffer>> Sortiert;
+    std::vector<std::string> Schluessel;
+    std::vector<std::size_t> Folge;
+    Schluessel.reserve(FResults.size());
+    for (std::size_t i = 0; i < FResults.size(); ++i) {
+        Schluessel.push_back(Sortierschluessel(FResults[i].Zeile));
+        Folge.push_back(i);
+    }
+    std::stable_sort(Folge.begin(), Folge.end(),
+                     [&](std::size_t A, std::size_t B) { return Schluessel[A] < Schluessel[B]; });
+    std::vector<TSuchTreffer> Sortiert;
     Sortiert.reserve(FResults.size());
-    for (TSuchTreffer& Treffer : FResults) {
-        Sortiert.emplace_back(Sortierschluessel(Treffer.Zeile), std::move(Treffer));
+    for (std::size_t i : Folge) {
+        Sortiert.push_back(std::move(FResults[i]));
     }
-    std::stable_sort(Sortiert.begin(), Sortiert.end(),
-                     [](const auto& A, const auto& B) { return A.first < B.first; });
-    for (std::size_t i = 0; i < Sortiert.size(); ++i) {
-        FResults[i] = std::move(Sortiert[i].second);
-    }
+    FResults = std::move(Sortiert);
     ItemIndex = FResults.empty() ? -1 : 0;
     return !FResults.empty();
 }

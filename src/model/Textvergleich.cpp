@@ -61,7 +61,8 @@ void KleinUtf8In(std::string_view AText, std::string& AZiel) {
         }
         Zeichen.clear();
         AppendUtf8(Zeichen, Klein(LiesUtf8Zeichen(AText, i).Wert));
-        if (n + Zeichen.size() > AZiel.size()) {
+        // Room for this character and, one byte each, for the rest of the text.
+        if (n + Zeichen.size() + (AText.size() - i) > AZiel.size()) {
             AZiel.resize(n + Zeichen.size() + (AText.size() - i));
         }
         AZiel.replace(n, Zeichen.size(), Zeichen);

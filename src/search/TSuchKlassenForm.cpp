@@ -30,9 +30,6 @@ std::string Sortierschluessel(const std::string& AZeile) {
 
 // AKlein is the buffer for the lower-cased text, kept over the whole search.
 bool Enthaelt(const std::string& AText, std::string_view ABegriff, std::string& AKlein) {
-    if (AText.size() < ABegriff.size()) {
-        return false;
-    }
     KleinUtf8In(AText, AKlein);
     return AKlein.find(ABegriff) != std::string::npos;
 }

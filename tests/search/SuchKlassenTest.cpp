@@ -78,6 +78,17 @@ TEST_F(SuchKlassen, ScopeCaseAndUmlauts) {
     }
 }
 
+// Broken UTF-8 (a text from an old file) is searched around, never past its end.
+TEST_F(SuchKlassen, BrokenUtf8) {
+    Neu("\xC3", "", {{D(9, 2, 2025), D(9, 2, 2025)}});
+    Neu("\xFF\xFE Arzt \xE2\x82", "", {{D(9, 2, 2025), D(9, 2, 2025)}});
+    EXPECT_EQ(Zeilen("arzt \xEF\xBF\xBD", snKurztext),
+              std::vector<std::string>{"\"\xFF\xFE Arzt \xE2\x82\""});
+    // A broken term is the replacement character, as the edit gives it, and finds the broken texts.
+    EXPECT_EQ(Zeilen("\xC3", snKurztext),
+              (std::vector<std::string>{"\"\xC3\"", "\"\xFF\xFE Arzt \xE2\x82\""}));
+}
+
 TEST_F(SuchKlassen, EqualLinesJumpToTheirOwnEntries) {
     Neu("Zahnarzt", "", {{D(9, 2, 2025), D(9, 2, 2025)}});
     ASSERT_EQ(Zeilen("zahnarzt", snKurztext), (std::vector<std::string>{"\"Zahnarzt\"", "\"Zahnarzt\""}));

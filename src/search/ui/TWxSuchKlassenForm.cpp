@@ -61,11 +61,11 @@ bool TWxSuchKlassenForm::Ausfuehren(TSuchKlassenForm& AForm) {
 
 void TWxSuchKlassenForm::SchalterEinrichten() {
     const wxSize Owner = GetParent() != nullptr ? GetParent()->GetSize() : wxSize(800, 600);
-    const wxSize Label = Label1->GetBestSize();
-    const wxSize Label2Groesse = Label2->GetBestSize();
-    const auto Lage =
-        TSuchKlassenForm::Layout({Owner.x, Owner.y, std::max(Label.x, Label2Groesse.x),
-                                  std::max(Label.y, Label2Groesse.y), FSchalter.x, FSchalter.y});
+    // Widths measured in the user font: GTK reports the sizes of the font the labels were made with.
+    const int LabelBreite = std::max(Breite(RemoveAmpersands(TSuchKlassenForm::ListeCaption)),
+                                     Breite(RemoveAmpersands(TSuchKlassenForm::InfosCaption)));
+    const auto Lage = TSuchKlassenForm::Layout(
+        {Owner.x, Owner.y, LabelBreite, Label1->GetBestSize().y, FSchalter.x, FSchalter.y});
     Setze(*Label1, Lage.ListeLabel);
     Setze(*ListBox1, Lage.Liste);
     Setze(*Label2, Lage.InfosLabel);

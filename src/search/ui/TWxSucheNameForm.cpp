@@ -8,6 +8,7 @@
 #include "controls/ui/TWxAllesMarkieren.h"
 #include "controls/ui/TextMenue.h"
 #include "controls/ui/WxText.h"
+#include "info/RemoveAmpersands.h"
 #include "platform/SystemKlang.h"
 #include "search/TSucheNameForm.h"
 
@@ -57,9 +58,10 @@ void TWxSucheNameForm::Ausfuehren() {
 
 void TWxSucheNameForm::SchalterEinrichten() {
     const wxSize Owner = GetParent() != nullptr ? GetParent()->GetSize() : wxSize(800, 600);
-    const wxSize Label = Label1->GetBestSize();
-    const auto Lage = TSucheNameForm::Layout(
-        {Owner.x, Label.x, Label.y, Hoehe(*Edit1), CheckBox1->GetBestSize().y, FSchalter.x, FSchalter.y});
+    // The width measured in the user font: GTK reports the size of the font the label was made with.
+    const auto Lage = TSucheNameForm::Layout({Owner.x, Breite(RemoveAmpersands(TSucheNameForm::LabelCaption)),
+                                              Label1->GetBestSize().y, Hoehe(*Edit1),
+                                              CheckBox1->GetBestSize().y, FSchalter.x, FSchalter.y});
     Setze(*Label1, Lage.Label);
     Setze(*Edit1, Lage.Edit);
     Setze(*CheckBox1, Lage.Genau);

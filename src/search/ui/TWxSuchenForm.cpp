@@ -8,6 +8,7 @@
 #include "controls/ui/GtkZugang.h"
 #include "controls/ui/TWxAllesMarkieren.h"
 #include "controls/ui/WxText.h"
+#include "info/RemoveAmpersands.h"
 #include "search/TSuchenForm.h"
 
 TWxSuchenForm::TWxSuchenForm(wxWindow* AOwner, TTolkSRD& ATolk, const TSchrift& AAktFont,
@@ -55,10 +56,13 @@ bool TWxSuchenForm::Ausfuehren(TSuchenForm& AForm) {
 }
 
 void TWxSuchenForm::SchalterEinrichten() {
-    const wxSize Label = Label1->GetBestSize();
+    // Widths measured in the user font: GTK reports the sizes of the font the controls were made with.
+    const int EditHoehe = Hoehe(*Edit1);
     const wxSize Gruppe = RadioGroup1->GetBestSize();
-    const auto Lage =
-        TSuchenForm::Layout({Label.x, Label.y, Hoehe(*Edit1), Gruppe.x, Gruppe.y, FSchalter.x, FSchalter.y});
+    const auto Lage = TSuchenForm::Layout(
+        {Breite(RemoveAmpersands(TSuchenForm::LabelCaption)), Label1->GetBestSize().y, EditHoehe,
+         std::max(Gruppe.x, Breite(RemoveAmpersands(TSuchenForm::BeideCaption)) + 2 * EditHoehe), Gruppe.y,
+         FSchalter.x, FSchalter.y});
     Setze(*Label1, Lage.Label);
     Setze(*Edit1, Lage.Edit);
     Setze(*RadioGroup1, Lage.Gruppe);

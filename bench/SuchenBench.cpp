@@ -8,7 +8,6 @@
 #include <string>
 
 #include "BenchKalender.h"
-#include "platform/TMeldungsPort.h"
 #include "search/TSuchBefehle.h"
 #include "views/OVAnzeige.h"
 #include "views/TTagesliste.h"
@@ -107,11 +106,7 @@ public:
         AForm.ItemIndex = 0;
         return true;
     }
-};
-
-class TKeineMeldung : public TMeldungsPort {
-public:
-    TMeldungsAntwort Zeige(TMeldungsArt, const std::string&, TMeldungsKnoepfe) override { return maOK; }
+    void NamenSucheZeigen(TSucheNameForm&) override {}
 };
 
 void BM_Weiter(benchmark::State& AState) {
@@ -119,8 +114,7 @@ void BM_Weiter(benchmark::State& AState) {
     TTagesliste Liste(Kalender(), Steuerung);
     Liste.SpringeZuDatum(EncodeDate(2025, 1, 1), "");
     TErsteWahl Dialoge;
-    TKeineMeldung Meldungen;
-    TSuchBefehle Befehle(Kalender(), Liste, Dialoge, Meldungen);
+    TSuchBefehle Befehle(Kalender(), Liste, Dialoge, "");
     Befehle.Suchbegriff = Begriffe[AState.range(0)];
     Befehle.Suchen.ItemIndex = 2;
     for (auto _ : AState) {

@@ -1,14 +1,26 @@
 #include "search/TSuchBefehle.h"
 
+#include <optional>
+
 #include "model/TDaten.h"
 #include "model/Uhr.h"
 #include "platform/TMeldungsPort.h"
 #include "views/OVAnzeige.h"
 #include "views/TTagesliste.h"
 
+namespace {
+
+void Information(const std::string& AText) {
+    if (TMeldungsPort* Port = TMeldungsPort::Aktiv()) {
+        Port->Zeige(maInformation, AText, mkOK);
+    }
+}
+
+} // namespace
+
 TSuchBefehle::TSuchBefehle(const TDaten& ADaten, TTagesliste& ATagesliste, TSuchDialoge& ADialoge,
-                           TMeldungsPort& APort)
-    : FDaten(ADaten), FTagesliste(ATagesliste), FDialoge(ADialoge), FPort(APort) {}
+                           std::string AProgrammordner)
+    : Namen(std::move(AProgrammordner)), FDaten(ADaten), FTagesliste(ATagesliste), FDialoge(ADialoge) {}
 
 TSuchBefehle::TMenue TSuchBefehle::SuchenMenuUpdate() const {
     const bool EintraegeS = FDaten.Count() > 0;
@@ -34,12 +46,20 @@ void TSuchBefehle::MenuSuchenWeiterClick() {
     }
 }
 
+void TSuchBefehle::MenuSuchenNamenstagClick() {
+    if (const std::optional<std::string> Meldung = Namen.FehlendeDatei()) {
+        Information(*Meldung);
+        return;
+    }
+    FDialoge.NamenSucheZeigen(Namen);
+}
+
 TSuchAusgang TSuchBefehle::SuchKlassenOk() {
     SuchKlassen.Suchbegriff = Suchbegriff;
     SuchKlassen.SuchNr = Suchen.SuchNr();
     SuchKlassen.DatenRef = &FDaten;
     if (!SuchKlassen.SucheKlassenOk(StartDatum())) {
-        FPort.Zeige(maInformation, "Der Suchbegriff \"" + Suchbegriff + "\" wurde nicht gefunden!", mkOK);
+        Information("Der Suchbegriff \"" + Suchbegriff + "\" wurde nicht gefunden!");
         return saNichtGefunden;
     }
     if (!FDialoge.GefundeneZeigen(SuchKlassen)) {

@@ -11,10 +11,10 @@
 #include <string>
 
 #include "search/TSuchKlassenForm.h"
+#include "search/TSucheNameForm.h"
 #include "search/TSuchenForm.h"
 
 class TDaten;
-class TMeldungsPort;
 class TTagesliste;
 
 // The two dialogs as the window shows them modally.
@@ -27,6 +27,8 @@ public:
     // The found-entries dialog with AForm's lines; true when closed with OK, the chosen line then
     // in AForm.ItemIndex.
     virtual bool GefundeneZeigen(TSuchKlassenForm& AForm) = 0;
+    // The name-day dialog with AForm's last name and result, until the user closes it.
+    virtual void NamenSucheZeigen(TSucheNameForm& AForm) = 0;
 };
 
 // SuchKlassenOk's results.
@@ -34,14 +36,16 @@ enum TSuchAusgang { saAbgebrochen = 0, saGesprungen = 1, saNichtGefunden = 2 };
 
 class TSuchBefehle {
 public:
-    // All four outlive this object: the calendar, the day list, the dialogs and the message boxes.
+    // The calendar, the day list and the dialogs outlive this object; AProgrammordner holds
+    // "Namenstage.dat".
     TSuchBefehle(const TDaten& ADaten, TTagesliste& ATagesliste, TSuchDialoge& ADialoge,
-                 TMeldungsPort& APort);
+                 std::string AProgrammordner);
 
     // The current term, in lower case; empty until the first search.
     std::string Suchbegriff;
     TSuchenForm Suchen;
     TSuchKlassenForm SuchKlassen;
+    TSucheNameForm Namen;
 
     struct TMenue {
         bool SuchenS = false; // "&Text in Einträgen..."
@@ -56,6 +60,8 @@ public:
     // "Suche &weiter Text in Einträgen": the last search from the selected line; when nothing is
     // found, the search command follows.
     void MenuSuchenWeiterClick();
+    // "&Namenstag...": the name-day dialog when its file is there, else the message naming it.
+    void MenuSuchenNamenstagClick();
     // One search from the selected line's date (today without one): the found entries, the jump.
     TSuchAusgang SuchKlassenOk();
 
@@ -63,7 +69,6 @@ private:
     const TDaten& FDaten;
     TTagesliste& FTagesliste;
     TSuchDialoge& FDialoge;
-    TMeldungsPort& FPort;
 
     TTag StartDatum() const;
     void Springe(const TTagClass& ATagClass);

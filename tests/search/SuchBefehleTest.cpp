@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
 
 #include "platform/TMeldungsPort.h"
 #include "views/TFakeSteuerung.h"
@@ -55,6 +59,8 @@ public:
         GefundeneAntworten.pop_front();
         return AForm.ItemIndex >= 0;
     }
+    int NamenGezeigt = 0;
+    void NamenSucheZeigen(TSucheNameForm&) override { ++NamenGezeigt; }
 };
 
 class TMeldungen : public TMeldungsPort {
@@ -77,10 +83,14 @@ protected:
     std::unique_ptr<TTagesliste> Liste;
     TSkriptDialoge Dialoge;
     TMeldungen Meldungen;
+    // A program folder of its own, without "Namenstage.dat" until a test puts it there.
+    std::filesystem::path Programmordner =
+        std::filesystem::temp_directory_path() / ("orvanto-suchbefehle-" + std::to_string(::getpid()));
     std::unique_ptr<TSuchBefehle> Befehle;
 
     void SetUp() override {
         MitUhr::SetUp();
+        std::filesystem::create_directories(Programmordner);
         TDatenClass Kurs = Eintrag("Yogakurs", {{D(6, 1, 2025), D(6, 1, 2025)},
                                                 {D(13, 1, 2025), D(13, 1, 2025)},
                                                 {D(20, 1, 2025), D(20, 1, 2025)},
@@ -93,7 +103,13 @@ protected:
         Daten.Add(Eintrag("Skiurlaub", {{D(10, 2, 2025), D(10, 2, 2025)}}, ttUrlaub));
         Liste = std::make_unique<TTagesliste>(Daten, Fake);
         Liste->SpringeZuDatum(TUhr::Heute(), "");
-        Befehle = std::make_unique<TSuchBefehle>(Daten, *Liste, Dialoge, Meldungen);
+        TMeldungsPort::Setze(&Meldungen);
+        Befehle = std::make_unique<TSuchBefehle>(Daten, *Liste, Dialoge, Programmordner.string());
+    }
+    void TearDown() override {
+        TMeldungsPort::Setze(nullptr);
+        std::filesystem::remove_all(Programmordner);
+        MitUhr::TearDown();
     }
 
     // The selected line shows this text (after its calendar-week prefix).
@@ -188,6 +204,18 @@ TEST_F(SuchBefehle, JumpMakesTheEntrysKindVisible) {
         EXPECT_TRUE(Steht(f.Zeile)) << Fake.Aktuell();
         Liste->SpringeZuDatum(TUhr::Heute(), "");
     }
+}
+
+TEST_F(SuchBefehle, NameDayDialogNeedsItsFile) {
+    Befehle->MenuSuchenNamenstagClick();
+    EXPECT_EQ(Meldungen.Texte, (std::vector<std::string>{"Die Namenstags-Datei \"" +
+                                                         (Programmordner / "Namenstage.dat").string() +
+                                                         "\" existiert nicht!"}));
+    EXPECT_EQ(Dialoge.NamenGezeigt, 0);
+    std::ofstream(Programmordner / "Namenstage.dat") << "Maria\n1.1\n";
+    Befehle->MenuSuchenNamenstagClick();
+    EXPECT_EQ(Dialoge.NamenGezeigt, 1);
+    EXPECT_EQ(Meldungen.Texte.size(), 1u);
 }
 
 } // namespace

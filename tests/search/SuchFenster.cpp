@@ -94,8 +94,8 @@ private:
                       ? "OK " + Form.Results()[Form.ItemIndex].Zeile
                       : "Abbrechen");
         } else {
-            TWxSucheNameForm Dlg(this, FTolk, FAktFont, FAktBackColor, FNamen, *FKlang);
-            Dlg.Ausfuehren();
+            TWxSucheNameForm Dlg(this, FTolk, FAktFont, FAktBackColor, *FKlang);
+            Dlg.Ausfuehren(FNamen);
             Zeile("OK " + FNamen.SuchStr);
         }
     }

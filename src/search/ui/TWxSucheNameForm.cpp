@@ -17,9 +17,8 @@ constexpr int FokusNachCaretMs = 200;
 } // namespace
 
 TWxSucheNameForm::TWxSucheNameForm(wxWindow* AOwner, TTolkSRD& ATolk, const TSchrift& AAktFont,
-                                   const TFarbe& AAktBackColor, TSucheNameForm& AForm, TSystemKlang& AKlang)
-    : TWxDialog(AOwner, TSucheNameForm::Caption, ATolk, AAktFont, AAktBackColor), FForm(AForm),
-      FKlang(AKlang) {
+                                   const TFarbe& AAktBackColor, TSystemKlang& AKlang)
+    : TWxDialog(AOwner, TSucheNameForm::Caption, ATolk, AAktFont, AAktBackColor), FKlang(AKlang) {
     // Created in Tab order: GTK binds the label to the next control that takes the focus.
     Label1 = new wxStaticText(this, wxID_ANY, "");
     Edit1 = new wxTextCtrl(this, wxID_ANY, "");
@@ -52,8 +51,11 @@ void TWxSucheNameForm::CaptionZuweisen() {
     Button2->SetLabel(Wx(TSucheNameForm::SchliessenCaption));
 }
 
-void TWxSucheNameForm::Ausfuehren() {
+void TWxSucheNameForm::Ausfuehren(TSucheNameForm& AForm) {
+    FForm = &AForm;
     ModalAusfuehren();
+    FFokusUhr.Stop();
+    FForm = nullptr;
 }
 
 void TWxSucheNameForm::SchalterEinrichten() {
@@ -72,26 +74,26 @@ void TWxSucheNameForm::SchalterEinrichten() {
 }
 
 void TWxSucheNameForm::BeimZeigen() {
-    Edit1->ChangeValue(Wx(FForm.SuchStr));
-    Button1->Enable(TSucheNameForm::SuchenErlaubt(FForm.SuchStr));
-    RichEdit1->ChangeValue(Wx(FForm.Ergebnis));
+    Edit1->ChangeValue(Wx(FForm->SuchStr));
+    Button1->Enable(TSucheNameForm::SuchenErlaubt(FForm->SuchStr));
+    RichEdit1->ChangeValue(Wx(FForm->Ergebnis));
     RichEdit1->SetInsertionPoint(0);
     Edit1->SetFocus();
 }
 
 void TWxSucheNameForm::Suchen() {
-    if (FForm.Suchen(Utf8(Edit1->GetValue()), CheckBox1->IsChecked())) {
+    if (FForm->Suchen(Utf8(Edit1->GetValue()), CheckBox1->IsChecked())) {
         FKlang.PlayExclamation();
     }
-    Edit1->ChangeValue(Wx(FForm.SuchStr));
+    Edit1->ChangeValue(Wx(FForm->SuchStr));
     ErgebnisZeigen();
 }
 
 void TWxSucheNameForm::ErgebnisZeigen() {
-    RichEdit1->ChangeValue(Wx(FForm.Ergebnis));
+    RichEdit1->ChangeValue(Wx(FForm->Ergebnis));
     // wx counts characters, the behaviour bytes of UTF-8.
     RichEdit1->SetInsertionPoint(
-        static_cast<long>(Wx(FForm.Ergebnis.substr(0, FForm.ErgebnisCaret)).length()));
+        static_cast<long>(Wx(FForm->Ergebnis.substr(0, FForm->ErgebnisCaret)).length()));
     // Orca's focus announcement reads the caret's line. The focus moves once Orca has handled
     // the caret's move: handled after the focus, the move takes the announcement's place and
     // nothing is spoken.

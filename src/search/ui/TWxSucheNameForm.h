@@ -3,11 +3,10 @@
 // The name-day search dialog: the name with its label, the exact-match switch, the result pane
 // with its context menu, "&Suchen" (the default button; it does not close) and "S&chließen".
 // Created once by the main window and run again for every use; the last name and result stay in
-// the behaviour it is given:
+// the behaviour it runs with:
 //
-//     TSucheNameForm Namen(Programmordner);
-//     TWxSucheNameForm SucheName(Frame, Tolk, AktFont, AktBackColor, Namen, Klang);
-//     SucheName.Ausfuehren();
+//     TWxSucheNameForm SucheName(Frame, Tolk, AktFont, AktBackColor, Klang);
+//     SucheName.Ausfuehren(Namen); // a TSucheNameForm kept for the whole run
 
 #include <memory>
 
@@ -25,12 +24,13 @@ class wxTextCtrl;
 
 class TWxSucheNameForm : public TWxDialog {
 public:
-    // AForm and AKlang (the exclamation sound) outlive the dialog.
+    // AKlang (the exclamation sound) outlives the dialog.
     TWxSucheNameForm(wxWindow* AOwner, TTolkSRD& ATolk, const TSchrift& AAktFont, const TFarbe& AAktBackColor,
-                     TSucheNameForm& AForm, TSystemKlang& AKlang);
+                     TSystemKlang& AKlang);
     ~TWxSucheNameForm() override;
 
-    void Ausfuehren();
+    // Until the user closes it.
+    void Ausfuehren(TSucheNameForm& AForm);
 
 private:
     void CaptionZuweisen();
@@ -47,7 +47,8 @@ private:
     wxTextCtrl* RichEdit1 = nullptr;
     wxButton* Button1 = nullptr;
     wxButton* Button2 = nullptr;
-    TSucheNameForm& FForm;
+    // The behaviour of the current run.
+    TSucheNameForm* FForm = nullptr;
     TSystemKlang& FKlang;
     std::unique_ptr<TWxAllesMarkieren> FMarkieren;
     // Moves the focus to the result pane after a search.

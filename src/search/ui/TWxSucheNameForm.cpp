@@ -37,7 +37,6 @@ TWxSucheNameForm::TWxSucheNameForm(wxWindow* AOwner, TTolkSRD& ATolk, const TSch
     RichEdit1->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) {
         TextMenueZeigen(*RichEdit1, TSucheNameForm::AllesMarkierenCaption, TSucheNameForm::KopierenCaption);
     });
-    RichEdit1->Bind(wxEVT_CHAR, &TWxSucheNameForm::OnErgebnisZeichen, this);
     Button1->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Suchen(); });
     FFokusUhr.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { RichEdit1->SetFocus(); });
 }
@@ -111,12 +110,13 @@ void TWxSucheNameForm::OnText(wxCommandEvent&) {
     Button1->Enable(TSucheNameForm::SuchenErlaubt(Klein));
 }
 
-void TWxSucheNameForm::OnErgebnisZeichen(wxKeyEvent& AEvent) {
+bool TWxSucheNameForm::EigeneTaste(wxKeyEvent& AEvent) {
+    // GTK makes no character events in a read-only pane (it has no input method there), so the
+    // character is taken from the key; its letter case does not matter, the name is lower case.
     const wxChar Zeichen = AEvent.GetUnicodeKey();
-    if (Zeichen == WXK_NONE || AEvent.ControlDown() || AEvent.AltDown() ||
+    if (FindFocus() != RichEdit1 || Zeichen == WXK_NONE || AEvent.ControlDown() || AEvent.AltDown() ||
         !TSucheNameForm::StartetNeuenNamen(static_cast<char32_t>(Zeichen))) {
-        AEvent.Skip();
-        return;
+        return false;
     }
     // A new name starts with this character, the caret after it.
     FMarkieren->NaechstenFokusAuslassen();
@@ -124,4 +124,5 @@ void TWxSucheNameForm::OnErgebnisZeichen(wxKeyEvent& AEvent) {
     Edit1->ChangeValue(Wx(TSucheNameForm::Klein(Utf8(wxString(Zeichen)))));
     Edit1->SetInsertionPointEnd();
     Button1->Enable(TSucheNameForm::SuchenErlaubt(Utf8(Edit1->GetValue())));
+    return true;
 }

@@ -39,7 +39,7 @@ private:
     void Suchen();
     void ErgebnisZeigen();
     void OnText(wxCommandEvent& AEvent);
-    void OnErgebnisZeichen(wxKeyEvent& AEvent);
+    bool EigeneTaste(wxKeyEvent& AEvent) override;
 
     wxStaticText* Label1 = nullptr;
     wxTextCtrl* Edit1 = nullptr;

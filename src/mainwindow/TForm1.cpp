@@ -392,3 +392,152 @@ void TForm1::MenuSprHeuteClick() {
     Tagesliste.SpringeZuDatum(TUhr::Heute(), "");
     FAnsicht.MenueAktualisieren();
 }
+
+void TForm1::MenuAktBlaetternClick(bool AVorS) {
+    Tagesliste.Blaettern(AVorS);
+}
+
+TTag TForm1::GeheDatumVorgabe() const {
+    const std::string Zeile = Tagesliste.AktZeile();
+    return Zeile.empty() ? TUhr::Heute() : DatumAusZeile(Zeile);
+}
+
+void TForm1::GeheZuDatum(TTag ADatum) {
+    Tagesliste.UnbelegteTageEinschalten();
+    Tagesliste.SpringeZuDatum(ADatum, "");
+    FAnsicht.MenueAktualisieren();
+}
+
+void TForm1::SchriftUebernehmen(const TSchrift& AFont, TFarbe ABackColor) {
+    AktFont = AFont;
+    AktBackColor = ABackColor;
+    FAnsicht.SchriftartZuweisen(AktFont, AktBackColor);
+    EinstellungenLadenSpeichern(false);
+}
+
+void TForm1::MenuSprKalenderClick(bool AEndeS) {
+    Tagesliste.UnbelegteTageEinschalten();
+    Tagesliste.SpringeZuDatum(AEndeS ? KalenderEnde : KalenderAnfang, "");
+    FAnsicht.MenueAktualisieren();
+}
+
+void TForm1::MenuSprDatensatzClick(TDatensatzSprung ASprung) {
+    Tagesliste.ZuDatensatzSpringen(ASprung);
+}
+
+TMenueZustand TForm1::MenueZustand(TMenueBefehl ABefehl) const {
+    TMenueZustand Zustand;
+    switch (ABefehl) {
+    case mbSprErster:
+    case mbSprLetzter:
+    case mbSprVoriger:
+    case mbSprNaechster:
+        Zustand.EnabledS = Tagesliste.AktTagClass() != nullptr && FSteuerung.ZeilenHatFokus();
+        break;
+    case mbJahr:
+    case mbMonat:
+    case mbWoche:
+        Zustand.CheckedS = Tagesliste.Tagesansicht() == static_cast<TTagesansicht>(ABefehl - mbJahr);
+        break;
+    case mbTermintage:
+        Zustand.CheckedS = Tagesliste.BelegtS();
+        break;
+    case mbUnbelegt:
+        Zustand.CheckedS = Tagesliste.UnbelegtS();
+        break;
+    case mbFeiertage:
+        Zustand.CheckedS = Tagesliste.FeiertagS();
+        break;
+    case mbUrlaub:
+        Zustand.CheckedS = Tagesliste.UrlaubS();
+        break;
+    case mbFrei:
+        Zustand.CheckedS = Tagesliste.FreiS();
+        break;
+    case mbKwoche:
+        Zustand.CheckedS = Tagesliste.KwocheS();
+        break;
+    case mbKomprimiert:
+        Zustand.CheckedS = FKomprimiertS;
+        break;
+    case mbSplash:
+        Zustand.CheckedS = ShowSplashScreenS;
+        break;
+    default:
+        break;
+    }
+    return Zustand;
+}
+
+void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
+    if (!MenueZustand(ABefehl).EnabledS) {
+        return;
+    }
+    Ausfuehren([this, ABefehl] {
+        switch (ABefehl) {
+        case mbVorblaettern:
+        case mbZurueckblaettern:
+            MenuAktBlaetternClick(ABefehl == mbVorblaettern);
+            break;
+        case mbSprHeute:
+            MenuSprHeuteClick();
+            break;
+        case mbSprAnfang:
+        case mbSprEnde:
+            MenuSprKalenderClick(ABefehl == mbSprEnde);
+            break;
+        case mbSprErster:
+        case mbSprLetzter:
+        case mbSprVoriger:
+        case mbSprNaechster:
+            MenuSprDatensatzClick(static_cast<TDatensatzSprung>(ABefehl - mbSprErster));
+            break;
+        case mbJahr:
+        case mbMonat:
+        case mbWoche:
+            MenuAnsichtClick(static_cast<TTagesansicht>(ABefehl - mbJahr));
+            break;
+        case mbTermintage:
+            MenuAnsAusblenden(fiBelegt);
+            break;
+        case mbUnbelegt:
+            MenuAnsAusblenden(fiUnbelegt);
+            break;
+        case mbFeiertage:
+            MenuAnsAusblenden(fiFeiertag);
+            break;
+        case mbUrlaub:
+            MenuAnsAusblenden(fiUrlaub);
+            break;
+        case mbFrei:
+            MenuAnsAusblenden(fiFrei);
+            break;
+        case mbKwoche:
+            MenuAnsAusblenden(fiKwoche);
+            break;
+        case mbAlleTage:
+            MenuAnsAlleTageClick();
+            break;
+        case mbLeererKalender:
+            MenuAnsLeereTageClick();
+            break;
+        case mbKomprimiert:
+            MenuAnsKomprimiertClick();
+            break;
+        case mbSplash:
+            MenuEinstSplashClick();
+            break;
+        }
+    });
+}
+
+void TForm1::Ausfuehren(const std::function<void()>& ABefehl) {
+    const char* const Vorspann = "Der Befehl konnte nicht ausgeführt werden:\r\n";
+    try {
+        ABefehl();
+    } catch (const std::exception& Fehler) {
+        Frage(maFehler, Vorspann + std::string(Fehler.what()), mkOK);
+    } catch (...) {
+        Frage(maFehler, Vorspann + std::string("Unbekannter Fehler."), mkOK);
+    }
+}

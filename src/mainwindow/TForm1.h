@@ -6,12 +6,14 @@
 // forwards its events here and shows what this class tells it through THauptfensterAnsicht and
 // TTageslisteSteuerung.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "mainwindow/TEinstellungsspeicher.h"
 #include "mainwindow/THauptfensterAnsicht.h"
+#include "mainwindow/TMenueBefehl.h"
 #include "mainwindow/TSchrift.h"
 #include "model/TDaten.h"
 #include "model/TGeladenClass.h"
@@ -116,6 +118,29 @@ public:
     // Compressed entry mode; the menus' check marks follow.
     void SetKomprimiertS(bool AValue);
     int Vorschautage() const { return FVorschautage; }
+
+    // The state of a menu item now: computed when a menu or pop-up opens and before a shortcut
+    // runs, which then runs its command only when the item is enabled.
+    TMenueZustand MenueZustand(TMenueBefehl ABefehl) const;
+    // Runs a menu command through Ausfuehren when its item is enabled.
+    void MenueBefehl(TMenueBefehl ABefehl);
+    // Runs a command of a menu, key or control. An exception escaping it is shown in a German
+    // message box and the program goes on.
+    void Ausfuehren(const std::function<void()>& ABefehl);
+
+    // "&Vorblättern" (AVorS) and "&Zurückblättern".
+    void MenuAktBlaetternClick(bool AVorS);
+    // The date the go-to-date dialog starts with: that of the selected line, else today.
+    TTag GeheDatumVorgabe() const;
+    // The go-to-date dialog ended with OK on ADatum: every day gets a line and the first line of
+    // ADatum is selected.
+    void GeheZuDatum(TTag ADatum);
+    // The font and colour dialog ended with OK: the window takes them and the settings keep them.
+    void SchriftUebernehmen(const TSchrift& AFont, TFarbe ABackColor);
+    // "Sprung zum Kalender&anfang" and "Sprung zum &Kalenderende".
+    void MenuSprKalenderClick(bool AEndeS);
+    // The four jumps between the day records of the current line's entry.
+    void MenuSprDatensatzClick(TDatensatzSprung ASprung);
 
     // View commands.
     void MenuAnsichtClick(TTagesansicht ATagesansicht);

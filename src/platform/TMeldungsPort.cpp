@@ -11,3 +11,16 @@ TMeldungsPort* TMeldungsPort::Aktiv() {
 void TMeldungsPort::Setze(TMeldungsPort* APort) {
     AktiverPort = APort;
 }
+
+TMeldungsAntwort EscapeAntwort(TMeldungsKnoepfe AKnoepfe) {
+    switch (AKnoepfe) {
+    case mkOK:
+        return maOK;
+    case mkJaNein:
+    case mkJaNeinAlle:
+        return maNein;
+    case mkJaNeinAbbrechen:
+        return maAbbrechen;
+    }
+    return maAbbrechen;
+}

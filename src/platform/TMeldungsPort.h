@@ -9,6 +9,10 @@ enum TMeldungsArt { maFehler, maWarnung, maInformation, maBestaetigung };
 enum TMeldungsKnoepfe { mkOK, mkJaNein, mkJaNeinAbbrechen, mkJaNeinAlle };
 enum TMeldungsAntwort { maOK, maJa, maNein, maAbbrechen, maAlle };
 
+// The answer of a box closed with Escape or its close button: the harmless one (No where there is
+// no Cancel, so that a question with "&Alle" is not taken as a yes to all).
+TMeldungsAntwort EscapeAntwort(TMeldungsKnoepfe AKnoepfe);
+
 class TMeldungsPort {
 public:
     virtual ~TMeldungsPort() = default;

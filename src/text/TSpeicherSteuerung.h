@@ -33,6 +33,8 @@ public:
     std::int32_t ZeilenIndex() const override { return FZeile; }
     void ZeileWaehlen(std::int32_t ANr) override { FZeile = ANr; }
     void ZeilenFokus() override {}
+    // The text front end always acts on its lines.
+    bool ZeilenHatFokus() const override { return true; }
 
     // A terminal has no beep worth sounding; a failed period is reported by the caller.
     void Piep() override {}

@@ -1,8 +1,43 @@
 #include "views/TTagesliste.h"
 
+#include <algorithm>
+
 #include "model/Trim.h"
 #include "model/Uhr.h"
 #include "views/OVAnzeige.h"
+
+namespace {
+
+// The record ASprung leads to from record ADatumNr of AEintrag; -1 when the jump is refused.
+std::int32_t DatensatzZiel(const TDatenClass& AEintrag, std::int32_t ADatumNr, TDatensatzSprung ASprung) {
+    const std::int32_t Anzahl = AEintrag.Count();
+    // A record after the calendar limit has no line.
+    const auto Sichtbar = [&](std::int32_t ANr) {
+        return ANr >= 0 && ANr < Anzahl && AEintrag.DatumListe[ANr].Datum <= AEintrag.EndeDatum;
+    };
+    std::int32_t Ziel = -1;
+    switch (ASprung) {
+    case dsErster:
+        Ziel = 0;
+        break;
+    case dsLetzter:
+        Ziel = Anzahl - 1;
+        while (Ziel > 0 && !Sichtbar(Ziel)) {
+            --Ziel;
+        }
+        Ziel = std::max(Ziel, 0);
+        break;
+    case dsVoriger:
+        Ziel = ADatumNr - 1;
+        break;
+    case dsNaechster:
+        Ziel = Sichtbar(ADatumNr + 1) ? ADatumNr + 1 : -1;
+        break;
+    }
+    return Ziel == ADatumNr || Ziel < 0 || Ziel >= Anzahl ? -1 : Ziel;
+}
+
+} // namespace
 
 TTagesliste::TTagesliste(TDaten& ADaten, TTageslisteSteuerung& ASteuerung)
     : FDaten(ADaten), FSteuerung(ASteuerung) {
@@ -164,27 +199,65 @@ void TTagesliste::ZustandAnsagen(const std::string& AZeileVorher, const std::str
 
 // The line of ADatum that ends with S's tail after its first word; else the last one that
 // contains it; else the date's first line; -1 when the date has no line. The tail is the same
-// with and without the calendar-week prefix, so a place is found again after switching it.
+// with and without the calendar-week prefix, so a place is found again after switching it. The
+// lines run in date order, so the date's lines are found by halving, not by reading every date.
 std::int32_t TTagesliste::FindeZeile(TTag ADatum, const std::string& S) const {
     const std::string_view T = AbZweitemWort(S);
+    const auto Erste = std::partition_point(FDisplayItems.begin(), FDisplayItems.end(),
+                                            [&](const TZeile& z) { return DatumAusZeile(z.Text) < ADatum; });
     std::int32_t Gefunden = -1;
-    for (std::int32_t i = 0; i < static_cast<std::int32_t>(FDisplayItems.size()); ++i) {
-        const std::string& Zeile = FDisplayItems[i].Text;
-        if (DatumAusZeile(Zeile) != ADatum) {
-            continue;
-        }
+    for (auto z = Erste; z != FDisplayItems.end() && DatumAusZeile(z->Text) == ADatum; ++z) {
+        const std::int32_t i = static_cast<std::int32_t>(z - FDisplayItems.begin());
         if (Gefunden < 0) {
             Gefunden = i;
         }
-        const size_t Stelle = T.empty() ? std::string::npos : Zeile.find(T);
+        const size_t Stelle = T.empty() ? std::string::npos : z->Text.find(T);
         if (Stelle != std::string::npos) {
             Gefunden = i;
-            if (Zeile.size() - Stelle == T.size()) {
+            if (z->Text.size() - Stelle == T.size()) {
                 break;
             }
         }
     }
     return Gefunden;
+}
+
+void TTagesliste::Blaettern(bool AVorS) {
+    const std::int32_t Nr = FSteuerung.PeriodenIndex();
+    const std::int32_t Ziel = Nr < 0 ? (AVorS ? 0 : -1) : Nr + (AVorS ? 1 : -1);
+    if (Ziel < 0 || Ziel >= Perioden().Count()) {
+        FSteuerung.Piep();
+        return;
+    }
+    FSteuerung.PeriodeWaehlen(Ziel);
+    FSteuerung.PeriodenFokus();
+    const std::string AlterZeitraum = FZeitraum;
+    if (!UpdateTage()) {
+        return;
+    }
+    if (FDisplayItems.empty()) {
+        AltStrDatum.clear();
+        AltPosDatum = Perioden()[Ziel].VonBis.Von;
+    }
+    FSteuerung.ZeilenFokus();
+    if (FZeitraum != AlterZeitraum) {
+        Ansagen(FZeitraum);
+    }
+}
+
+void TTagesliste::ZuDatensatzSpringen(TDatensatzSprung ASprung) {
+    const TTagClass* Akt = AktTagClass();
+    if (Akt == nullptr || Akt->DatenClass == nullptr) {
+        return;
+    }
+    // The handle goes with the rebuild; the entry stays.
+    const TDatenClass* Eintrag = Akt->DatenClass;
+    const std::int32_t Ziel = DatensatzZiel(*Eintrag, Akt->DatumNr, ASprung);
+    if (Ziel < 0) {
+        FSteuerung.Piep();
+        return;
+    }
+    SpringeZuDatum(Eintrag->DatumListe[Ziel].Datum, ZeilenText(Eintrag, Ziel));
 }
 
 void TTagesliste::PeriodeEingeben() {

@@ -27,6 +27,9 @@ enum TFilterIndex : int {
 };
 constexpr int FilterAnzahl = 6;
 
+// The jumps between the day records of the current line's entry.
+enum TDatensatzSprung { dsErster, dsLetzter, dsVoriger, dsNaechster };
+
 class TTagesliste {
 public:
     // The remembered place: the selected line from its second word on, and its date.
@@ -75,6 +78,15 @@ public:
     // Shows the period of ADatum and selects the line of that date that shows S (a line text,
     // with or without its first word); empty S selects the date's first line.
     void SpringeZuDatum(TTag ADatum, std::string S);
+
+    // Shows the next (AVorS) or previous period with its first line and gives the list the focus;
+    // beeps and changes nothing before the first or after the last period. With no period chosen
+    // in the box, forward goes to the first period and back beeps.
+    void Blaettern(bool AVorS);
+    // From an entry line to another day record of its entry, selecting exactly that record's line;
+    // nothing on a day line. Beeps and changes nothing when the record does not exist, lies after
+    // the entry's calendar limit or is the current one.
+    void ZuDatensatzSpringen(TDatensatzSprung ASprung);
 
     // Enter in the period box.
     void PeriodeEingeben();

@@ -32,6 +32,8 @@ public:
     virtual std::int32_t ZeilenIndex() const = 0;
     virtual void ZeileWaehlen(std::int32_t ANr) = 0;
     virtual void ZeilenFokus() = 0;
+    // The day list has the keyboard focus (many commands act only then).
+    virtual bool ZeilenHatFokus() const = 0;
 
     // The default system beep.
     virtual void Piep() = 0;

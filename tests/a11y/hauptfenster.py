@@ -1,6 +1,6 @@
-"""Accessibility of the main window through AT-SPI: the day list's lines are the table's items, the
-selected line after start is today's, every focusable control has a name, and the period box's
-arrow button takes no Tab stop."""
+"""Accessibility of the main window through AT-SPI: the application's name, the day list's lines
+are the table's items, the selected line after start is today's, every focusable control has a
+name, and the period box's arrow button takes no Tab stop."""
 
 import sys
 
@@ -18,6 +18,9 @@ def benannt(objekt):
 def main(programm, testkalender, foto):
     with Programm(programm, testkalender) as p:
         try:
+            # Orca's braille line starts with the application's name.
+            if p.anwendung().name != "Orvanto":
+                raise Fehlschlag("the application is named %r" % p.anwendung().name)
             # The name sits on the table that takes the focus, not on its scroll pane.
             tabelle = warte(lambda: next((o for o in alle(p.fenster, ("menu",)) if rolle(o) == "table"
                                           and o.getState().contains(pyatspi.STATE_FOCUSED)), None),

@@ -14,17 +14,23 @@ set -u
 HARNESS=$1 ORVANTO=$2 TESTKALENDER=$3 CASES=$(realpath "$4") OUT=$5 TAEGLICH=${6:-0}
 # Start: title, list, today's line. Then the arrows, a view change there and back, a toggle, keys
 # the program leaves alone (they must not move the line), the period box (Shift+Tab) with its list
-# (Alt+Down, Down, Return), back to the list (Tab), and the error box of an unreadable file.
-KEYS=${7:-"Down Up Down ctrl+m ctrl+w ctrl+0 ctrl+Down ctrl+End ctrl+f Escape Down shift+Tab alt+Down Down Return Tab alt+d 2 Tab Escape"}
+# (Alt+Down, Down, Return), back to the list (Tab), and the error box of an unreadable file. Then
+# paging, a calendar jump and a refused page, the jump menu on an entry line (every item with its
+# shortcut) and on a day line (the entry jumps are disabled and not offered).
+KEYS=${7:-"Down Up Down ctrl+m ctrl+w ctrl+0 ctrl+Home ctrl+End ctrl+f Escape Down shift+Tab alt+Down Down Return Tab alt+d 2 Tab Escape ctrl+Down ctrl+Up alt+Home ctrl+Up ctrl+h alt+p Down Down Down Down Down Down Escape Down alt+p Down Down Down Escape"}
 rm -rf "$OUT"
 mkdir -p "$OUT"
 OUT=$(realpath "$OUT")
 HEIM="$OUT/home"
-mkdir -p "$HEIM/config/Orvanto" "$HEIM/data" "$HEIM/cache" "$HEIM/Dokumente"
-"$TESTKALENDER" "$HEIM/Dokumente/Termine.ovk" "$TAEGLICH" || exit 3
-printf 'kein Kalender\n' >"$HEIM/Dokumente/Kaputt.ovk"
-printf '[MainForm]\nShowSplashScreen=0\nKalFilename=%s\nHistory2=%s\n' \
-  "$HEIM/Dokumente/Termine.ovk" "$HEIM/Dokumente/Kaputt.ovk" >"$HEIM/config/Orvanto/Orvanto.ini"
+# Every run starts from the same files: a run's settings (Ctrl+0 saves) must not reach the next.
+heim_anlegen() {
+  rm -rf "$HEIM"
+  mkdir -p "$HEIM/config/Orvanto" "$HEIM/data" "$HEIM/cache" "$HEIM/Dokumente"
+  "$TESTKALENDER" "$HEIM/Dokumente/Termine.ovk" "$TAEGLICH" || exit 3
+  printf 'kein Kalender\n' >"$HEIM/Dokumente/Kaputt.ovk"
+  printf '[MainForm]\nShowSplashScreen=0\nKalFilename=%s\nHistory2=%s\n' \
+    "$HEIM/Dokumente/Termine.ovk" "$HEIM/Dokumente/Kaputt.ovk" >"$HEIM/config/Orvanto/Orvanto.ini"
+}
 
 # Orca speaks German; the locale is compiled once into the build's cache (no system change).
 LOCALES="${ORVANTO_LOCALE_CACHE:-$OUT/../orca-locale}"
@@ -36,31 +42,30 @@ export A11Y_HOME="$HEIM" XDG_CONFIG_HOME="$HEIM/config" XDG_DATA_HOME="$HEIM/dat
 APP="env LANG=C.UTF-8 LC_ALL= ORVANTO_HEUTE=06.01.2025 ASAN_OPTIONS=detect_leaks=0 $ORVANTO"
 
 # "orca --replace" ends every other Orca of the same user, so Orca runs of other programs on this
-# machine end ours too (CI runs the tests one at a time). A run whose Orca ended before its last
-# key is repeated, after the other run is over.
+# machine end ours too (CI runs the tests one at a time). A failed run during which a second Orca
+# ran is repeated, after the other run is over.
 andere_orca() { pgrep -u "$(id -u)" -x orca >/dev/null; }
 orca_wache() {
-  local pid=""
-  for _ in $(seq 600); do
-    # Orca renames itself; ours is the one writing our debug file.
+  while [ ! -e "$OUT/orca-fertig" ]; do
+    # Orca renames itself; ours is the one writing our debug file (ours may count as another
+    # in its first moments, before it opens the file: that only repeats a failed run).
     for p in $(pgrep -u "$(id -u)" -x orca); do
-      ls -l "/proc/$p/fd" 2>/dev/null | grep -q -- "$OUT/orca/orca-debug.txt" && pid=$p
+      ls -l "/proc/$p/fd" 2>/dev/null | grep -q -- "$OUT/orca/orca-debug.txt" || touch "$OUT/orca-zwei"
     done
-    [ -n "$pid" ] && break; sleep 0.1
+    sleep 0.2
   done
-  [ -n "$pid" ] || return
-  while kill -0 "$pid" 2>/dev/null; do sleep 0.2; done
-  grep -q '<end>' "$OUT/orca/keys.log" 2>/dev/null || touch "$OUT/orca-beendet"
 }
 for versuch in 1 2 3; do
   for _ in $(seq 300); do andere_orca || break; sleep 1; done
-  rm -rf "$OUT/orca" "$OUT/orca-beendet"
+  rm -rf "$OUT/orca" "$OUT/orca-fertig" "$OUT/orca-zwei"
+  heim_anlegen
   orca_wache & WACHE=$!
   "$HARNESS/a11y-session.sh" --timeout 280 -- "$HARNESS/orca-run.sh" --lang de_DE.UTF-8 --app "$APP" \
     --keys "$KEYS" --out "$OUT/orca" --expect "$CASES" --probe-args "--key-delay ${ORVANTO_TASTENPAUSE:-1.2}"
   rc=$?
+  touch "$OUT/orca-fertig"
   wait "$WACHE"
-  [ -e "$OUT/orca-beendet" ] || exit $rc
-  echo "Orca was ended by another Orca on this machine (run $versuch); again." >&2
+  [ $rc -ne 0 ] && [ -e "$OUT/orca-zwei" ] || exit $rc
+  echo "Another Orca ran on this machine meanwhile and may have ended ours (run $versuch); again." >&2
 done
 exit 1

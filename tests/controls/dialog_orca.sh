@@ -5,7 +5,9 @@
 #   dialog_orca.sh HARNESS PROGRAM OUTFOLDER DIALOG TABLE "KEYS" "RESULTS"
 # RESULTS: the lines the program writes, joined with "|" ("Beginn|Ende|Abbrechen|...").
 # Orca 43 now and then hangs inside one of its own calls (its debug log stops while the window
-# goes on taking keys); such a run tells nothing about the dialog and is repeated, twice at most.
+# goes on taking keys), and "orca --replace" kills every other Orca of the same user, so a
+# transcript test run meanwhile elsewhere on the machine stops this one's Orca or keeps it from
+# starting. Such a run tells nothing about the dialog and is repeated, twice at most.
 set -u
 HARNESS=$1 PROGRAMM=$2 AUSGABE=$3 DIALOG=$4 TABELLE=$5 TASTEN=$6 ERGEBNIS=$7
 # A second per key: the pickers show their field 400 ms after the focus, and the number fields
@@ -41,12 +43,13 @@ for Versuch in 1 2 3; do
   "$HARNESS/announce.sh" --de --app "$PROGRAMM $DIALOG" --keys "$TASTEN" --out "$AUSGABE" \
     --probe-args "$PROBE" --expect "$TABELLE"
   rc=$?
-  if [ $rc -eq 0 ] || ! orca_haengt; then
+  if [ $rc -eq 0 ] || { [ -f "$AUSGABE/keys.log" ] && ! orca_haengt; }; then
     break
   fi
   echo "Orca stopped working during attempt $Versuch; trying again" >&2
+  sleep 5
 done
-[ -f "$AUSGABE/spoken.jsonl" ] && verzoegerung
+[ -f "$AUSGABE/keys.log" ] && [ -f "$AUSGABE/spoken.jsonl" ] && verzoegerung
 # The program's own lines, without GTK's warnings.
 Geschrieben=$(grep -E '^(Beginn|Ende|OK|Abbrechen|Entfernt|Unverändert)' "$AUSGABE/app.stderr" 2>/dev/null | paste -sd'|')
 if [ "$Geschrieben" != "$ERGEBNIS" ]; then

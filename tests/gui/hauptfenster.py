@@ -1,6 +1,7 @@
 """Window test of the main window: start on the fixture calendar that the settings file names, on
-a fixed today, keys in the day list, the view shortcuts, the single instance, a recent file opened
-from the file menu, and the settings saved after Ctrl+K and on closing."""
+a fixed today, keys in the day list, the view shortcuts, paging and jumps, the period box's pop-up
+menu, the single instance, a recent file opened from the file menu, and the settings saved after
+Ctrl+K and on closing."""
 
 import os
 import shutil
@@ -8,7 +9,9 @@ import subprocess
 import sys
 import tempfile
 
-from orvanto_fenster import Fehlschlag, Programm, warte
+import pyatspi
+
+from orvanto_fenster import Fehlschlag, Programm, alle, kinder, rolle, warte
 
 HEUTE = "W2  Mo 06.01.2025: \"Dreikönig\""
 
@@ -33,6 +36,48 @@ def start_und_tasten(p):
         warte(lambda: len(p.zeilen()) == anzahl, 5, "%s: %d lines, got %d" % (taste, anzahl, len(p.zeilen())))
         warte(lambda: p.gewaehlt().endswith("Di 07.01.2025"), 5,
               "%s keeps the place, got %r" % (taste, p.gewaehlt()))
+
+
+def blaettern_und_springen(p):
+    """Paging and the calendar jumps from the list; the refused ones leave everything as it is."""
+    for taste, zeitraum, zeile in (("ctrl+Down", "W3/2025", "W3  Mo 13.01.2025"),
+                                   ("ctrl+Up", "W2/2025", HEUTE),
+                                   ("alt+End", "W52/2100", "    Fr 31.12.2100"),
+                                   ("ctrl+Down", "W52/2100", "    Fr 31.12.2100"),
+                                   ("alt+Home", "W1/1900", "W1  Mo 01.01.1900"),
+                                   ("ctrl+Up", "W1/1900", "W1  Mo 01.01.1900"),
+                                   ("ctrl+h", "W2/2025", HEUTE),
+                                   # Dreikönig has one day record: the entry jumps are refused.
+                                   ("ctrl+Page_Down", "W2/2025", HEUTE),
+                                   ("ctrl+End", "W2/2025", HEUTE)):
+        p.taste(taste)
+        warte(lambda: p.zeitraum() == zeitraum, 5, "%s: period %r, got %r" % (taste, zeitraum, p.zeitraum()))
+        warte(lambda: p.gewaehlt() == zeile, 5, "%s: line %r, got %r" % (taste, zeile, p.gewaehlt()))
+
+
+def popup_eintraege(p):
+    """The items of the pop-up menu that is showing, with a mark for the checked one."""
+    eintraege = []
+    for kind in kinder(p.anwendung()):
+        if rolle(kind) == "window" or (rolle(kind) == "menu" and kind.getState().contains(pyatspi.STATE_SHOWING)):
+            for o in alle(kind):
+                if rolle(o).endswith("menu item") and o.getState().contains(pyatspi.STATE_SHOWING):
+                    eintraege.append(o.name + ("*" if o.getState().contains(pyatspi.STATE_CHECKED) else ""))
+    return eintraege
+
+
+def perioden_popup(p):
+    """The period box's pop-up menu by keyboard: the three views, the shown one checked."""
+    p.taste("shift+Tab")
+    p.taste("shift+F10")
+    erwartet = ["Jahresansicht", "Monatsansicht", "Wochenansicht*"]
+    warte(lambda: popup_eintraege(p) == erwartet, 5, "pop-up %r, got %r" % (erwartet, popup_eintraege(p)))
+    p.taste("Home")
+    p.taste("Return")
+    warte(lambda: p.zeitraum() == "2025", 5, "year view from the pop-up, got %r" % p.zeitraum())
+    p.taste("ctrl+w")
+    p.taste("Tab")
+    warte(lambda: p.zeitraum() == "W2/2025", 5, "back in the week view, got %r" % p.zeitraum())
 
 
 def gespeichert(p, schluessel, wert):
@@ -91,6 +136,8 @@ def main(programm, testkalender, foto):
         with Programm(programm, testkalender, einstellungen="Width=1100\nHeight=800\nHistory2=%s\n" % zweit) as p:
             try:
                 start_und_tasten(p)
+                blaettern_und_springen(p)
+                perioden_popup(p)
                 zweite_instanz(p)
                 komprimiert_speichert(p)
                 zuletzt_geoeffnet(p, zweit)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <set>
 
 #include "model/Uhr.h"
 #include "platform/SpezialOrdner.h"
@@ -639,6 +640,169 @@ TEST_F(Form1, SavingPutsTheFileOnTopOfTheRecentFiles) {
     AenderungMachen();
     ASSERT_TRUE(Form->Speichern());
     EXPECT_EQ(Ansicht.History, (std::vector<std::string>{"&1 " + Neu, "&2 " + Kalender}));
+}
+
+// Selects the first line containing ATeil, as the user's arrow keys do.
+void WaehleZeile(TFakeSteuerung& ASteuerung, const std::string& ATeil) {
+    const auto i = std::find_if(ASteuerung.Zeilen.begin(), ASteuerung.Zeilen.end(),
+                                [&](const std::string& z) { return z.find(ATeil) != std::string::npos; });
+    ASSERT_NE(i, ASteuerung.Zeilen.end()) << ATeil;
+    ASteuerung.ZeilenNr = static_cast<std::int32_t>(i - ASteuerung.Zeilen.begin());
+}
+
+TEST_F(Form1, TheEntryJumpsNeedAnEntryLineInTheFocusedList) {
+    Starten({Kalender});
+    const struct {
+        const char* Zeile;
+        const char* Fokus;
+        bool EnabledS;
+    } Faelle[] = {
+        {"Arzt", "Zeilen", true},
+        {"Arzt", "Perioden", false},
+        {"06.01.2025", "Zeilen", false},
+        {"06.01.2025", "Perioden", false},
+    };
+    for (const auto& f : Faelle) {
+        WaehleZeile(Steuerung, f.Zeile);
+        Steuerung.Fokus = f.Fokus;
+        for (TMenueBefehl b : {mbSprErster, mbSprLetzter, mbSprVoriger, mbSprNaechster}) {
+            EXPECT_EQ(Form->MenueZustand(b).EnabledS, f.EnabledS) << f.Zeile << " " << f.Fokus << " " << b;
+        }
+        // Paging and the other jumps need neither.
+        for (TMenueBefehl b : {mbVorblaettern, mbZurueckblaettern, mbSprHeute, mbSprAnfang, mbSprEnde}) {
+            EXPECT_TRUE(Form->MenueZustand(b).EnabledS) << f.Zeile << " " << f.Fokus << " " << b;
+        }
+        // A disabled command does nothing, not even beep.
+        const auto Vorher = Steuerung.Zeilen;
+        const int Pieps = Steuerung.Pieps;
+        Form->MenueBefehl(mbSprErster);
+        EXPECT_EQ(Steuerung.Pieps - Pieps, f.EnabledS ? 1 : 0) << f.Zeile << " " << f.Fokus;
+        EXPECT_EQ(Steuerung.Zeilen, Vorher);
+    }
+}
+
+TEST_F(Form1, CheckMarksFollowTheViewAndTheFilters) {
+    Starten({Kalender});
+    const auto Haken = [&](TMenueBefehl b) { return Form->MenueZustand(b).CheckedS; };
+    EXPECT_TRUE(Haken(mbWoche) && !Haken(mbJahr) && !Haken(mbMonat));
+    EXPECT_TRUE(Haken(mbTermintage) && Haken(mbUnbelegt) && Haken(mbFeiertage) && Haken(mbUrlaub));
+    EXPECT_TRUE(Haken(mbKwoche) && Haken(mbSplash));
+    EXPECT_FALSE(Haken(mbFrei) || Haken(mbKomprimiert));
+    Form->MenueBefehl(mbJahr);
+    EXPECT_TRUE(Haken(mbJahr) && !Haken(mbWoche));
+    EXPECT_EQ(Steuerung.Text, "2025");
+    Form->MenueBefehl(mbFrei);
+    EXPECT_TRUE(Haken(mbFrei));
+    EXPECT_FALSE(Haken(mbTermintage) || Haken(mbUnbelegt) || Haken(mbFeiertage) || Haken(mbUrlaub));
+    Form->MenueBefehl(mbKomprimiert);
+    EXPECT_TRUE(Haken(mbKomprimiert));
+    Form->MenueBefehl(mbKwoche);
+    EXPECT_FALSE(Haken(mbKwoche));
+    Form->MenueBefehl(mbAlleTage);
+    EXPECT_TRUE(Haken(mbTermintage) && Haken(mbUnbelegt) && !Haken(mbFrei));
+    Form->MenueBefehl(mbLeererKalender);
+    EXPECT_TRUE(Haken(mbUnbelegt) && !Haken(mbTermintage));
+    SetAnzeigeKomprimiert(false);
+}
+
+TEST_F(Form1, JumpsToADateGiveEveryDayALine) {
+    const struct {
+        const char* Was;
+        std::function<void(TForm1&)> Befehl;
+        const char* Periode;
+        const char* Zeile;
+    } Faelle[] = {
+        {"calendar start", [](TForm1& f) { f.MenueBefehl(mbSprAnfang); }, "W1/1900", "W1  Mo 01.01.1900"},
+        {"calendar end", [](TForm1& f) { f.MenueBefehl(mbSprEnde); }, "W52/2100", "    Fr 31.12.2100"},
+        {"go to date", [](TForm1& f) { f.GeheZuDatum(D(7, 1, 2025)); }, "W2/2025", "    Di 07.01.2025"},
+    };
+    for (const auto& f : Faelle) {
+        Starten({Kalender});
+        Form->MenuAnsAusblenden(fiUnbelegt);
+        ASSERT_FALSE(Form->Tagesliste.UnbelegtS());
+        Steuerung.Fokus = "Perioden";
+        f.Befehl(*Form);
+        EXPECT_TRUE(Form->Tagesliste.UnbelegtS()) << f.Was;
+        EXPECT_FALSE(Form->Tagesliste.FreiS()) << f.Was;
+        EXPECT_EQ(Steuerung.Text, f.Periode) << f.Was;
+        EXPECT_EQ(Steuerung.Aktuell(), f.Zeile) << f.Was;
+        EXPECT_EQ(Steuerung.Fokus, "Zeilen") << f.Was;
+        Form.reset();
+    }
+}
+
+TEST_F(Form1, GoToDateStartsOnTheSelectedLinesDate) {
+    Starten({Kalender});
+    EXPECT_EQ(Form->GeheDatumVorgabe(), D(6, 1, 2025));
+    WaehleZeile(Steuerung, "Arzt");
+    EXPECT_EQ(Form->GeheDatumVorgabe(), D(8, 1, 2025));
+    Steuerung.ZeilenNr = -1;
+    EXPECT_EQ(Form->GeheDatumVorgabe(), D(6, 1, 2025));
+}
+
+TEST_F(Form1, PagingAndEntryJumpsThroughTheMenuCommands) {
+    Starten({Kalender});
+    Form->MenueBefehl(mbVorblaettern);
+    EXPECT_EQ(Steuerung.Text, "W3/2025");
+    Form->MenueBefehl(mbZurueckblaettern);
+    Form->MenueBefehl(mbZurueckblaettern);
+    EXPECT_EQ(Steuerung.Text, "W1/2024-2025");
+    Form->MenueBefehl(mbSprHeute);
+    WaehleZeile(Steuerung, "Arzt");
+    // The entry has one record: every jump is refused.
+    for (TMenueBefehl b : {mbSprErster, mbSprLetzter, mbSprVoriger, mbSprNaechster}) {
+        const int Pieps = Steuerung.Pieps;
+        Form->MenueBefehl(b);
+        EXPECT_EQ(Steuerung.Pieps - Pieps, 1) << b;
+    }
+}
+
+TEST_F(Form1, AFailingCommandIsReportedAndTheProgramGoesOn) {
+    Starten({Kalender});
+    Steuerung.ErsetzenWirftS = true;
+    Form->MenueBefehl(mbVorblaettern);
+    ASSERT_EQ(Meldungen.Texte.size(), 1u);
+    EXPECT_EQ(Meldungen.Texte[0], "Der Befehl konnte nicht ausgeführt werden:\r\nZu wenig Speicher.");
+    Form->Ausfuehren([] { throw 42; });
+    ASSERT_EQ(Meldungen.Texte.size(), 2u);
+    EXPECT_EQ(Meldungen.Texte[1], "Der Befehl konnte nicht ausgeführt werden:\r\nUnbekannter Fehler.");
+    Steuerung.ErsetzenWirftS = false;
+    Form->MenueBefehl(mbSprHeute);
+    EXPECT_EQ(Steuerung.Aktuell(), Heute);
+}
+
+TEST_F(Form1, TheFontDialogsChoiceGoesToTheWindowAndTheSettings) {
+    Starten({Kalender});
+    TSchrift Schrift;
+    Schrift.Name = "DejaVu Sans";
+    Schrift.Groesse = 20;
+    Form->SchriftUebernehmen(Schrift, 0x00FFFF);
+    EXPECT_EQ(Ansicht.Schrift.Name, "DejaVu Sans");
+    EXPECT_EQ(Ansicht.Hintergrund, 0x00FFFFu);
+    EXPECT_EQ(IniWert("FontName"), "DejaVu Sans");
+    EXPECT_EQ(IniWert("FontSize"), "20");
+}
+
+TEST(Meldungen, EscapeGivesTheHarmlessAnswer) {
+    EXPECT_EQ(EscapeAntwort(mkOK), maOK);
+    EXPECT_EQ(EscapeAntwort(mkJaNein), maNein);
+    EXPECT_EQ(EscapeAntwort(mkJaNeinAbbrechen), maAbbrechen);
+    // A question with "&Alle" has no Cancel: Escape must not count as any kind of yes.
+    EXPECT_EQ(EscapeAntwort(mkJaNeinAlle), maNein);
+}
+
+TEST(MenueBefehl, EveryCommandHasAnAccessKeyAndAShortcutOfItsOwn) {
+    std::set<std::string> Kurztasten;
+    for (std::int32_t b = 0; b < MenueBefehlAnzahl; ++b) {
+        const TMenueEintrag& e = MenueEintrag(static_cast<TMenueBefehl>(b));
+        const std::string Caption = e.Caption;
+        const size_t Marke = Caption.find('&');
+        EXPECT_TRUE(Marke != std::string::npos && Marke + 1 < Caption.size()) << Caption;
+        EXPECT_EQ(Caption.find('&', Marke + 1), std::string::npos) << Caption;
+        if (*e.Kurztaste != '\0') {
+            EXPECT_TRUE(Kurztasten.insert(e.Kurztaste).second) << e.Kurztaste;
+        }
+    }
 }
 
 } // namespace

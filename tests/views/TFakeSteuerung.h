@@ -2,6 +2,7 @@
 
 // The period box and the day list as plain state, with a record of focus moves and beeps.
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ public:
     std::int32_t ZeilenNr = -1;
     std::string Fokus;
     int Pieps = 0;
+    // Replacing the lines fails (as when memory runs out).
+    bool ErsetzenWirftS = false;
 
     void PeriodenLaden(const TPeriodenliste& APerioden) override {
         Perioden.clear();
@@ -36,6 +39,9 @@ public:
     void PeriodenTextMarkieren() override { TextMarkiert = true; }
     void PeriodenFokus() override { Fokus = "Perioden"; }
     void ZeilenErsetzen(const TZeilenliste& AZeilen) override {
+        if (ErsetzenWirftS) {
+            throw std::runtime_error("Zu wenig Speicher.");
+        }
         Zeilen.clear();
         for (const auto& z : AZeilen) {
             Zeilen.push_back(z.Text);
@@ -45,6 +51,7 @@ public:
     std::int32_t ZeilenIndex() const override { return ZeilenNr; }
     void ZeileWaehlen(std::int32_t ANr) override { ZeilenNr = ANr; }
     void ZeilenFokus() override { Fokus = "Zeilen"; }
+    bool ZeilenHatFokus() const override { return Fokus == "Zeilen"; }
     void Piep() override { ++Pieps; }
 
     // The user types into the period box.

@@ -341,3 +341,128 @@ TEST_F(Tagesliste, EveryPeriodOfTheWeekListReachable) {
         EXPECT_EQ(Fake.Zeilen.size(), std::string(w) == "W52/2100" ? 5u : 7u) << w;
     }
 }
+
+TEST_F(Tagesliste, PagingStopsAtTheEndsOfTheCalendar) {
+    const struct {
+        TTagesansicht Ansicht;
+        TTag Start;
+        bool VorS;
+        const char* Periode; // afterwards; the start's period when refused
+        bool PiepS;
+    } Faelle[] = {
+        {taWoche, D(6, 1, 2025), true, "W3/2025", false},
+        {taWoche, D(6, 1, 2025), false, "W1/2024-2025", false},
+        {taWoche, KalenderEnde, true, "W52/2100", true},
+        {taWoche, KalenderAnfang, false, "W1/1900", true},
+        {taWoche, KalenderAnfang, true, "W2/1900", false},
+        {taMonat, KalenderEnde, true, "12/2100", true},
+        {taMonat, D(15, 12, 2100), false, "11/2100", false},
+        {taJahr, KalenderEnde, true, "2100", true},
+        {taJahr, KalenderAnfang, false, "1900", true},
+        {taJahr, KalenderAnfang, true, "1901", false},
+    };
+    for (const auto& f : Faelle) {
+        Liste->SetTagesansicht(f.Ansicht);
+        Liste->SpringeZuDatum(f.Start, "");
+        Fake.ZeileWaehlen(1);
+        Fake.Fokus = "Perioden";
+        const auto Vorher = Fake.Zeilen;
+        const int Pieps = Fake.Pieps;
+        Liste->Blaettern(f.VorS);
+        EXPECT_EQ(Fake.Text, f.Periode) << f.Periode;
+        EXPECT_EQ(Fake.Pieps - Pieps, f.PiepS ? 1 : 0) << f.Periode;
+        if (f.PiepS) {
+            EXPECT_EQ(Fake.Zeilen, Vorher) << f.Periode;
+            EXPECT_EQ(Fake.ZeilenNr, 1) << f.Periode;
+            EXPECT_EQ(Fake.Fokus, "Perioden") << f.Periode;
+        } else {
+            EXPECT_NE(Fake.Zeilen, Vorher) << f.Periode;
+            EXPECT_EQ(Fake.ZeilenNr, 0) << f.Periode;
+            EXPECT_EQ(Fake.Fokus, "Zeilen") << f.Periode;
+        }
+    }
+}
+
+TEST_F(Tagesliste, PagingWithoutAChosenPeriodAndIntoAnEmptyOne) {
+    // Typing leaves no period chosen: forward starts at the first one, back has nowhere to go.
+    Fake.Tippen("abc");
+    Liste->Blaettern(false);
+    EXPECT_EQ(Fake.Pieps, 1);
+    EXPECT_EQ(Fake.Text, "abc");
+    Liste->Blaettern(true);
+    EXPECT_EQ(Fake.Text, "W1/1900");
+    EXPECT_EQ(Fake.Aktuell(), "W1  Mo 01.01.1900");
+    // A period without lines becomes the place to return to.
+    for (int i : {fiUnbelegt, fiBelegt, fiFeiertag, fiUrlaub}) {
+        Liste->SetFilter(i, false);
+    }
+    Liste->Blaettern(true);
+    EXPECT_EQ(Fake.Text, "W2/1900");
+    EXPECT_TRUE(Fake.Zeilen.empty());
+    EXPECT_EQ(Liste->AltStrDatum, "");
+    EXPECT_EQ(Liste->AltPosDatum, D(8, 1, 1900));
+}
+
+TEST_F(Tagesliste, JumpsBetweenTheDayRecordsOfAnEntry) {
+    // Records 0 to 2: a three-day occurrence 8.1.-10.1.2025; 3: 20.1.2025; 4: 2.2.2026, after the
+    // entry's calendar limit and so without a line.
+    TDatenClass Reise = Eintrag(
+        "Reise",
+        {{D(8, 1, 2025), D(10, 1, 2025)}, {D(20, 1, 2025), D(20, 1, 2025)}, {D(2, 2, 2026), D(2, 2, 2026)}});
+    Reise.EndeDatum = D(31, 12, 2025);
+    Daten.Add(Reise);
+    const TDatenClass* e = Daten.Liste.back().get();
+    const struct {
+        std::int32_t Von;
+        TDatensatzSprung Sprung;
+        std::int32_t Nach; // -1: a beep and no change
+    } Faelle[] = {
+        {0, dsErster, -1},   {0, dsVoriger, -1},   {0, dsNaechster, 1}, {0, dsLetzter, 3}, {2, dsVoriger, 1},
+        {2, dsNaechster, 3}, {3, dsNaechster, -1}, {3, dsLetzter, -1},  {3, dsErster, 0},  {3, dsVoriger, 2},
+    };
+    for (const auto& f : Faelle) {
+        Liste->SpringeZuDatum(e->DatumListe[f.Von].Datum, ZeilenText(e, f.Von));
+        ASSERT_NE(Liste->AktTagClass(), nullptr) << f.Von;
+        ASSERT_EQ(Liste->AktTagClass()->DatumNr, f.Von);
+        const auto Vorher = Fake.Zeilen;
+        const int Pieps = Fake.Pieps;
+        Liste->ZuDatensatzSpringen(f.Sprung);
+        const std::int32_t Erwartet = f.Nach < 0 ? f.Von : f.Nach;
+        ASSERT_NE(Liste->AktTagClass(), nullptr) << f.Von << " " << f.Sprung;
+        EXPECT_EQ(Liste->AktTagClass()->DatenClass, e) << f.Von << " " << f.Sprung;
+        EXPECT_EQ(Liste->AktTagClass()->DatumNr, Erwartet) << f.Von << " " << f.Sprung;
+        EXPECT_EQ(DatumAusZeile(Fake.Aktuell()), e->DatumListe[Erwartet].Datum) << f.Von << " " << f.Sprung;
+        EXPECT_EQ(Fake.Pieps - Pieps, f.Nach < 0 ? 1 : 0) << f.Von << " " << f.Sprung;
+        if (f.Nach < 0) {
+            EXPECT_EQ(Fake.Zeilen, Vorher);
+        }
+    }
+    // On a day line the jumps do nothing.
+    Liste->SpringeZuDatum(D(7, 1, 2025), "");
+    const auto Vorher = Fake.Zeilen;
+    for (TDatensatzSprung s : {dsErster, dsLetzter, dsVoriger, dsNaechster}) {
+        Liste->ZuDatensatzSpringen(s);
+    }
+    EXPECT_EQ(Fake.Aktuell(), "    Di 07.01.2025");
+    EXPECT_EQ(Fake.Zeilen, Vorher);
+}
+
+TEST_F(Tagesliste, TypingAYearInTheYearView) {
+    Liste->SetTagesansicht(taJahr);
+    Fake.Fokus = "Perioden";
+    Fake.Tippen("2024");
+    Liste->PeriodeEingeben();
+    EXPECT_EQ(Fake.Text, "2024");
+    EXPECT_EQ(Fake.Zeilen.size(), 366u);
+    EXPECT_EQ(Fake.Aktuell(), "W1  Mo 01.01.2024");
+    EXPECT_EQ(Fake.Fokus, "Zeilen");
+    EXPECT_EQ(Fake.Pieps, 0);
+    // A text that names no year: a beep, the text selected for retyping, the lines as they were.
+    const auto Vorher = Fake.Zeilen;
+    Fake.Tippen("abc");
+    Liste->PeriodeEingeben();
+    EXPECT_EQ(Fake.Pieps, 1);
+    EXPECT_TRUE(Fake.TextMarkiert);
+    EXPECT_EQ(Fake.Fokus, "Perioden");
+    EXPECT_EQ(Fake.Zeilen, Vorher);
+}

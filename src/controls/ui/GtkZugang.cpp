@@ -61,18 +61,22 @@ void CursorFolgen(GtkTreeView* ABaum, gpointer) {
     gtk_tree_path_free(Pfad);
 }
 
-GtkWidget* Pfeilknopf(GtkWidget* AWidget) {
+void PfeilSuchen(GtkWidget* AWidget, gpointer ATreffer) {
+    GtkWidget*& Treffer = *static_cast<GtkWidget**>(ATreffer);
+    if (Treffer != nullptr) {
+        return;
+    }
     if (GTK_IS_TOGGLE_BUTTON(AWidget)) {
-        return AWidget;
+        Treffer = AWidget;
+    } else if (GTK_IS_CONTAINER(AWidget)) {
+        // forall, not get_children: a read-only box keeps its button among its internal children.
+        gtk_container_forall(GTK_CONTAINER(AWidget), PfeilSuchen, ATreffer);
     }
+}
+
+GtkWidget* Pfeilknopf(GtkWidget* ABox) {
     GtkWidget* Treffer = nullptr;
-    if (GTK_IS_CONTAINER(AWidget)) {
-        GList* Kinder = gtk_container_get_children(GTK_CONTAINER(AWidget));
-        for (GList* k = Kinder; k != nullptr && Treffer == nullptr; k = k->next) {
-            Treffer = Pfeilknopf(GTK_WIDGET(k->data));
-        }
-        g_list_free(Kinder);
-    }
+    gtk_container_forall(GTK_CONTAINER(ABox), PfeilSuchen, &Treffer);
     return Treffer;
 }
 
@@ -128,6 +132,17 @@ void ListenCursorSetzen(wxListBox& AListe, int ANr) {
     if (ANr < 0) {
         return;
     }
+    // Setting the cursor again on its line would be heard as the line leaving and coming back.
+    GtkTreePath* Cursor = nullptr;
+    gtk_tree_view_get_cursor(AListe.m_treeview, &Cursor, nullptr);
+    const bool Dort =
+        Cursor != nullptr && gtk_tree_path_get_depth(Cursor) == 1 &&
+        gtk_tree_path_get_indices(Cursor)[0] == ANr &&
+        gtk_tree_selection_path_is_selected(gtk_tree_view_get_selection(AListe.m_treeview), Cursor);
+    gtk_tree_path_free(Cursor);
+    if (Dort) {
+        return;
+    }
     GtkTreePath* Pfad = gtk_tree_path_new_from_indices(ANr, -1);
     gtk_tree_view_set_cursor(AListe.m_treeview, Pfad, nullptr, FALSE);
     gtk_tree_path_free(Pfad);
@@ -151,7 +166,9 @@ void RadioGruppeZugaenglich(wxRadioBox& AGruppe) {
 
 void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::function<void()> AAufklappen) {
     GtkWidget* Box = static_cast<GtkWidget*>(ACombo.GetHandle());
-    NameSetzen(gtk_bin_get_child(GTK_BIN(Box)), AName);
+    GtkWidget* Feld = gtk_bin_get_child(GTK_BIN(Box));
+    // An editable box takes the focus in its text field; a read-only one takes it itself.
+    NameSetzen(GTK_IS_ENTRY(Feld) ? Feld : Box, AName);
     if (GtkWidget* Pfeil = Pfeilknopf(Box)) {
         gtk_widget_set_can_focus(Pfeil, FALSE);
         if (!AAufklappen) {

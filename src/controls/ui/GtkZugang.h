@@ -32,7 +32,7 @@ void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen);
 // only the focus there, and Orca then reads the choice as "nicht ausgewählt".
 void RadioGruppeZugaenglich(wxRadioBox& AGruppe);
 
-// The box is announced as AName (once: its text field carries no name of its own); its arrow
-// button takes no Tab stop and, clicked, calls AAufklappen instead of GTK's own list (a short
-// list, without AAufklappen, keeps GTK's own).
+// The box's text field (a read-only box: the box) is announced as AName, and nothing else of it,
+// so that the name is said once. Its arrow button takes no Tab stop and, clicked, calls AAufklappen instead
+// of GTK's own list (a short list, without AAufklappen, keeps GTK's own).
 void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::function<void()> AAufklappen = {});

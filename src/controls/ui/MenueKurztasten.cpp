@@ -25,7 +25,8 @@ wxMenuItem* Suche(wxMenu& AMenue, int AFlags, int ATaste) {
 
 } // namespace
 
-bool MenueKurztasteAusfuehren(wxFrame& AFrame, const wxKeyEvent& AEreignis) {
+bool MenueKurztasteAusfuehren(wxFrame& AFrame, const wxKeyEvent& AEreignis,
+                              const std::function<void()>& AZustandSetzen) {
     wxMenuBar* Leiste = AFrame.GetMenuBar();
     const int Flags = AEreignis.GetModifiers() & (wxMOD_ALT | wxMOD_CONTROL | wxMOD_SHIFT);
     if (Leiste == nullptr) {
@@ -36,11 +37,13 @@ bool MenueKurztasteAusfuehren(wxFrame& AFrame, const wxKeyEvent& AEreignis) {
         if (Eintrag == nullptr) {
             continue;
         }
-        if (Eintrag->IsEnabled()) {
-            wxCommandEvent Befehl(wxEVT_MENU, Eintrag->GetId());
-            Befehl.SetEventObject(&AFrame);
-            AFrame.ProcessWindowEvent(Befehl);
+        AZustandSetzen();
+        if (!Eintrag->IsEnabled()) {
+            return false;
         }
+        wxCommandEvent Befehl(wxEVT_MENU, Eintrag->GetId());
+        Befehl.SetEventObject(&AFrame);
+        AFrame.ProcessWindowEvent(Befehl);
         return true;
     }
     return false;

@@ -79,10 +79,10 @@ void VorschauName(wxTextCtrl& AFeld) {
 
 } // namespace
 
-TWxBackFontDlg::TWxBackFontDlg(wxWindow* AOwner, TTolkSRD& ATolk, const TSchrift& AAktFont,
-                               const TFarbe& AAktBackColor, TBackFontDlgTexts ATexts)
-    : TWxDialog(AOwner, "", ATolk, AAktFont, AAktBackColor), FDlg(AAktFont, AAktBackColor, std::move(ATexts)),
-      FFamilien(Schriftfamilien()) {
+TWxBackFontDlg::TWxBackFontDlg(wxWindow* AOwner, TTolkSRD& ATolk, TSchriftRef AAktFont,
+                               TFarbeRef AAktBackColor, TBackFontDlgTexts ATexts)
+    : TWxDialog(AOwner, "", ATolk, AAktFont, AAktBackColor),
+      FDlg(AAktFont.get(), AAktBackColor.get(), std::move(ATexts)), FFamilien(Schriftfamilien()) {
     // Created in Tab order.
     LvFonts = new wxListBox(this, wxID_ANY);
     LeSizeLabel = new wxStaticText(this, wxID_ANY, "");

@@ -32,7 +32,7 @@ class wxTextCtrl;
 
 class TWxBackFontDlg : public TWxDialog {
 public:
-    TWxBackFontDlg(wxWindow* AOwner, TTolkSRD& ATolk, const TSchrift& AAktFont, const TFarbe& AAktBackColor,
+    TWxBackFontDlg(wxWindow* AOwner, TTolkSRD& ATolk, TSchriftRef AAktFont, TFarbeRef AAktBackColor,
                    TBackFontDlgTexts ATexts = {});
     ~TWxBackFontDlg() override;
 

@@ -32,10 +32,10 @@ TRechteck Rechteck(const wxRect& ARect) {
 
 } // namespace
 
-TWxDialog::TWxDialog(wxWindow* AOwner, const std::string& ACaption, TTolkSRD& ATolk, const TSchrift& AAktFont,
-                     const TFarbe& AAktBackColor)
-    : wxDialog(AOwner, wxID_ANY, Wx(ACaption), wxDefaultPosition, wxDefaultSize, wxCAPTION | wxSYSTEM_MENU),
-      FTolk(ATolk), FAktFont(AAktFont), FAktBackColor(AAktBackColor) {
+TWxDialog::TWxDialog(wxWindow* AOwner, const std::string& ACaption, TTolkSRD& ATolk, TSchriftRef AAktFont,
+                     TFarbeRef AAktBackColor)
+    : wxDialog(AOwner, wxID_ANY, Wx(ACaption), wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE),
+      FTolk(ATolk), FAktFont(AAktFont.get()), FAktBackColor(AAktBackColor.get()) {
     DialogRolle(*this);
     Bind(wxEVT_CHAR_HOOK, &TWxDialog::OnCharHook, this);
 }

@@ -24,10 +24,15 @@
 
 class TTolkSRD;
 
+// The font and colour a dialog reads on every run. The wrappers refuse a temporary, which would be
+// gone by the next run.
+using TSchriftRef = std::reference_wrapper<const TSchrift>;
+using TFarbeRef = std::reference_wrapper<const TFarbe>;
+
 class TWxDialog : public wxDialog {
 public:
-    TWxDialog(wxWindow* AOwner, const std::string& ACaption, TTolkSRD& ATolk, const TSchrift& AAktFont,
-              const TFarbe& AAktBackColor);
+    TWxDialog(wxWindow* AOwner, const std::string& ACaption, TTolkSRD& ATolk, TSchriftRef AAktFont,
+              TFarbeRef AAktBackColor);
 
     // SchriftartZuweisen, then BeimZeigen, then modal; the dialog's end code (wxID_OK, wxID_CANCEL).
     int ModalAusfuehren();

@@ -78,7 +78,6 @@ TMeldungsAntwort TWxMeldungsPort::Zeige(TMeldungsArt AArt, const std::string& AT
     case wxID_OK:
         return maOK;
     default:
-        // Escape or the window's close button: the harmless answer.
-        return AKnoepfe == mkOK ? maOK : (AKnoepfe == mkJaNein ? maNein : maAbbrechen);
+        return EscapeAntwort(AKnoepfe);
     }
 }

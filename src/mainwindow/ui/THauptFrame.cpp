@@ -1,5 +1,8 @@
 #include "mainwindow/ui/THauptFrame.h"
 
+#include <optional>
+#include <utility>
+
 #include <wx/app.h>
 #include <wx/clipbrd.h>
 #include <wx/combobox.h>
@@ -26,45 +29,56 @@ namespace {
 
 enum TMenueId : int {
     idBeenden = wxID_HIGHEST + 1,
-    idHeute,
-    idJahr,
-    idMonat,
-    idWoche,
-    idTermintage,
-    idUnbelegt,
-    idFeiertage,
-    idUrlaub,
-    idFrei,
-    idAlleTage,
-    idLeererKalender,
-    idKwoche,
-    idKomprimiert,
-    idEinstKwoche,
-    idEinstKomprimiert,
-    idEinstSplash,
     idTimer1,
     idTimer2,
     // One id for each possible recent-file entry, in list order.
     idHistory,
     idHistoryEnde = idHistory + THistoryList::StandardMaxLen,
-};
-
-// The day filters of the view menu with their filter index.
-struct TFilterMenue {
-    TMenueId Id;
-    int Index;
-};
-constexpr TFilterMenue FilterMenues[] = {
-    {idTermintage, fiBelegt}, {idUnbelegt, fiUnbelegt}, {idFeiertage, fiFeiertag},
-    {idUrlaub, fiUrlaub},     {idFrei, fiFrei},         {idKwoche, fiKwoche},
+    // The ids of the menu commands: one range for the menu bar, one for the copies in the settings
+    // menu and one for the pop-up menus, each in the order of TMenueBefehl.
+    idBefehle,
+    idKopien = idBefehle + MenueBefehlAnzahl,
+    idPopup = idKopien + MenueBefehlAnzahl,
+    idBefehleEnde = idPopup + MenueBefehlAnzahl,
 };
 
 constexpr int SplashZeitMs = 3000;
 const char* const ComboName = "Zeitraum";
 const char* const ListenName = "Kalendertage";
 
-void Eintrag(wxMenu& AMenue, int AId, const char* ACaption, wxItemKind AArt = wxITEM_NORMAL) {
-    AMenue.Append(AId, Wx(ACaption), wxEmptyString, AArt);
+std::optional<TMenueBefehl> BefehlAusId(int AId) {
+    if (AId < idBefehle || AId >= idBefehleEnde) {
+        return std::nullopt;
+    }
+    return static_cast<TMenueBefehl>((AId - idBefehle) % MenueBefehlAnzahl);
+}
+
+wxItemKind Art(TMenueArt AArt) {
+    switch (AArt) {
+    case meHaken:
+        return wxITEM_CHECK;
+    case meOption:
+        return wxITEM_RADIO;
+    case meEintrag:
+        break;
+    }
+    return wxITEM_NORMAL;
+}
+
+// Appends the item of ABefehl with the id of its range; pop-up items show no shortcut.
+void Eintrag(wxMenu& AMenue, TMenueBefehl ABefehl, int ABereich = idBefehle) {
+    const TMenueEintrag& e = MenueEintrag(ABefehl);
+    std::string Caption = e.Caption;
+    if (ABereich != idPopup && *e.Kurztaste != '\0') {
+        Caption = Caption + "\t" + e.Kurztaste;
+    }
+    AMenue.Append(ABereich + ABefehl, Wx(Caption), wxEmptyString, Art(e.Art));
+}
+
+void Eintraege(wxMenu& AMenue, std::initializer_list<TMenueBefehl> ABefehle, int ABereich = idBefehle) {
+    for (TMenueBefehl b : ABefehle) {
+        Eintrag(AMenue, b, ABereich);
+    }
 }
 
 } // namespace
@@ -96,7 +110,24 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     FPanel->Bind(wxEVT_SIZE, &THauptFrame::OnSize, this);
     Bind(wxEVT_TIMER, &THauptFrame::OnTimer1, this, idTimer1);
     Bind(wxEVT_TIMER, &THauptFrame::OnTimer2, this, idTimer2);
-    FCombo->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) { FForm->Tagesliste.PeriodeEingeben(); });
+    Bind(wxEVT_MENU_OPEN, [this](wxMenuEvent& AEreignis) {
+        AEreignis.Skip();
+        MenueAktualisieren();
+    });
+    FCombo->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) {
+        FForm->Ausfuehren([this] { FForm->Tagesliste.PeriodeEingeben(); });
+    });
+    FCombo->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) { ComboPopup(); });
+    // The menus ask which of the two controls the user works in; a menu taking the keyboard does
+    // not change that.
+    FListe->Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& AEreignis) {
+        AEreignis.Skip();
+        FZeilenFokusS = true;
+    });
+    FCombo->Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& AEreignis) {
+        AEreignis.Skip();
+        FZeilenFokusS = false;
+    });
     Bind(wxEVT_ACTIVATE, &THauptFrame::OnActivate, this);
     FTimer1.Start(1000);
 }
@@ -110,43 +141,64 @@ THauptFrame::~THauptFrame() {
 
 void THauptFrame::MenuesErstellen() {
     FDateiMenue = new wxMenu;
-    Eintrag(*FDateiMenue, idBeenden, "&Beenden\tAlt+F4");
+    FDateiMenue->Append(idBeenden, Wx("&Beenden\tAlt+F4"));
+
+    auto* Aktionen = new wxMenu;
+    Eintraege(*Aktionen, {mbVorblaettern, mbZurueckblaettern});
 
     auto* Spruenge = new wxMenu;
-    Eintrag(*Spruenge, idHeute, "Sprung zum &heutigen Tag\tCtrl+H");
+    Eintraege(*Spruenge,
+              {mbSprHeute, mbSprAnfang, mbSprEnde, mbSprErster, mbSprLetzter, mbSprVoriger, mbSprNaechster});
 
     auto* Ansicht = new wxMenu;
-    Eintrag(*Ansicht, idJahr, "&Jahresansicht\tCtrl+J", wxITEM_RADIO);
-    Eintrag(*Ansicht, idMonat, "&Monatsansicht\tCtrl+M", wxITEM_RADIO);
-    Eintrag(*Ansicht, idWoche, "&Wochenansicht\tCtrl+W", wxITEM_RADIO);
+    Eintraege(*Ansicht, {mbJahr, mbMonat, mbWoche});
     Ansicht->AppendSeparator();
-    Eintrag(*Ansicht, idTermintage, "&Termintage ein\tCtrl+1", wxITEM_CHECK);
-    Eintrag(*Ansicht, idUnbelegt, "&Unbelegte Tage ein\tCtrl+2", wxITEM_CHECK);
-    Eintrag(*Ansicht, idFeiertage, "&Feiertage ein\tCtrl+3", wxITEM_CHECK);
-    Eintrag(*Ansicht, idUrlaub, "U&rlaubstage ein\tCtrl+4", wxITEM_CHECK);
-    Eintrag(*Ansicht, idFrei, "Fr&eie Tage anzeigen\tCtrl+6", wxITEM_CHECK);
+    Eintraege(*Ansicht, {mbTermintage, mbUnbelegt, mbFeiertage, mbUrlaub, mbFrei});
     Ansicht->AppendSeparator();
-    Eintrag(*Ansicht, idAlleTage, "&Alle Tage anzeigen\tCtrl+5");
-    Eintrag(*Ansicht, idLeererKalender, "&Leeren Kalender anzeigen\tCtrl+7");
+    Eintraege(*Ansicht, {mbAlleTage, mbLeererKalender});
     Ansicht->AppendSeparator();
-    Eintrag(*Ansicht, idKwoche, "Kale&nderwochen ein\tCtrl+0", wxITEM_CHECK);
-    Eintrag(*Ansicht, idKomprimiert, "&Komprimierter Eintragsmodus ein\tCtrl+K", wxITEM_CHECK);
+    Eintraege(*Ansicht, {mbKwoche, mbKomprimiert});
 
     // The settings menu's copies show the shortcuts too; the char hook runs the first item only.
     auto* EinstAnsicht = new wxMenu;
-    Eintrag(*EinstAnsicht, idEinstKwoche, "Kale&nderwochen ein\tCtrl+0", wxITEM_CHECK);
-    Eintrag(*EinstAnsicht, idEinstKomprimiert, "&Komprimierter Eintragsmodus ein\tCtrl+K", wxITEM_CHECK);
+    Eintraege(*EinstAnsicht, {mbKwoche, mbKomprimiert}, idKopien);
     auto* Einstellungen = new wxMenu;
     Einstellungen->AppendSubMenu(EinstAnsicht, Wx("&Ansicht"));
     Einstellungen->AppendSeparator();
-    Eintrag(*Einstellungen, idEinstSplash, "Zeige SplashS&creen beim Start", wxITEM_CHECK);
+    Eintrag(*Einstellungen, mbSplash);
 
     auto* Leiste = new wxMenuBar;
     Leiste->Append(FDateiMenue, Wx("&Datei"));
+    Leiste->Append(Aktionen, Wx("A&ktionen"));
     Leiste->Append(Spruenge, Wx("S&prünge"));
     Leiste->Append(Ansicht, Wx("&Ansicht"));
     Leiste->Append(Einstellungen, Wx("&Einstellungen"));
     SetMenuBar(Leiste);
+}
+
+void THauptFrame::MenueZustaendeSetzen(wxMenu& AMenue) {
+    for (wxMenuItem* Item : AMenue.GetMenuItems()) {
+        if (Item->IsSubMenu()) {
+            MenueZustaendeSetzen(*Item->GetSubMenu());
+            continue;
+        }
+        const std::optional<TMenueBefehl> Befehl = BefehlAusId(Item->GetId());
+        if (!Befehl) {
+            continue;
+        }
+        const TMenueZustand Zustand = FForm->MenueZustand(*Befehl);
+        Item->Enable(Zustand.EnabledS);
+        if (Item->IsCheckable() && (Zustand.CheckedS || !Item->IsRadio())) {
+            Item->Check(Zustand.CheckedS);
+        }
+    }
+}
+
+void THauptFrame::PopupZeigen(wxWindow& AFenster, std::initializer_list<TMenueBefehl> ABefehle) {
+    wxMenu Popup;
+    Eintraege(Popup, ABefehle, idPopup);
+    MenueZustaendeSetzen(Popup);
+    AFenster.PopupMenu(&Popup);
 }
 
 wxRect THauptFrame::Arbeitsbereich() const {
@@ -232,15 +284,9 @@ void THauptFrame::SchriftartZuweisen(const TSchrift& AFont, TFarbe ABackColor) {
 
 void THauptFrame::MenueAktualisieren() {
     wxMenuBar* Leiste = GetMenuBar();
-    const TTagesansicht Ansicht = FForm->Tagesliste.Tagesansicht();
-    Leiste->Check(Ansicht == taJahr ? idJahr : Ansicht == taMonat ? idMonat : idWoche, true);
-    for (const TFilterMenue& f : FilterMenues) {
-        Leiste->Check(f.Id, FForm->Tagesliste.Filter(f.Index));
+    for (size_t i = 0; i < Leiste->GetMenuCount(); ++i) {
+        MenueZustaendeSetzen(*Leiste->GetMenu(i));
     }
-    Leiste->Check(idEinstKwoche, FForm->Tagesliste.KwocheS());
-    Leiste->Check(idKomprimiert, FForm->KomprimiertS());
-    Leiste->Check(idEinstKomprimiert, FForm->KomprimiertS());
-    Leiste->Check(idEinstSplash, FForm->ShowSplashScreenS);
 }
 
 void THauptFrame::HistoryMenueSetzen(const std::vector<THistoryMenuItem>& AEintraege) {
@@ -322,7 +368,7 @@ void THauptFrame::PeriodenAufklappen() {
     FCombo->SetFocus();
     if (Gewaehlt) {
         PeriodeWaehlen(Auswahl.Gewaehlt());
-        FForm->Tagesliste.PeriodeGewaehlt();
+        FForm->Ausfuehren([this] { FForm->Tagesliste.PeriodeGewaehlt(); });
     }
 }
 
@@ -331,7 +377,7 @@ void THauptFrame::PeriodenTextMarkieren() {
 }
 
 void THauptFrame::PeriodenFokus() {
-    FCombo->SetFocus();
+    FokusVormerken(FCombo);
 }
 
 void THauptFrame::ZeilenErsetzen(const TZeilenliste& AZeilen) {
@@ -350,16 +396,38 @@ std::int32_t THauptFrame::ZeilenIndex() const {
 }
 
 void THauptFrame::ZeileWaehlen(std::int32_t ANr) {
-    FListe->SetSelection(ANr);
     // GTK's cursor announces its line as focused even in an inactive window, and the screen
-    // reader would then skip the window's title: it follows when the window is active.
+    // reader would then skip the window's title: it follows when the window is active. Moving
+    // the cursor selects its line, so the line is selected once.
     if (IsActive()) {
         ListenCursorSetzen(*FListe, ANr);
+    } else {
+        FListe->SetSelection(ANr);
     }
     FListe->EnsureVisible(ANr);
 }
 
 void THauptFrame::ZeilenFokus() {
+    FokusVormerken(FListe);
+}
+
+// A jump moves the focus to the period box and back to the list; each move would have the screen
+// reader present the whole list again (slow on long lists), so only the last one is made, once the
+// command is done.
+void THauptFrame::FokusVormerken(wxWindow* AZiel) {
+    const bool Geplant = FFokusZiel != nullptr;
+    FFokusZiel = AZiel;
+    if (!Geplant) {
+        CallAfter([this] { FokusSetzen(); });
+    }
+}
+
+void THauptFrame::FokusSetzen() {
+    wxWindow* Ziel = std::exchange(FFokusZiel, nullptr);
+    if (Ziel != FListe) {
+        FCombo->SetFocus();
+        return;
+    }
     // Before the window is active the screen reader would hear the list before the window's title.
     if (!FListe->IsEnabled() || !FListe->IsShownOnScreen()) {
         return;
@@ -372,12 +440,16 @@ void THauptFrame::ZeilenFokus() {
     ListenCursorSetzen(*FListe, FListe->GetSelection());
 }
 
+bool THauptFrame::ZeilenHatFokus() const {
+    return FZeilenFokusS;
+}
+
 void THauptFrame::OnActivate(wxActivateEvent& AEreignis) {
     AEreignis.Skip();
     if (AEreignis.GetActive() && FFokusNachAktivierung) {
         FFokusNachAktivierung = false;
         // After GTK has given the window its focus widget.
-        CallAfter([this] { ZeilenFokus(); });
+        ZeilenFokus();
     }
 }
 
@@ -432,64 +504,41 @@ void THauptFrame::OnClose(wxCloseEvent& AEreignis) {
 
 void THauptFrame::OnCharHook(wxKeyEvent& AEreignis) {
     const int Taste = AEreignis.GetKeyCode();
-    const bool Aufklappen =
-        (AEreignis.GetModifiers() == wxMOD_ALT && (Taste == WXK_DOWN || Taste == WXK_UP)) ||
-        (AEreignis.GetModifiers() == wxMOD_NONE && Taste == WXK_F4);
+    const int Umschalt = AEreignis.GetModifiers();
+    const bool Aufklappen = (Umschalt == wxMOD_ALT && (Taste == WXK_DOWN || Taste == WXK_UP)) ||
+                            (Umschalt == wxMOD_NONE && Taste == WXK_F4);
     if (Aufklappen && FindFocus() == FCombo) {
         PeriodenAufklappen();
         return;
     }
-    if (!MenueKurztasteAusfuehren(*this, AEreignis)) {
+    const bool Kontextmenue =
+        (Umschalt == wxMOD_NONE && Taste == WXK_MENU) || (Umschalt == wxMOD_SHIFT && Taste == WXK_F10);
+    if (Kontextmenue && FindFocus() == FCombo) {
+        ComboPopup();
+        return;
+    }
+    if (!MenueKurztasteAusfuehren(*this, AEreignis, [this] { MenueAktualisieren(); })) {
         AEreignis.Skip();
     }
 }
 
+void THauptFrame::ComboPopup() {
+    PopupZeigen(*FCombo, {mbJahr, mbMonat, mbWoche});
+}
+
 void THauptFrame::OnMenu(wxCommandEvent& AEreignis) {
     const int Id = AEreignis.GetId();
-    for (const TFilterMenue& f : FilterMenues) {
-        if (Id == f.Id) {
-            FForm->MenuAnsAusblenden(f.Index);
-            return;
-        }
-    }
-    if (Id >= idHistory && Id < idHistoryEnde) {
-        FForm->HistoryMenuClick(Id - idHistory);
+    if (const std::optional<TMenueBefehl> Befehl = BefehlAusId(Id)) {
+        FForm->MenueBefehl(*Befehl);
         return;
     }
-    switch (Id) {
-    case idBeenden:
-        Close();
-        break;
-    case idHeute:
-        FForm->MenuSprHeuteClick();
-        break;
-    case idJahr:
-        FForm->MenuAnsichtClick(taJahr);
-        break;
-    case idMonat:
-        FForm->MenuAnsichtClick(taMonat);
-        break;
-    case idWoche:
-        FForm->MenuAnsichtClick(taWoche);
-        break;
-    case idEinstKwoche:
-        FForm->MenuAnsAusblenden(fiKwoche);
-        break;
-    case idAlleTage:
-        FForm->MenuAnsAlleTageClick();
-        break;
-    case idLeererKalender:
-        FForm->MenuAnsLeereTageClick();
-        break;
-    case idKomprimiert:
-    case idEinstKomprimiert:
-        FForm->MenuAnsKomprimiertClick();
-        break;
-    case idEinstSplash:
-        FForm->MenuEinstSplashClick();
-        break;
-    default:
-        AEreignis.Skip();
-        break;
+    if (Id >= idHistory && Id < idHistoryEnde) {
+        FForm->Ausfuehren([this, Id] { FForm->HistoryMenuClick(Id - idHistory); });
+        return;
     }
+    if (Id == idBeenden) {
+        Close();
+        return;
+    }
+    AEreignis.Skip();
 }

@@ -3,6 +3,7 @@
 // The main window on wx: a status bar with the clock, the period box and the day list, and the
 // menus. It forwards every event to TForm1 and shows what TForm1 tells it.
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,6 +58,7 @@ public:
     std::int32_t ZeilenIndex() const override;
     void ZeileWaehlen(std::int32_t ANr) override;
     void ZeilenFokus() override;
+    bool ZeilenHatFokus() const override;
     void Piep() override;
 
 private:
@@ -75,6 +77,10 @@ private:
     std::int32_t FPeriodenNr = -1;
     // The list takes the focus once the window is active.
     bool FFokusNachAktivierung = false;
+    // The control that takes the focus when the current command is done; none when none is to.
+    wxWindow* FFokusZiel = nullptr;
+    // The day list, not the period box, was the last of the two to take the focus.
+    bool FZeilenFokusS = false;
     wxTimer FTimer1; // the clock
     wxTimer FTimer2; // the start-up step
     std::unique_ptr<TForm1> FForm;
@@ -82,12 +88,20 @@ private:
     std::unique_ptr<TWxBefehle> FBefehle;
 
     void MenuesErstellen();
+    // Each command item of AMenue (and its submenus) takes the state TForm1 gives it.
+    void MenueZustaendeSetzen(wxMenu& AMenue);
+    // Shows a pop-up menu of these commands over AFenster, their states set first.
+    void PopupZeigen(wxWindow& AFenster, std::initializer_list<TMenueBefehl> ABefehle);
+    // The period box's pop-up menu: the three views.
+    void ComboPopup();
     void GroesseBegrenzen();
     wxRect Arbeitsbereich() const;
     void Zentrieren();
     void SchalterEinrichten();
     // Opens the period box's list; a period chosen there is shown.
     void PeriodenAufklappen();
+    void FokusVormerken(wxWindow* AZiel);
+    void FokusSetzen();
 
     void OnShow(wxShowEvent& AEreignis);
     void OnActivate(wxActivateEvent& AEreignis);

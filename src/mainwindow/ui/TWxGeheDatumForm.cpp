@@ -7,8 +7,8 @@
 #include "controls/ui/WxText.h"
 #include "mainwindow/TGeheDatumForm.h"
 
-TWxGeheDatumForm::TWxGeheDatumForm(wxWindow* AOwner, TTolkSRD& ATolk, const TSchrift& AAktFont,
-                                   const TFarbe& AAktBackColor)
+TWxGeheDatumForm::TWxGeheDatumForm(wxWindow* AOwner, TTolkSRD& ATolk, TSchriftRef AAktFont,
+                                   TFarbeRef AAktBackColor)
     : TWxDialog(AOwner, TGeheDatumForm::Caption, ATolk, AAktFont, AAktBackColor) {
     // Created in Tab order: GTK binds the label to the next control that takes the focus.
     Label1 = new wxStaticText(this, wxID_ANY, "");

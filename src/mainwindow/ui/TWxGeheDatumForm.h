@@ -16,8 +16,7 @@ class wxStaticText;
 
 class TWxGeheDatumForm : public TWxDialog {
 public:
-    TWxGeheDatumForm(wxWindow* AOwner, TTolkSRD& ATolk, const TSchrift& AAktFont,
-                     const TFarbe& AAktBackColor);
+    TWxGeheDatumForm(wxWindow* AOwner, TTolkSRD& ATolk, TSchriftRef AAktFont, TFarbeRef AAktBackColor);
 
     // Shows ADatum (held within the calendar range); after OK ADatum is the date chosen and the
     // result is true; after Cancel ADatum is unchanged.

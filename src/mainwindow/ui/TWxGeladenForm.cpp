@@ -7,8 +7,8 @@
 #include "controls/ui/WxText.h"
 #include "mainwindow/TGeladenForm.h"
 
-TWxGeladenForm::TWxGeladenForm(wxWindow* AOwner, TTolkSRD& ATolk, const TSchrift& AAktFont,
-                               const TFarbe& AAktBackColor)
+TWxGeladenForm::TWxGeladenForm(wxWindow* AOwner, TTolkSRD& ATolk, TSchriftRef AAktFont,
+                               TFarbeRef AAktBackColor)
     : TWxDialog(AOwner, TGeladenForm::Caption, ATolk, AAktFont, AAktBackColor) {
     ListBox1 = new wxListBox(this, wxID_ANY);
     Button1 = new wxButton(this, wxID_ANY, "");

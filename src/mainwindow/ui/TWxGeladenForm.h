@@ -17,7 +17,7 @@ class wxListBox;
 
 class TWxGeladenForm : public TWxDialog {
 public:
-    TWxGeladenForm(wxWindow* AOwner, TTolkSRD& ATolk, const TSchrift& AAktFont, const TFarbe& AAktBackColor);
+    TWxGeladenForm(wxWindow* AOwner, TTolkSRD& ATolk, TSchriftRef AAktFont, TFarbeRef AAktBackColor);
 
     // Lists the files registered in AGeladen; removing one takes its entries out of ADaten. True
     // when at least one file was removed.

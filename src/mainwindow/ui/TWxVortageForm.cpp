@@ -12,8 +12,8 @@
 #include <gtk/gtk.h>
 #endif
 
-TWxVortageForm::TWxVortageForm(wxWindow* AOwner, TTolkSRD& ATolk, const TSchrift& AAktFont,
-                               const TFarbe& AAktBackColor)
+TWxVortageForm::TWxVortageForm(wxWindow* AOwner, TTolkSRD& ATolk, TSchriftRef AAktFont,
+                               TFarbeRef AAktBackColor)
     : TWxDialog(AOwner, TVortageForm::Caption, ATolk, AAktFont, AAktBackColor) {
     Label1 = new wxStaticText(this, wxID_ANY, "");
     SpinEdit1 = new wxSpinCtrl(this, wxID_ANY, "", wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS,
@@ -28,8 +28,12 @@ TWxVortageForm::TWxVortageForm(wxWindow* AOwner, TTolkSRD& ATolk, const TSchrift
     FMarkieren = std::make_unique<TWxAllesMarkieren>(*SpinEdit1);
     FeldAnsage(*SpinEdit1, [] { return TVortageForm::Ansage(); });
     SpinEdit1->Bind(wxEVT_TEXT, &TWxVortageForm::OnText, this);
-    // The hidden paste item of the field's own menu does nothing; the field has no other menu.
+    // The field's own menu holds only a hidden paste item that takes Ctrl+V and does nothing: no
+    // menu is shown and nothing is pasted.
     SpinEdit1->Bind(wxEVT_CONTEXT_MENU, [](wxContextMenuEvent&) {});
+    SpinEdit1->Bind(wxEVT_KEY_DOWN, [](wxKeyEvent& AEvent) {
+        AEvent.Skip(AEvent.GetKeyCode() != 'V' || AEvent.GetModifiers() != wxMOD_CONTROL);
+    });
 }
 
 TWxVortageForm::~TWxVortageForm() = default;

@@ -18,7 +18,7 @@ class wxStaticText;
 
 class TWxVortageForm : public TWxDialog {
 public:
-    TWxVortageForm(wxWindow* AOwner, TTolkSRD& ATolk, const TSchrift& AAktFont, const TFarbe& AAktBackColor);
+    TWxVortageForm(wxWindow* AOwner, TTolkSRD& ATolk, TSchriftRef AAktFont, TFarbeRef AAktBackColor);
     ~TWxVortageForm() override;
 
     // Shows ATage (held within 2..9); after OK ATage is the number chosen (2..9) and the result is

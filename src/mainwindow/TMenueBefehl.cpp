@@ -1,0 +1,34 @@
+#include "mainwindow/TMenueBefehl.h"
+
+namespace {
+
+constexpr TMenueEintrag Eintraege[MenueBefehlAnzahl] = {
+    {"&Vorblättern", "Ctrl+Down", meEintrag},
+    {"&Zurückblättern", "Ctrl+Up", meEintrag},
+    {"Sprung zum &heutigen Tag", "Ctrl+H", meEintrag},
+    {"Sprung zum Kalender&anfang", "Alt+Home", meEintrag},
+    {"Sprung zum &Kalenderende", "Alt+End", meEintrag},
+    {"Sprung zum &ersten dazugehörigen Eintrag", "Ctrl+Home", meEintrag},
+    {"Sprung zum &letzten dazugehörigen Eintrag", "Ctrl+End", meEintrag},
+    {"Sprung zum &vorigen dazugehörigen Eintrag", "Ctrl+PgUp", meEintrag},
+    {"Sprung zum &nächsten dazugehörigen Eintrag", "Ctrl+PgDn", meEintrag},
+    {"&Jahresansicht", "Ctrl+J", meOption},
+    {"&Monatsansicht", "Ctrl+M", meOption},
+    {"&Wochenansicht", "Ctrl+W", meOption},
+    {"&Termintage ein", "Ctrl+1", meHaken},
+    {"&Unbelegte Tage ein", "Ctrl+2", meHaken},
+    {"&Feiertage ein", "Ctrl+3", meHaken},
+    {"U&rlaubstage ein", "Ctrl+4", meHaken},
+    {"Fr&eie Tage anzeigen", "Ctrl+6", meHaken},
+    {"&Alle Tage anzeigen", "Ctrl+5", meEintrag},
+    {"&Leeren Kalender anzeigen", "Ctrl+7", meEintrag},
+    {"Kale&nderwochen ein", "Ctrl+0", meHaken},
+    {"&Komprimierter Eintragsmodus ein", "Ctrl+K", meHaken},
+    {"Zeige SplashS&creen beim Start", "", meHaken},
+};
+
+} // namespace
+
+const TMenueEintrag& MenueEintrag(TMenueBefehl ABefehl) {
+    return Eintraege[ABefehl];
+}

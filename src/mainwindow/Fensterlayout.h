@@ -4,14 +4,7 @@
 // the period box and the day list sit above the status bar. Pure arithmetic, so that the rules are
 // the same whatever draws the window.
 
-struct TRechteck {
-    int Left = 0;
-    int Top = 0;
-    int Width = 0;
-    int Height = 0;
-
-    bool operator==(const TRechteck&) const = default;
-};
+#include "controls/TRechteck.h"
 
 struct TFenstergroesse {
     int MinBreite = 0;

@@ -25,6 +25,9 @@ constexpr TMenueEintrag Eintraege[MenueBefehlAnzahl] = {
     {"Kale&nderwochen ein", "Ctrl+0", meHaken},
     {"&Komprimierter Eintragsmodus ein", "Ctrl+K", meHaken},
     {"Zeige SplashS&creen beim Start", "", meHaken},
+    {"&Text in Einträgen...", "Ctrl+F", meEintrag},
+    {"Suche &weiter Text in Einträgen", "F3", meEintrag},
+    {"&Namenstag...", "", meEintrag},
 };
 
 } // namespace

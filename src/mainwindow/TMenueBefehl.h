@@ -29,8 +29,11 @@ enum TMenueBefehl : std::int32_t {
     mbKwoche,
     mbKomprimiert,
     mbSplash,
+    mbSuchen,
+    mbSuchenWeiter,
+    mbNamenstag,
 };
-constexpr std::int32_t MenueBefehlAnzahl = mbSplash + 1;
+constexpr std::int32_t MenueBefehlAnzahl = mbNamenstag + 1;
 
 enum TMenueArt { meEintrag, meHaken, meOption };
 

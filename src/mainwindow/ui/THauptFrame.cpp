@@ -102,6 +102,12 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
         std::make_unique<TForm1>(*this, *this, AEinstellungsspeicher, SystemDateisystem(), ADokumenteOrdner,
                                  AProgrammordner, AArgumente, SystemScreenReaderPlattform());
     FBefehle = std::make_unique<TWxBefehle>(*this, *FForm);
+    FZeitzone = SystemZeitzone();
+    FKlang = SystemKlang();
+    FInfos = std::make_unique<TInfosTexte>(*FZeitzone, *FKlang, AProgrammordner);
+    FSuchDialoge = std::make_unique<TWxSuchDialoge>(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor,
+                                                    *FInfos, *FKlang);
+    FForm->SuchDialogeSetzen(*FSuchDialoge);
 
     Bind(wxEVT_SHOW, &THauptFrame::OnShow, this);
     Bind(wxEVT_CLOSE_WINDOW, &THauptFrame::OnClose, this);
@@ -143,6 +149,9 @@ void THauptFrame::MenuesErstellen() {
     FDateiMenue = new wxMenu;
     FDateiMenue->Append(idBeenden, Wx("&Beenden\tAlt+F4"));
 
+    auto* Suchen = new wxMenu;
+    Eintraege(*Suchen, {mbSuchen, mbSuchenWeiter, mbNamenstag});
+
     auto* Aktionen = new wxMenu;
     Eintraege(*Aktionen, {mbVorblaettern, mbZurueckblaettern});
 
@@ -169,6 +178,7 @@ void THauptFrame::MenuesErstellen() {
 
     auto* Leiste = new wxMenuBar;
     Leiste->Append(FDateiMenue, Wx("&Datei"));
+    Leiste->Append(Suchen, Wx("&Suchen"));
     Leiste->Append(Aktionen, Wx("A&ktionen"));
     Leiste->Append(Spruenge, Wx("S&prünge"));
     Leiste->Append(Ansicht, Wx("&Ansicht"));

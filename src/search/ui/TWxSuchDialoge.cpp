@@ -6,12 +6,8 @@ TWxSuchDialoge::TWxSuchDialoge(wxWindow* AOwner, TTolkSRD& ATolk, const TSchrift
       FGefunden(new TWxSuchKlassenForm(AOwner, ATolk, AAktFont, AAktBackColor, AInfos)),
       FNamen(new TWxSucheNameForm(AOwner, ATolk, AAktFont, AAktBackColor, AKlang)) {}
 
-// The dialogs are windows: destroyed through wx, not deleted.
-TWxSuchDialoge::~TWxSuchDialoge() {
-    FSuchen->Destroy();
-    FGefunden->Destroy();
-    FNamen->Destroy();
-}
+// The dialogs are windows of their owner, which destroys them with itself.
+TWxSuchDialoge::~TWxSuchDialoge() = default;
 
 bool TWxSuchDialoge::SuchenZeigen(TSuchenForm& AForm) {
     return FSuchen->Ausfuehren(AForm);

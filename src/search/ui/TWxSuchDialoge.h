@@ -13,8 +13,8 @@
 
 class TWxSuchDialoge : public TSuchDialoge {
 public:
-    // The owner, the screen reader, font and colour, the information texts and the sounds outlive
-    // the dialogs.
+    // The owner (which destroys the dialogs with itself), the screen reader, font and colour, the
+    // information texts and the sounds outlive the dialogs.
     TWxSuchDialoge(wxWindow* AOwner, TTolkSRD& ATolk, const TSchrift& AAktFont, const TFarbe& AAktBackColor,
                    TInfosTexte& AInfos, TSystemKlang& AKlang);
     ~TWxSuchDialoge() override;

@@ -89,6 +89,7 @@ public:
     std::int32_t ZeilenIndex() const override { return FZeile; }
     void ZeileWaehlen(std::int32_t ANr) override { FZeile = ANr; }
     void ZeilenFokus() override {}
+    bool ZeilenHatFokus() const override { return true; }
     void Piep() override {}
 
 private:

@@ -486,6 +486,15 @@ TMenueZustand TForm1::MenueZustand(TMenueBefehl ABefehl) const {
     case mbSplash:
         Zustand.CheckedS = ShowSplashScreenS;
         break;
+    case mbSuchen:
+        Zustand.EnabledS = FSuche != nullptr && FSuche->SuchenMenuUpdate().SuchenS;
+        break;
+    case mbSuchenWeiter:
+        Zustand.EnabledS = FSuche != nullptr && FSuche->SuchenMenuUpdate().WeiterS;
+        break;
+    case mbNamenstag:
+        Zustand.EnabledS = FSuche != nullptr;
+        break;
     default:
         break;
     }
@@ -559,8 +568,21 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
         case mbVortage:
             MenuEinstVortageClick();
             break;
+        case mbSuchen:
+            FSuche->MenuSuchenSuchenClick();
+            break;
+        case mbSuchenWeiter:
+            FSuche->MenuSuchenWeiterClick();
+            break;
+        case mbNamenstag:
+            FSuche->MenuSuchenNamenstagClick();
+            break;
         }
     });
+}
+
+void TForm1::SuchDialogeSetzen(TSuchDialoge& ADialoge) {
+    FSuche = std::make_unique<TSuchBefehle>(Daten, Tagesliste, ADialoge, FProgrammordner);
 }
 
 void TForm1::Ausfuehren(const std::function<void()>& ABefehl) {

@@ -18,6 +18,7 @@
 #include "model/TDaten.h"
 #include "model/TGeladenClass.h"
 #include "platform/THistoryMenuList.h"
+#include "search/TSuchBefehle.h"
 #include "speech/TolkSRD.h"
 #include "views/TTagesliste.h"
 
@@ -124,6 +125,9 @@ public:
     TMenueZustand MenueZustand(TMenueBefehl ABefehl) const;
     // Runs a menu command through Ausfuehren when its item is enabled.
     void MenueBefehl(TMenueBefehl ABefehl);
+    // The search commands, once the window has made their dialogs: they search Daten and jump in
+    // Tagesliste; without them the search menu is disabled.
+    void SuchDialogeSetzen(TSuchDialoge& ADialoge);
     // Runs a command of a menu, key or control. An exception escaping it is shown in a German
     // message box and the program goes on.
     void Ausfuehren(const std::function<void()>& ABefehl);
@@ -163,6 +167,7 @@ private:
     TTageslisteSteuerung& FSteuerung;
     TEinstellungsspeicher& FEinstellungsspeicher;
     TDateisystem& FDateisystem;
+    std::unique_ptr<TSuchBefehle> FSuche;
     std::string FProgrammordner;
     std::vector<std::string> FParameters;
     std::string FKalFilename;

@@ -30,6 +30,9 @@ constexpr TMenueEintrag Eintraege[MenueBefehlAnzahl] = {
     {"&Schrifteinstellungen...", "", meEintrag},
     {"Zeige SplashS&creen beim Start", "", meHaken},
     {"Anzahl der &Vorschautage...", "", meEintrag},
+    {"&Text in Einträgen...", "Ctrl+F", meEintrag},
+    {"Suche &weiter Text in Einträgen", "F3", meEintrag},
+    {"&Namenstag...", "", meEintrag},
 };
 
 } // namespace
@@ -39,14 +42,18 @@ const TMenueEintrag& MenueEintrag(TMenueBefehl ABefehl) {
 }
 
 const char* MenueCaption(TMenue AMenue) {
-    constexpr const char* Captions[MenueAnzahl] = {"&Datei", "A&ktionen", "S&prünge", "&Ansicht",
-                                                   "&Einstellungen"};
+    constexpr const char* Captions[MenueAnzahl] = {"&Datei",   "&Suchen",  "A&ktionen",
+                                                   "S&prünge", "&Ansicht", "&Einstellungen"};
     return Captions[AMenue];
 }
 
 // Without a default, so a new command does not compile until it has its menu.
 TMenue MenueVon(TMenueBefehl ABefehl) {
     switch (ABefehl) {
+    case mbSuchen:
+    case mbSuchenWeiter:
+    case mbNamenstag:
+        return mnSuchen;
     case mbVorblaettern:
     case mbZurueckblaettern:
     case mbGeheDatum:

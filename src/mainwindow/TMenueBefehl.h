@@ -32,8 +32,11 @@ enum TMenueBefehl : std::int32_t {
     mbSchrift,
     mbSplash,
     mbVortage,
+    mbSuchen,
+    mbSuchenWeiter,
+    mbNamenstag,
 };
-constexpr std::int32_t MenueBefehlAnzahl = mbVortage + 1;
+constexpr std::int32_t MenueBefehlAnzahl = mbNamenstag + 1;
 
 enum TMenueArt { meEintrag, meHaken, meOption };
 
@@ -55,7 +58,7 @@ const TMenueEintrag& MenueEintrag(TMenueBefehl ABefehl);
 
 // The menu bar's menus, in their order on the bar. A command belongs to the menu its shortcut is
 // shown in first; copies of it in other menus run the same command.
-enum TMenue : std::int32_t { mnDatei, mnAktionen, mnSpruenge, mnAnsicht, mnEinstellungen };
+enum TMenue : std::int32_t { mnDatei, mnSuchen, mnAktionen, mnSpruenge, mnAnsicht, mnEinstellungen };
 constexpr std::int32_t MenueAnzahl = mnEinstellungen + 1;
 
 const char* MenueCaption(TMenue AMenue);

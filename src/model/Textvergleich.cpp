@@ -45,6 +45,32 @@ std::u32string Kleinbuchstaben(std::string_view AText) {
     return Ergebnis;
 }
 
+void KleinUtf8In(std::string_view AText, std::string& AZiel) {
+    // Lower-casing keeps every letter's UTF-8 length; only an invalid sequence grows (to U+FFFD),
+    // so the buffer is sized to the text and grown when that happens.
+    AZiel.resize(AText.size());
+    std::size_t n = 0;
+    std::string Zeichen;
+    for (std::size_t i = 0; i < AText.size();) {
+        const char c = AText[i];
+        // Plain ASCII, most of every text, without the decoder.
+        if (static_cast<unsigned char>(c) < 0x80) {
+            AZiel[n++] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c;
+            ++i;
+            continue;
+        }
+        Zeichen.clear();
+        AppendUtf8(Zeichen, Klein(LiesUtf8Zeichen(AText, i).Wert));
+        // Room for this character and, one byte each, for the rest of the text.
+        if (n + Zeichen.size() + (AText.size() - i) > AZiel.size()) {
+            AZiel.resize(n + Zeichen.size() + (AText.size() - i));
+        }
+        AZiel.replace(n, Zeichen.size(), Zeichen);
+        n += Zeichen.size();
+    }
+    AZiel.resize(n);
+}
+
 bool GleichOhneGrossKlein(std::string_view A, std::string_view B) {
     return Kleinbuchstaben(A) == Kleinbuchstaben(B);
 }

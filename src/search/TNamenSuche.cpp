@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "files/Utf8.h"
 #include "info/Namenstage.h"
 #include "model/Fehler.h"
 #include "model/Textvergleich.h"
@@ -64,8 +63,7 @@ TNamenSuche DateiFehler() {
 
 std::string SuchStrAus(std::string_view AName) {
     std::string Ergebnis;
-    for (char32_t c : Kleinbuchstaben(AName))
-        AppendUtf8(Ergebnis, c);
+    KleinUtf8In(AName, Ergebnis);
     return Ergebnis;
 }
 

@@ -1,20 +1,24 @@
 // A window with one button that opens one of the program's dialogs, for the screen-reader
 // transcript tests and for trying a dialog by hand. The dialogs speak through a real Tolk.
 //
-//   dialog_fenster gehedatum|vortage|geladen|schrift
+//   dialog_fenster gehedatum|vortage|geladen|schrift|suchen|gefunden|namenstag
 //   dialog_fenster --pruefen SIZE
 //
 // Return on the button opens the dialog; when it closes, its result is written to stderr on one
-// line ("OK ..." or "Abbrechen"), and the begin/end hook of modal dialogs writes "Beginn" and
+// line ("OK ..." or "Abbrechen"; the search dialog "OK term scope-index", the found entries of
+// "arzt" "OK line", the name-day dialog, over the shipped name days, "OK name" with the last
+// searched name), and the begin/end hook of modal dialogs writes "Beginn" and
 // "Ende" there (the harness keeps a program's stderr, not its stdout).
 // With --pruefen the window opens each dialog in turn with the user font in SIZE points, checks
 // its layout as the toolkit made it (buttons of one size and wide enough, every control inside the
 // window and none over another, the dialog centred over the window), closes it and ends with 0
 // when every check held.
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,15 +35,37 @@
 #include "controls/ui/TWxBackFontDlg.h"
 #include "controls/ui/TWxMeldungsPort.h"
 #include "controls/ui/WxText.h"
+#include "info/TInfosTexte.h"
 #include "mainwindow/ui/TWxGeheDatumForm.h"
 #include "mainwindow/ui/TWxGeladenForm.h"
 #include "mainwindow/ui/TWxVortageForm.h"
 #include "model/Kalenderdatum.h"
 #include "model/TDaten.h"
 #include "model/TGeladenClass.h"
+#include "platform/SystemKlang.h"
+#include "platform/Zeitzone.h"
+#include "search/TSuchKlassenForm.h"
+#include "search/TSucheNameForm.h"
+#include "search/TSuchenForm.h"
+#include "search/ui/TWxSuchKlassenForm.h"
+#include "search/ui/TWxSucheNameForm.h"
+#include "search/ui/TWxSuchenForm.h"
 #include "speech/TolkSRD.h"
 
 namespace {
+
+// A whole-day entry on one day with its short and long text.
+void Eintrag(TDaten& ADaten, const std::string& AKurz, const std::string& ALang, TTag ADatum) {
+    TDatenClass e;
+    e.Kurztext = AKurz;
+    e.Langtext = ALang;
+    e.EndeDatum = KalenderEnde;
+    TDatumClass d;
+    d.Datum = d.VonDatum = d.BisDatum = ADatum;
+    d.GanzerTagS = true;
+    e.Add(d);
+    ADaten.Add(e);
+}
 
 // The layout check's result, the program's exit code.
 int PruefErgebnis = 0;
@@ -113,13 +139,20 @@ public:
     // APruefGroesse > 0: the layout check with the user font in that size.
     TDialogFenster(const std::string& ADialog, int APruefGroesse)
         : wxFrame(nullptr, wxID_ANY, Wx("Dialog-Test"), wxPoint(100, 100), wxSize(640, 480)),
-          FTolk(SystemScreenReaderPlattform()), FDialog(ADialog), FGeladen(&FDaten, "") {
+          FTolk(SystemScreenReaderPlattform()), FDialog(ADialog), FGeladen(&FDaten, ""),
+          FZeitzone(SystemZeitzone()), FKlang(SystemKlang()), FInfos(*FZeitzone, *FKlang, ORVANTO_DATEN),
+          FNamen(ORVANTO_DATEN) {
         FTolk.Load();
         FAktFont.Name = "DejaVu Sans";
         FAktFont.Groesse = APruefGroesse > 0 ? APruefGroesse : 12;
         FAktFont.Farbe = 0x00800000; // navy blue, in the colour table
         FGeladen.Add("/home/anna/Kalenderdateien/Feiertage.OVF", 1);
         FGeladen.Add("/home/anna/Kalenderdateien/Sonder.OVK", 2);
+        Eintrag(FSuchDaten, "Zahnarzt", "Kontrolle", EncodeDate(2025, 3, 4));
+        Eintrag(FSuchDaten, "Yoga", "mit der Ärztin", EncodeDate(2025, 3, 5));
+        Eintrag(FSuchDaten, "Kino", "", EncodeDate(2025, 3, 6));
+        Eintrag(FSuchDaten, "Hausarzt", "Rezept holen", EncodeDate(2025, 3, 10));
+        FSuchen.Suchbegriff = "Arzt";
         auto* Flaeche = new wxPanel(this);
         auto* Oeffnen = new wxButton(Flaeche, wxID_ANY, Wx("Öffnen"), wxPoint(10, 10));
         Oeffnen->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Ausfuehren(); });
@@ -142,7 +175,8 @@ public:
 private:
     void AllePruefen() {
         bool OkS = true;
-        for (const char* Dialog : {"gehedatum", "vortage", "geladen", "schrift"}) {
+        for (const char* Dialog :
+             {"gehedatum", "vortage", "geladen", "schrift", "suchen", "gefunden", "namenstag"}) {
             FDialog = Dialog;
             FPruefen = [this, &OkS, Dialog](wxDialog& ADialog, int AMinBreite) {
                 // Checked once the window manager has placed it.
@@ -182,6 +216,28 @@ private:
             const bool EntferntS = Dlg.Ausfuehren(FDaten, FGeladen);
             Zeile(std::string(EntferntS ? "Entfernt" : "Unverändert") +
                   ", Dateien: " + std::to_string(FGeladen.Count()));
+        } else if (FDialog == "suchen") {
+            TWxSuchenForm Dlg(this, FTolk, FAktFont, FAktBackColor);
+            Vorbereiten(Dlg);
+            Zeile(Dlg.Ausfuehren(FSuchen)
+                      ? "OK " + FSuchen.Suchbegriff + " " + std::to_string(FSuchen.ItemIndex)
+                      : "Abbrechen");
+        } else if (FDialog == "gefunden") {
+            TSuchKlassenForm Form;
+            Form.DatenRef = &FSuchDaten;
+            Form.Suchbegriff = "arzt";
+            Form.SuchNr = snBeide;
+            Form.SucheKlassenOk(EncodeDate(2025, 1, 1));
+            TWxSuchKlassenForm Dlg(this, FTolk, FAktFont, FAktBackColor, FInfos);
+            Vorbereiten(Dlg);
+            Zeile(Dlg.Ausfuehren(Form) && Form.GetTagClass() != nullptr
+                      ? "OK " + Form.Results()[Form.ItemIndex].Zeile
+                      : "Abbrechen");
+        } else if (FDialog == "namenstag") {
+            TWxSucheNameForm Dlg(this, FTolk, FAktFont, FAktBackColor, *FKlang);
+            Vorbereiten(Dlg);
+            Dlg.Ausfuehren(FNamen);
+            Zeile("OK " + FNamen.SuchStr);
         } else {
             TWxBackFontDlg Dlg(this, FTolk, FAktFont, FAktBackColor);
             // Its buttons are as wide as their captions, without a minimum.
@@ -204,6 +260,13 @@ private:
     TFarbe FAktBackColor = clWhite;
     TDaten FDaten;
     TGeladenClass FGeladen;
+    // The search dialogs' calendar, information texts, sounds and behaviour.
+    TDaten FSuchDaten;
+    std::unique_ptr<TZeitzone> FZeitzone;
+    std::unique_ptr<TSystemKlang> FKlang;
+    TInfosTexte FInfos;
+    TSuchenForm FSuchen;
+    TSucheNameForm FNamen;
     TWxMeldungsPort FMeldungen;
     std::function<void(wxDialog&, int)> FPruefen;
     std::function<void()> FPruefSchritt;
@@ -215,10 +278,12 @@ public:
     bool OnInit() override {
         const std::string Dialog = argc > 1 ? Utf8(argv[1]) : "gehedatum";
         const int PruefGroesse = Dialog == "--pruefen" && argc > 2 ? std::atoi(Utf8(argv[2]).c_str()) : 0;
-        if (Dialog != "gehedatum" && Dialog != "vortage" && Dialog != "geladen" && Dialog != "schrift" &&
-            PruefGroesse <= 0) {
-            std::fprintf(stderr, "dialog_fenster gehedatum|vortage|geladen|schrift\n"
-                                 "dialog_fenster --pruefen SIZE\n");
+        const std::vector<std::string> Dialoge = {"gehedatum", "vortage",  "geladen",  "schrift",
+                                                  "suchen",    "gefunden", "namenstag"};
+        if (std::find(Dialoge.begin(), Dialoge.end(), Dialog) == Dialoge.end() && PruefGroesse <= 0) {
+            std::fprintf(stderr,
+                         "dialog_fenster gehedatum|vortage|geladen|schrift|suchen|gefunden|namenstag\n"
+                         "dialog_fenster --pruefen SIZE\n");
             return false;
         }
         GtkZugangEinrichten();

@@ -1,7 +1,7 @@
 """Window test of the main window: start on the fixture calendar that the settings file names, on
 a fixed today, keys in the day list, the view shortcuts, paging and jumps, the period box's pop-up
-menu, the single instance, a recent file opened from the file menu, and the settings saved after
-Ctrl+K and on closing."""
+menu, the single instance, the entry search, a recent file opened from the file menu, and the
+settings saved after Ctrl+K and on closing."""
 
 import os
 import shutil
@@ -80,6 +80,45 @@ def perioden_popup(p):
     warte(lambda: p.zeitraum() == "W2/2025", 5, "back in the week view, got %r" % p.zeitraum())
 
 
+def tippe(text):
+    subprocess.run(["xdotool", "type", "--delay", "50", text], check=True)
+
+
+def dialog_offen(p, titel):
+    warte(lambda: p.dialog() is not None and p.dialog().name == titel, 10,
+          "dialog %r, got %r" % (titel, p.dialog().name if p.dialog() else None))
+
+
+def suchen(p):
+    """Ctrl+F, a term, Return twice: the found entry's line is selected; F3 finds it again; a term
+    without result gives the message and the search dialog again."""
+    p.taste("ctrl+f")
+    dialog_offen(p, "Suche nach Einträgen")
+    tippe("ZAHN")
+    p.taste("Return")
+    dialog_offen(p, "Gefundene Einträge")
+    p.taste("Return")
+    warte(lambda: p.dialog() is None, 10, "the found entries closed")
+    warte(lambda: "08.01.2025" in (p.gewaehlt() or "") and "Zahnarzt" in p.gewaehlt(), 10,
+          "the entry's line selected, got %r" % p.gewaehlt())
+    # F3: the only occurrence again, after the last one the first.
+    p.taste("F3")
+    dialog_offen(p, "Gefundene Einträge")
+    p.taste("Return")
+    warte(lambda: p.dialog() is None and "Zahnarzt" in (p.gewaehlt() or ""), 10,
+          "F3 keeps the entry's line, got %r" % p.gewaehlt())
+    p.taste("ctrl+f")
+    dialog_offen(p, "Suche nach Einträgen")
+    tippe("kino")
+    p.taste("Return")
+    warte(lambda: p.dialog() is not None and p.dialog().name != "Suche nach Einträgen", 10, "the message")
+    p.taste("Return")
+    dialog_offen(p, "Suche nach Einträgen")
+    p.taste("Escape")
+    warte(lambda: p.dialog() is None and "Zahnarzt" in (p.gewaehlt() or ""), 10,
+          "cancelled: the line stays, got %r" % p.gewaehlt())
+
+
 def gespeichert(p, schluessel, wert):
     warte(lambda: p.einstellungen().get(schluessel) == wert, 5,
           "%s=%s in the settings file, got %r" % (schluessel, wert, p.einstellungen().get(schluessel)))
@@ -140,6 +179,7 @@ def main(programm, testkalender, foto):
                 perioden_popup(p)
                 zweite_instanz(p)
                 komprimiert_speichert(p)
+                suchen(p)
                 zuletzt_geoeffnet(p, zweit)
                 schliessen(p, zweit)
             except Exception:

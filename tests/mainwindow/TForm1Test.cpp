@@ -791,6 +791,44 @@ TEST_F(Form1, PagingAndEntryJumpsThroughTheMenuCommands) {
     }
 }
 
+// The search dialogs answer "arzt" and take the first found entry.
+class TArztSuche : public TSuchDialoge {
+public:
+    int Gezeigt = 0;
+    bool SuchenZeigen(TSuchenForm& AForm) override {
+        ++Gezeigt;
+        AForm.Suchbegriff = "Arzt";
+        return true;
+    }
+    bool GefundeneZeigen(TSuchKlassenForm& AForm) override {
+        AForm.ItemIndex = 0;
+        return true;
+    }
+    void NamenSucheZeigen(TSucheNameForm&) override {}
+};
+
+TEST_F(Form1, TheSearchMenuNeedsItsDialogsAnEntryAndForContinuingATerm) {
+    Starten({Kalender});
+    const auto Frei = [&](TMenueBefehl b) { return Form->MenueZustand(b).EnabledS; };
+    EXPECT_FALSE(Frei(mbSuchen));
+    EXPECT_FALSE(Frei(mbNamenstag));
+    TArztSuche Dialoge;
+    Form->SuchDialogeSetzen(Dialoge);
+    EXPECT_TRUE(Frei(mbSuchen));
+    EXPECT_TRUE(Frei(mbNamenstag));
+    // F3 does nothing before the first search.
+    EXPECT_FALSE(Frei(mbSuchenWeiter));
+    Form->MenueBefehl(mbSuchenWeiter);
+    EXPECT_EQ(Dialoge.Gezeigt, 0);
+    Form->MenueBefehl(mbSuchen);
+    EXPECT_EQ(Dialoge.Gezeigt, 1);
+    EXPECT_NE(Steuerung.Aktuell().find("Mi 08.01.2025: Arzt"), std::string::npos) << Steuerung.Aktuell();
+    EXPECT_TRUE(Frei(mbSuchenWeiter));
+    Form->Daten.Clear();
+    EXPECT_FALSE(Frei(mbSuchen));
+    EXPECT_FALSE(Frei(mbSuchenWeiter));
+}
+
 TEST_F(Form1, AFailingCommandIsReportedAndTheProgramGoesOn) {
     Starten({Kalender});
     Steuerung.ErsetzenWirftS = true;

@@ -3,6 +3,7 @@
 #include <wx/arrstr.h>
 #include <wx/combobox.h>
 #include <wx/listbox.h>
+#include <wx/radiobox.h>
 
 #ifdef __WXGTK__
 #include <gtk/gtk.h>
@@ -90,6 +91,21 @@ void AufklappenFreigeben(gpointer AAufklappen, GClosure*) {
     delete static_cast<std::function<void()>*>(AAufklappen);
 }
 
+gboolean RadioFokus(GtkWidget* AKnopf, GdkEvent*, gpointer) {
+    if (!gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(AKnopf))) {
+        gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(AKnopf), TRUE);
+    }
+    return FALSE;
+}
+
+void RadioKnoepfeVerbinden(GtkWidget* AWidget, gpointer) {
+    if (GTK_IS_RADIO_BUTTON(AWidget)) {
+        g_signal_connect(AWidget, "focus-in-event", G_CALLBACK(RadioFokus), nullptr);
+    } else if (GTK_IS_CONTAINER(AWidget)) {
+        gtk_container_forall(GTK_CONTAINER(AWidget), RadioKnoepfeVerbinden, nullptr);
+    }
+}
+
 } // namespace
 
 void GtkZugangEinrichten() {
@@ -144,6 +160,10 @@ void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen) {
     g_object_unref(Modell);
 }
 
+void RadioGruppeZugaenglich(wxRadioBox& AGruppe) {
+    RadioKnoepfeVerbinden(static_cast<GtkWidget*>(AGruppe.GetHandle()), nullptr);
+}
+
 void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::function<void()> AAufklappen) {
     GtkWidget* Box = static_cast<GtkWidget*>(ACombo.GetHandle());
     GtkWidget* Feld = gtk_bin_get_child(GTK_BIN(Box));
@@ -167,6 +187,7 @@ void ListeZugaenglich(wxListBox& AListe, const std::string& AName) {
     AListe.SetName(AName);
 }
 void ListenCursorSetzen(wxListBox&, int) {}
+void RadioGruppeZugaenglich(wxRadioBox&) {}
 void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen) {
     AListe.Set(AZeilen);
 }

@@ -14,6 +14,7 @@
 class wxArrayString;
 class wxComboBox;
 class wxListBox;
+class wxRadioBox;
 
 // Once per program, before the first window.
 void GtkZugangEinrichten();
@@ -26,6 +27,10 @@ void ListenCursorSetzen(wxListBox& AListe, int ANr);
 // Replaces every line with nothing selected. The lines are filled while the list is detached from
 // its view, so the screen reader hears one change instead of one per line.
 void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen);
+
+// An arrow key in the group chooses the choice it moves to, as the user expects: wx on GTK moves
+// only the focus there, and Orca then reads the choice as "nicht ausgewählt".
+void RadioGruppeZugaenglich(wxRadioBox& AGruppe);
 
 // The box's text field (a read-only box: the box) is announced as AName, and nothing else of it,
 // so that the name is said once. Its arrow button takes no Tab stop and, clicked, calls AAufklappen instead

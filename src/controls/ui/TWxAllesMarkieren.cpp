@@ -34,6 +34,10 @@ void TWxAllesMarkieren::Markieren() {
 
 void TWxAllesMarkieren::OnSetFocus(wxFocusEvent& AEvent) {
     AEvent.Skip();
+    if (FAuslassenS) {
+        FAuslassenS = false;
+        return;
+    }
     FNachFokus.StartOnce(NachFokusMs);
 }
 

@@ -18,6 +18,9 @@ public:
     TWxAllesMarkieren(const TWxAllesMarkieren&) = delete;
     TWxAllesMarkieren& operator=(const TWxAllesMarkieren&) = delete;
 
+    // The next focus leaves the text as it is: the caller has placed the caret itself.
+    void NaechstenFokusAuslassen() { FAuslassenS = true; }
+
 private:
     void Markieren();
     void OnSetFocus(wxFocusEvent& AEvent);
@@ -26,4 +29,5 @@ private:
 
     wxWindow& FFeld;
     wxTimer FNachFokus;
+    bool FAuslassenS = false;
 };

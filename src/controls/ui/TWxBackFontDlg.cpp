@@ -16,6 +16,7 @@
 
 #include "controls/ui/GtkZugang.h"
 #include "controls/ui/TWxAllesMarkieren.h"
+#include "controls/ui/TextMenue.h"
 #include "controls/ui/WxFensterStil.h"
 #include "controls/ui/WxSchrift.h"
 #include "controls/ui/WxText.h"
@@ -246,26 +247,7 @@ void TWxBackFontDlg::FarbeGewaehlt(wxComboBox& AListe) {
 
 void TWxBackFontDlg::VorschauMenue() {
     const TBackFontDlgTexts& Texte = FDlg.Texts();
-    wxMenu Menue;
-    wxMenuItem* AllesMarkieren = Menue.Append(wxID_SELECTALL, Wx(Texte.SelectAllCaption + "\tCtrl+A"));
-    wxMenuItem* Kopieren = Menue.Append(wxID_COPY, Wx(Texte.CopyCaption + "\tCtrl+C"));
-    long Von = 0;
-    long Bis = 0;
-    EditTest->GetSelection(&Von, &Bis);
-    AllesMarkieren->Enable(!EditTest->IsEmpty());
-    Kopieren->Enable(Von != Bis);
-    switch (GetPopupMenuSelectionFromUser(Menue)) {
-    case wxID_SELECTALL:
-        EditTest->SetFocus();
-        EditTest->SelectAll();
-        break;
-    case wxID_COPY:
-        EditTest->SetFocus();
-        EditTest->Copy();
-        break;
-    default:
-        break;
-    }
+    TextMenueZeigen(*EditTest, Texte.SelectAllCaption, Texte.CopyCaption);
 }
 
 void TWxBackFontDlg::OnOk(wxCommandEvent&) {

@@ -105,6 +105,12 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
         std::make_unique<TForm1>(*this, *this, AEinstellungsspeicher, SystemDateisystem(), ADokumenteOrdner,
                                  AProgrammordner, AArgumente, SystemScreenReaderPlattform());
     FBefehle = std::make_unique<TWxBefehle>(*this, *FForm);
+    FZeitzone = SystemZeitzone();
+    FKlang = SystemKlang();
+    FInfos = std::make_unique<TInfosTexte>(*FZeitzone, *FKlang, AProgrammordner);
+    FSuchDialoge = std::make_unique<TWxSuchDialoge>(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor,
+                                                    *FInfos, *FKlang);
+    FForm->SuchDialogeSetzen(*FSuchDialoge);
 
     Bind(wxEVT_SHOW, &THauptFrame::OnShow, this);
     Bind(wxEVT_CLOSE_WINDOW, &THauptFrame::OnClose, this);
@@ -146,6 +152,9 @@ void THauptFrame::MenuesErstellen() {
     FDateiMenue = new wxMenu;
     FDateiMenue->Append(idBeenden, Wx("&Beenden\tAlt+F4"));
 
+    auto* Suchen = new wxMenu;
+    Eintraege(*Suchen, {mbSuchen, mbSuchenWeiter, mbNamenstag});
+
     auto* Aktionen = new wxMenu;
     Eintraege(*Aktionen, {mbVorblaettern, mbZurueckblaettern, mbGeheDatum});
 
@@ -177,6 +186,7 @@ void THauptFrame::MenuesErstellen() {
 
     auto* Leiste = new wxMenuBar;
     Leiste->Append(FDateiMenue, Wx(MenueCaption(mnDatei)));
+    Leiste->Append(Suchen, Wx(MenueCaption(mnSuchen)));
     Leiste->Append(Aktionen, Wx(MenueCaption(mnAktionen)));
     Leiste->Append(Spruenge, Wx(MenueCaption(mnSpruenge)));
     Leiste->Append(Ansicht, Wx(MenueCaption(mnAnsicht)));

@@ -12,8 +12,10 @@
 #include <wx/frame.h>
 #include <wx/timer.h>
 
+#include "info/TInfosTexte.h"
 #include "instance/ui/TWxBefehle.h"
 #include "mainwindow/TForm1.h"
+#include "search/ui/TWxSuchDialoge.h"
 
 class wxComboBox;
 class wxListBox;
@@ -94,6 +96,11 @@ private:
     TWxVortageForm* FVortageForm = nullptr;
     // Handed-over commands and TimerSendTo.
     std::unique_ptr<TWxBefehle> FBefehle;
+    // The search dialogs and what their information texts and sounds need.
+    std::unique_ptr<TZeitzone> FZeitzone;
+    std::unique_ptr<TSystemKlang> FKlang;
+    std::unique_ptr<TInfosTexte> FInfos;
+    std::unique_ptr<TWxSuchDialoge> FSuchDialoge;
 
     void MenuesErstellen();
     // Each command item of AMenue (and its submenus) takes the state TForm1 gives it.

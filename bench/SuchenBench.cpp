@@ -9,6 +9,7 @@
 
 #include "BenchKalender.h"
 #include "search/TSuchBefehle.h"
+#include "text/TSpeicherSteuerung.h"
 #include "views/OVAnzeige.h"
 #include "views/TTagesliste.h"
 #include "views/TTageslisteSteuerung.h"
@@ -70,35 +71,6 @@ void BM_GefundeneListe(benchmark::State& AState) {
 }
 BENCHMARK(BM_GefundeneListe)->DenseRange(0, Begriffe.size() - 1)->Unit(benchmark::kMillisecond);
 
-// The day list without a window.
-class TStilleSteuerung : public TTageslisteSteuerung {
-public:
-    void PeriodenLaden(const TPeriodenliste& APerioden) override {
-        FPerioden = &APerioden;
-        FPeriode = -1;
-    }
-    std::string PeriodenText() const override { return FText; }
-    std::int32_t PeriodenIndex() const override { return FPeriode; }
-    void PeriodeWaehlen(std::int32_t ANr) override {
-        FPeriode = ANr;
-        FText = (*FPerioden)[ANr].Name;
-    }
-    void PeriodenTextMarkieren() override {}
-    void PeriodenFokus() override {}
-    void ZeilenErsetzen(const TZeilenliste&) override { FZeile = -1; }
-    std::int32_t ZeilenIndex() const override { return FZeile; }
-    void ZeileWaehlen(std::int32_t ANr) override { FZeile = ANr; }
-    void ZeilenFokus() override {}
-    bool ZeilenHatFokus() const override { return true; }
-    void Piep() override {}
-
-private:
-    const TPeriodenliste* FPerioden = nullptr;
-    std::string FText;
-    std::int32_t FPeriode = -1;
-    std::int32_t FZeile = -1;
-};
-
 // The user takes the first found entry each time.
 class TErsteWahl : public TSuchDialoge {
 public:
@@ -111,7 +83,7 @@ public:
 };
 
 void BM_Weiter(benchmark::State& AState) {
-    TStilleSteuerung Steuerung;
+    TSpeicherSteuerung Steuerung;
     TTagesliste Liste(Kalender(), Steuerung);
     Liste.SpringeZuDatum(EncodeDate(2025, 1, 1), "");
     TErsteWahl Dialoge;
@@ -127,7 +99,7 @@ BENCHMARK(BM_Weiter)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 // The continue command's jump alone: the day list rebuilt on the found occurrence's week.
 void BM_NurSprung(benchmark::State& AState) {
-    TStilleSteuerung Steuerung;
+    TSpeicherSteuerung Steuerung;
     TTagesliste Liste(Kalender(), Steuerung);
     const TDatenClass& Eintrag = Kalender()[Kalender().Count() - 1];
     for (auto _ : AState) {

@@ -29,6 +29,7 @@
 #include <wx/panel.h>
 #include <wx/timer.h>
 
+#include "controls/LayoutPruefung.h"
 #include "controls/TFensterMasse.h"
 #include "controls/TModalKlammer.h"
 #include "controls/ui/GtkZugang.h"
@@ -70,49 +71,10 @@ void Eintrag(TDaten& ADaten, const std::string& AKurz, const std::string& ALang,
 // The layout check's result, the program's exit code.
 int PruefErgebnis = 0;
 
-void Zeile(const std::string& AText) {
-    std::fprintf(stderr, "%s\n", AText.c_str());
-}
-
-std::string Klasse(const wxWindow& AControl) {
-    return Utf8(AControl.GetClassInfo()->GetClassName());
-}
-
 // Checks a dialog's layout as shown; writes each fault and returns whether there was none.
 bool LayoutPruefen(const std::string& AName, wxDialog& ADialog, int AMinBreite) {
-    bool OkS = true;
-    auto Fehler = [&](const std::string& AText) {
-        Zeile("FAIL " + AName + ": " + AText);
-        OkS = false;
-    };
-    std::vector<wxWindow*> Controls;
-    std::vector<wxButton*> Schalter;
-    for (wxWindow* Kind : ADialog.GetChildren()) {
-        if (!Kind->IsTopLevel() && Kind->IsShown()) {
-            Controls.push_back(Kind);
-            if (auto* Knopf = dynamic_cast<wxButton*>(Kind)) {
-                Schalter.push_back(Knopf);
-            }
-        }
-    }
-    for (wxButton* Knopf : Schalter) {
-        if (Knopf->GetSize() != Schalter.front()->GetSize() || Knopf->GetSize().x < AMinBreite) {
-            Fehler("button " + Utf8(Knopf->GetLabelText()) + " is " + std::to_string(Knopf->GetSize().x) +
-                   "x" + std::to_string(Knopf->GetSize().y));
-        }
-    }
-    const wxRect Client(ADialog.GetClientSize());
-    for (std::size_t i = 0; i < Controls.size(); ++i) {
-        const wxRect Lage = Controls[i]->GetRect();
-        if (!Client.Contains(Lage)) {
-            Fehler(Klasse(*Controls[i]) + " leaves the window");
-        }
-        for (std::size_t j = i + 1; j < Controls.size(); ++j) {
-            if (Lage.Intersects(Controls[j]->GetRect())) {
-                Fehler(Klasse(*Controls[i]) + " lies over " + Klasse(*Controls[j]));
-            }
-        }
-    }
+    TLayoutPruefung Pruefung(AName);
+    Pruefung.ControlsPruefen(ADialog, wxRect(ADialog.GetClientSize()), "the window", AMinBreite);
     // Centred over the window and kept on the screen; the window manager's frame may shift both
     // by its width.
     const wxRect Owner = ADialog.GetParent()->GetScreenRect();
@@ -122,16 +84,13 @@ bool LayoutPruefen(const std::string& AName, wxDialog& ADialog, int AMinBreite) 
                                  ADialog.GetSize().y, {Bereich.x, Bereich.y, Bereich.width, Bereich.height});
     const wxPoint Ist = ADialog.GetScreenRect().GetPosition();
     if (std::abs(Ist.x - Soll.Left) > 30 || std::abs(Ist.y - Soll.Top) > 30) {
-        Fehler("at " + std::to_string(Ist.x) + "," + std::to_string(Ist.y) + ", centred would be " +
-               std::to_string(Soll.Left) + "," + std::to_string(Soll.Top));
+        Pruefung.Fehler("at " + std::to_string(Ist.x) + "," + std::to_string(Ist.y) + ", centred would be " +
+                        std::to_string(Soll.Left) + "," + std::to_string(Soll.Top));
     }
-    if (OkS) {
-        Zeile("PASS " + AName + ": " + std::to_string(ADialog.GetClientSize().x) + "x" +
-              std::to_string(ADialog.GetClientSize().y) + ", buttons " +
-              std::to_string(Schalter.front()->GetSize().x) + "x" +
-              std::to_string(Schalter.front()->GetSize().y));
+    if (Pruefung.OkS()) {
+        Pruefung.Bestanden(Masse(ADialog.GetClientSize()) + ", buttons " + Masse(Pruefung.Schaltergroesse()));
     }
-    return OkS;
+    return Pruefung.OkS();
 }
 
 class TDialogFenster : public wxFrame {

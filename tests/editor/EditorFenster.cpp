@@ -33,6 +33,7 @@
 #include <wx/stattext.h>
 #include <wx/timer.h>
 
+#include "controls/LayoutPruefung.h"
 #include "controls/TModalKlammer.h"
 #include "controls/ui/GtkZugang.h"
 #include "controls/ui/TWxMeldungsPort.h"
@@ -48,80 +49,41 @@ namespace {
 // The layout check's result, the program's exit code.
 int PruefErgebnis = 0;
 
-void Zeile(const std::string& AText) {
-    std::fprintf(stderr, "%s\n", AText.c_str());
-}
-
-std::string Klasse(const wxWindow& AControl) {
-    return Utf8(AControl.GetClassInfo()->GetClassName());
-}
-
-std::string Masse(const wxSize& AGroesse) {
-    return std::to_string(AGroesse.x) + "x" + std::to_string(AGroesse.y);
-}
-
 // Checks the editor's layout as shown: its controls lie on one scrolled pane.
 bool LayoutPruefen(wxDialog& ADialog) {
-    bool OkS = true;
-    auto Fehler = [&](const std::string& AText) {
-        Zeile("FAIL editor: " + AText);
-        OkS = false;
-    };
+    TLayoutPruefung Pruefung("editor");
     wxScrolledWindow* Flaeche = nullptr;
     for (wxWindow* Kind : ADialog.GetChildren()) {
         Flaeche = Flaeche != nullptr ? Flaeche : dynamic_cast<wxScrolledWindow*>(Kind);
     }
     if (Flaeche == nullptr) {
-        Fehler("no scrolled pane");
+        Pruefung.Fehler("no scrolled pane");
         return false;
     }
-    std::vector<wxWindow*> Controls;
-    std::vector<wxButton*> Schalter;
-    for (wxWindow* Kind : Flaeche->GetChildren()) {
-        if (Kind->IsShown()) {
-            Controls.push_back(Kind);
-            if (auto* Knopf = dynamic_cast<wxButton*>(Kind)) {
-                Schalter.push_back(Knopf);
-            }
-        }
-    }
-    for (wxButton* Knopf : Schalter) {
-        if (Knopf->GetSize() != Schalter.front()->GetSize() || Knopf->GetSize().x < 125) {
-            Fehler("button " + Utf8(Knopf->GetLabelText()) + " is " + Masse(Knopf->GetSize()));
-        }
-    }
     const wxRect Inhalt(Flaeche->GetVirtualSize());
-    for (std::size_t i = 0; i < Controls.size(); ++i) {
-        const wxRect Lage = Controls[i]->GetRect();
-        if (!Inhalt.Contains(Lage)) {
-            Fehler(Klasse(*Controls[i]) + " leaves the pane");
-        }
+    Pruefung.ControlsPruefen(*Flaeche, Inhalt, "the pane", 125);
+    for (wxWindow* Control : Pruefung.Controls()) {
         // Labels and check boxes show their whole text; GTK draws a number field's arrows only in
         // the room they need.
-        const bool GanzS = dynamic_cast<wxStaticText*>(Controls[i]) != nullptr ||
-                           dynamic_cast<wxCheckBox*>(Controls[i]) != nullptr ||
-                           dynamic_cast<wxSpinCtrl*>(Controls[i]) != nullptr;
-        if (GanzS &&
-            (Lage.width < Controls[i]->GetBestSize().x || Lage.height < Controls[i]->GetBestSize().y)) {
-            Fehler(Klasse(*Controls[i]) + " is " + Masse(Lage.GetSize()) + ", needs " +
-                   Masse(Controls[i]->GetBestSize()));
-        }
-        for (std::size_t j = i + 1; j < Controls.size(); ++j) {
-            if (Lage.Intersects(Controls[j]->GetRect())) {
-                Fehler(Klasse(*Controls[i]) + " lies over " + Klasse(*Controls[j]));
-            }
+        const bool GanzS = dynamic_cast<wxStaticText*>(Control) != nullptr ||
+                           dynamic_cast<wxCheckBox*>(Control) != nullptr ||
+                           dynamic_cast<wxSpinCtrl*>(Control) != nullptr;
+        const wxSize Groesse = Control->GetSize();
+        if (GanzS && (Groesse.x < Control->GetBestSize().x || Groesse.y < Control->GetBestSize().y)) {
+            Pruefung.Fehler(Klasse(*Control) + " is " + Masse(Groesse) + ", needs " +
+                            Masse(Control->GetBestSize()));
         }
     }
     const wxRect Bereich = wxDisplay(0u).GetClientArea();
     if (!Bereich.Contains(ADialog.GetScreenRect())) {
-        Fehler("the window " + Masse(ADialog.GetSize()) + " leaves the work area " +
-               Masse(Bereich.GetSize()));
+        Pruefung.Fehler("the window " + Masse(ADialog.GetSize()) + " leaves the work area " +
+                        Masse(Bereich.GetSize()));
     }
-    if (OkS) {
-        Zeile("PASS editor: " + Masse(ADialog.GetClientSize()) + ", laid out " + Masse(Inhalt.GetSize()) +
-              ", buttons " + Masse(Schalter.front()->GetSize()));
+    if (Pruefung.OkS()) {
+        Pruefung.Bestanden(Masse(ADialog.GetClientSize()) + ", laid out " + Masse(Inhalt.GetSize()) +
+                           ", buttons " + Masse(Pruefung.Schaltergroesse()));
     }
-    return OkS;
+    return Pruefung.OkS();
 }
 
 class TEditorFenster : public wxFrame {

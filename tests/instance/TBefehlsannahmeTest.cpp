@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "mainwindow/HauptfensterFakes.h"
 #include "model/Uhr.h"
 #include "platform/SpezialOrdner.h"
 #include "platform/SystemDateisystem.h"
@@ -28,34 +29,6 @@ public:
     void NachVorne() override { ++NachVorneZahl; }
     void SendToStarten() override { ++SendToZahl; }
     void Beenden() override { ++BeendenZahl; }
-};
-
-class TFakeAnsicht : public THauptfensterAnsicht {
-public:
-    std::string Titel;
-    void TitelSetzen(const std::string& ATitel) override { Titel = ATitel; }
-    std::string Statustext() const override { return ""; }
-    void StatustextSetzen(const std::string&) override {}
-    void SchriftartZuweisen(const TSchrift&, TFarbe) override {}
-    std::optional<TFensterlage> Fensterlage() const override { return TFensterlage{fzNormal, 900, 1200}; }
-    void FensterlageSetzen(const TFensterlage&) override {}
-    void MenueAktualisieren() override {}
-    void HistoryMenueSetzen(const std::vector<THistoryMenuItem>&) override {}
-    void SplashAbwarten() override {}
-    void SplashFreigeben() override {}
-    bool GeheDatumZeigen(TTag&) override { return false; }
-    bool SchriftDialogZeigen(TSchrift&, TFarbe&) override { return false; }
-    bool VortageZeigen(int&) override { return false; }
-};
-
-class TFakeMeldungen : public TMeldungsPort {
-public:
-    std::vector<std::string> Texte;
-    TMeldungsAntwort Antwort = maOK;
-    TMeldungsAntwort Zeige(TMeldungsArt, const std::string& AText, TMeldungsKnoepfe) override {
-        Texte.push_back(AText);
-        return Antwort;
-    }
 };
 
 class TStillePlattform : public TScreenReaderPlattform {

@@ -495,6 +495,48 @@ TMenueZustand TForm1::MenueZustand(TMenueBefehl ABefehl) const {
     case mbNamenstag:
         Zustand.EnabledS = FSuche != nullptr;
         break;
+    // Not built yet: shown, but disabled.
+    case mbOeffnen:
+    case mbSpeichern:
+    case mbSpeichernUnter:
+    case mbLaden:
+    case mbGeladeneEntfernen:
+    case mbImportieren:
+    case mbDrucken:
+    case mbSchliessen:
+    case mbKopieren:
+    case mbAusschneiden:
+    case mbEinfuegen:
+    case mbNeu:
+    case mbBearbeiten:
+    case mbInfos:
+    case mbVorschauHeute:
+    case mbVorschauTage:
+    case mbAktivieren:
+    case mbDeaktivieren:
+    case mbAusblenden:
+    case mbEintragImportieren:
+    case mbMail:
+    case mbLoeschen:
+    case mbAlleLoeschen:
+    case mbAbgelaufeneLoeschen:
+    case mbMondUeberblick:
+    case mbFeiertageUeberblick:
+    case mbKalendertageUeberblick:
+    case mbAutostart:
+    case mbFeiertagsdatei:
+    case mbSonderdatei:
+    case mbSicherung:
+    case mbHilfe:
+    case mbKurztasten:
+    case mbAenderungen:
+    case mbMailProgrammierer:
+    case mbHomepage:
+    case mbSpenden:
+    case mbAktualisierung:
+    case mbInfo:
+        Zustand.EnabledS = false;
+        break;
     default:
         break;
     }
@@ -576,6 +618,46 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
             break;
         case mbNamenstag:
             FSuche->MenuSuchenNamenstagClick();
+            break;
+        case mbOeffnen:
+        case mbSpeichern:
+        case mbSpeichernUnter:
+        case mbLaden:
+        case mbGeladeneEntfernen:
+        case mbImportieren:
+        case mbDrucken:
+        case mbSchliessen:
+        case mbKopieren:
+        case mbAusschneiden:
+        case mbEinfuegen:
+        case mbNeu:
+        case mbBearbeiten:
+        case mbInfos:
+        case mbVorschauHeute:
+        case mbVorschauTage:
+        case mbAktivieren:
+        case mbDeaktivieren:
+        case mbAusblenden:
+        case mbEintragImportieren:
+        case mbMail:
+        case mbLoeschen:
+        case mbAlleLoeschen:
+        case mbAbgelaufeneLoeschen:
+        case mbMondUeberblick:
+        case mbFeiertageUeberblick:
+        case mbKalendertageUeberblick:
+        case mbAutostart:
+        case mbFeiertagsdatei:
+        case mbSonderdatei:
+        case mbSicherung:
+        case mbHilfe:
+        case mbKurztasten:
+        case mbAenderungen:
+        case mbMailProgrammierer:
+        case mbHomepage:
+        case mbSpenden:
+        case mbAktualisierung:
+        case mbInfo:
             break;
         }
     });

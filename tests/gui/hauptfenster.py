@@ -130,15 +130,20 @@ def komprimiert_speichert(p):
     gespeichert(p, "KomprimiertS", "1")
 
 
+# The file menu's commands above the recent files.
+DATEI_BEFEHLE = ["Öffnen...", "Speichern", "Speichern unter...", "", "Anzeigen", "Importieren...", "Drucken...",
+                 "Schließen", ""]
+
+
 def zuletzt_geoeffnet(p, zweit):
-    eintraege = ["1 " + p.kalender, "2 " + zweit, "", "Beenden"]
+    eintraege = DATEI_BEFEHLE + ["1 " + p.kalender, "2 " + zweit, "", "Beenden"]
     warte(lambda: p.menue_eintraege("Datei") == eintraege, 10,
           "file menu %r, got %r" % (eintraege, p.menue_eintraege("Datei")))
     p.taste("alt+d")
     p.taste("2")
     warte(lambda: p.fenster.name == "Zweit.ovk - Orvanto V1.03", 10, "caption after the recent file, got %r"
           % p.fenster.name)
-    warte(lambda: p.menue_eintraege("Datei") == ["1 " + zweit, "2 " + p.kalender, "", "Beenden"], 10,
+    warte(lambda: p.menue_eintraege("Datei") == DATEI_BEFEHLE + ["1 " + zweit, "2 " + p.kalender, "", "Beenden"], 10,
           "the opened file on top, got %r" % p.menue_eintraege("Datei"))
 
 

@@ -812,14 +812,16 @@ TEST(Meldungen, EscapeGivesTheHarmlessAnswer) {
     EXPECT_EQ(EscapeAntwort(mkJaNeinAlle), maNein);
 }
 
-TEST(MenueBefehl, EveryCommandHasAnAccessKeyAndAShortcutOfItsOwn) {
+TEST(MenueBefehl, EveryCommandHasAtMostOneAccessKeyAndAShortcutOfItsOwn) {
     std::set<std::string> Kurztasten;
     for (std::int32_t b = 0; b < MenueBefehlAnzahl; ++b) {
         const TMenueEintrag& e = MenueEintrag(static_cast<TMenueBefehl>(b));
         const std::string Caption = e.Caption;
         const size_t Marke = Caption.find('&');
-        EXPECT_TRUE(Marke != std::string::npos && Marke + 1 < Caption.size()) << Caption;
-        EXPECT_EQ(Caption.find('&', Marke + 1), std::string::npos) << Caption;
+        if (Marke != std::string::npos) {
+            EXPECT_LT(Marke + 1, Caption.size()) << Caption;
+            EXPECT_EQ(Caption.find('&', Marke + 1), std::string::npos) << Caption;
+        }
         if (*e.Kurztaste != '\0') {
             EXPECT_TRUE(Kurztasten.insert(e.Kurztaste).second) << e.Kurztaste;
         }

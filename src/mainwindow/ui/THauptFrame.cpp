@@ -71,7 +71,7 @@ wxItemKind Art(TMenueArt AArt) {
 // Appends the item of ABefehl with the id of its range; pop-up items show no shortcut.
 void Eintrag(wxMenu& AMenue, TMenueBefehl ABefehl, int ABereich = idBefehle) {
     const TMenueEintrag& e = MenueEintrag(ABefehl);
-    std::string Caption = e.Caption;
+    std::string Caption = ABereich == idPopup && e.PopupCaption != nullptr ? e.PopupCaption : e.Caption;
     if (ABereich != idPopup && *e.Kurztaste != '\0') {
         Caption = Caption + "\t" + e.Kurztaste;
     }
@@ -127,6 +127,7 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
         FForm->Ausfuehren([this] { FForm->Tagesliste.PeriodeEingeben(); });
     });
     FCombo->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) { ComboPopup(); });
+    FListe->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) { ListenPopup(); });
     // The menus ask which of the two controls the user works in; a menu taking the keyboard does
     // not change that.
     FListe->Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& AEreignis) {
@@ -150,12 +151,27 @@ THauptFrame::~THauptFrame() {
 
 void THauptFrame::MenuesErstellen() {
     FDateiMenue = new wxMenu;
+    Eintraege(*FDateiMenue, {mbOeffnen, mbSpeichern, mbSpeichernUnter});
+    FDateiMenue->AppendSeparator();
+    auto* Anzeigen = new wxMenu;
+    Eintraege(*Anzeigen, {mbLaden, mbGeladeneEntfernen});
+    FDateiMenue->AppendSubMenu(Anzeigen, Wx("&Anzeigen"));
+    Eintraege(*FDateiMenue, {mbImportieren, mbDrucken, mbSchliessen});
+    FDateiMenue->AppendSeparator();
     FDateiMenue->Append(idBeenden, Wx("&Beenden\tAlt+F4"));
+
+    auto* Bearbeiten = new wxMenu;
+    Eintraege(*Bearbeiten, {mbKopieren, mbAusschneiden, mbEinfuegen});
 
     auto* Suchen = new wxMenu;
     Eintraege(*Suchen, {mbSuchen, mbSuchenWeiter, mbNamenstag});
 
     auto* Aktionen = new wxMenu;
+    Eintraege(*Aktionen, {mbNeu, mbBearbeiten, mbInfos, mbVorschauHeute, mbVorschauTage});
+    Aktionen->AppendSeparator();
+    Eintraege(*Aktionen, {mbAktivieren, mbDeaktivieren, mbAusblenden, mbEintragImportieren, mbMail,
+                          mbLoeschen, mbAlleLoeschen, mbAbgelaufeneLoeschen});
+    Aktionen->AppendSeparator();
     Eintraege(*Aktionen, {mbVorblaettern, mbZurueckblaettern, mbGeheDatum});
 
     auto* Spruenge = new wxMenu;
@@ -173,6 +189,9 @@ void THauptFrame::MenuesErstellen() {
     Ansicht->AppendSeparator();
     Eintrag(*Ansicht, mbSchrift);
 
+    auto* Extras = new wxMenu;
+    Eintraege(*Extras, {mbMondUeberblick, mbFeiertageUeberblick, mbKalendertageUeberblick});
+
     // The settings menu's copies show the shortcuts too; the char hook runs the first item only.
     auto* EinstAnsicht = new wxMenu;
     Eintraege(*EinstAnsicht, {mbKwoche, mbKomprimiert}, idKopien);
@@ -181,16 +200,21 @@ void THauptFrame::MenuesErstellen() {
     auto* Einstellungen = new wxMenu;
     Einstellungen->AppendSubMenu(EinstAnsicht, Wx("&Ansicht"));
     Einstellungen->AppendSeparator();
-    Eintrag(*Einstellungen, mbSplash);
-    Eintrag(*Einstellungen, mbVortage);
+    Eintraege(*Einstellungen,
+              {mbSplash, mbAutostart, mbFeiertagsdatei, mbSonderdatei, mbSicherung, mbVortage});
+
+    auto* Hilfe = new wxMenu;
+    Eintraege(*Hilfe, {mbHilfe, mbKurztasten, mbAenderungen, mbMailProgrammierer, mbHomepage, mbSpenden,
+                       mbAktualisierung, mbInfo});
 
     auto* Leiste = new wxMenuBar;
-    Leiste->Append(FDateiMenue, Wx(MenueCaption(mnDatei)));
-    Leiste->Append(Suchen, Wx(MenueCaption(mnSuchen)));
-    Leiste->Append(Aktionen, Wx(MenueCaption(mnAktionen)));
-    Leiste->Append(Spruenge, Wx(MenueCaption(mnSpruenge)));
-    Leiste->Append(Ansicht, Wx(MenueCaption(mnAnsicht)));
-    Leiste->Append(Einstellungen, Wx(MenueCaption(mnEinstellungen)));
+    const std::pair<wxMenu*, TMenue> Menues[] = {
+        {FDateiMenue, mnDatei}, {Bearbeiten, mnBearbeiten},       {Suchen, mnSuchen},
+        {Aktionen, mnAktionen}, {Spruenge, mnSpruenge},           {Ansicht, mnAnsicht},
+        {Extras, mnExtras},     {Einstellungen, mnEinstellungen}, {Hilfe, mnHilfe}};
+    for (const auto& [Menue, Art] : Menues) {
+        Leiste->Append(Menue, Wx(MenueCaption(Art)));
+    }
     SetMenuBar(Leiste);
 }
 
@@ -535,6 +559,10 @@ void THauptFrame::OnCharHook(wxKeyEvent& AEreignis) {
         ComboPopup();
         return;
     }
+    if (Kontextmenue && FindFocus() == FListe) {
+        ListenPopup();
+        return;
+    }
     if (!MenueKurztasteAusfuehren(*this, AEreignis, [this] { MenueAktualisieren(); })) {
         AEreignis.Skip();
     }
@@ -567,6 +595,11 @@ bool THauptFrame::VortageZeigen(int& ATage) {
 
 void THauptFrame::ComboPopup() {
     PopupZeigen(*FCombo, {mbJahr, mbMonat, mbWoche, mbSchrift});
+}
+
+void THauptFrame::ListenPopup() {
+    PopupZeigen(*FListe, {mbNeu, mbBearbeiten, mbInfos, mbKopieren, mbAusschneiden, mbEinfuegen, mbAktivieren,
+                          mbDeaktivieren, mbEintragImportieren, mbMail, mbLoeschen, mbAusblenden, mbSchrift});
 }
 
 void THauptFrame::OnMenu(wxCommandEvent& AEreignis) {

@@ -109,6 +109,8 @@ private:
     void PopupZeigen(wxWindow& AFenster, std::initializer_list<TMenueBefehl> ABefehle);
     // The period box's pop-up menu: the three views.
     void ComboPopup();
+    // The day list's pop-up menu: the entry commands and the font dialog.
+    void ListenPopup();
     void GroesseBegrenzen();
     wxRect Arbeitsbereich() const;
     void Zentrieren();

@@ -43,10 +43,24 @@ std::string OhneGrossKlein(const std::string& AFilter) {
 bool TWxDateiDialog::Oeffnen(const TDateiDialogWahl& AWahl, std::string& ADatei) {
     wxFileDialog Dialog(FOwner, Wx(AWahl.Titel), Wx(AWahl.Ordner), Wx(AWahl.Dateiname),
                         Wx(OhneGrossKlein(AWahl.Filter)), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    Dialog.SetFilterIndex(AWahl.FilterIndex - 1);
     TModalKlammer Klammer;
     if (Dialog.ShowModal() != wxID_OK) {
         return false;
     }
     ADatei = Utf8(Dialog.GetPath());
+    return true;
+}
+
+bool TWxDateiDialog::Speichern(TDateiDialogWahl& AWahl, std::string& ADatei) {
+    wxFileDialog Dialog(FOwner, Wx(AWahl.Titel), Wx(AWahl.Ordner), Wx(AWahl.Dateiname),
+                        Wx(OhneGrossKlein(AWahl.Filter)), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    Dialog.SetFilterIndex(AWahl.FilterIndex - 1);
+    TModalKlammer Klammer;
+    if (Dialog.ShowModal() != wxID_OK) {
+        return false;
+    }
+    ADatei = Utf8(Dialog.GetPath());
+    AWahl.FilterIndex = Dialog.GetFilterIndex() + 1;
     return true;
 }

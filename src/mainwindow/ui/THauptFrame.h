@@ -12,6 +12,7 @@
 #include <wx/frame.h>
 #include <wx/timer.h>
 
+#include "editor/ui/TWxDateiDialog.h"
 #include "info/TInfosTexte.h"
 #include "instance/ui/TWxBefehle.h"
 #include "mainwindow/TForm1.h"
@@ -101,6 +102,8 @@ private:
     std::unique_ptr<TSystemKlang> FKlang;
     std::unique_ptr<TInfosTexte> FInfos;
     std::unique_ptr<TWxSuchDialoge> FSuchDialoge;
+    // The file dialogs of every command and dialog of this window.
+    TWxDateiDialog FDateiDialog{this};
 
     void MenuesErstellen();
     // Each command item of AMenue (and its submenus) takes the state TForm1 gives it.

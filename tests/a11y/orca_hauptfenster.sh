@@ -10,6 +10,9 @@
 # KEYS replaces the keys of the test; ORVANTO_TASTENPAUSE is the pause after each key (seconds).
 # Exit code non-zero when a case fails.
 set -u
+# One Orca at a time on this machine: "orca --replace" would end the other one.
+exec 9>"${TMPDIR:-/tmp}/orvanto-orca.lock"
+flock 9
 [ $# -ge 5 ] || { echo "usage: $0 HARNESS ORVANTO TESTKALENDER CASES OUT [DAILY-ENTRIES [KEYS]]" >&2; exit 2; }
 HARNESS=$1 ORVANTO=$2 TESTKALENDER=$3 CASES=$(realpath "$4") OUT=$5 TAEGLICH=${6:-0}
 # Start: title, list, today's line. Then the arrows, a view change there and back, a toggle, keys

@@ -9,6 +9,9 @@
 # machine a focus change is now and then spoken only after the key's second is up. A failed run is
 # therefore repeated, twice at most; a fault of the dialog fails every run.
 set -u
+# One Orca at a time on this machine: "orca --replace" would end the other one.
+exec 9>"${TMPDIR:-/tmp}/orvanto-orca.lock"
+flock 9
 HARNESS=$1 PROGRAMM=$2 AUSGABE=$3 DIALOG=$4 TABELLE=$5 TASTEN=$6 ERGEBNIS=$7
 # A second per key: the pickers show their field 400 ms after the focus, and the number fields
 # select their text then.

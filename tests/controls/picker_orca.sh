@@ -6,6 +6,9 @@
 # focus change is now and then spoken only after the key's second is up. A failed run is therefore
 # repeated, twice at most; a fault of the pickers fails every run.
 set -u
+# One Orca at a time on this machine: "orca --replace" would end the other one.
+exec 9>"${TMPDIR:-/tmp}/orvanto-orca.lock"
+flock 9
 HARNESS=$1 PROGRAMM=$2 AUSGABE=$3
 HIER=$(cd "$(dirname "$0")" && pwd)
 TASTEN="Tab Right Up type:3 Left End type:2345 Left End Up Left Left Up Tab Up Right Up Up Page_Down Left"

@@ -25,7 +25,8 @@ void ListeZugaenglich(wxListBox& AListe, const std::string& AName);
 // After selecting line ANr in code: GTK's cursor follows, so that the next arrow key starts there.
 void ListenCursorSetzen(wxListBox& AListe, int ANr);
 // Replaces every line with nothing selected. The lines are filled while the list is detached from
-// its view, so the screen reader hears one change instead of one per line.
+// its view, so the screen reader hears one change instead of one per line; every line takes the
+// first one's height and the column the longest one's width, so no line is measured on its own.
 void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen);
 
 // An arrow key in the group chooses the choice it moves to, as the user expects: wx on GTK moves

@@ -24,8 +24,8 @@ wxString OhneCr(const std::string& AText) {
     return Text;
 }
 
-// A read-only GTK text view hides its caret, and the arrow keys then scroll the view instead of
-// moving from line to line, so the screen reader has no line to read: the caret is shown.
+// The caret stays on in the read-only panes: a GTK text view without it scrolls on the arrow keys
+// instead of moving from line to line, and the screen reader then has no line to read.
 // AUmbrechenS: long lines wrap at word ends; otherwise they run on under the horizontal scroll bar,
 // so that the pane's lines are the text's lines.
 void PaneEinrichten(wxTextCtrl& APane, bool AUmbrechenS) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "info/InfoTestHilfen.h"
 #include "info/TInfosTexte.h"
 #include "instance/TBefehlsannahme.h"
 #include "mainwindow/HauptfensterFakes.h"
@@ -93,6 +94,21 @@ TEST_F(InfosBefehle, ADayLineHasNoEntryPart) {
     Steuerung.ZeilenNr = -1;
     Befehle->MenuAktInfosClick();
     EXPECT_EQ(Fenster.Gezeigt.size(), 1u);
+}
+
+TEST_F(InfosBefehle, TheInformationOfAFullMoonDayPlaysItsSound) {
+    // The full moon of 13.1.2025 is at 22:27 Universal Time.
+    const TZeitzoneGesetzt Zone("UTC");
+    const std::string Wolf = Programm.Pfad() + "/Sounddateien/Wolf.wav";
+    fs::create_directories(Programm.Pfad() + "/Sounddateien");
+    DateiSchreiben(Wolf, "RIFF");
+    Tagesliste->SpringeZuDatum(D(13, 1, 2025), "");
+    for (const auto& [Tag, Sounds] : {std::pair{"Mo 13.01.2025", std::vector<std::string>{Wolf}},
+                                      std::pair{"Di 14.01.2025", std::vector<std::string>{}}}) {
+        Waehle(Tag);
+        Befehle->MenuAktInfosClick();
+        EXPECT_EQ(Fenster.Gezeigt.back().Sounds, Sounds) << Tag;
+    }
 }
 
 TEST_F(InfosBefehle, BeendenClosesTheMainWindowEveryOtherEndKeepsIt) {

@@ -6,13 +6,11 @@
 
 namespace {
 
-// The window has neither an import command nor the preview yet; an argument meant for them must
-// not be opened as a calendar file.
+// The window has no import command yet; an argument meant for it must not be opened as a calendar
+// file.
 bool KeinKalender(const std::string& AArgument) {
     constexpr std::string_view Import = "/I:";
-    return AArgument == "/systemstartup" ||
-           (AArgument.size() >= Import.size() &&
-            GleichOhneGrossKlein(AArgument.substr(0, Import.size()), Import));
+    return AArgument.size() >= Import.size() && GleichOhneGrossKlein(AArgument.substr(0, Import.size()), Import);
 }
 
 } // namespace
@@ -52,6 +50,11 @@ void TBefehlsannahme::TimerSendToTimer() {
     // A dialog opened meanwhile, or the window is closing: the command is dropped.
     const std::string Filename = std::exchange(FParameterFilename, "");
     if (Filename.empty() || !AnnehmenS() || KeinKalender(Filename)) {
+        return;
+    }
+    // The autostart of a login while the program runs: today's preview, as at a start.
+    if (Filename == "/systemstartup") {
+        FForm.UebergebeneVorschau();
         return;
     }
     FForm.Oeffne(Filename);

@@ -495,6 +495,18 @@ TMenueZustand TForm1::MenueZustand(TMenueBefehl ABefehl) const {
     case mbNamenstag:
         Zustand.EnabledS = FSuche != nullptr;
         break;
+    case mbInfos:
+        Zustand.EnabledS = FInfos != nullptr && !Tagesliste.AktZeile().empty() && FSteuerung.ZeilenHatFokus();
+        break;
+    case mbVorschauHeute:
+    case mbVorschauTage:
+    case mbMondUeberblick:
+    case mbKalendertageUeberblick:
+        Zustand.EnabledS = FInfos != nullptr;
+        break;
+    case mbFeiertageUeberblick:
+        Zustand.EnabledS = FInfos != nullptr && Daten.Count() > 0;
+        break;
     // Not built yet: shown, but disabled.
     case mbOeffnen:
     case mbSpeichern:
@@ -509,9 +521,6 @@ TMenueZustand TForm1::MenueZustand(TMenueBefehl ABefehl) const {
     case mbEinfuegen:
     case mbNeu:
     case mbBearbeiten:
-    case mbInfos:
-    case mbVorschauHeute:
-    case mbVorschauTage:
     case mbAktivieren:
     case mbDeaktivieren:
     case mbAusblenden:
@@ -520,9 +529,6 @@ TMenueZustand TForm1::MenueZustand(TMenueBefehl ABefehl) const {
     case mbLoeschen:
     case mbAlleLoeschen:
     case mbAbgelaufeneLoeschen:
-    case mbMondUeberblick:
-    case mbFeiertageUeberblick:
-    case mbKalendertageUeberblick:
     case mbAutostart:
     case mbFeiertagsdatei:
     case mbSonderdatei:
@@ -619,6 +625,24 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
         case mbNamenstag:
             FSuche->MenuSuchenNamenstagClick();
             break;
+        case mbInfos:
+            FInfos->MenuAktInfosClick();
+            break;
+        case mbVorschauHeute:
+            FInfos->VorschauAnzeigen(0, vaMenue);
+            break;
+        case mbVorschauTage:
+            FInfos->VorschauAnzeigen(FVorschautage, vaMenue);
+            break;
+        case mbMondUeberblick:
+            FInfos->MenuExtMondphasenClick();
+            break;
+        case mbFeiertageUeberblick:
+            FInfos->MenuExtFeiertageClick();
+            break;
+        case mbKalendertageUeberblick:
+            FInfos->MenuExtKalendertageClick();
+            break;
         case mbOeffnen:
         case mbSpeichern:
         case mbSpeichernUnter:
@@ -632,9 +656,6 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
         case mbEinfuegen:
         case mbNeu:
         case mbBearbeiten:
-        case mbInfos:
-        case mbVorschauHeute:
-        case mbVorschauTage:
         case mbAktivieren:
         case mbDeaktivieren:
         case mbAusblenden:
@@ -643,9 +664,6 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
         case mbLoeschen:
         case mbAlleLoeschen:
         case mbAbgelaufeneLoeschen:
-        case mbMondUeberblick:
-        case mbFeiertageUeberblick:
-        case mbKalendertageUeberblick:
         case mbAutostart:
         case mbFeiertagsdatei:
         case mbSonderdatei:
@@ -665,6 +683,24 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
 
 void TForm1::SuchDialogeSetzen(TSuchDialoge& ADialoge) {
     FSuche = std::make_unique<TSuchBefehle>(Daten, Tagesliste, ADialoge, FProgrammordner);
+}
+
+void TForm1::InfosFensterSetzen(TInfosFenster& AFenster, TInfosTexte& ATexte, TSystemKlang& ASystemKlang) {
+    FInfos = std::make_unique<TInfosBefehle>(Daten, Tagesliste, FSteuerung, ATexte, AFenster, ASystemKlang);
+}
+
+void TForm1::Timer0Timer() {
+    if (FIsClosing || !FInfos) {
+        return;
+    }
+    Ausfuehren([this] { FInfos->VorschauAnzeigen(0, vaSystemstart); });
+}
+
+void TForm1::UebergebeneVorschau() {
+    if (FIsClosing || !FInfos) {
+        return;
+    }
+    Ausfuehren([this] { FInfos->VorschauAnzeigen(0, vaUebergeben); });
 }
 
 void TForm1::Ausfuehren(const std::function<void()>& ABefehl) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "mainwindow/TEinstellungsspeicher.h"
+#include "mainwindow/TInfosBefehle.h"
 #include "mainwindow/THauptfensterAnsicht.h"
 #include "mainwindow/TMenueBefehl.h"
 #include "mainwindow/TSchrift.h"
@@ -128,6 +129,13 @@ public:
     // The search commands, once the window has made their dialogs: they search Daten and jump in
     // Tagesliste; without them the search menu is disabled.
     void SuchDialogeSetzen(TSuchDialoge& ADialoge);
+    // The information window's commands, once the window has made it: the information of a line,
+    // the previews and the overviews; without it their items are disabled.
+    void InfosFensterSetzen(TInfosFenster& AFenster, TInfosTexte& ATexte, TSystemKlang& ASystemKlang);
+    // Timer0: the start-up preview of "/systemstartup", 500 ms after the start-up step.
+    void Timer0Timer();
+    // The preview of today that another start handed over with "/systemstartup".
+    void UebergebeneVorschau();
     // Runs a command of a menu, key or control. An exception escaping it is shown in a German
     // message box and the program goes on.
     void Ausfuehren(const std::function<void()>& ABefehl);
@@ -168,6 +176,7 @@ private:
     TEinstellungsspeicher& FEinstellungsspeicher;
     TDateisystem& FDateisystem;
     std::unique_ptr<TSuchBefehle> FSuche;
+    std::unique_ptr<TInfosBefehle> FInfos;
     std::string FProgrammordner;
     std::vector<std::string> FParameters;
     std::string FKalFilename;

@@ -198,7 +198,8 @@ TEST_F(Befehlsannahme, ArgumentsThatNameNoCalendar) {
     const TFall Faelle[] = {
         {Dokumente + "Kaputt.ovk", true},
         {Dokumente + "Fehlt.ovk", true},
-        // The window has no import command and no preview yet: nothing happens.
+        // The window has no import command yet, and here no information window for the preview:
+        // nothing happens.
         {"/I:" + Import, false},
         {"/i:" + Import, false},
         {"/systemstartup", false},

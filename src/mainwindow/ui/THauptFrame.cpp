@@ -23,6 +23,7 @@
 #include "mainwindow/ui/TPeriodenAuswahl.h"
 #include "mainwindow/ui/TSplashScreenForm.h"
 #include "mainwindow/ui/TWxGeheDatumForm.h"
+#include "mainwindow/ui/TWxInfosForm.h"
 #include "mainwindow/ui/TWxVortageForm.h"
 #include "platform/SystemDateisystem.h"
 #include "platform/TMeldungsPort.h"
@@ -34,6 +35,7 @@ enum TMenueId : int {
     idBeenden = wxID_HIGHEST + 1,
     idTimer1,
     idTimer2,
+    idTimer0,
     // One id for each possible recent-file entry, in list order.
     idHistory,
     idHistoryEnde = idHistory + THistoryList::StandardMaxLen,
@@ -46,6 +48,8 @@ enum TMenueId : int {
 };
 
 constexpr int SplashZeitMs = 3000;
+// The start-up preview follows the start-up step after this pause.
+constexpr int StartVorschauMs = 500;
 const char* const ComboName = "Zeitraum";
 const char* const ListenName = "Kalendertage";
 
@@ -90,7 +94,7 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
                          const std::string& AProgrammordner, const std::vector<std::string>& AArgumente,
                          TSplashScreenForm* ASplash)
     : wxFrame(nullptr, wxID_ANY, Wx(ProgrammTitel)), FSplash(ASplash), FTimer1(this, idTimer1),
-      FTimer2(this, idTimer2) {
+      FTimer2(this, idTimer2), FTimer0(this, idTimer0) {
     GroesseBegrenzen();
     CreateStatusBar(1);
     FPanel = new wxPanel(this);
@@ -111,6 +115,8 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     FSuchDialoge = std::make_unique<TWxSuchDialoge>(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor,
                                                     *FInfos, *FKlang);
     FForm->SuchDialogeSetzen(*FSuchDialoge);
+    FInfosForm = new TWxInfosForm(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor, FDateiDialog);
+    FForm->InfosFensterSetzen(*FInfosForm, *FInfos, *FKlang);
 
     Bind(wxEVT_SHOW, &THauptFrame::OnShow, this);
     Bind(wxEVT_CLOSE_WINDOW, &THauptFrame::OnClose, this);
@@ -119,6 +125,7 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     FPanel->Bind(wxEVT_SIZE, &THauptFrame::OnSize, this);
     Bind(wxEVT_TIMER, &THauptFrame::OnTimer1, this, idTimer1);
     Bind(wxEVT_TIMER, &THauptFrame::OnTimer2, this, idTimer2);
+    Bind(wxEVT_TIMER, &THauptFrame::OnTimer0, this, idTimer0);
     Bind(wxEVT_MENU_OPEN, [this](wxMenuEvent& AEreignis) {
         AEreignis.Skip();
         MenueAktualisieren();
@@ -145,6 +152,7 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
 THauptFrame::~THauptFrame() {
     FTimer1.Stop();
     FTimer2.Stop();
+    FTimer0.Stop();
     FForm->FormDestroy();
     SplashFreigeben();
 }
@@ -514,6 +522,13 @@ void THauptFrame::OnTimer2(wxTimerEvent&) {
             Port->Zeige(maFehler, Fehler.what(), mkOK);
         }
     }
+    if (FForm->StartVorschauS() && !FForm->IsClosing()) {
+        FTimer0.StartOnce(StartVorschauMs);
+    }
+}
+
+void THauptFrame::OnTimer0(wxTimerEvent&) {
+    FForm->Timer0Timer();
 }
 
 void THauptFrame::OnTimer1(wxTimerEvent&) {

@@ -25,6 +25,7 @@ class wxMenuItem;
 class wxPanel;
 class TSplashScreenForm;
 class TWxGeheDatumForm;
+class TWxInfosForm;
 class TWxVortageForm;
 
 class THauptFrame : public wxFrame, public THauptfensterAnsicht, public TTageslisteSteuerung {
@@ -91,6 +92,7 @@ private:
     bool FZeilenFokusS = false;
     wxTimer FTimer1; // the clock
     wxTimer FTimer2; // the start-up step
+    wxTimer FTimer0; // the start-up preview of "/systemstartup"
     std::unique_ptr<TForm1> FForm;
     // The dialogs, created at their first use and kept (owned by the window).
     TWxGeheDatumForm* FGeheDatumForm = nullptr;
@@ -102,6 +104,8 @@ private:
     std::unique_ptr<TSystemKlang> FKlang;
     std::unique_ptr<TInfosTexte> FInfos;
     std::unique_ptr<TWxSuchDialoge> FSuchDialoge;
+    // The information window (owned by the window).
+    TWxInfosForm* FInfosForm = nullptr;
     // The file dialogs of every command and dialog of this window.
     TWxDateiDialog FDateiDialog{this};
 
@@ -127,6 +131,7 @@ private:
     void OnActivate(wxActivateEvent& AEreignis);
     void OnTimer2(wxTimerEvent& AEreignis);
     void OnTimer1(wxTimerEvent& AEreignis);
+    void OnTimer0(wxTimerEvent& AEreignis);
     void OnSize(wxSizeEvent& AEreignis);
     void OnClose(wxCloseEvent& AEreignis);
     void OnCharHook(wxKeyEvent& AEreignis);

@@ -6,13 +6,11 @@
 
 namespace {
 
-// The window has neither an import command nor the preview yet; an argument meant for them must
-// not be opened as a calendar file.
-bool KeinKalender(const std::string& AArgument) {
-    constexpr std::string_view Import = "/I:";
-    return AArgument == "/systemstartup" ||
-           (AArgument.size() >= Import.size() &&
-            GleichOhneGrossKlein(AArgument.substr(0, Import.size()), Import));
+constexpr std::string_view ImportPraefix = "/I:";
+
+bool IstImport(const std::string& AArgument) {
+    return AArgument.size() >= ImportPraefix.size() &&
+           GleichOhneGrossKlein(AArgument.substr(0, ImportPraefix.size()), ImportPraefix);
 }
 
 } // namespace
@@ -51,10 +49,17 @@ void TBefehlsannahme::Parameter(const std::string& AText) {
 void TBefehlsannahme::TimerSendToTimer() {
     // A dialog opened meanwhile, or the window is closing: the command is dropped.
     const std::string Filename = std::exchange(FParameterFilename, "");
-    if (Filename.empty() || !AnnehmenS() || KeinKalender(Filename)) {
+    if (Filename.empty() || !AnnehmenS()) {
         return;
     }
-    FForm.Oeffne(Filename);
+    if (IstImport(Filename)) {
+        FForm.Dateien().ImportStarten(Filename.substr(ImportPraefix.size()));
+        return;
+    }
+    // The window has no preview yet; its argument must not be opened as a calendar file.
+    if (Filename != "/systemstartup") {
+        FForm.Oeffne(Filename);
+    }
 }
 
 void TBefehlsannahme::ProgramClose() {

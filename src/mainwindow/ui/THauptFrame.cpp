@@ -23,6 +23,7 @@
 #include "mainwindow/ui/TPeriodenAuswahl.h"
 #include "mainwindow/ui/TSplashScreenForm.h"
 #include "mainwindow/ui/TWxGeheDatumForm.h"
+#include "mainwindow/ui/TWxGeladenForm.h"
 #include "mainwindow/ui/TWxVortageForm.h"
 #include "platform/SystemDateisystem.h"
 #include "platform/TMeldungsPort.h"
@@ -111,6 +112,8 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     FSuchDialoge = std::make_unique<TWxSuchDialoge>(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor,
                                                     *FInfos, *FKlang);
     FForm->SuchDialogeSetzen(*FSuchDialoge);
+    FGeladenForm = new TWxGeladenForm(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor);
+    FForm->DateiDialogeSetzen(FDateiDialog, *FGeladenForm);
 
     Bind(wxEVT_SHOW, &THauptFrame::OnShow, this);
     Bind(wxEVT_CLOSE_WINDOW, &THauptFrame::OnClose, this);

@@ -25,6 +25,7 @@ class wxMenuItem;
 class wxPanel;
 class TSplashScreenForm;
 class TWxGeheDatumForm;
+class TWxGeladenForm;
 class TWxVortageForm;
 
 class THauptFrame : public wxFrame, public THauptfensterAnsicht, public TTageslisteSteuerung {
@@ -104,6 +105,8 @@ private:
     std::unique_ptr<TWxSuchDialoge> FSuchDialoge;
     // The file dialogs of every command and dialog of this window.
     TWxDateiDialog FDateiDialog{this};
+    // The loaded-files dialog of the file commands (owned by the window).
+    TWxGeladenForm* FGeladenForm = nullptr;
 
     void MenuesErstellen();
     // Each command item of AMenue (and its submenus) takes the state TForm1 gives it.

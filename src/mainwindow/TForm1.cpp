@@ -53,10 +53,6 @@ TMeldungsAntwort Frage(TMeldungsArt AArt, const std::string& AText, TMeldungsKno
     return Port ? Port->Zeige(AArt, AText, AKnoepfe) : maAbbrechen;
 }
 
-bool Registriert(const TGeladenClass& AGeladen, const std::string& AFilename, TDateisystem& ADateisystem) {
-    return !AFilename.empty() && AGeladen.Exists(ADateisystem.VollerPfad(AFilename)) >= 0;
-}
-
 } // namespace
 
 TForm1::TForm1(THauptfensterAnsicht& AAnsicht, TTageslisteSteuerung& ASteuerung,
@@ -68,6 +64,7 @@ TForm1::TForm1(THauptfensterAnsicht& AAnsicht, TTageslisteSteuerung& ASteuerung,
       FProgrammordner(AProgrammordner), FParameters(ParameterAufbereiten(AArgumente)) {
     KalenderUserPath = ADokumenteOrdner + KalenderOrdner;
     KalenderProgPath = AProgrammordner + KalenderOrdner;
+    FDatei = std::make_unique<TDateiBefehle>(*this, FDateisystem);
     SetAnzeigeKomprimiert(false);
     SetKalFilename("");
     try {
@@ -192,6 +189,9 @@ void TForm1::Timer2Timer() {
     }
     FSteuerung.ZeilenFokus();
     StartbefehleMerken();
+    if (!FStartImportFilename.empty()) {
+        FDatei->ImportStarten(FStartImportFilename);
+    }
 }
 
 void TForm1::StartdateienLaden() {
@@ -204,21 +204,7 @@ void TForm1::StartdateienLaden() {
     if (Vorhanden) {
         HistoryAdd(FKalFilename);
     }
-    ZusatzdateienLaden();
-}
-
-// The holiday file and the special file are shown beside every main calendar whose option is on;
-// an option stays checked only while its file is loaded.
-void TForm1::ZusatzdateienLaden() {
-    Geladen.Clear();
-    if (FeiertagS && !FeiertagsFilename.empty()) {
-        Geladen.LadeFilename(FeiertagsFilename, FDateisystem);
-    }
-    if (SonderS && !SonderFilename.empty()) {
-        Geladen.LadeFilename(SonderFilename, FDateisystem);
-    }
-    FeiertagS = Registriert(Geladen, FeiertagsFilename, FDateisystem);
-    SonderS = Registriert(Geladen, SonderFilename, FDateisystem);
+    FDatei->ZusatzdateienLaden();
 }
 
 void TForm1::StartbefehleMerken() {
@@ -249,22 +235,7 @@ bool TForm1::IsModified() const {
 }
 
 bool TForm1::Speichern() {
-    if (DateinameTeil(FKalFilename).empty()) {
-        // Choosing a new file name is not possible here yet: the save did not happen.
-        FSteuerung.Piep();
-        return false;
-    }
-    try {
-        TDaten Kopie(Daten);
-        Daten.SaveToFile(FKalFilename, FDateisystem);
-        SpeicherDaten.Assign(Kopie);
-        HistoryAdd(FKalFilename);
-        SetHistoryMenuList();
-        return true;
-    } catch (const std::exception& Fehler) {
-        Frage(maFehler, std::string("Speichern fehlgeschlagen:\r\n") + Fehler.what(), mkOK);
-        return false;
-    }
+    return FDatei->Speichern(false);
 }
 
 bool TForm1::FormCloseQuery() {
@@ -272,37 +243,11 @@ bool TForm1::FormCloseQuery() {
 }
 
 bool TForm1::SpeichernFragen() {
-    if (!IsModified()) {
-        return true;
-    }
-    switch (
-        Frage(maBestaetigung, "Sollen die vorgenommenen Änderungen gespeichert werden?", mkJaNeinAbbrechen)) {
-    case maJa:
-        return Speichern();
-    case maNein:
-        return true;
-    default:
-        return false;
-    }
+    return FDatei->SpeichernFragen();
 }
 
 bool TForm1::Oeffne(const std::string& AFilename) {
-    if (!SpeichernFragen()) {
-        return false;
-    }
-    TDaten Neu;
-    if (!Neu.LoadFromFile(AFilename, true, 0, FDateisystem)) {
-        return false;
-    }
-    // The old entries live on in Neu until the jump below has rebuilt the lines that show them.
-    std::swap(Daten.Liste, Neu.Liste);
-    SetKalFilename(FDateisystem.VollerPfad(AFilename));
-    HistoryAdd(FKalFilename);
-    ZusatzdateienLaden();
-    SpeicherDaten.Assign(Daten);
-    MenuSprHeuteClick();
-    SetHistoryMenuList();
-    return true;
+    return FDatei->Oeffne(AFilename);
 }
 
 void TForm1::HistoryAdd(const std::string& AFilename) {
@@ -507,15 +452,23 @@ TMenueZustand TForm1::MenueZustand(TMenueBefehl ABefehl) const {
     case mbFeiertageUeberblick:
         Zustand.EnabledS = FInfos != nullptr && Daten.Count() > 0;
         break;
-    // Not built yet: shown, but disabled.
-    case mbOeffnen:
     case mbSpeichern:
-    case mbSpeichernUnter:
-    case mbLaden:
-    case mbGeladeneEntfernen:
-    case mbImportieren:
-    case mbDrucken:
+        Zustand.EnabledS = IsModified();
+        break;
     case mbSchliessen:
+        Zustand.EnabledS = FDatei->SchliessenErlaubt();
+        break;
+    case mbFeiertagsdatei:
+        Zustand.CheckedS = FeiertagS;
+        break;
+    case mbSonderdatei:
+        Zustand.CheckedS = SonderS;
+        break;
+    case mbSicherung:
+        Zustand.CheckedS = SikDateiAnlegenS;
+        break;
+    // Not built yet: shown, but disabled.
+    case mbDrucken:
     case mbKopieren:
     case mbAusschneiden:
     case mbEinfuegen:
@@ -530,9 +483,6 @@ TMenueZustand TForm1::MenueZustand(TMenueBefehl ABefehl) const {
     case mbAlleLoeschen:
     case mbAbgelaufeneLoeschen:
     case mbAutostart:
-    case mbFeiertagsdatei:
-    case mbSonderdatei:
-    case mbSicherung:
     case mbHilfe:
     case mbKurztasten:
     case mbAenderungen:
@@ -644,13 +594,36 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
             FInfos->MenuExtKalendertageClick();
             break;
         case mbOeffnen:
+            FDatei->MenuDateiOeffnenClick();
+            break;
         case mbSpeichern:
+            FDatei->MenuDateiSpeichernClick();
+            break;
         case mbSpeichernUnter:
+            FDatei->MenuDateiSpeichernUnterClick();
+            break;
         case mbLaden:
+            FDatei->MenuDateiAnzeigenLadenClick();
+            break;
         case mbGeladeneEntfernen:
+            FDatei->MenuDateiAnzeigenListeClick();
+            break;
         case mbImportieren:
-        case mbDrucken:
+            FDatei->MenuDateiImportierenClick();
+            break;
         case mbSchliessen:
+            FDatei->MenuDateiCloseClick();
+            break;
+        case mbFeiertagsdatei:
+            FDatei->MenuEinstFeiertagsdateiClick();
+            break;
+        case mbSonderdatei:
+            FDatei->MenuEinstSonderdateiClick();
+            break;
+        case mbSicherung:
+            FDatei->MenuEinstSikClick();
+            break;
+        case mbDrucken:
         case mbKopieren:
         case mbAusschneiden:
         case mbEinfuegen:
@@ -665,9 +638,6 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
         case mbAlleLoeschen:
         case mbAbgelaufeneLoeschen:
         case mbAutostart:
-        case mbFeiertagsdatei:
-        case mbSonderdatei:
-        case mbSicherung:
         case mbHilfe:
         case mbKurztasten:
         case mbAenderungen:
@@ -701,6 +671,10 @@ void TForm1::UebergebeneVorschau() {
         return;
     }
     Ausfuehren([this] { FInfos->VorschauAnzeigen(0, vaUebergeben); });
+}
+
+void TForm1::DateiDialogeSetzen(TDateiDialog& ADateiDialog, TGeladenDialog& AGeladenDialog) {
+    FDatei->DialogeSetzen(ADateiDialog, AGeladenDialog);
 }
 
 void TForm1::Ausfuehren(const std::function<void()>& ABefehl) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "mainwindow/TDateiBefehle.h"
 #include "mainwindow/TEinstellungsspeicher.h"
 #include "mainwindow/TInfosBefehle.h"
 #include "mainwindow/THauptfensterAnsicht.h"
@@ -89,8 +90,8 @@ public:
 
     // The calendar differs from the state last loaded or saved.
     bool IsModified() const;
-    // Saves to the main file; false (after the error message) when that fails. Without a
-    // file-name part there is nothing to save to yet.
+    // Saves to the main file, or to a file chosen in the save-as dialog when it has no name yet;
+    // false (after the error message) when that fails or the dialog was cancelled.
     bool Speichern();
     // When the calendar is modified, asks whether to save it first; false when the calling
     // command is to stop (cancelled, or the save failed).
@@ -103,6 +104,8 @@ public:
     void EinstellungenLadenSpeichern(bool ALadenS);
     // Rebuilds the file menu's recent-file entries from the list.
     void SetHistoryMenuList();
+    // Puts a calendar file opened or saved on top of the recent files.
+    void HistoryAdd(const std::string& AFilename);
     // A click on the recent-file entry with tag ATag.
     void HistoryMenuClick(int ATag);
 
@@ -136,6 +139,10 @@ public:
     void Timer0Timer();
     // The preview of today that another start handed over with "/systemstartup".
     void UebergebeneVorschau();
+    // The file commands of the file menu and of the settings menu; their dialogs come once the
+    // window has made them (until then every dialog counts as cancelled).
+    TDateiBefehle& Dateien() { return *FDatei; }
+    void DateiDialogeSetzen(TDateiDialog& ADateiDialog, TGeladenDialog& AGeladenDialog);
     // Runs a command of a menu, key or control. An exception escaping it is shown in a German
     // message box and the program goes on.
     void Ausfuehren(const std::function<void()>& ABefehl);
@@ -177,6 +184,7 @@ private:
     TDateisystem& FDateisystem;
     std::unique_ptr<TSuchBefehle> FSuche;
     std::unique_ptr<TInfosBefehle> FInfos;
+    std::unique_ptr<TDateiBefehle> FDatei;
     std::string FProgrammordner;
     std::vector<std::string> FParameters;
     std::string FKalFilename;
@@ -191,7 +199,5 @@ private:
     TEinstellungen Einstellungen() const;
     void EinstellungenUebernehmen(const TEinstellungen& AWerte);
     void StartdateienLaden();
-    void ZusatzdateienLaden();
-    void HistoryAdd(const std::string& AFilename);
     void StartbefehleMerken();
 };

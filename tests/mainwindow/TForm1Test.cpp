@@ -321,8 +321,8 @@ TEST_F(Form1, YesWithoutAFileNameKeepsTheWindowOpen) {
     Starten({});
     AenderungMachen();
     Meldungen.Antwort = maJa;
+    // Without the window's dialogs the save-as dialog counts as cancelled.
     EXPECT_FALSE(Form->FormCloseQuery());
-    EXPECT_EQ(Steuerung.Pieps, 1);
     EXPECT_TRUE(Form->IsModified());
 }
 

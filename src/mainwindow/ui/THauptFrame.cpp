@@ -24,6 +24,7 @@
 #include "mainwindow/ui/TSplashScreenForm.h"
 #include "mainwindow/ui/TWxGeheDatumForm.h"
 #include "mainwindow/ui/TWxInfosForm.h"
+#include "mainwindow/ui/TWxGeladenForm.h"
 #include "mainwindow/ui/TWxVortageForm.h"
 #include "platform/SystemDateisystem.h"
 #include "platform/TMeldungsPort.h"
@@ -117,6 +118,8 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     FForm->SuchDialogeSetzen(*FSuchDialoge);
     FInfosForm = new TWxInfosForm(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor, FDateiDialog);
     FForm->InfosFensterSetzen(*FInfosForm, *FInfos, *FKlang);
+    FGeladenForm = new TWxGeladenForm(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor);
+    FForm->DateiDialogeSetzen(FDateiDialog, *FGeladenForm);
 
     Bind(wxEVT_SHOW, &THauptFrame::OnShow, this);
     Bind(wxEVT_CLOSE_WINDOW, &THauptFrame::OnClose, this);

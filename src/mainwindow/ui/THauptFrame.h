@@ -26,6 +26,7 @@ class wxPanel;
 class TSplashScreenForm;
 class TWxGeheDatumForm;
 class TWxInfosForm;
+class TWxGeladenForm;
 class TWxVortageForm;
 
 class THauptFrame : public wxFrame, public THauptfensterAnsicht, public TTageslisteSteuerung {
@@ -108,6 +109,8 @@ private:
     TWxInfosForm* FInfosForm = nullptr;
     // The file dialogs of every command and dialog of this window.
     TWxDateiDialog FDateiDialog{this};
+    // The loaded-files dialog of the file commands (owned by the window).
+    TWxGeladenForm* FGeladenForm = nullptr;
 
     void MenuesErstellen();
     // Each command item of AMenue (and its submenus) takes the state TForm1 gives it.

@@ -296,6 +296,9 @@ bool TForm1::Oeffne(const std::string& AFilename) {
     }
     // The old entries live on in Neu until the jump below has rebuilt the lines that show them.
     std::swap(Daten.Liste, Neu.Liste);
+    if (FEintraege != nullptr) {
+        FEintraege->GemerktLoesen();
+    }
     SetKalFilename(FDateisystem.VollerPfad(AFilename));
     HistoryAdd(FKalFilename);
     ZusatzdateienLaden();
@@ -495,6 +498,20 @@ TMenueZustand TForm1::MenueZustand(TMenueBefehl ABefehl) const {
     case mbNamenstag:
         Zustand.EnabledS = FSuche != nullptr;
         break;
+    case mbNeu:
+    case mbBearbeiten:
+    case mbAktivieren:
+    case mbDeaktivieren:
+    case mbAusblenden:
+    case mbEintragImportieren:
+    case mbLoeschen:
+    case mbAlleLoeschen:
+    case mbAbgelaufeneLoeschen:
+    case mbKopieren:
+    case mbAusschneiden:
+    case mbEinfuegen:
+        Zustand = FEintraege != nullptr ? FEintraege->MenueZustand(ABefehl) : TMenueZustand{false, false};
+        break;
     // Not built yet: shown, but disabled.
     case mbOeffnen:
     case mbSpeichern:
@@ -504,22 +521,10 @@ TMenueZustand TForm1::MenueZustand(TMenueBefehl ABefehl) const {
     case mbImportieren:
     case mbDrucken:
     case mbSchliessen:
-    case mbKopieren:
-    case mbAusschneiden:
-    case mbEinfuegen:
-    case mbNeu:
-    case mbBearbeiten:
     case mbInfos:
     case mbVorschauHeute:
     case mbVorschauTage:
-    case mbAktivieren:
-    case mbDeaktivieren:
-    case mbAusblenden:
-    case mbEintragImportieren:
     case mbMail:
-    case mbLoeschen:
-    case mbAlleLoeschen:
-    case mbAbgelaufeneLoeschen:
     case mbMondUeberblick:
     case mbFeiertageUeberblick:
     case mbKalendertageUeberblick:
@@ -619,6 +624,23 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
         case mbNamenstag:
             FSuche->MenuSuchenNamenstagClick();
             break;
+        case mbNeu:
+        case mbBearbeiten:
+        case mbAktivieren:
+        case mbDeaktivieren:
+        case mbAusblenden:
+        case mbEintragImportieren:
+        case mbLoeschen:
+        case mbAlleLoeschen:
+        case mbAbgelaufeneLoeschen:
+        case mbKopieren:
+        case mbAusschneiden:
+        case mbEinfuegen:
+            if (FEintraege->MenueBefehl(ABefehl) && ABefehl == mbAbgelaufeneLoeschen) {
+                MenuSprHeuteClick();
+            }
+            FAnsicht.MenueAktualisieren();
+            break;
         case mbOeffnen:
         case mbSpeichern:
         case mbSpeichernUnter:
@@ -627,22 +649,10 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
         case mbImportieren:
         case mbDrucken:
         case mbSchliessen:
-        case mbKopieren:
-        case mbAusschneiden:
-        case mbEinfuegen:
-        case mbNeu:
-        case mbBearbeiten:
         case mbInfos:
         case mbVorschauHeute:
         case mbVorschauTage:
-        case mbAktivieren:
-        case mbDeaktivieren:
-        case mbAusblenden:
-        case mbEintragImportieren:
         case mbMail:
-        case mbLoeschen:
-        case mbAlleLoeschen:
-        case mbAbgelaufeneLoeschen:
         case mbMondUeberblick:
         case mbFeiertageUeberblick:
         case mbKalendertageUeberblick:
@@ -665,6 +675,18 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
 
 void TForm1::SuchDialogeSetzen(TSuchDialoge& ADialoge) {
     FSuche = std::make_unique<TSuchBefehle>(Daten, Tagesliste, ADialoge, FProgrammordner);
+}
+
+void TForm1::EintragEditorSetzen(TEintragEditor& AEditor) {
+    FEintraege = std::make_unique<TEintragBefehle>(Daten, Tagesliste, FSteuerung, AEditor);
+}
+
+std::string TForm1::Soundordner() const {
+    return FProgrammordner + SoundOrdner;
+}
+
+void TForm1::ZeileEingabe() {
+    MenueBefehl(Tagesliste.AktTagClass() != nullptr ? mbInfos : mbNeu);
 }
 
 void TForm1::Ausfuehren(const std::function<void()>& ABefehl) {

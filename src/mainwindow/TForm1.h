@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "mainwindow/TEinstellungsspeicher.h"
+#include "mainwindow/TEintragBefehle.h"
 #include "mainwindow/THauptfensterAnsicht.h"
 #include "mainwindow/TMenueBefehl.h"
 #include "mainwindow/TSchrift.h"
@@ -128,6 +129,13 @@ public:
     // The search commands, once the window has made their dialogs: they search Daten and jump in
     // Tagesliste; without them the search menu is disabled.
     void SuchDialogeSetzen(TSuchDialoge& ADialoge);
+    // The entry commands, once the window has made the entry editor; without it they are disabled.
+    void EintragEditorSetzen(TEintragEditor& AEditor);
+    const TEintragBefehle* Eintraege() const { return FEintraege.get(); }
+    // Enter in the day list: the information on an entry line, a new entry on a day line.
+    void ZeileEingabe();
+    // The folder of the sound files, ending with a separator.
+    std::string Soundordner() const;
     // Runs a command of a menu, key or control. An exception escaping it is shown in a German
     // message box and the program goes on.
     void Ausfuehren(const std::function<void()>& ABefehl);
@@ -168,6 +176,7 @@ private:
     TEinstellungsspeicher& FEinstellungsspeicher;
     TDateisystem& FDateisystem;
     std::unique_ptr<TSuchBefehle> FSuche;
+    std::unique_ptr<TEintragBefehle> FEintraege;
     std::string FProgrammordner;
     std::vector<std::string> FParameters;
     std::string FKalFilename;

@@ -111,6 +111,9 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     FSuchDialoge = std::make_unique<TWxSuchDialoge>(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor,
                                                     *FInfos, *FKlang);
     FForm->SuchDialogeSetzen(*FSuchDialoge);
+    FEintragEditor = std::make_unique<TWxEintragEditor>(
+        this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor, FDateiDialog, FForm->Soundordner());
+    FForm->EintragEditorSetzen(*FEintragEditor);
 
     Bind(wxEVT_SHOW, &THauptFrame::OnShow, this);
     Bind(wxEVT_CLOSE_WINDOW, &THauptFrame::OnClose, this);
@@ -561,6 +564,11 @@ void THauptFrame::OnCharHook(wxKeyEvent& AEreignis) {
     }
     if (Kontextmenue && FindFocus() == FListe) {
         ListenPopup();
+        return;
+    }
+    const bool Eingabe = Taste == WXK_RETURN || Taste == WXK_NUMPAD_ENTER;
+    if (Eingabe && Umschalt == wxMOD_NONE && FindFocus() == FListe) {
+        FForm->ZeileEingabe();
         return;
     }
     if (!MenueKurztasteAusfuehren(*this, AEreignis, [this] { MenueAktualisieren(); })) {

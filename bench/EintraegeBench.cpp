@@ -2,11 +2,11 @@
 // records), in one run: a daily entry from 1.1.1900 to 31.12.2100 is created, one of its runs is
 // edited (its time, that run only) and the entry is deleted, each through its command with the
 // jump in the day list, and after each the modified check (the calendar against its saved copy).
-// Each step's mean time is a counter in milliseconds.
+// Each step's mean processor time is a counter in milliseconds.
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
+#include <ctime>
 
 #include "BenchKalender.h"
 #include "mainwindow/TEintragBefehle.h"
@@ -51,9 +51,13 @@ private:
     int FModifyNr = 1;
 };
 
-double Millisekunden(std::chrono::steady_clock::time_point& AStart) {
-    const auto Jetzt = std::chrono::steady_clock::now();
-    const double ms = std::chrono::duration<double, std::milli>(Jetzt - AStart).count();
+// The thread's processor time in milliseconds since AStart, which then moves on: on a machine
+// shared with other work the wall clock would count their time too.
+double Millisekunden(double& AStart) {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    const double Jetzt = static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+    const double ms = Jetzt - AStart;
     AStart = Jetzt;
     return ms;
 }
@@ -76,7 +80,8 @@ void BM_NeuBearbeitenLoeschen(benchmark::State& AState) {
     // Read by the label after the loop, so the checks are not optimised away.
     bool Geaendert[3] = {};
     for (auto _ : AState) {
-        auto t = std::chrono::steady_clock::now();
+        double t = 0;
+        Millisekunden(t);
         Befehle.MenuAktNeuClick();
         Summe[0] += Millisekunden(t);
         Geaendert[0] = !Daten.Ident(&SpeicherDaten, false);
@@ -99,5 +104,27 @@ void BM_NeuBearbeitenLoeschen(benchmark::State& AState) {
                     (Geaendert[1] ? "yes " : "no ") + (Geaendert[2] ? "yes" : "no"));
 }
 BENCHMARK(BM_NeuBearbeitenLoeschen)->Unit(benchmark::kMillisecond);
+
+// The states of the entry commands' menu items, as worked out when the "A&ktionen" menu opens
+// and before each of its shortcuts runs, on an entry line of the calendar.
+void BM_MenueZustaende(benchmark::State& AState) {
+    TDaten Daten;
+    BenchKalender(Daten);
+    TSpeicherSteuerung Steuerung;
+    TTagesliste Liste(Daten, Steuerung);
+    Liste.SpringeZuDatum(EncodeDate(2060, 6, 15), "");
+    TBenchEditor Editor;
+    TEintragBefehle Befehle(Daten, Liste, Steuerung, Editor);
+    Befehle.MenuBearbKopierenClick();
+    for (auto _ : AState) {
+        for (TMenueBefehl b :
+             {mbNeu, mbBearbeiten, mbAktivieren, mbDeaktivieren, mbAusblenden, mbEintragImportieren,
+              mbLoeschen, mbAlleLoeschen, mbAbgelaufeneLoeschen, mbKopieren, mbAusschneiden, mbEinfuegen}) {
+            benchmark::DoNotOptimize(Befehle.MenueZustand(b));
+        }
+    }
+    AState.SetLabel("on " + Liste.AktZeile());
+}
+BENCHMARK(BM_MenueZustaende)->Unit(benchmark::kMillisecond);
 
 } // namespace

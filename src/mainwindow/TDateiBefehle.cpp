@@ -238,6 +238,7 @@ bool TDateiBefehle::Oeffne(const std::string& AFilename) {
     }
     // The old entries live on in Neu until the jump below has rebuilt the lines that show them.
     std::swap(FForm.Daten.Liste, Neu.Liste);
+    FForm.EintraegeEntfernt();
     FForm.SetKalFilename(FDateisystem.VollerPfad(AFilename));
     FForm.HistoryAdd(FForm.KalFilename());
     ZusatzdateienLaden();
@@ -308,6 +309,7 @@ void TDateiBefehle::MenuDateiCloseClick() {
     TDaten Alt;
     // The old entries live on in Alt until the jump below has rebuilt the lines that show them.
     std::swap(FForm.Daten.Liste, Alt.Liste);
+    FForm.EintraegeEntfernt();
     ZusatzdateienLaden();
     FForm.SpeicherDaten.Assign(FForm.Daten);
     FForm.SetKalFilename(OrdnerTeil(FForm.KalFilename()));
@@ -345,6 +347,7 @@ void TDateiBefehle::MenuDateiAnzeigenListeClick() {
     if (FForm.Geladen.Count() == Vorher) {
         return;
     }
+    FForm.EintraegeEntfernt();
     FForm.FeiertagS = Registriert(FForm.FeiertagsFilename);
     FForm.SonderS = Registriert(FForm.SonderFilename);
     FForm.MenuSprHeuteClick();
@@ -360,6 +363,7 @@ void TDateiBefehle::ZusatzdateiUmschalten(bool& AOptionS, std::string& AFilename
         if (IdDatei > 0) {
             FForm.Daten.DeleteIdDatei(IdDatei);
             FForm.Geladen.Delete(IdDatei);
+            FForm.EintraegeEntfernt();
         }
     } else {
         std::string Datei;

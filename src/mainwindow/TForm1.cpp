@@ -452,6 +452,20 @@ TMenueZustand TForm1::MenueZustand(TMenueBefehl ABefehl) const {
     case mbFeiertageUeberblick:
         Zustand.EnabledS = FInfos != nullptr && Daten.Count() > 0;
         break;
+    case mbNeu:
+    case mbBearbeiten:
+    case mbAktivieren:
+    case mbDeaktivieren:
+    case mbAusblenden:
+    case mbEintragImportieren:
+    case mbLoeschen:
+    case mbAlleLoeschen:
+    case mbAbgelaufeneLoeschen:
+    case mbKopieren:
+    case mbAusschneiden:
+    case mbEinfuegen:
+        Zustand = FEintraege != nullptr ? FEintraege->MenueZustand(ABefehl) : TMenueZustand{false, false};
+        break;
     case mbSpeichern:
         Zustand.EnabledS = IsModified();
         break;
@@ -469,19 +483,7 @@ TMenueZustand TForm1::MenueZustand(TMenueBefehl ABefehl) const {
         break;
     // Not built yet: shown, but disabled.
     case mbDrucken:
-    case mbKopieren:
-    case mbAusschneiden:
-    case mbEinfuegen:
-    case mbNeu:
-    case mbBearbeiten:
-    case mbAktivieren:
-    case mbDeaktivieren:
-    case mbAusblenden:
-    case mbEintragImportieren:
     case mbMail:
-    case mbLoeschen:
-    case mbAlleLoeschen:
-    case mbAbgelaufeneLoeschen:
     case mbAutostart:
     case mbHilfe:
     case mbKurztasten:
@@ -593,6 +595,23 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
         case mbKalendertageUeberblick:
             FInfos->MenuExtKalendertageClick();
             break;
+        case mbNeu:
+        case mbBearbeiten:
+        case mbAktivieren:
+        case mbDeaktivieren:
+        case mbAusblenden:
+        case mbEintragImportieren:
+        case mbLoeschen:
+        case mbAlleLoeschen:
+        case mbAbgelaufeneLoeschen:
+        case mbKopieren:
+        case mbAusschneiden:
+        case mbEinfuegen:
+            if (FEintraege->MenueBefehl(ABefehl) && ABefehl == mbAbgelaufeneLoeschen) {
+                MenuSprHeuteClick();
+            }
+            FAnsicht.MenueAktualisieren();
+            break;
         case mbOeffnen:
             FDatei->MenuDateiOeffnenClick();
             break;
@@ -624,19 +643,7 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
             FDatei->MenuEinstSikClick();
             break;
         case mbDrucken:
-        case mbKopieren:
-        case mbAusschneiden:
-        case mbEinfuegen:
-        case mbNeu:
-        case mbBearbeiten:
-        case mbAktivieren:
-        case mbDeaktivieren:
-        case mbAusblenden:
-        case mbEintragImportieren:
         case mbMail:
-        case mbLoeschen:
-        case mbAlleLoeschen:
-        case mbAbgelaufeneLoeschen:
         case mbAutostart:
         case mbHilfe:
         case mbKurztasten:
@@ -675,6 +682,24 @@ void TForm1::UebergebeneVorschau() {
 
 void TForm1::DateiDialogeSetzen(TDateiDialog& ADateiDialog, TGeladenDialog& AGeladenDialog) {
     FDatei->DialogeSetzen(ADateiDialog, AGeladenDialog);
+}
+
+void TForm1::EintragEditorSetzen(TEintragEditor& AEditor) {
+    FEintraege = std::make_unique<TEintragBefehle>(Daten, Tagesliste, FSteuerung, AEditor);
+}
+
+std::string TForm1::Soundordner() const {
+    return FProgrammordner + SoundOrdner;
+}
+
+void TForm1::EintraegeEntfernt() {
+    if (FEintraege != nullptr) {
+        FEintraege->GemerktLoesen();
+    }
+}
+
+void TForm1::ZeileEingabe() {
+    MenueBefehl(Tagesliste.AktTagClass() != nullptr ? mbInfos : mbNeu);
 }
 
 void TForm1::Ausfuehren(const std::function<void()>& ABefehl) {

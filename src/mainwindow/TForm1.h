@@ -13,8 +13,9 @@
 
 #include "mainwindow/TDateiBefehle.h"
 #include "mainwindow/TEinstellungsspeicher.h"
-#include "mainwindow/TInfosBefehle.h"
+#include "mainwindow/TEintragBefehle.h"
 #include "mainwindow/THauptfensterAnsicht.h"
+#include "mainwindow/TInfosBefehle.h"
 #include "mainwindow/TMenueBefehl.h"
 #include "mainwindow/TSchrift.h"
 #include "model/TDaten.h"
@@ -143,6 +144,16 @@ public:
     // window has made them (until then every dialog counts as cancelled).
     TDateiBefehle& Dateien() { return *FDatei; }
     void DateiDialogeSetzen(TDateiDialog& ADateiDialog, TGeladenDialog& AGeladenDialog);
+    // The entry commands, once the window has made the entry editor; without it they are disabled.
+    void EintragEditorSetzen(TEintragEditor& AEditor);
+    const TEintragBefehle* Eintraege() const { return FEintraege.get(); }
+    // Entries left the calendar through a file command: the entry clipboard forgets its source,
+    // whose address a new entry could take.
+    void EintraegeEntfernt();
+    // Enter in the day list: the information on an entry line, a new entry on a day line.
+    void ZeileEingabe();
+    // The folder of the sound files, ending with a separator.
+    std::string Soundordner() const;
     // Runs a command of a menu, key or control. An exception escaping it is shown in a German
     // message box and the program goes on.
     void Ausfuehren(const std::function<void()>& ABefehl);
@@ -185,6 +196,7 @@ private:
     std::unique_ptr<TSuchBefehle> FSuche;
     std::unique_ptr<TInfosBefehle> FInfos;
     std::unique_ptr<TDateiBefehle> FDatei;
+    std::unique_ptr<TEintragBefehle> FEintraege;
     std::string FProgrammordner;
     std::vector<std::string> FParameters;
     std::string FKalFilename;

@@ -23,8 +23,8 @@
 #include "mainwindow/ui/TPeriodenAuswahl.h"
 #include "mainwindow/ui/TSplashScreenForm.h"
 #include "mainwindow/ui/TWxGeheDatumForm.h"
-#include "mainwindow/ui/TWxInfosForm.h"
 #include "mainwindow/ui/TWxGeladenForm.h"
+#include "mainwindow/ui/TWxInfosForm.h"
 #include "mainwindow/ui/TWxVortageForm.h"
 #include "platform/SystemDateisystem.h"
 #include "platform/TMeldungsPort.h"
@@ -120,6 +120,9 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     FForm->InfosFensterSetzen(*FInfosForm, *FInfos, *FKlang);
     FGeladenForm = new TWxGeladenForm(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor);
     FForm->DateiDialogeSetzen(FDateiDialog, *FGeladenForm);
+    FEintragEditor = std::make_unique<TWxEintragEditor>(
+        this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor, FDateiDialog, FForm->Soundordner());
+    FForm->EintragEditorSetzen(*FEintragEditor);
 
     Bind(wxEVT_SHOW, &THauptFrame::OnShow, this);
     Bind(wxEVT_CLOSE_WINDOW, &THauptFrame::OnClose, this);
@@ -579,6 +582,11 @@ void THauptFrame::OnCharHook(wxKeyEvent& AEreignis) {
     }
     if (Kontextmenue && FindFocus() == FListe) {
         ListenPopup();
+        return;
+    }
+    const bool Eingabe = Taste == WXK_RETURN || Taste == WXK_NUMPAD_ENTER;
+    if (Eingabe && Umschalt == wxMOD_NONE && FindFocus() == FListe) {
+        FForm->ZeileEingabe();
         return;
     }
     if (!MenueKurztasteAusfuehren(*this, AEreignis, [this] { MenueAktualisieren(); })) {

@@ -16,6 +16,7 @@
 #include "info/TInfosTexte.h"
 #include "instance/ui/TWxBefehle.h"
 #include "mainwindow/TForm1.h"
+#include "mainwindow/ui/TWxEintragEditor.h"
 #include "search/ui/TWxSuchDialoge.h"
 
 class wxComboBox;
@@ -107,6 +108,8 @@ private:
     std::unique_ptr<TWxSuchDialoge> FSuchDialoge;
     // The information window (owned by the window).
     TWxInfosForm* FInfosForm = nullptr;
+    // The entry editor of the entry commands.
+    std::unique_ptr<TWxEintragEditor> FEintragEditor;
     // The file dialogs of every command and dialog of this window.
     TWxDateiDialog FDateiDialog{this};
     // The loaded-files dialog of the file commands (owned by the window).

@@ -495,6 +495,36 @@ TMenueZustand TForm1::MenueZustand(TMenueBefehl ABefehl) const {
     case mbNamenstag:
         Zustand.EnabledS = FSuche != nullptr;
         break;
+    case mbDrucken:
+        Zustand.EnabledS = FExtras != nullptr && !Tagesliste.DisplayItems().empty();
+        break;
+    case mbMail:
+        Zustand.EnabledS =
+            FExtras != nullptr && Tagesliste.AktTagClass() != nullptr && FSteuerung.ZeilenHatFokus();
+        break;
+    case mbAutostart:
+        Zustand.EnabledS = FExtras != nullptr;
+        Zustand.CheckedS = FExtras != nullptr && FExtras->AutostartS();
+        break;
+    case mbHilfe:
+        Zustand.EnabledS = FExtras != nullptr && FExtras->HilfedateiVorhanden(hdHilfe);
+        break;
+    case mbKurztasten:
+        Zustand.EnabledS = FExtras != nullptr && FExtras->HilfedateiVorhanden(hdKurztasten);
+        break;
+    case mbAenderungen:
+        Zustand.EnabledS = FExtras != nullptr && FExtras->HilfedateiVorhanden(hdAenderungen);
+        break;
+    case mbMailProgrammierer:
+    case mbHomepage:
+    case mbSpenden:
+    case mbInfo:
+        Zustand.EnabledS = FExtras != nullptr;
+        break;
+    case mbAktualisierung:
+        Zustand.SichtbarS = FExtras != nullptr && FExtras->AktualisierungSichtbar();
+        Zustand.EnabledS = Zustand.SichtbarS;
+        break;
     // Not built yet: shown, but disabled.
     case mbOeffnen:
     case mbSpeichern:
@@ -502,7 +532,6 @@ TMenueZustand TForm1::MenueZustand(TMenueBefehl ABefehl) const {
     case mbLaden:
     case mbGeladeneEntfernen:
     case mbImportieren:
-    case mbDrucken:
     case mbSchliessen:
     case mbKopieren:
     case mbAusschneiden:
@@ -516,25 +545,15 @@ TMenueZustand TForm1::MenueZustand(TMenueBefehl ABefehl) const {
     case mbDeaktivieren:
     case mbAusblenden:
     case mbEintragImportieren:
-    case mbMail:
     case mbLoeschen:
     case mbAlleLoeschen:
     case mbAbgelaufeneLoeschen:
     case mbMondUeberblick:
     case mbFeiertageUeberblick:
     case mbKalendertageUeberblick:
-    case mbAutostart:
     case mbFeiertagsdatei:
     case mbSonderdatei:
     case mbSicherung:
-    case mbHilfe:
-    case mbKurztasten:
-    case mbAenderungen:
-    case mbMailProgrammierer:
-    case mbHomepage:
-    case mbSpenden:
-    case mbAktualisierung:
-    case mbInfo:
         Zustand.EnabledS = false;
         break;
     default:
@@ -619,13 +638,51 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
         case mbNamenstag:
             FSuche->MenuSuchenNamenstagClick();
             break;
+        case mbDrucken: {
+            std::vector<std::string> Zeilen;
+            for (const TZeile& z : Tagesliste.DisplayItems()) {
+                Zeilen.push_back(z.Text);
+            }
+            FExtras->MenuDruckenClick(Tagesliste.Tagesansicht(), Zeilen, AktFont);
+            break;
+        }
+        case mbMail:
+            FExtras->MenuMailClick(*Tagesliste.AktTagClass());
+            break;
+        case mbAutostart:
+            FExtras->MenuAutostartClick();
+            FAnsicht.MenueAktualisieren();
+            break;
+        case mbHilfe:
+            FExtras->MenuHilfeClick(hdHilfe);
+            break;
+        case mbKurztasten:
+            FExtras->MenuHilfeClick(hdKurztasten);
+            break;
+        case mbAenderungen:
+            FExtras->MenuHilfeClick(hdAenderungen);
+            break;
+        case mbMailProgrammierer:
+            FExtras->MenuMailProgrammiererClick();
+            break;
+        case mbHomepage:
+            FExtras->MenuHomepageClick();
+            break;
+        case mbSpenden:
+            FExtras->MenuSpendenClick();
+            break;
+        case mbAktualisierung:
+            FExtras->MenuAktualisierungClick(Fenstertitel(FKalFilename), AktFont, AktBackColor);
+            break;
+        case mbInfo:
+            FExtras->MenuInfoClick();
+            break;
         case mbOeffnen:
         case mbSpeichern:
         case mbSpeichernUnter:
         case mbLaden:
         case mbGeladeneEntfernen:
         case mbImportieren:
-        case mbDrucken:
         case mbSchliessen:
         case mbKopieren:
         case mbAusschneiden:
@@ -639,25 +696,15 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
         case mbDeaktivieren:
         case mbAusblenden:
         case mbEintragImportieren:
-        case mbMail:
         case mbLoeschen:
         case mbAlleLoeschen:
         case mbAbgelaufeneLoeschen:
         case mbMondUeberblick:
         case mbFeiertageUeberblick:
         case mbKalendertageUeberblick:
-        case mbAutostart:
         case mbFeiertagsdatei:
         case mbSonderdatei:
         case mbSicherung:
-        case mbHilfe:
-        case mbKurztasten:
-        case mbAenderungen:
-        case mbMailProgrammierer:
-        case mbHomepage:
-        case mbSpenden:
-        case mbAktualisierung:
-        case mbInfo:
             break;
         }
     });
@@ -665,6 +712,11 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
 
 void TForm1::SuchDialogeSetzen(TSuchDialoge& ADialoge) {
     FSuche = std::make_unique<TSuchBefehle>(Daten, Tagesliste, ADialoge, FProgrammordner);
+}
+
+void TForm1::ExtrasSetzen(TProgrammStart& AStart, TAutostart& AAutostart, TDrucker& ADrucker,
+                          const TExtrasOrte& AOrte) {
+    FExtras = std::make_unique<TExtrasBefehle>(AStart, AAutostart, ADrucker, AOrte);
 }
 
 void TForm1::Ausfuehren(const std::function<void()>& ABefehl) {

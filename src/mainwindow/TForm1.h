@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "mainwindow/TEinstellungsspeicher.h"
+#include "mainwindow/TExtrasBefehle.h"
 #include "mainwindow/THauptfensterAnsicht.h"
 #include "mainwindow/TMenueBefehl.h"
 #include "mainwindow/TSchrift.h"
@@ -128,6 +129,11 @@ public:
     // The search commands, once the window has made their dialogs: they search Daten and jump in
     // Tagesliste; without them the search menu is disabled.
     void SuchDialogeSetzen(TSuchDialoge& ADialoge);
+    // The extras (printing, mail, the help menu, autostart), once the window has made what they
+    // need: the desktop's program start, the autostart entry and the printer; without them their
+    // items are disabled.
+    void ExtrasSetzen(TProgrammStart& AStart, TAutostart& AAutostart, TDrucker& ADrucker,
+                      const TExtrasOrte& AOrte);
     // Runs a command of a menu, key or control. An exception escaping it is shown in a German
     // message box and the program goes on.
     void Ausfuehren(const std::function<void()>& ABefehl);
@@ -168,6 +174,7 @@ private:
     TEinstellungsspeicher& FEinstellungsspeicher;
     TDateisystem& FDateisystem;
     std::unique_ptr<TSuchBefehle> FSuche;
+    std::unique_ptr<TExtrasBefehle> FExtras;
     std::string FProgrammordner;
     std::vector<std::string> FParameters;
     std::string FKalFilename;

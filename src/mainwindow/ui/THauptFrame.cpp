@@ -7,11 +7,13 @@
 #include <wx/clipbrd.h>
 #include <wx/combobox.h>
 #include <wx/display.h>
+#include <wx/filename.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/settings.h>
 #include <wx/statusbr.h>
+#include <wx/stdpaths.h>
 #include <wx/utils.h>
 
 #include "controls/ui/GtkZugang.h"
@@ -24,6 +26,8 @@
 #include "mainwindow/ui/TSplashScreenForm.h"
 #include "mainwindow/ui/TWxGeheDatumForm.h"
 #include "mainwindow/ui/TWxVortageForm.h"
+#include "platform/Autostart.h"
+#include "platform/ProgrammStart.h"
 #include "platform/SystemDateisystem.h"
 #include "platform/TMeldungsPort.h"
 #include "speech/ScreenReaderPlattform.h"
@@ -111,6 +115,13 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     FSuchDialoge = std::make_unique<TWxSuchDialoge>(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor,
                                                     *FInfos, *FKlang);
     FForm->SuchDialogeSetzen(*FSuchDialoge);
+    const std::string Programmdatei = Utf8(wxStandardPaths::Get().GetExecutablePath());
+    FProgrammStart = SystemProgrammStart();
+    FSpezialOrdner = SystemSpezialOrdner();
+    FAutostart = SystemAutostart(Programmdatei, *FSpezialOrdner);
+    FForm->ExtrasSetzen(*FProgrammStart, *FAutostart, FDrucker,
+                        TExtrasOrte{AProgrammordner, Programmdatei,
+                                    Utf8(wxFileName::GetTempDir() + wxFileName::GetPathSeparator())});
 
     Bind(wxEVT_SHOW, &THauptFrame::OnShow, this);
     Bind(wxEVT_CLOSE_WINDOW, &THauptFrame::OnClose, this);
@@ -143,6 +154,10 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
 }
 
 THauptFrame::~THauptFrame() {
+    // Out of its menu, the item is ours to delete.
+    if (FHilfeMenue->FindChildItem(FAktualisierung->GetId()) == nullptr) {
+        delete FAktualisierung;
+    }
     FTimer1.Stop();
     FTimer2.Stop();
     FForm->FormDestroy();
@@ -206,6 +221,8 @@ void THauptFrame::MenuesErstellen() {
     auto* Hilfe = new wxMenu;
     Eintraege(*Hilfe, {mbHilfe, mbKurztasten, mbAenderungen, mbMailProgrammierer, mbHomepage, mbSpenden,
                        mbAktualisierung, mbInfo});
+    FHilfeMenue = Hilfe;
+    FAktualisierung = Hilfe->FindChildItem(static_cast<int>(idBefehle) + mbAktualisierung);
 
     auto* Leiste = new wxMenuBar;
     const std::pair<wxMenu*, TMenue> Menues[] = {
@@ -328,6 +345,18 @@ void THauptFrame::MenueAktualisieren() {
     wxMenuBar* Leiste = GetMenuBar();
     for (size_t i = 0; i < Leiste->GetMenuCount(); ++i) {
         MenueZustaendeSetzen(*Leiste->GetMenu(i));
+    }
+    AktualisierungZeigen();
+}
+
+void THauptFrame::AktualisierungZeigen() {
+    const bool Sichtbar = FForm != nullptr && FForm->MenueZustand(mbAktualisierung).SichtbarS;
+    const bool Drin = FHilfeMenue->FindChildItem(FAktualisierung->GetId()) != nullptr;
+    if (Sichtbar && !Drin) {
+        // Before "&Info", the last item.
+        FHilfeMenue->Insert(FHilfeMenue->GetMenuItemCount() - 1, FAktualisierung);
+    } else if (!Sichtbar && Drin) {
+        FHilfeMenue->Remove(FAktualisierung);
     }
 }
 

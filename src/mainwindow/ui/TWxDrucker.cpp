@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include <gtk/gtk.h>
 #include <wx/dc.h>
+#include <wx/gtk/print.h>
+#include <wx/modalhook.h>
 #include <wx/print.h>
 #include <wx/window.h>
 
@@ -96,6 +99,30 @@ private:
     }
 };
 
+// wx does not hand the printout's title to GTK, which would name the job after the program: the
+// print operation is given its name as its dialog opens (a print without a dialog opens it too).
+class TAuftragsname : public wxModalDialogHook {
+public:
+    explicit TAuftragsname(const std::string& AName) : FName(AName) { Register(); }
+    ~TAuftragsname() override { Unregister(); }
+
+protected:
+    int Enter(wxDialog* ADialog) override {
+        if (auto* Dialog = dynamic_cast<wxGtkPrintDialog*>(ADialog)) {
+            auto* Daten = dynamic_cast<wxGtkPrintNativeData*>(
+                Dialog->GetPrintDialogData().GetPrintData().GetNativeData());
+            if (Daten != nullptr && Daten->GetPrintJob() != nullptr) {
+                gtk_print_operation_set_job_name(Daten->GetPrintJob(), FName.c_str());
+            }
+        }
+        return wxID_NONE;
+    }
+    void Exit(wxDialog*) override {}
+
+private:
+    std::string FName;
+};
+
 } // namespace
 
 TWxDrucker::TWxDrucker(wxWindow* AEltern) : FEltern(AEltern) {}
@@ -112,6 +139,7 @@ bool TWxDrucker::Drucken(const std::string& ATitel, const std::vector<std::strin
     Dialog.SetAllPages(true);
     wxPrinter Drucker(&Dialog);
     TZeilenDruck Druck(ATitel, AZeilen, AFont);
+    const TAuftragsname Name(ATitel);
     const bool Gedruckt = Drucker.Print(FEltern, &Druck, true);
     if (Fokus != nullptr) {
         Fokus->SetFocus();

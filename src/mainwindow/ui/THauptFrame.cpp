@@ -132,7 +132,12 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     Bind(wxEVT_TIMER, &THauptFrame::OnTimer2, this, idTimer2);
     Bind(wxEVT_MENU_OPEN, [this](wxMenuEvent& AEreignis) {
         AEreignis.Skip();
+        FHilfeOffen = FHilfeOffen || AEreignis.GetMenu() == FHilfeMenue;
         MenueAktualisieren();
+    });
+    Bind(wxEVT_MENU_CLOSE, [this](wxMenuEvent& AEreignis) {
+        AEreignis.Skip();
+        FHilfeOffen = FHilfeOffen && AEreignis.GetMenu() != FHilfeMenue;
     });
     FCombo->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) {
         FForm->Ausfuehren([this] { FForm->Tagesliste.PeriodeEingeben(); });
@@ -349,7 +354,12 @@ void THauptFrame::MenueAktualisieren() {
     AktualisierungZeigen();
 }
 
+// GTK does not lay out an open menu again for an item added or removed, so the help menu is
+// changed only while it is closed: with every other menu, after every command and with the clock.
 void THauptFrame::AktualisierungZeigen() {
+    if (FHilfeOffen) {
+        return;
+    }
     const bool Sichtbar = FForm != nullptr && FForm->MenueZustand(mbAktualisierung).SichtbarS;
     const bool Drin = FHilfeMenue->FindChildItem(FAktualisierung->GetId()) != nullptr;
     if (Sichtbar && !Drin) {
@@ -547,6 +557,7 @@ void THauptFrame::OnTimer2(wxTimerEvent&) {
 
 void THauptFrame::OnTimer1(wxTimerEvent&) {
     FForm->Timer1Timer();
+    AktualisierungZeigen();
 }
 
 void THauptFrame::OnSize(wxSizeEvent& AEreignis) {

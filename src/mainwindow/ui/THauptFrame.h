@@ -113,6 +113,7 @@ private:
     // "&Aktualisierung...", out of its menu while the updater is missing.
     wxMenu* FHilfeMenue = nullptr;
     wxMenuItem* FAktualisierung = nullptr;
+    bool FHilfeOffen = false;
 
     void MenuesErstellen();
     // Puts "&Aktualisierung..." into the help menu or takes it out, as TForm1 says.

@@ -1,6 +1,6 @@
 // The printers of a Linux system are the queues of CUPS, which the print dialog lists too. The
-// CUPS library is looked up when asked, so that a system without it (and without printers) runs
-// the program all the same; a CUPS server that is not running has no queue to offer.
+// CUPS library is loaded when first asked, so that a system without it (and without printers)
+// runs the program all the same; a CUPS server that is not running has no queue to offer.
 
 #include "platform/Drucker.h"
 
@@ -11,21 +11,34 @@ namespace {
 using TGetDests = int (*)(void** ADests);
 using TFreeDests = void (*)(int AAnzahl, void* ADests);
 
+struct TCups {
+    TGetDests GetDests = nullptr;
+    TFreeDests FreeDests = nullptr;
+};
+
+// Loaded once and kept, as a linked library would be: its per-thread state lives until the
+// thread ends, and unloading it earlier would leave that state behind.
+const TCups& Cups() {
+    static const TCups Geladen = [] {
+        TCups c;
+        if (void* Bibliothek = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL)) {
+            c.GetDests = reinterpret_cast<TGetDests>(dlsym(Bibliothek, "cupsGetDests"));
+            c.FreeDests = reinterpret_cast<TFreeDests>(dlsym(Bibliothek, "cupsFreeDests"));
+        }
+        return c;
+    }();
+    return Geladen;
+}
+
 } // namespace
 
 bool DruckerInstalliert() {
-    void* Cups = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
-    if (Cups == nullptr) {
+    const TCups& c = Cups();
+    if (c.GetDests == nullptr || c.FreeDests == nullptr) {
         return false;
     }
-    const auto GetDests = reinterpret_cast<TGetDests>(dlsym(Cups, "cupsGetDests"));
-    const auto FreeDests = reinterpret_cast<TFreeDests>(dlsym(Cups, "cupsFreeDests"));
-    int Anzahl = 0;
-    if (GetDests != nullptr && FreeDests != nullptr) {
-        void* Ziele = nullptr;
-        Anzahl = GetDests(&Ziele);
-        FreeDests(Anzahl, Ziele);
-    }
-    dlclose(Cups);
+    void* Ziele = nullptr;
+    const int Anzahl = c.GetDests(&Ziele);
+    c.FreeDests(Anzahl, Ziele);
     return Anzahl > 0;
 }

@@ -1,5 +1,6 @@
 #include "mainwindow/TExtrasBefehle.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <utility>
 
@@ -30,6 +31,11 @@ constexpr const char* Werkzeug = "C++20 und wxWidgets 3.2";
 bool Existiert(const std::string& APfad) {
     std::error_code f;
     return !APfad.empty() && fs::exists(PfadAusUtf8(APfad), f);
+}
+
+// A colour as a signed number, as the settings file has it: a system colour is negative.
+std::string Farbzahl(TFarbe AFarbe) {
+    return std::to_string(static_cast<std::int32_t>(AFarbe));
 }
 
 TMeldungsAntwort Melden(TMeldungsArt AArt, const std::string& AText, TMeldungsKnoepfe AKnoepfe) {
@@ -144,7 +150,7 @@ std::string TExtrasBefehle::UebergabeText(const std::string& ATitel, const TSchr
         FOrte.Programmdatei,
         ProgrammName,
         std::to_string(AFont.Groesse) + " " + AFont.Name,
-        Fett + " " + std::to_string(AFont.Farbe) + " " + std::to_string(ABackColor),
+        Fett + " " + Farbzahl(AFont.Farbe) + " " + Farbzahl(ABackColor),
     };
     std::string Text;
     for (const std::string& Zeile : Zeilen) {

@@ -290,6 +290,9 @@ TEST_F(Extras, TheUpdateWritesTheHandOverFileInAnsiAndStartsTheUpdaterWithItsNam
     ASSERT_EQ(Start.Geoeffnet.size(), 1u);
     EXPECT_EQ(Start.Geoeffnet[0].Datei, Programm + "Vantrel");
     EXPECT_EQ(Start.Geoeffnet[0].Parameter, "Orvanto.cfg");
+    // The standard font colour is the system's text colour, a negative number as in the settings.
+    const std::string Standard = Befehle->UebergabeText("KeinName - Orvanto V1.03", TSchrift(), clWhite);
+    EXPECT_TRUE(Standard.ends_with("\r\n12 Courier New\r\n0 -16777208 16777215\r\n")) << Standard;
 }
 
 TEST_F(Extras, AnUpdateWhoseFileCannotBeWrittenSaysSoAndStartsNothing) {

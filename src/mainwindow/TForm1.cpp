@@ -481,19 +481,35 @@ TMenueZustand TForm1::MenueZustand(TMenueBefehl ABefehl) const {
     case mbSicherung:
         Zustand.CheckedS = SikDateiAnlegenS;
         break;
-    // Not built yet: shown, but disabled.
     case mbDrucken:
+        Zustand.EnabledS = FExtras != nullptr && !Tagesliste.DisplayItems().empty();
+        break;
     case mbMail:
+        Zustand.EnabledS =
+            FExtras != nullptr && Tagesliste.AktTagClass() != nullptr && FSteuerung.ZeilenHatFokus();
+        break;
     case mbAutostart:
+        Zustand.EnabledS = FExtras != nullptr;
+        Zustand.CheckedS = FExtras != nullptr && FExtras->AutostartS();
+        break;
     case mbHilfe:
+        Zustand.EnabledS = FExtras != nullptr && FExtras->HilfedateiVorhanden(hdHilfe);
+        break;
     case mbKurztasten:
+        Zustand.EnabledS = FExtras != nullptr && FExtras->HilfedateiVorhanden(hdKurztasten);
+        break;
     case mbAenderungen:
+        Zustand.EnabledS = FExtras != nullptr && FExtras->HilfedateiVorhanden(hdAenderungen);
+        break;
     case mbMailProgrammierer:
     case mbHomepage:
     case mbSpenden:
-    case mbAktualisierung:
     case mbInfo:
-        Zustand.EnabledS = false;
+        Zustand.EnabledS = FExtras != nullptr;
+        break;
+    case mbAktualisierung:
+        Zustand.SichtbarS = FExtras != nullptr && FExtras->AktualisierungSichtbar();
+        Zustand.EnabledS = Zustand.SichtbarS;
         break;
     default:
         break;
@@ -595,6 +611,45 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
         case mbKalendertageUeberblick:
             FInfos->MenuExtKalendertageClick();
             break;
+        case mbDrucken: {
+            std::vector<std::string> Zeilen;
+            for (const TZeile& z : Tagesliste.DisplayItems()) {
+                Zeilen.push_back(z.Text);
+            }
+            FExtras->MenuDruckenClick(Tagesliste.Tagesansicht(), Zeilen, AktFont);
+            break;
+        }
+        case mbMail:
+            FExtras->MenuMailClick(*Tagesliste.AktTagClass());
+            break;
+        case mbAutostart:
+            FExtras->MenuAutostartClick();
+            FAnsicht.MenueAktualisieren();
+            break;
+        case mbHilfe:
+            FExtras->MenuHilfeClick(hdHilfe);
+            break;
+        case mbKurztasten:
+            FExtras->MenuHilfeClick(hdKurztasten);
+            break;
+        case mbAenderungen:
+            FExtras->MenuHilfeClick(hdAenderungen);
+            break;
+        case mbMailProgrammierer:
+            FExtras->MenuMailProgrammiererClick();
+            break;
+        case mbHomepage:
+            FExtras->MenuHomepageClick();
+            break;
+        case mbSpenden:
+            FExtras->MenuSpendenClick();
+            break;
+        case mbAktualisierung:
+            FExtras->MenuAktualisierungClick(Fenstertitel(FKalFilename), AktFont, AktBackColor);
+            break;
+        case mbInfo:
+            FExtras->MenuInfoClick();
+            break;
         case mbNeu:
         case mbBearbeiten:
         case mbAktivieren:
@@ -642,18 +697,6 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
         case mbSicherung:
             FDatei->MenuEinstSikClick();
             break;
-        case mbDrucken:
-        case mbMail:
-        case mbAutostart:
-        case mbHilfe:
-        case mbKurztasten:
-        case mbAenderungen:
-        case mbMailProgrammierer:
-        case mbHomepage:
-        case mbSpenden:
-        case mbAktualisierung:
-        case mbInfo:
-            break;
         }
     });
 }
@@ -700,6 +743,11 @@ void TForm1::EintraegeEntfernt() {
 
 void TForm1::ZeileEingabe() {
     MenueBefehl(Tagesliste.AktTagClass() != nullptr ? mbInfos : mbNeu);
+}
+
+void TForm1::ExtrasSetzen(TProgrammStart& AStart, TAutostart& AAutostart, TDrucker& ADrucker,
+                          const TExtrasOrte& AOrte) {
+    FExtras = std::make_unique<TExtrasBefehle>(AStart, AAutostart, ADrucker, AOrte);
 }
 
 void TForm1::Ausfuehren(const std::function<void()>& ABefehl) {

@@ -14,6 +14,7 @@
 #include "mainwindow/TDateiBefehle.h"
 #include "mainwindow/TEinstellungsspeicher.h"
 #include "mainwindow/TEintragBefehle.h"
+#include "mainwindow/TExtrasBefehle.h"
 #include "mainwindow/THauptfensterAnsicht.h"
 #include "mainwindow/TInfosBefehle.h"
 #include "mainwindow/TMenueBefehl.h"
@@ -154,6 +155,11 @@ public:
     void ZeileEingabe();
     // The folder of the sound files, ending with a separator.
     std::string Soundordner() const;
+    // The extras (printing, mail, the help menu, autostart), once the window has made what they
+    // need: the desktop's program start, the autostart entry and the printer; without them their
+    // items are disabled.
+    void ExtrasSetzen(TProgrammStart& AStart, TAutostart& AAutostart, TDrucker& ADrucker,
+                      const TExtrasOrte& AOrte);
     // Runs a command of a menu, key or control. An exception escaping it is shown in a German
     // message box and the program goes on.
     void Ausfuehren(const std::function<void()>& ABefehl);
@@ -197,6 +203,7 @@ private:
     std::unique_ptr<TInfosBefehle> FInfos;
     std::unique_ptr<TDateiBefehle> FDatei;
     std::unique_ptr<TEintragBefehle> FEintraege;
+    std::unique_ptr<TExtrasBefehle> FExtras;
     std::string FProgrammordner;
     std::vector<std::string> FParameters;
     std::string FKalFilename;

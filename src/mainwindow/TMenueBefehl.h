@@ -96,6 +96,8 @@ struct TMenueEintrag {
 struct TMenueZustand {
     bool EnabledS = true;
     bool CheckedS = false;
+    // A hidden item is not in its menu at all.
+    bool SichtbarS = true;
 
     bool operator==(const TMenueZustand&) const = default;
 };

@@ -1,17 +1,20 @@
 #include "mainwindow/ui/THauptFrame.h"
 
 #include <optional>
+#include <sstream>
 #include <utility>
 
 #include <wx/app.h>
 #include <wx/clipbrd.h>
 #include <wx/combobox.h>
 #include <wx/display.h>
+#include <wx/filename.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/settings.h>
 #include <wx/statusbr.h>
+#include <wx/stdpaths.h>
 #include <wx/utils.h>
 
 #include "controls/ui/GtkZugang.h"
@@ -26,6 +29,8 @@
 #include "mainwindow/ui/TWxGeladenForm.h"
 #include "mainwindow/ui/TWxInfosForm.h"
 #include "mainwindow/ui/TWxVortageForm.h"
+#include "platform/Autostart.h"
+#include "platform/ProgrammStart.h"
 #include "platform/SystemDateisystem.h"
 #include "platform/TMeldungsPort.h"
 #include "speech/ScreenReaderPlattform.h"
@@ -117,12 +122,31 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
                                                     *FInfos, *FKlang);
     FForm->SuchDialogeSetzen(*FSuchDialoge);
     FInfosForm = new TWxInfosForm(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor, FDateiDialog);
+    // The information window prints its text line by line, its print dialog above it.
+    FInfosForm->Drucken = [this](wxWindow& AFenster, const std::string& AText, const std::string& AJobTitel) {
+        std::vector<std::string> Zeilen;
+        std::istringstream Text(AText);
+        for (std::string Zeile; std::getline(Text, Zeile);) {
+            if (!Zeile.empty() && Zeile.back() == '\r') {
+                Zeile.pop_back();
+            }
+            Zeilen.push_back(Zeile);
+        }
+        TWxDrucker(&AFenster).TextDrucken(AJobTitel, Zeilen, FForm->AktFont);
+    };
     FForm->InfosFensterSetzen(*FInfosForm, *FInfos, *FKlang);
     FGeladenForm = new TWxGeladenForm(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor);
     FForm->DateiDialogeSetzen(FDateiDialog, *FGeladenForm);
     FEintragEditor = std::make_unique<TWxEintragEditor>(
         this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor, FDateiDialog, FForm->Soundordner());
     FForm->EintragEditorSetzen(*FEintragEditor);
+    const std::string Programmdatei = Utf8(wxStandardPaths::Get().GetExecutablePath());
+    FProgrammStart = SystemProgrammStart();
+    FSpezialOrdner = SystemSpezialOrdner();
+    FAutostart = SystemAutostart(Programmdatei, *FSpezialOrdner);
+    FForm->ExtrasSetzen(*FProgrammStart, *FAutostart, FDrucker,
+                        TExtrasOrte{AProgrammordner, Programmdatei,
+                                    Utf8(wxFileName::GetTempDir() + wxFileName::GetPathSeparator())});
 
     Bind(wxEVT_SHOW, &THauptFrame::OnShow, this);
     Bind(wxEVT_CLOSE_WINDOW, &THauptFrame::OnClose, this);
@@ -134,7 +158,12 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     Bind(wxEVT_TIMER, &THauptFrame::OnTimer0, this, idTimer0);
     Bind(wxEVT_MENU_OPEN, [this](wxMenuEvent& AEreignis) {
         AEreignis.Skip();
+        FHilfeOffen = FHilfeOffen || AEreignis.GetMenu() == FHilfeMenue;
         MenueAktualisieren();
+    });
+    Bind(wxEVT_MENU_CLOSE, [this](wxMenuEvent& AEreignis) {
+        AEreignis.Skip();
+        FHilfeOffen = FHilfeOffen && AEreignis.GetMenu() != FHilfeMenue;
     });
     FCombo->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) {
         FForm->Ausfuehren([this] { FForm->Tagesliste.PeriodeEingeben(); });
@@ -156,6 +185,10 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
 }
 
 THauptFrame::~THauptFrame() {
+    // Out of its menu, the item is ours to delete.
+    if (FHilfeMenue->FindChildItem(FAktualisierung->GetId()) == nullptr) {
+        delete FAktualisierung;
+    }
     FTimer1.Stop();
     FTimer2.Stop();
     FTimer0.Stop();
@@ -220,6 +253,8 @@ void THauptFrame::MenuesErstellen() {
     auto* Hilfe = new wxMenu;
     Eintraege(*Hilfe, {mbHilfe, mbKurztasten, mbAenderungen, mbMailProgrammierer, mbHomepage, mbSpenden,
                        mbAktualisierung, mbInfo});
+    FHilfeMenue = Hilfe;
+    FAktualisierung = Hilfe->FindChildItem(static_cast<int>(idBefehle) + mbAktualisierung);
 
     auto* Leiste = new wxMenuBar;
     const std::pair<wxMenu*, TMenue> Menues[] = {
@@ -342,6 +377,23 @@ void THauptFrame::MenueAktualisieren() {
     wxMenuBar* Leiste = GetMenuBar();
     for (size_t i = 0; i < Leiste->GetMenuCount(); ++i) {
         MenueZustaendeSetzen(*Leiste->GetMenu(i));
+    }
+    AktualisierungZeigen();
+}
+
+// GTK does not lay out an open menu again for an item added or removed, so the help menu is
+// changed only while it is closed: with every other menu, after every command and with the clock.
+void THauptFrame::AktualisierungZeigen() {
+    if (FHilfeOffen) {
+        return;
+    }
+    const bool Sichtbar = FForm != nullptr && FForm->MenueZustand(mbAktualisierung).SichtbarS;
+    const bool Drin = FHilfeMenue->FindChildItem(FAktualisierung->GetId()) != nullptr;
+    if (Sichtbar && !Drin) {
+        // Before "&Info", the last item.
+        FHilfeMenue->Insert(FHilfeMenue->GetMenuItemCount() - 1, FAktualisierung);
+    } else if (!Sichtbar && Drin) {
+        FHilfeMenue->Remove(FAktualisierung);
     }
 }
 
@@ -539,6 +591,7 @@ void THauptFrame::OnTimer0(wxTimerEvent&) {
 
 void THauptFrame::OnTimer1(wxTimerEvent&) {
     FForm->Timer1Timer();
+    AktualisierungZeigen();
 }
 
 void THauptFrame::OnSize(wxSizeEvent& AEreignis) {

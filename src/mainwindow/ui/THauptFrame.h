@@ -16,6 +16,7 @@
 #include "info/TInfosTexte.h"
 #include "instance/ui/TWxBefehle.h"
 #include "mainwindow/TForm1.h"
+#include "mainwindow/ui/TWxDrucker.h"
 #include "mainwindow/ui/TWxEintragEditor.h"
 #include "search/ui/TWxSuchDialoge.h"
 
@@ -114,8 +115,19 @@ private:
     TWxDateiDialog FDateiDialog{this};
     // The loaded-files dialog of the file commands (owned by the window).
     TWxGeladenForm* FGeladenForm = nullptr;
+    // What the extras need: the desktop's program start, the autostart entry, the printer.
+    std::unique_ptr<TProgrammStart> FProgrammStart;
+    std::unique_ptr<TSpezialOrdner> FSpezialOrdner;
+    std::unique_ptr<TAutostart> FAutostart;
+    TWxDrucker FDrucker{this};
+    // "&Aktualisierung...", out of its menu while the updater is missing.
+    wxMenu* FHilfeMenue = nullptr;
+    wxMenuItem* FAktualisierung = nullptr;
+    bool FHilfeOffen = false;
 
     void MenuesErstellen();
+    // Puts "&Aktualisierung..." into the help menu or takes it out, as TForm1 says.
+    void AktualisierungZeigen();
     // Each command item of AMenue (and its submenus) takes the state TForm1 gives it.
     void MenueZustaendeSetzen(wxMenu& AMenue);
     // Shows a pop-up menu of these commands over AFenster, their states set first.

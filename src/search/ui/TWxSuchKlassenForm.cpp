@@ -11,17 +11,6 @@
 #include "info/RemoveAmpersands.h"
 #include "search/TSuchKlassenForm.h"
 
-namespace {
-
-// The information text's lines end with CR LF; a GTK text view would show the CR.
-wxString OhneCr(const std::string& AText) {
-    wxString Text = Wx(AText);
-    Text.Replace("\r\n", "\n");
-    return Text;
-}
-
-} // namespace
-
 TWxSuchKlassenForm::TWxSuchKlassenForm(wxWindow* AOwner, TTolkSRD& ATolk, const TSchrift& AAktFont,
                                        const TFarbe& AAktBackColor, TInfosTexte& AInfos)
     : TWxDialog(AOwner, TSuchKlassenForm::Caption, ATolk, AAktFont, AAktBackColor), FInfos(AInfos) {
@@ -94,6 +83,6 @@ void TWxSuchKlassenForm::InfosAnzeigen() {
         return;
     }
     FForm->ItemIndex = ListBox1->GetSelection();
-    RichEdit1->ChangeValue(OhneCr(FForm->InfosText(FInfos)));
+    RichEdit1->ChangeValue(WxZeilen(FForm->InfosText(FInfos)));
     RichEdit1->SetInsertionPoint(0);
 }

@@ -8,10 +8,11 @@ std::string Utf8(const wxString& AText) {
 wxString WxZeilen(const std::string& AText) {
     std::string Zeilen;
     Zeilen.reserve(AText.size());
-    for (std::size_t i = 0; i < AText.size(); ++i) {
-        if (AText[i] != '\r' || i + 1 >= AText.size() || AText[i + 1] != '\n') {
-            Zeilen += AText[i];
-        }
+    std::size_t Anfang = 0;
+    for (std::size_t Cr = AText.find("\r\n"); Cr != std::string::npos; Cr = AText.find("\r\n", Anfang)) {
+        Zeilen.append(AText, Anfang, Cr - Anfang);
+        Anfang = Cr + 1;
     }
+    Zeilen.append(AText, Anfang, std::string::npos);
     return Wx(Zeilen);
 }

@@ -10,7 +10,8 @@ namespace {
 // file.
 bool KeinKalender(const std::string& AArgument) {
     constexpr std::string_view Import = "/I:";
-    return AArgument.size() >= Import.size() && GleichOhneGrossKlein(AArgument.substr(0, Import.size()), Import);
+    return AArgument.size() >= Import.size() &&
+           GleichOhneGrossKlein(AArgument.substr(0, Import.size()), Import);
 }
 
 } // namespace

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "mainwindow/TEinstellungsspeicher.h"
-#include "mainwindow/TInfosBefehle.h"
 #include "mainwindow/THauptfensterAnsicht.h"
+#include "mainwindow/TInfosBefehle.h"
 #include "mainwindow/TMenueBefehl.h"
 #include "mainwindow/TSchrift.h"
 #include "model/TDaten.h"

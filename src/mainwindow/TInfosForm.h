@@ -36,7 +36,7 @@ public:
     // The save dialog's file types, in the order of their filter index.
     static constexpr const char* SpeichernFilter =
         "Rich Text Format (*.RTF)|*.RTF|Textdokument (*.TXT)|*.TXT|UTF-8-Textdokument (*.TXT)|*.TXT|"
-        "Unicode-Textdokument (*.TXT)|*.TXT|";
+        "Unicode-Textdokument (*.TXT)|*.TXT";
     static constexpr const char* KeinEintrag = "(Kein Eintrag)\r\n";
     static constexpr const char* SoundFehler = "Sound konnte nicht wiedergegeben werden: ";
     // Help numbers of the window's uses.

@@ -17,13 +17,6 @@
 
 namespace {
 
-// The texts' lines end with CR LF; a GTK text view would show the CR.
-wxString OhneCr(const std::string& AText) {
-    wxString Text = Wx(AText);
-    Text.Replace("\r\n", "\n");
-    return Text;
-}
-
 // The caret stays on in the read-only panes: a GTK text view without it scrolls on the arrow keys
 // instead of moving from line to line, and the screen reader then has no line to read.
 // AUmbrechenS: long lines wrap at word ends; otherwise they run on under the horizontal scroll bar,
@@ -124,8 +117,8 @@ void TWxInfosForm::BeimZeigen() {
     // In the preview each pane line is one preview line, the event lines' numbers counting from 0.
     PaneEinrichten(*RichEdit1, !FForm->VorschauS);
     PaneEinrichten(*RichEdit2, true);
-    RichEdit1->ChangeValue(OhneCr(FForm->Text1));
-    RichEdit2->ChangeValue(OhneCr(FForm->Text2));
+    RichEdit1->ChangeValue(WxZeilen(FForm->Text1));
+    RichEdit2->ChangeValue(WxZeilen(FForm->Text2));
     RichEdit1->SetInsertionPoint(0);
     RichEdit2->SetInsertionPoint(0);
     RichEdit1->SetFocus();

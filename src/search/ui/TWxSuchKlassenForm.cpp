@@ -17,13 +17,6 @@
 
 namespace {
 
-// The information text's lines end with CR LF; a GTK text view would show the CR.
-wxString OhneCr(const std::string& AText) {
-    wxString Text = Wx(AText);
-    Text.Replace("\r\n", "\n");
-    return Text;
-}
-
 // The screen reader reads a line's description after the line, so the user hears the found entry
 // and then its information without leaving the list; the next key cuts it short.
 void ZeileBeschreiben(wxListBox& AListe, int ANr, const wxString& ABeschreibung) {
@@ -114,7 +107,7 @@ void TWxSuchKlassenForm::InfosAnzeigen() {
         return;
     }
     FForm->ItemIndex = ListBox1->GetSelection();
-    const wxString Infos = OhneCr(FForm->InfosText(FInfos));
+    const wxString Infos = WxZeilen(FForm->InfosText(FInfos));
     RichEdit1->ChangeValue(Infos);
     RichEdit1->SetInsertionPoint(0);
     if (FForm->ItemIndex >= 0) {

@@ -5,6 +5,7 @@ that fails (a folder the user may not write to): its message box, and nothing ch
 import os
 import subprocess
 import sys
+import time
 
 import pyatspi
 
@@ -70,6 +71,8 @@ def oeffnen(p):
     p.taste("ctrl+o")
     fenster_offen(p, "Kalenderdatei öffnen")
     tippe(p.kalender)
+    # The location field takes Return once it has looked the typed path up.
+    time.sleep(0.5)
     p.taste("Return")
     fenster_zu(p)
     titel(p, "Termine.ovk - Orvanto V1.03")

@@ -1,10 +1,12 @@
 """Window test of the file commands: save as through the system's save dialog (a name without
 extension gets the calendar extension, in lower case like the calendar beside it), open through the open dialog by typing a path, and a save
-that fails (a folder the user may not write to): its message box, and nothing changed."""
+that fails (a folder the user may not write to): its message box, and nothing changed. Last a
+second file loaded beside the calendar and removed again in the loaded-files dialog."""
 
 import os
 import subprocess
 import sys
+import time
 
 import pyatspi
 
@@ -22,14 +24,18 @@ def tippe(text):
     subprocess.run(["xdotool", "type", "--delay", "50", text], check=True)
 
 
-def oberes_fenster(p):
-    """The shown window of the program other than the main window: a file chooser, a dialog or an
-    alert."""
+def oberes_fenster(p, rollen=("file chooser", "dialog", "alert")):
+    """The last shown window of the program, other than the main window, with one of these
+    roles."""
+    gefunden = None
     for kind in kinder(p.anwendung()):
-        if (rolle(kind) in ("file chooser", "dialog", "alert") and
-                kind.getState().contains(pyatspi.STATE_SHOWING)):
-            return kind
-    return None
+        if rolle(kind) in rollen and kind.getState().contains(pyatspi.STATE_SHOWING):
+            gefunden = kind
+    return gefunden
+
+
+def meldung(p):
+    return oberes_fenster(p, ("alert",))
 
 
 def fenster_offen(p, titel):
@@ -70,6 +76,8 @@ def oeffnen(p):
     p.taste("ctrl+o")
     fenster_offen(p, "Kalenderdatei öffnen")
     tippe(p.kalender)
+    # The location field takes Return once it has looked the typed path up.
+    time.sleep(0.5)
     p.taste("Return")
     fenster_zu(p)
     titel(p, "Termine.ovk - Orvanto V1.03")
@@ -84,10 +92,10 @@ def speichern_scheitert(p):
     p.taste("ctrl+a")
     tippe("/sys/Neu.OVK")
     p.taste("Return")
-    warte(lambda: oberes_fenster(p) is not None and rolle(oberes_fenster(p)) == "alert", 15, "the error box")
-    text = meldungstext(oberes_fenster(p))
+    warte(lambda: meldung(p) is not None, 15, "the error box")
+    text = meldungstext(meldung(p))
     pruefe("Speichern fehlgeschlagen:" in text and "Zugriff verweigert." in text, "error box: %r" % text)
-    pruefe(oberes_fenster(p).name == "Fehler", "error box title: %r" % oberes_fenster(p).name)
+    pruefe(meldung(p).name == "Fehler", "error box title: %r" % meldung(p).name)
     p.taste("Return")
     fenster_zu(p)
     titel(p, "Termine.ovk - Orvanto V1.03")
@@ -97,6 +105,34 @@ def speichern_scheitert(p):
     warte(lambda: p.gewaehlt() == HEUTE, 10, "the line stays, got %r" % p.gewaehlt())
 
 
+def geladen_entfernen(p):
+    """Ctrl+L shows the saved copy beside the calendar, its lines marked with file number 1;
+    Ctrl+D lists it, Del and Ja remove it, and the dialog stays open until Escape."""
+    p.taste("ctrl+l")
+    fenster_offen(p, "Kalenderdatei hinzuladen")
+    tippe(os.path.join(p.ordner, "Neu.ovk"))
+    time.sleep(0.5)
+    p.taste("Return")
+    fenster_zu(p)
+    warte(lambda: any("(1*" in z for z in p.zeilen()), 10, "lines of file 1, got %r" % p.zeilen())
+    p.taste("ctrl+d")
+    fenster_offen(p, "Geladene Dateien aus Liste entfernen")
+    liste = warte(lambda: p.suche("table", "Geladene Dateien", oberes_fenster(p)), 10, "the list of files")
+    zeilen = [z.name for z in kinder(liste) if rolle(z) == "table cell"]
+    pruefe(zeilen == ["Neu.ovk (1*)"], "loaded files: %r" % zeilen)
+    p.taste("Delete")
+    warte(lambda: meldung(p) is not None, 15, "the question")
+    text = meldungstext(meldung(p))
+    pruefe('Soll die Datei "Neu.ovk (1*)" aus der Liste entfernt werden?' in text, "question: %r" % text)
+    p.taste("Return")
+    warte(lambda: meldung(p) is None, 10, "the question answered")
+    fenster_offen(p, "Geladene Dateien aus Liste entfernen")
+    p.taste("Escape")
+    fenster_zu(p)
+    warte(lambda: not any("(1*" in z for z in p.zeilen()), 10, "no line of file 1, got %r" % p.zeilen())
+    warte(lambda: p.gewaehlt() == HEUTE, 10, "today's line selected, got %r" % p.gewaehlt())
+
+
 def main(programm, testkalender, foto):
     with Programm(programm, testkalender) as p:
         try:
@@ -104,6 +140,7 @@ def main(programm, testkalender, foto):
             speichern_unter(p)
             oeffnen(p)
             speichern_scheitert(p)
+            geladen_entfernen(p)
             # The recent files follow the save as and the open.
             eintraege = p.menue_eintraege("Datei")
             erwartet = ["1 " + p.kalender, "2 " + os.path.join(p.ordner, "Neu.ovk")]

@@ -1,15 +1,18 @@
 #include "mainwindow/TDateiBefehle.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <optional>
 
 #include "mainwindow/HauptfensterFakes.h"
 #include "mainwindow/TForm1.h"
 #include "mainwindow/TGeladenForm.h"
+#include "model/Fehler.h"
 #include "model/Textvergleich.h"
 #include "platform/SpezialOrdner.h"
 #include "platform/SystemDateisystem.h"
+#include "platform/Systemfehlertext.h"
 #include "platform/TMemIniFile.h"
 #include "platform/TRegistryMigration.h"
 #include "platform/Umgebung.h"
@@ -77,6 +80,43 @@ public:
     }
 };
 
+// The system's files on a disk that is full while VollS: writing fails as the system fails it.
+class TVolleFestplatte : public TDateisystem {
+public:
+    bool VollS = false;
+
+    std::string LiesDatei(const std::string& p) override { return S.LiesDatei(p); }
+    int OeffneLesen(const std::string& p, std::uint64_t& g) override { return S.OeffneLesen(p, g); }
+    std::size_t Lies(int h, char* z, std::size_t n) override { return S.Lies(h, z, n); }
+    bool Existiert(const std::string& p) override { return S.Existiert(p); }
+    std::string VollerPfad(const std::string& p) override { return S.VollerPfad(p); }
+    std::string Speicherziel(const std::string& p) override { return S.Speicherziel(p); }
+    int ErzeugeNeu(const std::string& p) override { return S.ErzeugeNeu(p); }
+    void Schreibe(int h, const char* d, std::size_t n) override {
+        if (VollS) {
+            throw EBetriebssystemFehler(Systemfehlertext(ENOSPC));
+        }
+        S.Schreibe(h, d, n);
+    }
+    void Sichere(int h) override { S.Sichere(h); }
+    void Schliesse(int h) override { S.Schliesse(h); }
+    bool Verknuepfe(const std::string& a, const std::string& b) noexcept override {
+        return S.Verknuepfe(a, b);
+    }
+    void Umbenennen(const std::string& a, const std::string& b) override { S.Umbenennen(a, b); }
+    void OrdnerSichern(const std::string& p) override { S.OrdnerSichern(p); }
+    void Entferne(const std::string& p) noexcept override { S.Entferne(p); }
+    int Festhalten(const std::string& p) noexcept override { return S.Festhalten(p); }
+    void Loslassen(int h) noexcept override { S.Loslassen(h); }
+    void EntferneWennFrei(const std::string& p) noexcept override { S.EntferneWennFrei(p); }
+    std::vector<std::string> Ordnerinhalt(const std::string& o) noexcept override {
+        return S.Ordnerinhalt(o);
+    }
+
+private:
+    TDateisystem& S = SystemDateisystem();
+};
+
 void KalenderSchreiben(const std::string& APfad, const std::vector<TDatenClass>& AEintraege) {
     TDaten d;
     for (const TDatenClass& e : AEintraege) {
@@ -115,6 +155,7 @@ protected:
     TFakeMeldungen Meldungen;
     TFakeDateiDialog Dialog;
     TFakeGeladenDialog GeladenDialog;
+    TVolleFestplatte Festplatte;
     std::unique_ptr<TSpezialOrdner> Ordner = SystemSpezialOrdner();
     std::unique_ptr<TRegistryMigration> Migration = SystemRegistryMigration();
     TEinstellungsspeicher Einstellungen{*Ordner, *Migration, SystemDateisystem()};
@@ -151,8 +192,8 @@ protected:
     }
     // Creation with the dialogs, first showing and the start-up step.
     void Starten(const std::vector<std::string>& AArgumente) {
-        Form = std::make_unique<TForm1>(Ansicht, Steuerung, Einstellungen, SystemDateisystem(), Dokumente,
-                                        Programm, AArgumente, std::make_unique<TStillePlattform>());
+        Form = std::make_unique<TForm1>(Ansicht, Steuerung, Einstellungen, Festplatte, Dokumente, Programm,
+                                        AArgumente, std::make_unique<TStillePlattform>());
         Form->DateiDialogeSetzen(Dialog, GeladenDialog);
         ASSERT_TRUE(Form->FormShow());
         Form->Timer2Timer();
@@ -323,6 +364,8 @@ TEST_F(Dateien, AWriteErrorLeavesEverythingAsItWasAndSavingElsewhereWorks) {
         {"folder gone", "Neu",
          [](const std::string& APfad) { fs::remove_all(fs::path(APfad).parent_path()); },
          "Die Datei oder der Ordner wurde nicht gefunden.", true},
+        {"disk full", "Neu", [this](const std::string&) { Festplatte.VollS = true; },
+         "Auf dem Datenträger ist nicht genügend Speicherplatz verfügbar.", true},
     };
     for (const TFall& f : Faelle) {
         SCOPED_TRACE(f.Name);
@@ -346,6 +389,7 @@ TEST_F(Dateien, AWriteErrorLeavesEverythingAsItWasAndSavingElsewhereWorks) {
             EXPECT_EQ(std::distance(fs::directory_iterator(Ordner), fs::directory_iterator()), 1);
         }
         if (f.AnderswoS) {
+            Festplatte.VollS = false;
             Meldungen.Texte.clear();
             Dialog.Wahl = Dokumente + "Anders.OVK";
             Form->MenueBefehl(mbSpeichernUnter);

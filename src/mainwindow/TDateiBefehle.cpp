@@ -11,6 +11,7 @@
 #include "mainwindow/TForm1.h"
 #include "model/Fehler.h"
 #include "model/Textvergleich.h"
+#include "platform/Pfadteile.h"
 #include "platform/TDateisystem.h"
 #include "platform/TMeldungsPort.h"
 
@@ -21,25 +22,6 @@ namespace fs = std::filesystem;
 // The extensions of the save filter, in its order.
 constexpr const char* SpeicherEndungen[] = {"OVK", "OVI", "OVF"};
 constexpr std::size_t KopierPuffer = 1 << 20;
-
-std::string DateinameTeil(const std::string& APfad) {
-    return fs::path(APfad).filename().string();
-}
-
-// The folder of APfad with its trailing separator; empty for a bare name.
-std::string OrdnerTeil(const std::string& APfad) {
-    return fs::path(APfad).remove_filename().string();
-}
-
-bool IstDatei(const std::string& APfad) {
-    std::error_code Fehler;
-    return !APfad.empty() && fs::is_regular_file(APfad, Fehler);
-}
-
-TMeldungsAntwort Frage(TMeldungsArt AArt, const std::string& AText, TMeldungsKnoepfe AKnoepfe) {
-    TMeldungsPort* Port = TMeldungsPort::Aktiv();
-    return Port ? Port->Zeige(AArt, AText, AKnoepfe) : maAbbrechen;
-}
 
 std::string Klein(std::string AText) {
     std::transform(AText.begin(), AText.end(), AText.begin(),

@@ -10,12 +10,6 @@
 
 namespace {
 
-// The answer of the running program's message box; without one nothing is confirmed.
-TMeldungsAntwort Frage(TMeldungsArt AArt, const std::string& AText, TMeldungsKnoepfe AKnoepfe) {
-    TMeldungsPort* Port = TMeldungsPort::Aktiv();
-    return Port ? Port->Zeige(AArt, AText, AKnoepfe) : maAbbrechen;
-}
-
 bool Bestaetigt(const std::string& AText) {
     return Frage(maBestaetigung, AText, mkJaNein) == maJa;
 }

@@ -38,11 +38,6 @@ std::string Farbzahl(TFarbe AFarbe) {
     return std::to_string(static_cast<std::int32_t>(AFarbe));
 }
 
-TMeldungsAntwort Melden(TMeldungsArt AArt, const std::string& AText, TMeldungsKnoepfe AKnoepfe) {
-    TMeldungsPort* Port = TMeldungsPort::Aktiv();
-    return Port ? Port->Zeige(AArt, AText, AKnoepfe) : maAbbrechen;
-}
-
 } // namespace
 
 TExtrasBefehle::TExtrasBefehle(TProgrammStart& AStart, TAutostart& AAutostart, TDrucker& ADrucker,
@@ -126,7 +121,7 @@ std::string TExtrasBefehle::InfoText() {
 }
 
 void TExtrasBefehle::MenuInfoClick() {
-    Melden(maInformation, InfoText(), mkOK);
+    Frage(maInformation, InfoText(), mkOK);
 }
 
 std::string TExtrasBefehle::Aktualisierer() const {
@@ -171,10 +166,10 @@ void TExtrasBefehle::MenuAktualisierungClick(const std::string& ATitel, const TS
     try {
         SaveTextFile(Datei, UebergabeText(ATitel, AFont, ABackColor), fttAnsi, std::nullopt);
     } catch (const std::exception&) {
-        Melden(maFehler,
-               "Es ist ein Fehler beim Aktualisieren aufgetreten!\r\nDie Datei \"" + Datei +
-                   "\" konnte nicht gespeichert werden.",
-               mkOK);
+        Frage(maFehler,
+              "Es ist ein Fehler beim Aktualisieren aufgetreten!\r\nDie Datei \"" + Datei +
+                  "\" konnte nicht gespeichert werden.",
+              mkOK);
         return;
     }
     FStart.ShellRun(Aktualisierer(), UebergabeName, "open", "");
@@ -186,7 +181,7 @@ bool TExtrasBefehle::AutostartS() const {
 
 void TExtrasBefehle::MenuAutostartClick() {
     const bool EinS = !FAutostart.Vorhanden();
-    if (EinS && Melden(maBestaetigung, AutostartFrage, mkJaNein) != maJa) {
+    if (EinS && Frage(maBestaetigung, AutostartFrage, mkJaNein) != maJa) {
         return;
     }
     if (EinS) {

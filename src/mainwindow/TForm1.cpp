@@ -8,6 +8,7 @@
 #include "mainwindow/Programmstart.h"
 #include "model/Textvergleich.h"
 #include "model/Uhr.h"
+#include "platform/Pfadteile.h"
 #include "platform/TDateisystem.h"
 #include "platform/TMeldungsPort.h"
 #include "views/OVAnzeige.h"
@@ -21,20 +22,6 @@ constexpr const char* SoundOrdner = "Sounddateien/";
 constexpr const char* UhrMuster = "dddd, d. mmmm yyyy, h:nn \"Uhr\"";
 constexpr const char* ImportPraefix = "/I:";
 
-std::string DateinameTeil(const std::string& APfad) {
-    return fs::path(APfad).filename().string();
-}
-
-// The folder of APfad with its trailing separator.
-std::string OrdnerTeil(const std::string& APfad) {
-    return fs::path(APfad).remove_filename().string();
-}
-
-bool IstDatei(const std::string& APfad) {
-    std::error_code Fehler;
-    return !APfad.empty() && fs::is_regular_file(APfad, Fehler);
-}
-
 void OrdnerAnlegen(const std::string& AOrdner) {
     std::error_code Fehler;
     fs::create_directories(AOrdner, Fehler);
@@ -46,11 +33,6 @@ void LeerenOrdnerEntfernen(const std::string& AOrdner) {
     if (fs::is_directory(AOrdner, Fehler) && fs::is_empty(AOrdner, Fehler)) {
         fs::remove(AOrdner, Fehler);
     }
-}
-
-TMeldungsAntwort Frage(TMeldungsArt AArt, const std::string& AText, TMeldungsKnoepfe AKnoepfe) {
-    TMeldungsPort* Port = TMeldungsPort::Aktiv();
-    return Port ? Port->Zeige(AArt, AText, AKnoepfe) : maAbbrechen;
 }
 
 } // namespace

@@ -17,6 +17,9 @@ public:
     bool TextDrucken(const std::string& ATitel, const std::vector<std::string>& AZeilen,
                      const TSchrift& AFont);
 
+    // The same for a text whose lines end with LF or CR LF (the information window's panes).
+    bool TextDrucken(const std::string& ATitel, const std::string& AText, const TSchrift& AFont);
+
     static constexpr const char* KeinDruckerMeldung = "Es ist kein Drucker installiert!";
 
 protected:

@@ -359,6 +359,15 @@ TEST_F(Extras, PrintingTakesTheViewsTitleOrSaysThatThereIsNoPrinter) {
     EXPECT_EQ(Meldungen.Texte, std::vector<std::string>{"Es ist kein Drucker installiert!"});
 }
 
+// The information window's panes end their lines with CR LF; no CR may reach the page, and an
+// empty line stays a line.
+TEST(Drucker, AWindowsTextIsPrintedLineByLine) {
+    TFakeDrucker Drucker;
+    EXPECT_TRUE(Drucker.TextDrucken("Drucke Informationen", "Montag\r\n\r\nArzt\r\n", TSchrift{}));
+    EXPECT_EQ(Drucker.Titel, "Drucke Informationen");
+    EXPECT_EQ(Drucker.Zeilen, (std::vector<std::string>{"Montag", "", "Arzt"}));
+}
+
 TEST_F(ExtrasImHauptfenster, TheExtrasItemsFollowTheirFilesTheEntryLineAndTheAutostartEntry) {
     // Before the window has made what they need, every item is disabled.
     for (TMenueBefehl b : {mbDrucken, mbMail, mbAutostart, mbHilfe, mbKurztasten, mbAenderungen,

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <sstream>
 #include <utility>
 
 #include <wx/app.h>
@@ -123,17 +122,9 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
                                                     *FInfos, *FKlang);
     FForm->SuchDialogeSetzen(*FSuchDialoge);
     FInfosForm = new TWxInfosForm(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor, FDateiDialog);
-    // The information window prints its text line by line, its print dialog above it.
+    // The information window prints its text, its print dialog above it.
     FInfosForm->Drucken = [this](wxWindow& AFenster, const std::string& AText, const std::string& AJobTitel) {
-        std::vector<std::string> Zeilen;
-        std::istringstream Text(AText);
-        for (std::string Zeile; std::getline(Text, Zeile);) {
-            if (!Zeile.empty() && Zeile.back() == '\r') {
-                Zeile.pop_back();
-            }
-            Zeilen.push_back(Zeile);
-        }
-        TWxDrucker(&AFenster).TextDrucken(AJobTitel, Zeilen, FForm->AktFont);
+        TWxDrucker(&AFenster).TextDrucken(AJobTitel, AText, FForm->AktFont);
     };
     FForm->InfosFensterSetzen(*FInfosForm, *FInfos, *FKlang);
     FGeladenForm = new TWxGeladenForm(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor);

@@ -27,7 +27,7 @@ constexpr TMenueEintrag Eintraege[MenueBefehlAnzahl] = {
     {"&Leeren Kalender anzeigen", "Ctrl+7", meEintrag},
     {"Kale&nderwochen ein", "Ctrl+0", meHaken},
     {"&Komprimierter Eintragsmodus ein", "Ctrl+K", meHaken},
-    {"&Schrifteinstellungen...", "", meEintrag},
+    {"&Schrifteinstellungen...", "", meEintrag, "Sc&hrifteinstellungen..."},
     {"Zeige SplashS&creen beim Start", "", meHaken},
     {"Anzahl der &Vorschautage...", "", meEintrag},
     {"&Text in Einträgen...", "Ctrl+F", meEintrag},

@@ -1,6 +1,6 @@
 """Window test of the main window: start on the fixture calendar that the settings file names, on
-a fixed today, keys in the day list, the view shortcuts, paging and jumps, the period box's pop-up
-menu, the single instance, the entry search, a recent file opened from the file menu, and the
+a fixed today, keys in the day list, the view shortcuts, paging and jumps, the period box's and the
+day list's pop-up menus, the single instance, the entry search, a recent file opened from the file menu, and the
 settings saved after Ctrl+K and on closing."""
 
 import os
@@ -78,6 +78,27 @@ def perioden_popup(p):
     p.taste("ctrl+w")
     p.taste("Tab")
     warte(lambda: p.zeitraum() == "W2/2025", 5, "back in the week view, got %r" % p.zeitraum())
+
+
+def listen_popup(p):
+    """The day list's pop-up menu by keyboard: the entry commands and the font item, whose access key
+    is its own there (h) and opens the font dialog; Escape brings the line back."""
+    if not p.tabelle().getState().contains(pyatspi.STATE_FOCUSED):
+        p.taste("Tab")
+    warte(lambda: p.tabelle().getState().contains(pyatspi.STATE_FOCUSED), 5, "the day list has the focus")
+    zeile = p.gewaehlt()
+    p.taste("shift+F10")
+    erwartet = ["Neuer Eintrag...", "Eintrag bearbeiten...", "Infos...", "Kopieren", "Ausschneiden", "Einfügen",
+                "Eintrag aktivieren", "Eintrag deaktivieren", "Eintrag importieren",
+                "Eintrag per Mail versenden...", "Eintrag löschen",
+                "Eintrag und alle nachfolgenden Einträge ausblenden", "Schrifteinstellungen..."]
+    namen = lambda: [e.rstrip("*") for e in popup_eintraege(p)]
+    warte(lambda: namen() == erwartet, 5, "pop-up %r, got %r" % (erwartet, namen()))
+    p.taste("h")
+    dialog_offen(p, "Schrifteinstellungen")
+    p.taste("Escape")
+    warte(lambda: p.dialog() is None and p.gewaehlt() == zeile, 10,
+          "font dialog closed, line %r, got %r" % (zeile, p.gewaehlt()))
 
 
 def tippe(text):
@@ -182,6 +203,7 @@ def main(programm, testkalender, foto):
                 start_und_tasten(p)
                 blaettern_und_springen(p)
                 perioden_popup(p)
+                listen_popup(p)
                 zweite_instanz(p)
                 komprimiert_speichert(p)
                 suchen(p)

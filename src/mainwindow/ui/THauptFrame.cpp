@@ -78,19 +78,21 @@ wxItemKind Art(TMenueArt AArt) {
     return wxITEM_NORMAL;
 }
 
-// Appends the item of ABefehl with the id of its range; pop-up items show no shortcut.
-void Eintrag(wxMenu& AMenue, TMenueBefehl ABefehl, int ABereich = idBefehle) {
+// Appends the item of ABefehl with the id of its range; pop-up items show no shortcut, and the day
+// list's pop-up gives some items captions of their own.
+void Eintrag(wxMenu& AMenue, TMenueBefehl ABefehl, int ABereich = idBefehle, bool AListenCaption = false) {
     const TMenueEintrag& e = MenueEintrag(ABefehl);
-    std::string Caption = ABereich == idPopup && e.PopupCaption != nullptr ? e.PopupCaption : e.Caption;
+    std::string Caption = AListenCaption && e.PopupCaption != nullptr ? e.PopupCaption : e.Caption;
     if (ABereich != idPopup && *e.Kurztaste != '\0') {
         Caption = Caption + "\t" + e.Kurztaste;
     }
     AMenue.Append(ABereich + ABefehl, Wx(Caption), wxEmptyString, Art(e.Art));
 }
 
-void Eintraege(wxMenu& AMenue, std::initializer_list<TMenueBefehl> ABefehle, int ABereich = idBefehle) {
+void Eintraege(wxMenu& AMenue, std::initializer_list<TMenueBefehl> ABefehle, int ABereich = idBefehle,
+               bool AListenCaptions = false) {
     for (TMenueBefehl b : ABefehle) {
-        Eintrag(AMenue, b, ABereich);
+        Eintrag(AMenue, b, ABereich, AListenCaptions);
     }
 }
 
@@ -279,7 +281,7 @@ void THauptFrame::MenueZustaendeSetzen(wxMenu& AMenue) {
 
 void THauptFrame::PopupZeigen(wxWindow& AFenster, std::initializer_list<TMenueBefehl> ABefehle) {
     wxMenu Popup;
-    Eintraege(Popup, ABefehle, idPopup);
+    Eintraege(Popup, ABefehle, idPopup, &AFenster == FListe);
     MenueZustaendeSetzen(Popup);
     AFenster.PopupMenu(&Popup);
 }

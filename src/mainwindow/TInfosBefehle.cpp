@@ -104,9 +104,7 @@ void TInfosBefehle::MenuExtFeiertageClick() {
     }
     const std::string Text = TInfosTexte::FeiertageInText(FDaten, *Jahr);
     if (Text.empty()) {
-        if (TMeldungsPort* Port = TMeldungsPort::Aktiv()) {
-            Port->Zeige(maInformation, KeineFeiertage, mkOK);
-        }
+        Frage(maInformation, KeineFeiertage, mkOK);
         return;
     }
     Form.UeberblickEinrichten("Feiertage des Jahres " + std::to_string(*Jahr) + " im Überblick",

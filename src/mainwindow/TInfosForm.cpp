@@ -12,9 +12,7 @@
 namespace {
 
 void Meldung(TMeldungsArt AArt, const std::string& AText) {
-    if (TMeldungsPort* Port = TMeldungsPort::Aktiv()) {
-        Port->Zeige(AArt, AText, mkOK);
-    }
+    Frage(AArt, AText, mkOK);
 }
 
 // The number of lines a pane shows for AText: a last line end opens no line of its own.

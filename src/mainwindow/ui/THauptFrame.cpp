@@ -582,9 +582,7 @@ void THauptFrame::OnTimer2(wxTimerEvent&) {
     try {
         FForm->Timer2Timer();
     } catch (const std::exception& Fehler) {
-        if (TMeldungsPort* Port = TMeldungsPort::Aktiv()) {
-            Port->Zeige(maFehler, Fehler.what(), mkOK);
-        }
+        Frage(maFehler, Fehler.what(), mkOK);
     }
     if (FForm->StartVorschauS() && !FForm->IsClosing()) {
         FTimer0.StartOnce(StartVorschauMs);

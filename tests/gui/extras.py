@@ -1,7 +1,8 @@
 """Window test of the help menu and the updater: without the updater beside the program its item is
 not in the menu; with it, the item is there, and choosing it writes the hand-over file into the
-temporary folder and starts the updater with the file's name. The program runs as a copy in a
-folder of its own, which is then its program folder."""
+temporary folder and starts the updater with the file's name. F1 inside a dialog opens the help
+text, as F1 in the main window does. The program runs as a copy in a folder of its own, which is
+then its program folder."""
 
 import os
 import shutil
@@ -30,6 +31,18 @@ def main(programm, testkalender):
         tmp = os.path.join(p.ordner, "tmp")
         os.makedirs(tmp)
         p.umgebung["TMPDIR"] = tmp
+        # The desktop's opener notes what it is asked to open.
+        geoeffnet = os.path.join(p.ordner, "geoeffnet.txt")
+        werkzeuge = os.path.join(p.ordner, "werkzeuge")
+        os.makedirs(werkzeuge)
+        oeffner = os.path.join(werkzeuge, "xdg-open")
+        with open(oeffner, "w", encoding="utf-8") as datei:
+            datei.write('#!/bin/sh\necho "$@" >> "%s"\n' % geoeffnet)
+        os.chmod(oeffner, 0o755)
+        p.umgebung["PATH"] = werkzeuge + os.pathsep + p.umgebung.get("PATH", "")
+        hilfe = os.path.join(ordner, "Orvanto-Hilfe.txt")
+        with open(hilfe, "w", encoding="utf-8") as datei:
+            datei.write("Hilfe\n")
         p.prozess = p.starten()
         p.bereit()
         warte(lambda: p.menue_eintraege("Hilfe") == HILFE, 10,
@@ -55,6 +68,15 @@ def main(programm, testkalender):
         pruefe(zeilen[:6] == erwartet, "hand-over %r, expected %r" % (zeilen[:6], erwartet))
         pruefe(zeilen[6].startswith(b"0 ") and len(zeilen[6].split()) == 3, "font line %r" % zeilen[6])
         pruefe(p.prozess.poll() is None, "the program ended")
+
+        p.taste("ctrl+g")
+        warte(lambda: p.dialog() is not None and p.dialog().name == "Gehe zu Datum", 10, "the go-to-date dialog")
+        p.taste("F1")
+        gelesen = lambda: open(geoeffnet, encoding="utf-8").read() if os.path.exists(geoeffnet) else ""
+        warte(lambda: gelesen() == hilfe + "\n", 10, "F1 in the dialog opens %r, got %r" % (hilfe, gelesen()))
+        pruefe(p.dialog() is not None, "the dialog stays open after F1")
+        p.taste("Escape")
+        warte(lambda: p.dialog() is None, 10, "the dialog closed")
     finally:
         p.aufraeumen()
     print("extras: all checks passed")

@@ -17,6 +17,7 @@
 #include <wx/stdpaths.h>
 #include <wx/utils.h>
 
+#include "controls/TModalKlammer.h"
 #include "controls/ui/GtkZugang.h"
 #include "controls/ui/MenueKurztasten.h"
 #include "controls/ui/TWxBackFontDlg.h"
@@ -175,6 +176,9 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
         FZeilenFokusS = false;
     });
     Bind(wxEVT_ACTIVATE, &THauptFrame::OnActivate, this);
+    // F1 in any dialog is the help command, and any modal window hides the splash picture first.
+    TWxDialog::HilfeSetzen([this] { FForm->MenueBefehl(mbHilfe); });
+    TModalKlammer::Setze([this] { SplashVerbergen(); }, {});
     FTimer1.Start(1000);
 }
 
@@ -187,6 +191,8 @@ THauptFrame::~THauptFrame() {
     FTimer2.Stop();
     FTimer0.Stop();
     FForm->FormDestroy();
+    TWxDialog::HilfeSetzen({});
+    TModalKlammer::Setze({}, {});
     SplashFreigeben();
 }
 

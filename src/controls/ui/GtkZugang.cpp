@@ -5,6 +5,7 @@
 #include <wx/arrstr.h>
 #include <wx/combobox.h>
 #include <wx/listbox.h>
+#include <wx/menu.h>
 #include <wx/radiobox.h>
 
 #ifdef __WXGTK__
@@ -209,6 +210,15 @@ void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::functio
     }
 }
 
+void PopupZugaenglich(wxMenu& AMenue) {
+    AMenue.Bind(wxEVT_MENU_OPEN, [&AMenue](wxMenuEvent& AEreignis) {
+        AEreignis.Skip();
+        if (AEreignis.GetMenu() == &AMenue) {
+            gtk_menu_shell_select_first(GTK_MENU_SHELL(AMenue.m_menu), TRUE);
+        }
+    });
+}
+
 #else
 
 void GtkZugangEinrichten() {}
@@ -223,5 +233,6 @@ void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen) {
 void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::function<void()>) {
     ACombo.SetName(AName);
 }
+void PopupZugaenglich(wxMenu&) {}
 
 #endif

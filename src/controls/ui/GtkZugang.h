@@ -14,6 +14,7 @@
 class wxArrayString;
 class wxComboBox;
 class wxListBox;
+class wxMenu;
 class wxRadioBox;
 
 // Once per program, before the first window.
@@ -37,3 +38,7 @@ void RadioGruppeZugaenglich(wxRadioBox& AGruppe);
 // so that the name is said once. Its arrow button takes no Tab stop and, clicked, calls AAufklappen instead
 // of GTK's own list (a short list, without AAufklappen, keeps GTK's own).
 void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::function<void()> AAufklappen = {});
+
+// A pop-up menu selects its first item that can be chosen as soon as it shows, as the system's own
+// context menus do when opened by a key: GTK selects none, and Orca then says only "Menü".
+void PopupZugaenglich(wxMenu& AMenue);

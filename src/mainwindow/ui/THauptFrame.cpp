@@ -289,6 +289,7 @@ void THauptFrame::PopupZeigen(wxWindow& AFenster, std::initializer_list<TMenueBe
     wxMenu Popup;
     Eintraege(Popup, ABefehle, idPopup, &AFenster == FListe);
     MenueZustaendeSetzen(Popup);
+    PopupZugaenglich(Popup);
     AFenster.PopupMenu(&Popup);
 }
 

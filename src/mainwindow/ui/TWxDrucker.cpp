@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include <gtk/gtk.h>
 #include <wx/dc.h>
-#include <wx/gtk/print.h>
 #include <wx/modalhook.h>
 #include <wx/print.h>
 #include <wx/window.h>
+
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#include <wx/gtk/print.h>
+#endif
 
 #include "controls/ui/WxSchrift.h"
 #include "controls/ui/WxText.h"
@@ -99,8 +102,10 @@ private:
     }
 };
 
+#ifdef __WXGTK__
 // wx does not hand the printout's title to GTK, which would name the job after the program: the
 // print operation is given its name as its dialog opens (a print without a dialog opens it too).
+// Elsewhere wx names the job after the printout itself.
 class TAuftragsname : public wxModalDialogHook {
 public:
     explicit TAuftragsname(const std::string& AName) : FName(AName) { Register(); }
@@ -122,6 +127,7 @@ protected:
 private:
     std::string FName;
 };
+#endif
 
 } // namespace
 
@@ -139,7 +145,9 @@ bool TWxDrucker::Drucken(const std::string& ATitel, const std::vector<std::strin
     Dialog.SetAllPages(true);
     wxPrinter Drucker(&Dialog);
     TZeilenDruck Druck(ATitel, AZeilen, AFont);
+#ifdef __WXGTK__
     const TAuftragsname Name(ATitel);
+#endif
     const bool Gedruckt = Drucker.Print(FEltern, &Druck, true);
     if (Fokus != nullptr) {
         Fokus->SetFocus();

@@ -1,7 +1,8 @@
 // The entry commands at the model benchmark's calendar (200 daily entries, about 5.5 million day
 // records), in one run: a daily entry from 1.1.1900 to 31.12.2100 is created, one of its runs is
 // edited (its time, that run only) and the entry is deleted, each through its command with the
-// jump in the day list, and after each the modified check (the calendar against its saved copy).
+// jump in the day list, and after each the modified check as the window makes it (the calendar
+// against its saved copy, reading the records only of entries changed since the copy).
 // Each step's mean processor time is a counter in milliseconds.
 
 #include <benchmark/benchmark.h>
@@ -27,6 +28,8 @@ public:
 // moved to 18:00 for that run only.
 class TBenchEditor : public TEintragEditor {
 public:
+    TDateTime Zeit = 0.75;
+
     bool Neu(const TDaten&, TTag) override {
         FEintrag = BenchVorlage(0, at1Tag, KalenderAnfang);
         FEintrag.Kurztext = "Neu";
@@ -37,7 +40,7 @@ public:
         FEintrag.Clear();
         FEintrag.AssignInfos(*ATagClass.DatenClass);
         FEintrag.Add(ATagClass.DatenClass->DatumListe[ATagClass.DatumNr]);
-        FEintrag.DatumListe[0].VonZeit = 0.75;
+        FEintrag.DatumListe[0].VonZeit = Zeit;
         FModifyNr = 2;
         return true;
     }
@@ -65,7 +68,8 @@ double Millisekunden(double& AStart) {
 void BM_NeuBearbeitenLoeschen(benchmark::State& AState) {
     TDaten Daten;
     BenchKalender(Daten);
-    TDaten SpeicherDaten(Daten);
+    TDaten SpeicherDaten;
+    Daten.SpeicherkopieSetzen(SpeicherDaten);
     TSpeicherSteuerung Steuerung;
     TTagesliste Liste(Daten, Steuerung);
     Liste.SpringeZuDatum(EncodeDate(2025, 1, 1), "");
@@ -84,15 +88,15 @@ void BM_NeuBearbeitenLoeschen(benchmark::State& AState) {
         Millisekunden(t);
         Befehle.MenuAktNeuClick();
         Summe[0] += Millisekunden(t);
-        Geaendert[0] = !Daten.Ident(&SpeicherDaten, false);
+        Geaendert[0] = !Daten.IdentSpeicherkopie(SpeicherDaten);
         Summe[1] += Millisekunden(t);
         Befehle.MenuAktBearbeitenClick();
         Summe[2] += Millisekunden(t);
-        Geaendert[1] = !Daten.Ident(&SpeicherDaten, false);
+        Geaendert[1] = !Daten.IdentSpeicherkopie(SpeicherDaten);
         Summe[3] += Millisekunden(t);
         Befehle.MenuAktLoeschenClick(true);
         Summe[4] += Millisekunden(t);
-        Geaendert[2] = !Daten.Ident(&SpeicherDaten, false);
+        Geaendert[2] = !Daten.IdentSpeicherkopie(SpeicherDaten);
         Summe[5] += Millisekunden(t);
     }
     TMeldungsPort::Setze(nullptr);
@@ -104,6 +108,51 @@ void BM_NeuBearbeitenLoeschen(benchmark::State& AState) {
                     (Geaendert[1] ? "yes " : "no ") + (Geaendert[2] ? "yes" : "no"));
 }
 BENCHMARK(BM_NeuBearbeitenLoeschen)->Unit(benchmark::kMillisecond);
+
+// One run of an entry of the saved calendar edited (its time, that run only) and edited back, each
+// followed by the modified check, which reads that entry's records against the copy's: after the
+// edit up to the changed run, after the edit back all of them.
+void BM_BestehendenBearbeiten(benchmark::State& AState) {
+    TDaten Daten;
+    BenchKalender(Daten);
+    TDaten SpeicherDaten;
+    Daten.SpeicherkopieSetzen(SpeicherDaten);
+    TSpeicherSteuerung Steuerung;
+    TTagesliste Liste(Daten, Steuerung);
+    Liste.SpringeZuDatum(EncodeDate(2025, 1, 1), "");
+    TJa Port;
+    TMeldungsPort::Setze(&Port);
+    TBenchEditor Editor;
+    TEintragBefehle Befehle(Daten, Liste, Steuerung, Editor);
+    const std::string Zeile = Liste.AktZeile();
+    const TDateTime Vorher =
+        Liste.AktTagClass()->DatenClass->DatumListe[Liste.AktTagClass()->DatumNr].VonZeit;
+    const char* const Schritte[] = {"Bearbeiten_ms", "Bearbeiten_Geaendert_ms", "Zurueck_ms",
+                                    "Zurueck_Geaendert_ms"};
+    double Summe[4] = {};
+    bool Geaendert[2] = {};
+    for (auto _ : AState) {
+        double t = 0;
+        Millisekunden(t);
+        Editor.Zeit = 0.75;
+        Befehle.MenuAktBearbeitenClick();
+        Summe[0] += Millisekunden(t);
+        Geaendert[0] = !Daten.IdentSpeicherkopie(SpeicherDaten);
+        Summe[1] += Millisekunden(t);
+        Editor.Zeit = Vorher;
+        Befehle.MenuAktBearbeitenClick();
+        Summe[2] += Millisekunden(t);
+        Geaendert[1] = !Daten.IdentSpeicherkopie(SpeicherDaten);
+        Summe[3] += Millisekunden(t);
+    }
+    TMeldungsPort::Setze(nullptr);
+    for (int i = 0; i < 4; ++i) {
+        AState.counters[Schritte[i]] = Summe[i] / static_cast<double>(AState.iterations());
+    }
+    AState.SetLabel("on " + Zeile + "; modified after each: " + (Geaendert[0] ? "yes " : "no ") +
+                    (Geaendert[1] ? "yes" : "no"));
+}
+BENCHMARK(BM_BestehendenBearbeiten)->Unit(benchmark::kMillisecond);
 
 // The states of the entry commands' menu items, as worked out when the "A&ktionen" menu opens
 // and before each of its shortcuts runs, on an entry line of the calendar.

@@ -10,6 +10,7 @@ bool TDaten::LoadFromFile(const std::string& AFilename, bool AFehlerMeldungS, st
                           TDateisystem& ADateisystem) {
     try {
         KalenderdateiLesen(AFilename, *this, AIdDatei, ADateisystem);
+        AllesGeaendert();
         return true;
     } catch (const EFehler& Fehler) {
         if (AFehlerMeldungS) {

@@ -184,7 +184,7 @@ bool TDateiBefehle::Speichern(bool ASpeichernUnterS) {
         }
         // Writing leaves the calendar as it is: the copy taken afterwards is the one written.
         FForm.Daten.SaveToFile(Ziel, FDateisystem);
-        FForm.SpeicherDaten.Assign(FForm.Daten);
+        FForm.Daten.SpeicherkopieSetzen(FForm.SpeicherDaten);
         FForm.SetKalFilename(Ziel);
         FForm.HistoryAdd(Ziel);
         FForm.SetHistoryMenuList();
@@ -220,11 +220,12 @@ bool TDateiBefehle::Oeffne(const std::string& AFilename) {
     }
     // The old entries live on in Neu until the jump below has rebuilt the lines that show them.
     std::swap(FForm.Daten.Liste, Neu.Liste);
+    FForm.Daten.AllesGeaendert();
     FForm.EintraegeEntfernt();
     FForm.SetKalFilename(FDateisystem.VollerPfad(AFilename));
     FForm.HistoryAdd(FForm.KalFilename());
     ZusatzdateienLaden();
-    FForm.SpeicherDaten.Assign(FForm.Daten);
+    FForm.Daten.SpeicherkopieSetzen(FForm.SpeicherDaten);
     FForm.MenuSprHeuteClick();
     FForm.SetHistoryMenuList();
     return true;
@@ -291,9 +292,10 @@ void TDateiBefehle::MenuDateiCloseClick() {
     TDaten Alt;
     // The old entries live on in Alt until the jump below has rebuilt the lines that show them.
     std::swap(FForm.Daten.Liste, Alt.Liste);
+    FForm.Daten.AllesGeaendert();
     FForm.EintraegeEntfernt();
     ZusatzdateienLaden();
-    FForm.SpeicherDaten.Assign(FForm.Daten);
+    FForm.Daten.SpeicherkopieSetzen(FForm.SpeicherDaten);
     FForm.SetKalFilename(OrdnerTeil(FForm.KalFilename()));
     FForm.EinstellungenLadenSpeichern(false);
     FForm.MenuSprHeuteClick();

@@ -168,6 +168,7 @@ bool TEintragBefehle::MenuAktBearbeitenClick() {
     const TDatenClass R(*FEditor.Datensatz().DatenClass);
     const std::int32_t Nr =
         TerminBearbeiten(E, L, R, ModifyNr, FEditor.AktuellerS(), FEditor.AlleS(), EinzigerLaufS);
+    FDaten.Geaendert(E);
     Springe(E, Nr);
     return true;
 }
@@ -229,6 +230,7 @@ bool TEintragBefehle::MenuAktAktDeaktClick(TAktivTyp AAktivTyp) {
         return false;
     }
     std::for_each(Von, Bis, [&](TDatumClass& d) { d.AktivTyp = AAktivTyp; });
+    FDaten.Geaendert(E);
     FTagesliste.MerkePos();
     FTagesliste.SpringeZuDatum(FTagesliste.PosDatum, Zeile(T));
     return true;
@@ -303,6 +305,7 @@ bool TEintragBefehle::MenuAktLoeschenClick(bool AAllesS) {
         }
         const TDatumVonBisNr L = Lauf(T);
         E.Delete(L.VonNr, L.BisNr);
+        FDaten.Geaendert(E);
         if (E.Count() > 0 && !E.EndeDatumValid()) {
             EintragEntfernen(E);
         }
@@ -350,6 +353,7 @@ bool TEintragBefehle::MenuBearbAusschneidenClick() {
     Kopieren(T, false);
     const TDatumVonBisNr L = Lauf(T);
     E.Delete(L.VonNr, L.BisNr);
+    FDaten.Geaendert(E);
     LeereEintraegeEntfernen();
     FTagesliste.SpringeZuDatum(Tag, "");
     return true;
@@ -395,6 +399,7 @@ bool TEintragBefehle::MenuBearbEinfuegenClick() {
     TDatenClass* Eintrag = Quelle();
     if (Eintrag != nullptr && Datums.AnzeigenTyp != atEinmalig) {
         Eintrag->InsertDatumListe(Datums.DatumListe);
+        FDaten.Geaendert(*Eintrag);
     } else {
         Datums.Id = FDaten.NewId();
         Datums.IdDatei = 0;

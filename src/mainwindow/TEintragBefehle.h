@@ -6,7 +6,8 @@
 // and paste of occurrences through the entry clipboard. Each acts on the selected line of the day
 // list, asks its question through TMeldungsPort, changes the calendar and selects the affected
 // line again. Entries of loaded files (IdDatei != 0) are only read: they can be imported, nothing
-// else changes them.
+// else changes them. A command that changes an entry's records in place reports the entry to
+// the calendar (TDaten::Geaendert), which then compares it with the saved copy.
 //
 // It owns the entry clipboard. The clipboard's link to its source entry is a plain pointer into
 // the calendar: it is only compared with the calendar's entries before use (Quelle), dropped after

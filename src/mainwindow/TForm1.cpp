@@ -161,7 +161,7 @@ void TForm1::Timer2Timer() {
         TStartEnde Ende{*this};
         Timer1Timer();
         StartdateienLaden();
-        SpeicherDaten.Assign(Daten);
+        Daten.SpeicherkopieSetzen(SpeicherDaten);
         Tagesliste.SetTagesansicht(taWoche);
         MenuSprHeuteClick();
         SetHistoryMenuList();
@@ -213,7 +213,7 @@ void TForm1::Timer1Timer() {
 }
 
 bool TForm1::IsModified() const {
-    return !Daten.Ident(&SpeicherDaten, false);
+    return !Daten.IdentSpeicherkopie(SpeicherDaten);
 }
 
 bool TForm1::Speichern() {

@@ -49,7 +49,8 @@ public:
     // screen reader runs.
     TTolkSRD Tolk;
     // The calendar with the entries of every loaded file, its copy as last loaded or saved, and
-    // the registry of the additionally loaded files.
+    // the registry of the additionally loaded files. The copy is taken only through
+    // Daten.SpeicherkopieSetzen, so that the modified check reads no more than what changed since.
     TDaten Daten;
     TDaten SpeicherDaten;
     TGeladenClass Geladen;

@@ -113,4 +113,5 @@ void TDaten::DatumListeErstellen(TDatenClass& ADatenClass) {
     Neu->AssignInfos(ADatenClass);
     Neu->DatumListe = std::move(L);
     Liste.push_back(std::move(Neu));
+    Geaendert(*Liste.back());
 }

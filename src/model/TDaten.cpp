@@ -29,6 +29,7 @@ void TDaten::Assign(const TDaten& ADaten) {
 
 void TDaten::Add(const TDatenClass& ADatenClass) {
     Liste.push_back(std::make_unique<TDatenClass>(ADatenClass));
+    Geaendert(*Liste.back());
 }
 
 void TDaten::Add(const TDaten* ADaten) {
@@ -101,6 +102,32 @@ bool TDaten::FindeKurztext(const std::string& AText) const {
 }
 
 bool TDaten::Ident(const TDaten* ADaten, bool AImportS) const {
+    return Vergleiche(ADaten, AImportS, nullptr);
+}
+
+void TDaten::SpeicherkopieSetzen(TDaten& ASpeicherDaten) {
+    ASpeicherDaten.Assign(*this);
+    FSpeicherkopie = &ASpeicherDaten;
+    FGeaendert.clear();
+}
+
+bool TDaten::IdentSpeicherkopie(const TDaten& ASpeicherDaten) const {
+    return Vergleiche(&ASpeicherDaten, false, &ASpeicherDaten == FSpeicherkopie ? &FGeaendert : nullptr);
+}
+
+void TDaten::Geaendert(const TDatenClass& AEintrag) {
+    if (FSpeicherkopie != nullptr) {
+        FGeaendert.insert(AEintrag.Id);
+    }
+}
+
+void TDaten::AllesGeaendert() {
+    FSpeicherkopie = nullptr;
+    FGeaendert.clear();
+}
+
+bool TDaten::Vergleiche(const TDaten* ADaten, bool AImportS,
+                        const std::unordered_set<std::int32_t>* AGeaendert) const {
     if (ADaten == nullptr) {
         return false;
     }
@@ -117,7 +144,14 @@ bool TDaten::Ident(const TDaten* ADaten, bool AImportS) const {
         }
         ++Verglichen;
         const auto Treffer = Andere.find(e->Id);
-        if (Treffer == Andere.end() || !e->Ident(Treffer->second, AImportS)) {
+        if (Treffer == Andere.end()) {
+            return false;
+        }
+        const TDatenClass& Andrer = *Treffer->second;
+        const bool Gleich = AGeaendert != nullptr && !AGeaendert->contains(e->Id)
+                                ? e->IdentInfos(&Andrer, AImportS) && e->Count() == Andrer.Count()
+                                : e->Ident(&Andrer, AImportS);
+        if (!Gleich) {
             return false;
         }
     }
@@ -304,6 +338,7 @@ public:
         for (auto& [Art, Daten] : FArten) {
             if (Daten.Laeufe != nullptr && !Daten.Laeufe->ZugangLeer()) {
                 Daten.Eintraege.front()->Assign(Daten.Laeufe->Zusammengefuehrt());
+                FDaten.Geaendert(*Daten.Eintraege.front());
             }
         }
         FArten.clear();
@@ -329,6 +364,7 @@ private:
         TDatenClass& Neu = *FDaten.Liste.back();
         Neu.Id = FKleinsteFreieId;
         Neu.IdDatei = 0;
+        FDaten.Geaendert(Neu);
         TArtDaten& Daten = FArten[TArt(Neu)];
         Daten.Eintraege.push_back(&Neu);
         if (Daten.Laeufe != nullptr) {
@@ -418,6 +454,7 @@ void TDaten::DeleteLoeschfunktion() {
         if (Kopiert > 0) {
             Bleibt.insert(Bleibt.end(), e->DatumListe.begin() + Kopiert, e->DatumListe.end());
             e->DatumListe = std::move(Bleibt);
+            Geaendert(*e);
         }
     }
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "model/TDatenClass.h"
@@ -46,6 +47,20 @@ public:
     // True if both hold the same non-empty main-file entries, in any order.
     bool Ident(const TDaten* ADaten, bool AImportS) const;
 
+    // The saved copy. ASpeicherDaten becomes a deep copy of this calendar, and from then on this
+    // calendar notes the main-file ids whose records may come to differ from the copy's. The copy
+    // is changed by nothing but this call while it serves, and outlives its use here.
+    void SpeicherkopieSetzen(TDaten& ASpeicherDaten);
+    // Ident(&ASpeicherDaten, false). Against the copy that SpeicherkopieSetzen made, the records
+    // of entries whose ids were not noted since are known to equal the copy's and are not read;
+    // ids, attributes and record counts are compared for every entry all the same.
+    bool IdentSpeicherkopie(const TDaten& ASpeicherDaten) const;
+    // Code that changes the records of an entry in place, or its Id or IdDatei, reports the entry
+    // here (with its new ids), and code that puts entries into Liste other than through the
+    // operations of this class calls AllesGeaendert. Removing entries needs no report.
+    void Geaendert(const TDatenClass& AEintrag);
+    void AllesGeaendert();
+
     // The file operations below go through ADateisystem (defined with the files).
     // Replaces the content with the entries of a calendar file, each given AIdDatei. On failure
     // the content stays, the result is false and, with AFehlerMeldungS, the error is shown.
@@ -78,6 +93,20 @@ public:
     void DeleteLeere();
 
 private:
+    // The copy SpeicherkopieSetzen made, and the ids whose records may differ from it: every
+    // main-file entry whose id is not in FGeaendert has the records of the copy's entry with that
+    // id. Adding an entry or changing records or ids in place breaks this unless the id is noted,
+    // which the operations of this class do themselves; removing an entry keeps it. Without a
+    // copy (nullptr) IdentSpeicherkopie compares everything. The copy is compared by address and
+    // never read through this pointer.
+    const TDaten* FSpeicherkopie = nullptr;
+    std::unordered_set<std::int32_t> FGeaendert;
+
+    // Ident; with AGeaendert, the records of entries whose id it does not hold are taken as equal
+    // when their counts are.
+    bool Vergleiche(const TDaten* ADaten, bool AImportS,
+                    const std::unordered_set<std::int32_t>* AGeaendert) const;
+
     // Expands the template record ADatenClass.DatumListe[0] at the entry's interval up to
     // KalenderEnde and appends the entry with the generated records.
     void DatumListeErstellen(TDatenClass& ADatenClass);

@@ -890,3 +890,230 @@ TEST_F(Form1, OpeningACalendarUnlinksTheClipboard) {
     EXPECT_EQ(Gemerkt->DatenClass, nullptr);
     EXPECT_EQ(Gemerkt->Datums->Kurztext, "Arzt");
 }
+
+// The modified state after every entry and file command, as the enable rule of "&Speichern" and the
+// save question read it, against the full comparison of the calendar with its saved copy. The check
+// reads only the records of entries changed since the copy, so several sequences come back to the
+// saved state by another way than the one they left it by (an exact undo by hand), and some give an
+// entry's id to another entry with the same attributes and record count.
+TEST_F(Form1, TheModifiedStateIsTheFullComparisonAfterEveryCommand) {
+    const std::string Feiertage = Programm + "Feiertage.ovf";
+    KalenderSchreiben(Feiertage, {Eintrag("Dreikönig", {{D(6, 1, 2025), D(6, 1, 2025)}}, ttFeiertag)});
+    IniSchreiben("FeiertagS=1\nFeiertagsFilename=" + Feiertage + "\n");
+    const std::string Importdatei = Dokumente + "Neu.ovi";
+    KalenderSchreiben(Importdatei, {Eintrag("Kino", {{D(9, 1, 2025), D(9, 1, 2025)}})});
+    const std::string Arztdatei = Dokumente + "Arzt.ovi";
+    // Its id is not the one the import gives it.
+    TDatenClass Arzt = Eintrag("Arzt", {{D(9, 1, 2025), D(9, 1, 2025)}});
+    Arzt.Id = 5;
+    KalenderSchreiben(Arztdatei, {Arzt});
+    TFakeEditor Editor(Meldungen);
+    const auto Befehl = [&](TMenueBefehl ABefehl, TMeldungsAntwort AAntwort) {
+        Meldungen.Antwort = AAntwort;
+        Form->MenueBefehl(ABefehl);
+    };
+    // The first line of ATag, or the line of that day that holds ATeil.
+    const auto Auf = [&](TTag ATag, const std::string& ATeil = "") {
+        Form->GeheZuDatum(ATag);
+        if (!ATeil.empty()) {
+            WaehleZeile(Steuerung, ATeil);
+        }
+    };
+    // The selected run of "Training" (weekly, whole days) edited to start at AZeit, answering the
+    // question of the other runs with AAntwort.
+    const auto Uhrzeit = [&](TTag ATag, TDateTime AZeit, TMeldungsAntwort AAntwort) {
+        Auf(ATag, "Training");
+        Editor.Eingabe = [AZeit](TNeuForm::TFelder& f) { f.Zeit = AZeit; };
+        Befehl(mbBearbeiten, AAntwort);
+    };
+    // A new whole-day appointment on ATag made as the file's "Arzt" was.
+    const auto NeuerArzt = [&](TTag ATag) {
+        Auf(ATag);
+        Editor.Eingabe = [](TNeuForm::TFelder& f) {
+            f.Kurztext = "Arzt";
+            f.Zeit = 0;
+            f.Grenze = KalenderEnde;
+        };
+        Befehl(mbNeu, maJa);
+    };
+    struct TSchritt {
+        const char* Name;
+        std::function<void()> Aktion;
+        bool Geaendert;
+    };
+    struct TFolge {
+        const char* Name;
+        std::vector<TSchritt> Schritte;
+    };
+    const TTag Di = D(7, 1, 2025);
+    const TTag Di2 = D(14, 1, 2025);
+    const std::vector<TFolge> Folgen = {
+        {"new, then deleted",
+         {{"new", [&] { NeuerArzt(D(10, 1, 2025)); }, true},
+          {"delete",
+           [&] {
+               Auf(D(10, 1, 2025), "10.01.2025: Arzt");
+               Befehl(mbLoeschen, maJa);
+           },
+           false}}},
+        {"one run edited and edited back",
+         {{"edit", [&] { Uhrzeit(Di2, 0.75, maNein); }, true},
+          {"back", [&] { Uhrzeit(Di2, 0, maNein); }, false}}},
+        {"every run edited and edited back",
+         {{"edit", [&] { Uhrzeit(Di2, 0.75, maAlle); }, true},
+          {"back", [&] { Uhrzeit(Di, 0, maAlle); }, false}}},
+        {"the following runs edited and edited back",
+         {{"edit", [&] { Uhrzeit(Di2, 0.75, maJa); }, true},
+          {"back", [&] { Uhrzeit(Di2, 0, maJa); }, false}}},
+        {"deactivated and activated again",
+         {{"deactivate",
+           [&] {
+               Auf(Di2, "Training");
+               Befehl(mbDeaktivieren, maJa);
+           },
+           true},
+          {"activate",
+           [&] {
+               Auf(Di2, "Training");
+               Befehl(mbAktivieren, maJa);
+           },
+           false}}},
+        {"hidden from a run on",
+         {{"hide",
+           [&] {
+               Auf(Di2, "Training");
+               Befehl(mbAusblenden, maJa);
+           },
+           true}}},
+        {"a run deleted",
+         {{"delete",
+           [&] {
+               Auf(Di2, "Training");
+               Befehl(mbLoeschen, maJa);
+           },
+           true}}},
+        {"a run cut and pasted back on its day",
+         {{"cut",
+           [&] {
+               Auf(Di2, "Training");
+               Befehl(mbAusschneiden, maJa);
+           },
+           true},
+          {"paste",
+           [&] {
+               Auf(Di2);
+               Befehl(mbEinfuegen, maJa);
+           },
+           false}}},
+        {"a run copied to a free day",
+         {{"copy",
+           [&] {
+               Auf(Di2, "Training");
+               Befehl(mbKopieren, maJa);
+           },
+           false},
+          {"paste",
+           [&] {
+               Auf(D(10, 1, 2025));
+               Befehl(mbEinfuegen, maJa);
+           },
+           true}}},
+        {"a one-day entry pasted as a new entry, which is deleted again",
+         {{"copy",
+           [&] {
+               Auf(D(8, 1, 2025), "08.01.2025: Arzt");
+               Befehl(mbKopieren, maJa);
+           },
+           false},
+          {"paste",
+           [&] {
+               Auf(D(10, 1, 2025));
+               Befehl(mbEinfuegen, maJa);
+           },
+           true},
+          {"delete",
+           [&] {
+               Auf(D(10, 1, 2025), "10.01.2025: Arzt");
+               Befehl(mbAlleLoeschen, maJa);
+           },
+           false}}},
+        {"an entry deleted and made anew under its id",
+         {{"delete",
+           [&] {
+               Auf(D(8, 1, 2025), "08.01.2025: Arzt");
+               Befehl(mbAlleLoeschen, maJa);
+           },
+           true},
+          {"new", [&] { NeuerArzt(D(8, 1, 2025)); }, false}}},
+        {"an entry deleted and made anew under its id on another day",
+         {{"delete",
+           [&] {
+               Auf(D(8, 1, 2025), "08.01.2025: Arzt");
+               Befehl(mbAlleLoeschen, maJa);
+           },
+           true},
+          {"new", [&] { NeuerArzt(D(9, 1, 2025)); }, true}}},
+        {"an entry deleted and one like it on another day imported under its id",
+         {{"delete",
+           [&] {
+               Auf(D(8, 1, 2025), "08.01.2025: Arzt");
+               Befehl(mbAlleLoeschen, maJa);
+           },
+           true},
+          {"import",
+           [&] {
+               Meldungen.Antwort = maJa;
+               Form->Dateien().ImportStarten(Arztdatei);
+           },
+           true}}},
+        {"a holiday imported",
+         {{"import",
+           [&] {
+               Auf(D(6, 1, 2025), "Dreikönig");
+               Befehl(mbEintragImportieren, maJa);
+           },
+           true}}},
+        {"the expired entries purged", {{"purge", [&] { Befehl(mbAbgelaufeneLoeschen, maJa); }, true}}},
+        {"a file imported",
+         {{"import",
+           [&] {
+               Meldungen.Antwort = maJa;
+               Form->Dateien().ImportStarten(Importdatei);
+           },
+           true}}},
+        {"saved, then changed",
+         {{"new", [&] { NeuerArzt(D(10, 1, 2025)); }, true},
+          {"save", [&] { Befehl(mbSpeichern, maJa); }, false},
+          {"edit", [&] { Uhrzeit(Di2, 0.75, maNein); }, true}}},
+        {"closed without saving, opened again, then changed",
+         {{"edit", [&] { Uhrzeit(Di2, 0.75, maNein); }, true},
+          {"close", [&] { Befehl(mbSchliessen, maNein); }, false},
+          {"open", [&] { Form->Oeffne(Kalender); }, false},
+          {"deactivate",
+           [&] {
+               Auf(Di2, "Training");
+               Befehl(mbDeaktivieren, maJa);
+           },
+           true}}},
+    };
+    for (const TFolge& f : Folgen) {
+        TDaten Datei;
+        Datei.Add(Eintrag("Arzt", {{D(8, 1, 2025), D(8, 1, 2025)}}));
+        Erzeuge(Datei, "Training", at1Woche, Di, Di);
+        Datei[1].Id = 1;
+        TDatenClass Alt = Eintrag("Alt", {{D(2, 1, 2025), D(2, 1, 2025)}});
+        Alt.Id = 2;
+        Alt.DatumListe[0].LoeschenS = true;
+        Datei.Add(Alt);
+        Datei.SaveToFile(Kalender, SystemDateisystem());
+        Starten({Kalender}, Kalender);
+        Form->EintragEditorSetzen(Editor);
+        ASSERT_FALSE(Form->IsModified()) << f.Name;
+        for (const TSchritt& s : f.Schritte) {
+            s.Aktion();
+            EXPECT_EQ(Form->IsModified(), !Form->Daten.Ident(&Form->SpeicherDaten, false))
+                << f.Name << ": " << s.Name;
+            EXPECT_EQ(Form->IsModified(), s.Geaendert) << f.Name << ": " << s.Name;
+        }
+    }
+}

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "ModellHilfen.h"
@@ -139,6 +140,105 @@ TEST(TDaten, IdentComparesMainFileEntriesInAnyOrder) {
     Doppelt.Add(MitId(0, 0));
     Doppelt.Add(MitId(0, 0));
     EXPECT_FALSE(Verloren.Ident(&Doppelt, false));
+}
+
+// The comparison with the saved copy reads the records only of entries reported since the copy was
+// taken, and always agrees with the full comparison when every change of records is reported as the
+// operations of the collection report their own.
+TEST(TDaten, TheSavedCopyComparisonAgreesWithTheFullOne) {
+    using TAenderung = std::function<void(TDaten&)>;
+    const TDatenClass Kino = Eintrag({{D(9, 1, 2025), D(10, 1, 2025)}}, "Kino", 1);
+    struct TFall {
+        const char* Name;
+        TAenderung Aendern;
+        bool Ident;
+    };
+    const TFall Faelle[] = {
+        {"nothing", [](TDaten&) {}, true},
+        {"a record changed and reported",
+         [](TDaten& d) {
+             d[0].DatumListe[1].AktivTyp = avDeaktiv;
+             d.Geaendert(d[0]);
+         },
+         false},
+        {"a record changed and changed back",
+         [](TDaten& d) {
+             d[0].DatumListe[1].VonZeit = 0.5;
+             d.Geaendert(d[0]);
+             d[0].DatumListe[1].VonZeit = 0;
+             d.Geaendert(d[0]);
+         },
+         true},
+        // Attributes and counts are compared whether reported or not.
+        {"the limit changed", [](TDaten& d) { d[1].EndeDatum = D(1, 1, 2030); }, false},
+        {"a run deleted", [](TDaten& d) { d[0].Delete(0); }, false},
+        {"an entry added",
+         [](TDaten& d) {
+             d.Add(Eintrag({{D(1, 2, 2025), D(1, 2, 2025)}}, "Neu", 2));
+         },
+         false},
+        {"an entry removed and another with its id added",
+         [&](TDaten& d) {
+             d.Delete(1);
+             TDatenClass Neu = Kino;
+             Neu.Assign(Vorkommen(D(11, 1, 2025), D(12, 1, 2025)));
+             d.Add(Neu);
+         },
+         false},
+        {"an entry removed and added again as it was",
+         [&](TDaten& d) {
+             d.Delete(1);
+             d.Add(Kino);
+         },
+         true},
+        {"an entry removed and one of another file imported under its id",
+         [&](TDaten& d) {
+             d.Delete(1);
+             TDatenClass Fremd = Kino;
+             Fremd.Id = 7;
+             Fremd.IdDatei = 1;
+             Fremd.Assign(Vorkommen(D(11, 1, 2025), D(12, 1, 2025)));
+             d.Import(Fremd);
+         },
+         false},
+        {"the expired runs marked for deletion purged", [](TDaten& d) { d.DeleteLoeschfunktion(); }, false},
+        {"the entries replaced with others of the same ids and sizes, as a file load does",
+         [&](TDaten& d) {
+             TDaten Andere;
+             Andere.Add(Eintrag({{D(1, 3, 2025), D(1, 3, 2025)}, {D(3, 3, 2025), D(3, 3, 2025)}}, "Arzt", 0));
+             TDatenClass K = Kino;
+             K.Assign(Vorkommen(D(4, 3, 2025), D(5, 3, 2025)));
+             Andere.Add(K);
+             std::swap(d.Liste, Andere.Liste);
+             d.AllesGeaendert();
+         },
+         false},
+    };
+    TUhr::Festhalten(D(20, 1, 2025));
+    for (const TFall& f : Faelle) {
+        TDaten Arbeit;
+        Arbeit.Add(Eintrag({{D(7, 1, 2025), D(7, 1, 2025)}, {D(14, 1, 2025), D(14, 1, 2025)}}, "Arzt", 0));
+        Arbeit[0].DatumListe[0].LoeschenS = true; // expired and marked for deletion
+        Arbeit.Add(Kino);
+        TDaten Gespeichert;
+        Arbeit.SpeicherkopieSetzen(Gespeichert);
+        f.Aendern(Arbeit);
+        EXPECT_EQ(Arbeit.Ident(&Gespeichert, false), f.Ident) << f.Name;
+        EXPECT_EQ(Arbeit.IdentSpeicherkopie(Gespeichert), f.Ident) << f.Name;
+    }
+    TUhr::Stellen({});
+}
+
+// Only the copy that SpeicherkopieSetzen made has records known to be equal: against any other
+// collection every record is read.
+TEST(TDaten, AnotherCopyIsComparedInFull) {
+    TDaten Arbeit;
+    Arbeit.Add(Eintrag({{D(7, 1, 2025), D(7, 1, 2025)}}));
+    TDaten Gespeichert;
+    Arbeit.SpeicherkopieSetzen(Gespeichert);
+    const TDaten Andere(Arbeit);
+    Arbeit[0].DatumListe[0].AktivTyp = avDeaktiv; // not reported
+    EXPECT_FALSE(Arbeit.IdentSpeicherkopie(Andere));
 }
 
 TEST(TDaten, ImportMergesOrAddsAsTheRulesSay) {

@@ -1,6 +1,5 @@
 #include "mainwindow/ui/THauptFrame.h"
 
-#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -9,7 +8,6 @@
 #include <wx/combobox.h>
 #include <wx/display.h>
 #include <wx/filename.h>
-#include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/settings.h>
@@ -20,6 +18,7 @@
 #include "controls/ui/GtkZugang.h"
 #include "controls/ui/MenueKurztasten.h"
 #include "controls/ui/TWxBackFontDlg.h"
+#include "controls/ui/TZeilenListe.h"
 #include "controls/ui/WxSchrift.h"
 #include "controls/ui/WxText.h"
 #include "mainwindow/Fensterlayout.h"
@@ -106,7 +105,7 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     FPanel = new wxPanel(this);
     FCombo = new wxComboBox(FPanel, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0, nullptr,
                             wxCB_DROPDOWN | wxTE_PROCESS_ENTER);
-    FListe = new wxListBox(FPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr, wxLB_SINGLE);
+    FListe = new TZeilenListe(FPanel);
     ComboZugaenglich(*FCombo, ComboName, [this] { PeriodenAufklappen(); });
     ListeZugaenglich(*FListe, ListenName);
     MenuesErstellen();
@@ -480,27 +479,13 @@ void THauptFrame::PeriodenFokus() {
     FokusVormerken(FCombo);
 }
 
-namespace {
-
-// A line of plain ASCII (most of them) is widened directly: wx's UTF-8 decoder took a fifth of the
-// fill of a year's 73,000 lines.
-wxString WxZeile(const std::string& AText) {
-    const bool AsciiS =
-        std::all_of(AText.begin(), AText.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    return AsciiS ? wxString(std::wstring(AText.begin(), AText.end())) : Wx(AText);
-}
-
-} // namespace
-
 void THauptFrame::ZeilenErsetzen(const TZeilenliste& AZeilen) {
-    wxArrayString Texte;
+    std::vector<std::string> Texte;
     Texte.reserve(AZeilen.size());
     for (const TZeile& z : AZeilen) {
-        Texte.push_back(WxZeile(z.Text));
+        Texte.push_back(z.Text);
     }
-    FListe->Freeze();
-    ListeErsetzen(*FListe, Texte);
-    FListe->Thaw();
+    FListe->ZeilenSetzen(std::move(Texte));
 }
 
 std::int32_t THauptFrame::ZeilenIndex() const {

@@ -21,11 +21,11 @@
 #include "search/ui/TWxSuchDialoge.h"
 
 class wxComboBox;
-class wxListBox;
 class wxMenu;
 class wxMenuItem;
 class wxPanel;
 class TSplashScreenForm;
+class TZeilenListe;
 class TWxGeheDatumForm;
 class TWxInfosForm;
 class TWxGeladenForm;
@@ -76,7 +76,7 @@ public:
 private:
     wxPanel* FPanel = nullptr;
     wxComboBox* FCombo = nullptr;
-    wxListBox* FListe = nullptr;
+    TZeilenListe* FListe = nullptr;
     wxMenu* FDateiMenue = nullptr;
     // The recent-file entries and their separator, as inserted before "&Beenden".
     std::vector<wxMenuItem*> FHistoryEintraege;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include <wx/app.h>
 #include <wx/arrstr.h>
 #include <wx/combobox.h>
 #include <wx/listbox.h>
@@ -92,6 +93,15 @@ gboolean PfeilGeklickt(GtkWidget*, GdkEventButton* AKlick, gpointer AAufklappen)
 
 void AufklappenFreigeben(gpointer AAufklappen, GClosure*) {
     delete static_cast<std::function<void()>*>(AAufklappen);
+}
+
+gboolean AufrufAusfuehren(gpointer AAufruf) {
+    (*static_cast<std::function<void()>*>(AAufruf))();
+    return G_SOURCE_REMOVE;
+}
+
+void AufrufFreigeben(gpointer AAufruf) {
+    delete static_cast<std::function<void()>*>(AAufruf);
 }
 
 gboolean RadioFokus(GtkWidget* AKnopf, GdkEvent*, gpointer) {
@@ -190,6 +200,13 @@ void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen) {
     g_object_unref(Modell);
 }
 
+void NachEreignis(std::function<void()> AAufruf) {
+    // Before the next key or click (already waiting after a long command, it finds the change
+    // made) and before GTK's layout and drawing; wx's CallAfter waits for the idle time after all.
+    g_idle_add_full(G_PRIORITY_HIGH, AufrufAusfuehren, new std::function<void()>(std::move(AAufruf)),
+                    AufrufFreigeben);
+}
+
 void RadioGruppeZugaenglich(wxRadioBox& AGruppe) {
     RadioKnoepfeVerbinden(static_cast<GtkWidget*>(AGruppe.GetHandle()), nullptr);
 }
@@ -218,6 +235,9 @@ void ListeZugaenglich(wxListBox& AListe, const std::string& AName) {
 }
 void ListenCursorSetzen(wxListBox&, int) {}
 void RadioGruppeZugaenglich(wxRadioBox&) {}
+void NachEreignis(std::function<void()> AAufruf) {
+    wxTheApp->CallAfter(std::move(AAufruf));
+}
 void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen) {
     AListe.Set(AZeilen);
 }

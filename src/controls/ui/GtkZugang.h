@@ -33,6 +33,11 @@ void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen);
 // ALaengste (the line with the most characters). Called while the view holds no lines.
 void FesteZeilen(wxListBox& AListe, const wxString& ALaengste);
 
+// Calls AAufruf once the event being handled is done, before the next one and before the windows
+// are laid out and drawn anew: what it changes is drawn and told to the screen reader with the
+// rest of the event's work.
+void NachEreignis(std::function<void()> AAufruf);
+
 // An arrow key in the group chooses the choice it moves to, as the user expects: wx on GTK moves
 // only the focus there, and Orca then reads the choice as "nicht ausgewählt".
 void RadioGruppeZugaenglich(wxRadioBox& AGruppe);

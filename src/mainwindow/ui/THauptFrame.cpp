@@ -14,6 +14,7 @@
 #include <wx/statusbr.h>
 #include <wx/stdpaths.h>
 #include <wx/utils.h>
+#include <wx/weakref.h>
 
 #include "controls/ui/GtkZugang.h"
 #include "controls/ui/MenueKurztasten.h"
@@ -486,13 +487,39 @@ void THauptFrame::ZeilenErsetzen(const TZeilenliste& AZeilen) {
         Texte.push_back(z.Text);
     }
     FListe->ZeilenSetzen(std::move(Texte));
+    // A command that refills the list chooses a line, often more than one in turn (the first line,
+    // then the one it looks for). Only the last one reaches the list, once the command is done:
+    // each would be told to the screen reader, which then reads the wanted line later.
+    if (!FZeileNachErsetzen) {
+        NachEreignis([Fenster = wxWeakRef<THauptFrame>(this)] {
+            if (Fenster) {
+                Fenster->ZeileNachErsetzenSetzen();
+            }
+        });
+    }
+    FZeileNachErsetzen = -1;
 }
 
 std::int32_t THauptFrame::ZeilenIndex() const {
-    return FListe->GetSelection();
+    return FZeileNachErsetzen ? *FZeileNachErsetzen : FListe->GetSelection();
 }
 
 void THauptFrame::ZeileWaehlen(std::int32_t ANr) {
+    if (FZeileNachErsetzen) {
+        FZeileNachErsetzen = ANr;
+        return;
+    }
+    ZeileSetzen(ANr);
+}
+
+void THauptFrame::ZeileNachErsetzenSetzen() {
+    const std::int32_t Nr = *std::exchange(FZeileNachErsetzen, std::nullopt);
+    if (Nr >= 0) {
+        ZeileSetzen(Nr);
+    }
+}
+
+void THauptFrame::ZeileSetzen(std::int32_t ANr) {
     // GTK's cursor announces its line as focused even in an inactive window, and the screen
     // reader would then skip the window's title: it follows when the window is active. Moving
     // the cursor selects its line, so the line is selected once.

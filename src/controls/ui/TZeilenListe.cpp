@@ -162,9 +162,10 @@ wxString Laengste(const std::vector<std::string>& AZeilen) {
     const std::string* Treffer = nullptr;
     size_t Laenge = 0;
     for (const std::string& z : AZeilen) {
-        if (Treffer == nullptr || Zeichen(z) > Laenge) {
+        const size_t n = Zeichen(z);
+        if (Treffer == nullptr || n > Laenge) {
             Treffer = &z;
-            Laenge = Zeichen(z);
+            Laenge = n;
         }
     }
     return Treffer == nullptr ? wxString() : wxString::FromUTF8(*Treffer);
@@ -174,7 +175,8 @@ wxString Laengste(const std::vector<std::string>& AZeilen) {
 
 TZeilenListe::TZeilenListe(wxWindow* AParent)
     : wxListBox(AParent, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr, wxLB_SINGLE) {
-    // wx's column shows the text of the model's column 0, ours as its own.
+    // wx's column shows column 0 of the view's model as text: wx's store converts its line
+    // objects, ours holds the text itself.
     FModell = NeuesModell({});
     // The view held the only reference to wx's store, which wx still uses until it is gone.
     g_object_ref(m_liststore);

@@ -8,8 +8,10 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 
 import pyatspi
+from gi.repository import GLib
 
 from orvanto_fenster import Fehlschlag, Programm, alle, kinder, rolle, warte
 
@@ -21,6 +23,15 @@ def pruefe(bedingung, text):
         raise Fehlschlag(text)
 
 
+def ereignisse_abholen(sekunden):
+    """Hands the AT-SPI events that arrive within this time to their listeners."""
+    kontext = GLib.MainContext.default()
+    ende = time.monotonic() + sekunden
+    while time.monotonic() < ende:
+        if not kontext.iteration(False):
+            time.sleep(0.02)
+
+
 def start_und_tasten(p):
     pruefe(p.fenster.name == "Termine.ovk - Orvanto V1.03", "caption: " + p.fenster.name)
     warte(lambda: p.gewaehlt() == HEUTE, 10, "today's line selected, got %r" % p.gewaehlt())
@@ -28,14 +39,28 @@ def start_und_tasten(p):
 
     p.taste("Down")
     warte(lambda: p.gewaehlt() == "    Di 07.01.2025", 5, "Down to Tuesday, got %r" % p.gewaehlt())
-    # The list keeps the focus, so the menu shortcuts must still arrive.
+    # The list keeps the focus, so the menu shortcuts must still arrive. The screen reader hears
+    # the kept line only: no other line (the new period's first) takes the focus on the way.
+    fokuszeilen = []
+
+    def fokus_merken(ereignis):
+        if rolle(ereignis.source) == "table" and ereignis.any_data is not None:
+            fokuszeilen.append(ereignis.any_data.name)
+
+    pyatspi.Registry.registerEventListener(fokus_merken, "object:active-descendant-changed")
     for taste, zeitraum, anzahl in (("ctrl+j", "2025", 365), ("ctrl+m", "1/2025", 31),
                                     ("ctrl+w", "W2/2025", 7)):
+        ereignisse_abholen(0.5)
+        fokuszeilen.clear()
         p.taste(taste)
         warte(lambda: p.zeitraum() == zeitraum, 5, "%s: period %r, got %r" % (taste, zeitraum, p.zeitraum()))
         warte(lambda: len(p.zeilen()) == anzahl, 5, "%s: %d lines, got %d" % (taste, anzahl, len(p.zeilen())))
         warte(lambda: p.gewaehlt().endswith("Di 07.01.2025"), 5,
               "%s keeps the place, got %r" % (taste, p.gewaehlt()))
+        ereignisse_abholen(0.5)
+        pruefe(len(fokuszeilen) == 1 and fokuszeilen[0].endswith("Di 07.01.2025"),
+               "%s: the focus went through the lines %r" % (taste, fokuszeilen))
+    pyatspi.Registry.deregisterEventListener(fokus_merken, "object:active-descendant-changed")
 
 
 def blaettern_und_springen(p):

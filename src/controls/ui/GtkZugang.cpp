@@ -1,7 +1,9 @@
 #include "controls/ui/GtkZugang.h"
 
 #include <algorithm>
+#include <utility>
 
+#include <wx/app.h>
 #include <wx/arrstr.h>
 #include <wx/combobox.h>
 #include <wx/listbox.h>
@@ -94,6 +96,15 @@ void AufklappenFreigeben(gpointer AAufklappen, GClosure*) {
     delete static_cast<std::function<void()>*>(AAufklappen);
 }
 
+gboolean AufrufAusfuehren(gpointer AAufruf) {
+    (*static_cast<std::function<void()>*>(AAufruf))();
+    return G_SOURCE_REMOVE;
+}
+
+void AufrufFreigeben(gpointer AAufruf) {
+    delete static_cast<std::function<void()>*>(AAufruf);
+}
+
 gboolean RadioFokus(GtkWidget* AKnopf, GdkEvent*, gpointer) {
     if (!gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(AKnopf))) {
         gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(AKnopf), TRUE);
@@ -109,24 +120,20 @@ void RadioKnoepfeVerbinden(GtkWidget* AWidget, gpointer) {
     }
 }
 
+} // namespace
+
 // GTK measures every line of a list (tens of thousands in the year view) to size its rows and its
 // column: seconds of work after each refill, and a selection far down waits for the lines above it.
 // All lines have one height, so the list takes the first line's for all, and the column the width
 // of the line with the most characters (a little more, for wider letters).
-void FesteZeilen(wxListBox& AListe, const wxArrayString& AZeilen) {
+void FesteZeilen(wxListBox& AListe, const wxString& ALaengste) {
     GtkTreeViewColumn* Spalte = gtk_tree_view_get_column(AListe.m_treeview, 0);
     if (Spalte == nullptr) {
         return;
     }
-    size_t Laengste = 0;
-    for (size_t i = 1; i < AZeilen.size(); ++i) {
-        if (AZeilen[i].length() > AZeilen[Laengste].length()) {
-            Laengste = i;
-        }
-    }
     int Breite = 0;
-    if (!AZeilen.empty()) {
-        AListe.GetTextExtent(AZeilen[Laengste] + "MM", &Breite, nullptr);
+    if (!ALaengste.empty()) {
+        AListe.GetTextExtent(ALaengste + "MM", &Breite, nullptr);
     }
     gtk_tree_view_column_set_sizing(Spalte, GTK_TREE_VIEW_COLUMN_FIXED);
     gtk_tree_view_column_set_fixed_width(Spalte, std::max(Breite, 1));
@@ -134,8 +141,6 @@ void FesteZeilen(wxListBox& AListe, const wxArrayString& AZeilen) {
     gtk_tree_view_column_set_expand(Spalte, TRUE);
     gtk_tree_view_set_fixed_height_mode(AListe.m_treeview, TRUE);
 }
-
-} // namespace
 
 void GtkZugangEinrichten() {
     // The name Orca shows first on the braille line.
@@ -185,9 +190,22 @@ void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen) {
     g_object_ref(Modell);
     gtk_tree_view_set_model(Baum, nullptr);
     AListe.Set(AZeilen);
-    FesteZeilen(AListe, AZeilen);
+    size_t Laengste = 0;
+    for (size_t i = 1; i < AZeilen.size(); ++i) {
+        if (AZeilen[i].length() > AZeilen[Laengste].length()) {
+            Laengste = i;
+        }
+    }
+    FesteZeilen(AListe, AZeilen.empty() ? wxString() : AZeilen[Laengste]);
     gtk_tree_view_set_model(Baum, Modell);
     g_object_unref(Modell);
+}
+
+void NachEreignis(std::function<void()> AAufruf) {
+    // Before the next key or click (already waiting after a long command, it finds the change
+    // made) and before GTK's layout and drawing; wx's CallAfter waits for the idle time after all.
+    g_idle_add_full(G_PRIORITY_HIGH, AufrufAusfuehren, new std::function<void()>(std::move(AAufruf)),
+                    AufrufFreigeben);
 }
 
 void RadioGruppeZugaenglich(wxRadioBox& AGruppe) {
@@ -227,9 +245,13 @@ void ListeZugaenglich(wxListBox& AListe, const std::string& AName) {
 }
 void ListenCursorSetzen(wxListBox&, int) {}
 void RadioGruppeZugaenglich(wxRadioBox&) {}
+void NachEreignis(std::function<void()> AAufruf) {
+    wxTheApp->CallAfter(std::move(AAufruf));
+}
 void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen) {
     AListe.Set(AZeilen);
 }
+void FesteZeilen(wxListBox&, const wxString&) {}
 void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::function<void()>) {
     ACombo.SetName(AName);
 }

@@ -16,6 +16,7 @@ class wxComboBox;
 class wxListBox;
 class wxMenu;
 class wxRadioBox;
+class wxString;
 
 // Once per program, before the first window.
 void GtkZugangEinrichten();
@@ -29,6 +30,14 @@ void ListenCursorSetzen(wxListBox& AListe, int ANr);
 // its view, so the screen reader hears one change instead of one per line; every line takes the
 // first one's height and the column the longest one's width, so no line is measured on its own.
 void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen);
+// The row sizes ListeErsetzen gives: every line the first one's height, the column the width of
+// ALaengste (the line with the most characters). Called while the view holds no lines.
+void FesteZeilen(wxListBox& AListe, const wxString& ALaengste);
+
+// Calls AAufruf once the event being handled is done, before the next one and before the windows
+// are laid out and drawn anew: what it changes is drawn and told to the screen reader with the
+// rest of the event's work.
+void NachEreignis(std::function<void()> AAufruf);
 
 // An arrow key in the group chooses the choice it moves to, as the user expects: wx on GTK moves
 // only the focus there, and Orca then reads the choice as "nicht ausgewählt".

@@ -1,6 +1,5 @@
 #include "mainwindow/ui/THauptFrame.h"
 
-#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -9,18 +8,19 @@
 #include <wx/combobox.h>
 #include <wx/display.h>
 #include <wx/filename.h>
-#include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/settings.h>
 #include <wx/statusbr.h>
 #include <wx/stdpaths.h>
 #include <wx/utils.h>
+#include <wx/weakref.h>
 
 #include "controls/TModalKlammer.h"
 #include "controls/ui/GtkZugang.h"
 #include "controls/ui/MenueKurztasten.h"
 #include "controls/ui/TWxBackFontDlg.h"
+#include "controls/ui/TZeilenListe.h"
 #include "controls/ui/WxSchrift.h"
 #include "controls/ui/WxText.h"
 #include "mainwindow/Fensterlayout.h"
@@ -109,7 +109,7 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     FPanel = new wxPanel(this);
     FCombo = new wxComboBox(FPanel, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0, nullptr,
                             wxCB_DROPDOWN | wxTE_PROCESS_ENTER);
-    FListe = new wxListBox(FPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr, wxLB_SINGLE);
+    FListe = new TZeilenListe(FPanel);
     ComboZugaenglich(*FCombo, ComboName, [this] { PeriodenAufklappen(); });
     ListeZugaenglich(*FListe, ListenName);
     MenuesErstellen();
@@ -489,34 +489,46 @@ void THauptFrame::PeriodenFokus() {
     FokusVormerken(FCombo);
 }
 
-namespace {
-
-// A line of plain ASCII (most of them) is widened directly: wx's UTF-8 decoder took a fifth of the
-// fill of a year's 73,000 lines.
-wxString WxZeile(const std::string& AText) {
-    const bool AsciiS =
-        std::all_of(AText.begin(), AText.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    return AsciiS ? wxString(std::wstring(AText.begin(), AText.end())) : Wx(AText);
-}
-
-} // namespace
-
 void THauptFrame::ZeilenErsetzen(const TZeilenliste& AZeilen) {
-    wxArrayString Texte;
+    std::vector<std::string> Texte;
     Texte.reserve(AZeilen.size());
     for (const TZeile& z : AZeilen) {
-        Texte.push_back(WxZeile(z.Text));
+        Texte.push_back(z.Text);
     }
-    FListe->Freeze();
-    ListeErsetzen(*FListe, Texte);
-    FListe->Thaw();
+    FListe->ZeilenSetzen(std::move(Texte));
+    // A command that refills the list chooses a line, often more than one in turn (the first line,
+    // then the one it looks for). Only the last one reaches the list, once the command is done:
+    // each would be told to the screen reader, which then reads the wanted line later.
+    if (!FZeileNachErsetzen) {
+        NachEreignis([Fenster = wxWeakRef<THauptFrame>(this)] {
+            if (Fenster) {
+                Fenster->ZeileNachErsetzenSetzen();
+            }
+        });
+    }
+    FZeileNachErsetzen = -1;
 }
 
 std::int32_t THauptFrame::ZeilenIndex() const {
-    return FListe->GetSelection();
+    return FZeileNachErsetzen ? *FZeileNachErsetzen : FListe->GetSelection();
 }
 
 void THauptFrame::ZeileWaehlen(std::int32_t ANr) {
+    if (FZeileNachErsetzen) {
+        FZeileNachErsetzen = ANr;
+        return;
+    }
+    ZeileSetzen(ANr);
+}
+
+void THauptFrame::ZeileNachErsetzenSetzen() {
+    const std::int32_t Nr = *std::exchange(FZeileNachErsetzen, std::nullopt);
+    if (Nr >= 0) {
+        ZeileSetzen(Nr);
+    }
+}
+
+void THauptFrame::ZeileSetzen(std::int32_t ANr) {
     // GTK's cursor announces its line as focused even in an inactive window, and the screen
     // reader would then skip the window's title: it follows when the window is active. Moving
     // the cursor selects its line, so the line is selected once.

@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,11 +22,11 @@
 #include "search/ui/TWxSuchDialoge.h"
 
 class wxComboBox;
-class wxListBox;
 class wxMenu;
 class wxMenuItem;
 class wxPanel;
 class TSplashScreenForm;
+class TZeilenListe;
 class TWxGeheDatumForm;
 class TWxInfosForm;
 class TWxGeladenForm;
@@ -76,7 +77,7 @@ public:
 private:
     wxPanel* FPanel = nullptr;
     wxComboBox* FCombo = nullptr;
-    wxListBox* FListe = nullptr;
+    TZeilenListe* FListe = nullptr;
     wxMenu* FDateiMenue = nullptr;
     // The recent-file entries and their separator, as inserted before "&Beenden".
     std::vector<wxMenuItem*> FHistoryEintraege;
@@ -93,6 +94,9 @@ private:
     wxWindow* FFokusZiel = nullptr;
     // The day list, not the period box, was the last of the two to take the focus.
     bool FZeilenFokusS = false;
+    // The line chosen since the current command refilled the list (-1: none); it reaches the list
+    // when the command is done.
+    std::optional<std::int32_t> FZeileNachErsetzen;
     wxTimer FTimer1; // the clock
     wxTimer FTimer2; // the start-up step
     wxTimer FTimer0; // the start-up preview of "/systemstartup"
@@ -144,6 +148,8 @@ private:
     void PeriodenAufklappen();
     void FokusVormerken(wxWindow* AZiel);
     void FokusSetzen();
+    void ZeileSetzen(std::int32_t ANr);
+    void ZeileNachErsetzenSetzen();
 
     void OnShow(wxShowEvent& AEreignis);
     void OnActivate(wxActivateEvent& AEreignis);

@@ -1,0 +1,353 @@
+#include "controls/ui/TZeilenListe.h"
+
+#include <utility>
+
+#include "controls/ui/GtkZugang.h"
+
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+
+namespace {
+
+// A flat tree model over a vector of UTF-8 lines, never changed once made: a refill makes a new
+// one. An iterator holds its line number.
+struct TZeilenModell {
+    GObject Basis;
+    std::vector<std::string>* Zeilen;
+};
+
+const gint ModellStempel = 0x5a31;
+
+TZeilenModell* Modell(GtkTreeModel* AModell) {
+    return reinterpret_cast<TZeilenModell*>(AModell);
+}
+
+gint AnzahlZeilen(GtkTreeModel* AModell) {
+    return static_cast<gint>(Modell(AModell)->Zeilen->size());
+}
+
+gboolean IterSetzen(GtkTreeModel* AModell, GtkTreeIter* AIter, gint ANr) {
+    if (ANr < 0 || ANr >= AnzahlZeilen(AModell)) {
+        AIter->stamp = 0;
+        return FALSE;
+    }
+    AIter->stamp = ModellStempel;
+    AIter->user_data = GINT_TO_POINTER(ANr);
+    return TRUE;
+}
+
+gint IterNr(GtkTreeIter* AIter) {
+    return GPOINTER_TO_INT(AIter->user_data);
+}
+
+GtkTreeModelFlags Flags(GtkTreeModel*) {
+    return static_cast<GtkTreeModelFlags>(GTK_TREE_MODEL_LIST_ONLY | GTK_TREE_MODEL_ITERS_PERSIST);
+}
+
+gint AnzahlSpalten(GtkTreeModel*) {
+    return 1;
+}
+
+GType SpaltenTyp(GtkTreeModel*, gint) {
+    return G_TYPE_STRING;
+}
+
+gboolean IterAusPfad(GtkTreeModel* AModell, GtkTreeIter* AIter, GtkTreePath* APfad) {
+    if (gtk_tree_path_get_depth(APfad) != 1) {
+        AIter->stamp = 0;
+        return FALSE;
+    }
+    return IterSetzen(AModell, AIter, gtk_tree_path_get_indices(APfad)[0]);
+}
+
+GtkTreePath* PfadAusIter(GtkTreeModel*, GtkTreeIter* AIter) {
+    return gtk_tree_path_new_from_indices(IterNr(AIter), -1);
+}
+
+void Wert(GtkTreeModel* AModell, GtkTreeIter* AIter, gint, GValue* AWert) {
+    g_value_init(AWert, G_TYPE_STRING);
+    g_value_set_string(AWert, (*Modell(AModell)->Zeilen)[IterNr(AIter)].c_str());
+}
+
+gboolean Naechste(GtkTreeModel* AModell, GtkTreeIter* AIter) {
+    return IterSetzen(AModell, AIter, IterNr(AIter) + 1);
+}
+
+gboolean Vorige(GtkTreeModel* AModell, GtkTreeIter* AIter) {
+    return IterSetzen(AModell, AIter, IterNr(AIter) - 1);
+}
+
+gboolean NteUnterzeile(GtkTreeModel* AModell, GtkTreeIter* AIter, GtkTreeIter* AOben, gint ANr) {
+    if (AOben != nullptr) {
+        AIter->stamp = 0;
+        return FALSE;
+    }
+    return IterSetzen(AModell, AIter, ANr);
+}
+
+gboolean ErsteUnterzeile(GtkTreeModel* AModell, GtkTreeIter* AIter, GtkTreeIter* AOben) {
+    return NteUnterzeile(AModell, AIter, AOben, 0);
+}
+
+gboolean HatUnterzeilen(GtkTreeModel*, GtkTreeIter*) {
+    return FALSE;
+}
+
+gint AnzahlUnterzeilen(GtkTreeModel* AModell, GtkTreeIter* AIter) {
+    return AIter == nullptr ? AnzahlZeilen(AModell) : 0;
+}
+
+gboolean Oben(GtkTreeModel*, GtkTreeIter* AIter, GtkTreeIter*) {
+    AIter->stamp = 0;
+    return FALSE;
+}
+
+void ModellSchnittstelle(gpointer ASchnittstelle, gpointer) {
+    auto* s = static_cast<GtkTreeModelIface*>(ASchnittstelle);
+    s->get_flags = Flags;
+    s->get_n_columns = AnzahlSpalten;
+    s->get_column_type = SpaltenTyp;
+    s->get_iter = IterAusPfad;
+    s->get_path = PfadAusIter;
+    s->get_value = Wert;
+    s->iter_next = Naechste;
+    s->iter_previous = Vorige;
+    s->iter_children = ErsteUnterzeile;
+    s->iter_has_child = HatUnterzeilen;
+    s->iter_n_children = AnzahlUnterzeilen;
+    s->iter_nth_child = NteUnterzeile;
+    s->iter_parent = Oben;
+}
+
+GObjectClass* ModellBasisKlasse = nullptr;
+
+void ModellFreigeben(GObject* AObjekt) {
+    delete reinterpret_cast<TZeilenModell*>(AObjekt)->Zeilen;
+    ModellBasisKlasse->finalize(AObjekt);
+}
+
+void ModellKlasse(gpointer AKlasse, gpointer) {
+    ModellBasisKlasse = static_cast<GObjectClass*>(g_type_class_peek_parent(AKlasse));
+    static_cast<GObjectClass*>(AKlasse)->finalize = ModellFreigeben;
+}
+
+GType ModellTyp() {
+    static const GType Typ = [] {
+        const GType t =
+            g_type_register_static_simple(G_TYPE_OBJECT, "OrvantoZeilenModell", sizeof(GObjectClass),
+                                          ModellKlasse, sizeof(TZeilenModell), nullptr, GTypeFlags(0));
+        const GInterfaceInfo Schnittstelle{ModellSchnittstelle, nullptr, nullptr};
+        g_type_add_interface_static(t, GTK_TYPE_TREE_MODEL, &Schnittstelle);
+        return t;
+    }();
+    return Typ;
+}
+
+GtkTreeModel* NeuesModell(std::vector<std::string> AZeilen) {
+    auto* m = static_cast<TZeilenModell*>(g_object_new(ModellTyp(), nullptr));
+    m->Zeilen = new std::vector<std::string>(std::move(AZeilen));
+    return GTK_TREE_MODEL(m);
+}
+
+size_t Zeichen(const std::string& AText) {
+    size_t n = 0;
+    for (const char c : AText) {
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }
+    return n;
+}
+
+// The line with the most characters.
+wxString Laengste(const std::vector<std::string>& AZeilen) {
+    const std::string* Treffer = nullptr;
+    size_t Laenge = 0;
+    for (const std::string& z : AZeilen) {
+        const size_t n = Zeichen(z);
+        if (Treffer == nullptr || n > Laenge) {
+            Treffer = &z;
+            Laenge = n;
+        }
+    }
+    return Treffer == nullptr ? wxString() : wxString::FromUTF8(*Treffer);
+}
+
+} // namespace
+
+TZeilenListe::TZeilenListe(wxWindow* AParent)
+    : wxListBox(AParent, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr, wxLB_SINGLE) {
+    // wx's column shows column 0 of the view's model as text: wx's store converts its line
+    // objects, ours holds the text itself.
+    FModell = NeuesModell({});
+    // The view held the only reference to wx's store, which wx still uses until it is gone.
+    g_object_ref(m_liststore);
+    gtk_tree_view_set_model(m_treeview, FModell);
+}
+
+TZeilenListe::~TZeilenListe() {
+    gtk_tree_view_set_model(m_treeview, GTK_TREE_MODEL(m_liststore));
+    g_object_unref(m_liststore);
+    g_object_unref(FModell);
+}
+
+void TZeilenListe::ZeilenSetzen(std::vector<std::string> AZeilen) {
+    // Nothing selected and no model while the old lines go: a selected or focused line leaving
+    // would be told to the screen reader line by line.
+    GTKDisableEvents();
+    gtk_tree_selection_unselect_all(gtk_tree_view_get_selection(m_treeview));
+    gtk_tree_view_set_model(m_treeview, nullptr);
+    g_object_unref(FModell);
+    FesteZeilen(*this, Laengste(AZeilen));
+    FModell = NeuesModell(std::move(AZeilen));
+    gtk_tree_view_set_model(m_treeview, FModell);
+    GTKEnableEvents();
+}
+
+const std::vector<std::string>& TZeilenListe::Zeilen() const {
+    return *Modell(FModell)->Zeilen;
+}
+
+unsigned int TZeilenListe::GetCount() const {
+    return static_cast<unsigned int>(Zeilen().size());
+}
+
+wxString TZeilenListe::GetString(unsigned int ANr) const {
+    wxCHECK_MSG(ANr < GetCount(), wxString(), "invalid line");
+    return wxString::FromUTF8(Zeilen()[ANr]);
+}
+
+void TZeilenListe::SetString(unsigned int ANr, const wxString& AText) {
+    wxCHECK_RET(ANr < GetCount(), "invalid line");
+    std::vector<std::string> Neu = Zeilen();
+    Neu[ANr] = AText.utf8_string();
+    const int Gewaehlt = GetSelection();
+    ZeilenSetzen(std::move(Neu));
+    if (Gewaehlt >= 0) {
+        DoSetSelection(Gewaehlt, true);
+    }
+}
+
+int TZeilenListe::FindString(const wxString& AText, bool AGrossKleinS) const {
+    for (unsigned int i = 0; i < GetCount(); ++i) {
+        if (GetString(i).IsSameAs(AText, AGrossKleinS)) {
+            return static_cast<int>(i);
+        }
+    }
+    return wxNOT_FOUND;
+}
+
+bool TZeilenListe::IsSelected(int ANr) const {
+    if (ANr < 0 || ANr >= static_cast<int>(GetCount())) {
+        return false;
+    }
+    GtkTreePath* Pfad = gtk_tree_path_new_from_indices(ANr, -1);
+    const bool Gewaehlt = gtk_tree_selection_path_is_selected(gtk_tree_view_get_selection(m_treeview), Pfad);
+    gtk_tree_path_free(Pfad);
+    return Gewaehlt;
+}
+
+int TZeilenListe::GetSelection() const {
+    GtkTreeIter Iter;
+    if (!gtk_tree_selection_get_selected(gtk_tree_view_get_selection(m_treeview), nullptr, &Iter)) {
+        return wxNOT_FOUND;
+    }
+    return IterNr(&Iter);
+}
+
+int TZeilenListe::GetSelections(wxArrayInt& ANummern) const {
+    ANummern.clear();
+    if (const int Nr = GetSelection(); Nr != wxNOT_FOUND) {
+        ANummern.push_back(Nr);
+    }
+    return static_cast<int>(ANummern.size());
+}
+
+// A line already in sight stays where it is; another comes to the middle.
+void TZeilenListe::EnsureVisible(int ANr) {
+    wxCHECK_RET(ANr >= 0 && ANr < static_cast<int>(GetCount()), "invalid line");
+    GtkTreePath* Erste = nullptr;
+    GtkTreePath* Letzte = nullptr;
+    if (gtk_tree_view_get_visible_range(m_treeview, &Erste, &Letzte)) {
+        const bool SichtbarS =
+            gtk_tree_path_get_indices(Erste)[0] <= ANr && ANr <= gtk_tree_path_get_indices(Letzte)[0];
+        gtk_tree_path_free(Erste);
+        gtk_tree_path_free(Letzte);
+        if (SichtbarS) {
+            return;
+        }
+    }
+    Scrollen(ANr, 0.5F);
+}
+
+void TZeilenListe::DoSetFirstItem(int ANr) {
+    wxCHECK_RET(ANr >= 0 && ANr < static_cast<int>(GetCount()), "invalid line");
+    Scrollen(ANr, 0.0F);
+}
+
+void TZeilenListe::Scrollen(int ANr, float AHoehe) {
+    GtkTreePath* Pfad = gtk_tree_path_new_from_indices(ANr, -1);
+    gtk_tree_view_scroll_to_cell(m_treeview, Pfad, nullptr, TRUE, AHoehe, 0.0F);
+    gtk_tree_path_free(Pfad);
+}
+
+void TZeilenListe::DoClear() {
+    ZeilenSetzen({});
+}
+
+void TZeilenListe::DoDeleteOneItem(unsigned int ANr) {
+    wxCHECK_RET(ANr < GetCount(), "invalid line");
+    std::vector<std::string> Neu = Zeilen();
+    Neu.erase(Neu.begin() + ANr);
+    ZeilenSetzen(std::move(Neu));
+}
+
+int TZeilenListe::DoInsertItems(const wxArrayStringsAdapter& AZeilen, unsigned int APos, void**,
+                                wxClientDataType ATyp) {
+    wxCHECK_MSG(ATyp == wxClientData_None, wxNOT_FOUND, "the lines carry no client data");
+    wxCHECK_MSG(APos <= GetCount(), wxNOT_FOUND, "invalid line");
+    std::vector<std::string> Neu = Zeilen();
+    std::vector<std::string> Dazu;
+    for (size_t i = 0; i < AZeilen.GetCount(); ++i) {
+        Dazu.push_back(AZeilen[i].utf8_string());
+    }
+    Neu.insert(Neu.begin() + APos, Dazu.begin(), Dazu.end());
+    ZeilenSetzen(std::move(Neu));
+    return static_cast<int>(APos + Dazu.size()) - 1;
+}
+
+void TZeilenListe::DoSetSelection(int ANr, bool AWaehlenS) {
+    // Selected in code: no selection event, as wx's own list box.
+    wxCHECK_RET(ANr >= wxNOT_FOUND && ANr < static_cast<int>(GetCount()), "invalid line");
+    GTKDisableEvents();
+    GtkTreeSelection* Auswahl = gtk_tree_view_get_selection(m_treeview);
+    if (ANr == wxNOT_FOUND) {
+        gtk_tree_selection_unselect_all(Auswahl);
+    } else {
+        GtkTreePath* Pfad = gtk_tree_path_new_from_indices(ANr, -1);
+        if (AWaehlenS) {
+            gtk_tree_selection_select_path(Auswahl, Pfad);
+        } else {
+            gtk_tree_selection_unselect_path(Auswahl, Pfad);
+        }
+        gtk_tree_view_scroll_to_cell(m_treeview, Pfad, nullptr, FALSE, 0.0F, 0.0F);
+        gtk_tree_path_free(Pfad);
+    }
+    GTKEnableEvents();
+}
+
+#else
+
+TZeilenListe::TZeilenListe(wxWindow* AParent)
+    : wxListBox(AParent, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr, wxLB_SINGLE) {}
+
+TZeilenListe::~TZeilenListe() = default;
+
+void TZeilenListe::ZeilenSetzen(std::vector<std::string> AZeilen) {
+    wxArrayString Texte;
+    Texte.reserve(AZeilen.size());
+    for (const std::string& z : AZeilen) {
+        Texte.push_back(wxString::FromUTF8(z));
+    }
+    ListeErsetzen(*this, Texte);
+}
+
+#endif

@@ -1,0 +1,47 @@
+#pragma once
+
+// A single-selection list box for very many lines (the day list: a year holds tens of thousands).
+// On GTK its lines live in one vector behind a read-only tree model of its own, swapped whole on
+// each refill: wx's own store keeps one object per line and fills and empties it line by line,
+// which took most of the time of a view change. Everything else of the list box (selection,
+// events, focus, font, the accessibility mends) stays wx's and GTK's. Lines carry no client data.
+
+#include <string>
+#include <vector>
+
+#include <wx/listbox.h>
+
+class TZeilenListe : public wxListBox {
+public:
+    explicit TZeilenListe(wxWindow* AParent);
+    ~TZeilenListe() override;
+
+    // Replaces every line with nothing selected (see ListeErsetzen for what the screen reader hears).
+    void ZeilenSetzen(std::vector<std::string> AZeilen);
+
+#ifdef __WXGTK__
+    unsigned int GetCount() const override;
+    wxString GetString(unsigned int ANr) const override;
+    void SetString(unsigned int ANr, const wxString& AText) override;
+    int FindString(const wxString& AText, bool AGrossKleinS = false) const override;
+    bool IsSelected(int ANr) const override;
+    int GetSelection() const override;
+    int GetSelections(wxArrayInt& ANummern) const override;
+    void EnsureVisible(int ANr) override;
+
+protected:
+    void DoClear() override;
+    void DoDeleteOneItem(unsigned int ANr) override;
+    int DoInsertItems(const wxArrayStringsAdapter& AZeilen, unsigned int APos, void** ADaten,
+                      wxClientDataType ATyp) override;
+    void DoSetSelection(int ANr, bool AWaehlenS) override;
+    void DoSetFirstItem(int ANr) override;
+
+private:
+    const std::vector<std::string>& Zeilen() const;
+    void Scrollen(int ANr, float AHoehe);
+
+    // The model the tree view shows (our own reference).
+    struct _GtkTreeModel* FModell = nullptr;
+#endif
+};

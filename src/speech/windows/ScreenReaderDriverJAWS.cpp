@@ -1,8 +1,10 @@
 #include "speech/windows/ScreenReaderDriverJAWS.h"
 
+// The Windows headers first: the automation header needs their types.
+#include <windows.h>
+
 #include <oleauto.h>
 #include <string>
-#include <windows.h>
 
 #include "speech/windows/Utf16.h"
 

@@ -182,7 +182,10 @@ public:
             return Namen;
         }
         do {
-            Namen.push_back(Utf16ZuUtf8(Daten.cFileName));
+            const std::wstring Name = Daten.cFileName;
+            if (Name != L"." && Name != L"..") {
+                Namen.push_back(Utf16ZuUtf8(Name));
+            }
         } while (FindNextFileW(h, &Daten));
         FindClose(h);
         return Namen;

@@ -12,11 +12,11 @@ bool TDaten::LoadFromFile(const std::string& AFilename, bool AFehlerMeldungS, st
         KalenderdateiLesen(AFilename, *this, AIdDatei, ADateisystem);
         return true;
     } catch (const EFehler& Fehler) {
-        if (AFehlerMeldungS && TMeldungsPort::Aktiv() != nullptr) {
-            TMeldungsPort::Aktiv()->Zeige(maFehler,
-                                          std::string("Kalenderdatei konnte nicht geladen werden:\r\n") +
-                                              AFilename + "\r\n" + Fehler.what(),
-                                          mkOK);
+        if (AFehlerMeldungS) {
+            Frage(maFehler,
+                  std::string("Kalenderdatei konnte nicht geladen werden:\r\n") + AFilename + "\r\n" +
+                      Fehler.what(),
+                  mkOK);
         }
         return false;
     }

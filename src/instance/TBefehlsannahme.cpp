@@ -6,13 +6,11 @@
 
 namespace {
 
-// The window has neither an import command nor the preview yet; an argument meant for them must
-// not be opened as a calendar file.
-bool KeinKalender(const std::string& AArgument) {
-    constexpr std::string_view Import = "/I:";
-    return AArgument == "/systemstartup" ||
-           (AArgument.size() >= Import.size() &&
-            GleichOhneGrossKlein(AArgument.substr(0, Import.size()), Import));
+constexpr std::string_view ImportPraefix = "/I:";
+
+bool IstImport(const std::string& AArgument) {
+    return AArgument.size() >= ImportPraefix.size() &&
+           GleichOhneGrossKlein(AArgument.substr(0, ImportPraefix.size()), ImportPraefix);
 }
 
 } // namespace
@@ -51,7 +49,16 @@ void TBefehlsannahme::Parameter(const std::string& AText) {
 void TBefehlsannahme::TimerSendToTimer() {
     // A dialog opened meanwhile, or the window is closing: the command is dropped.
     const std::string Filename = std::exchange(FParameterFilename, "");
-    if (Filename.empty() || !AnnehmenS() || KeinKalender(Filename)) {
+    if (Filename.empty() || !AnnehmenS()) {
+        return;
+    }
+    if (IstImport(Filename)) {
+        FForm.Dateien().ImportStarten(Filename.substr(ImportPraefix.size()));
+        return;
+    }
+    // The autostart of a login while the program runs: today's preview, as at a start.
+    if (Filename == "/systemstartup") {
+        FForm.UebergebeneVorschau();
         return;
     }
     FForm.Oeffne(Filename);

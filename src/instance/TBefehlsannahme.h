@@ -18,10 +18,11 @@ public:
     // The queued command: the parameters if set, else coming to the front, else closing.
     void Ausfuehren(const TRegistrySettings& ABefehl);
     // Handed-over arguments: the window comes to the front and, a moment later (TimerSendTo),
-    // opens the calendar the first one names.
+    // carries out the first one.
     void Parameter(const std::string& AText);
-    // TimerSendTo's tick: opens the first handed-over argument as the main calendar, through the
-    // question about unsaved changes; an unreadable file is reported and the calendar stays.
+    // TimerSendTo's tick: "/I:" and a file imports that file after the import question; any other
+    // first argument is opened as the main calendar, through the question about unsaved changes
+    // (an unreadable file is reported and the calendar stays).
     void TimerSendToTimer();
     // Closes the window as "&Beenden" does.
     void ProgramClose();

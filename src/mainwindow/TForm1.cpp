@@ -8,6 +8,7 @@
 #include "mainwindow/Programmstart.h"
 #include "model/Textvergleich.h"
 #include "model/Uhr.h"
+#include "platform/Pfadteile.h"
 #include "platform/TDateisystem.h"
 #include "platform/TMeldungsPort.h"
 #include "views/OVAnzeige.h"
@@ -20,20 +21,6 @@ constexpr const char* KalenderOrdner = "Kalenderdateien/";
 constexpr const char* SoundOrdner = "Sounddateien/";
 constexpr const char* UhrMuster = "dddd, d. mmmm yyyy, h:nn \"Uhr\"";
 constexpr const char* ImportPraefix = "/I:";
-
-std::string DateinameTeil(const std::string& APfad) {
-    return fs::path(APfad).filename().string();
-}
-
-// The folder of APfad with its trailing separator.
-std::string OrdnerTeil(const std::string& APfad) {
-    return fs::path(APfad).remove_filename().string();
-}
-
-bool IstDatei(const std::string& APfad) {
-    std::error_code Fehler;
-    return !APfad.empty() && fs::is_regular_file(APfad, Fehler);
-}
 
 void OrdnerAnlegen(const std::string& AOrdner) {
     std::error_code Fehler;
@@ -48,15 +35,6 @@ void LeerenOrdnerEntfernen(const std::string& AOrdner) {
     }
 }
 
-TMeldungsAntwort Frage(TMeldungsArt AArt, const std::string& AText, TMeldungsKnoepfe AKnoepfe) {
-    TMeldungsPort* Port = TMeldungsPort::Aktiv();
-    return Port ? Port->Zeige(AArt, AText, AKnoepfe) : maAbbrechen;
-}
-
-bool Registriert(const TGeladenClass& AGeladen, const std::string& AFilename, TDateisystem& ADateisystem) {
-    return !AFilename.empty() && AGeladen.Exists(ADateisystem.VollerPfad(AFilename)) >= 0;
-}
-
 } // namespace
 
 TForm1::TForm1(THauptfensterAnsicht& AAnsicht, TTageslisteSteuerung& ASteuerung,
@@ -68,6 +46,7 @@ TForm1::TForm1(THauptfensterAnsicht& AAnsicht, TTageslisteSteuerung& ASteuerung,
       FProgrammordner(AProgrammordner), FParameters(ParameterAufbereiten(AArgumente)) {
     KalenderUserPath = ADokumenteOrdner + KalenderOrdner;
     KalenderProgPath = AProgrammordner + KalenderOrdner;
+    FDatei = std::make_unique<TDateiBefehle>(*this, FDateisystem);
     SetAnzeigeKomprimiert(false);
     SetKalFilename("");
     try {
@@ -192,6 +171,9 @@ void TForm1::Timer2Timer() {
     }
     FSteuerung.ZeilenFokus();
     StartbefehleMerken();
+    if (!FStartImportFilename.empty()) {
+        FDatei->ImportStarten(FStartImportFilename);
+    }
 }
 
 void TForm1::StartdateienLaden() {
@@ -204,21 +186,7 @@ void TForm1::StartdateienLaden() {
     if (Vorhanden) {
         HistoryAdd(FKalFilename);
     }
-    ZusatzdateienLaden();
-}
-
-// The holiday file and the special file are shown beside every main calendar whose option is on;
-// an option stays checked only while its file is loaded.
-void TForm1::ZusatzdateienLaden() {
-    Geladen.Clear();
-    if (FeiertagS && !FeiertagsFilename.empty()) {
-        Geladen.LadeFilename(FeiertagsFilename, FDateisystem);
-    }
-    if (SonderS && !SonderFilename.empty()) {
-        Geladen.LadeFilename(SonderFilename, FDateisystem);
-    }
-    FeiertagS = Registriert(Geladen, FeiertagsFilename, FDateisystem);
-    SonderS = Registriert(Geladen, SonderFilename, FDateisystem);
+    FDatei->ZusatzdateienLaden();
 }
 
 void TForm1::StartbefehleMerken() {
@@ -249,22 +217,7 @@ bool TForm1::IsModified() const {
 }
 
 bool TForm1::Speichern() {
-    if (DateinameTeil(FKalFilename).empty()) {
-        // Choosing a new file name is not possible here yet: the save did not happen.
-        FSteuerung.Piep();
-        return false;
-    }
-    try {
-        TDaten Kopie(Daten);
-        Daten.SaveToFile(FKalFilename, FDateisystem);
-        SpeicherDaten.Assign(Kopie);
-        HistoryAdd(FKalFilename);
-        SetHistoryMenuList();
-        return true;
-    } catch (const std::exception& Fehler) {
-        Frage(maFehler, std::string("Speichern fehlgeschlagen:\r\n") + Fehler.what(), mkOK);
-        return false;
-    }
+    return FDatei->Speichern(false);
 }
 
 bool TForm1::FormCloseQuery() {
@@ -272,37 +225,11 @@ bool TForm1::FormCloseQuery() {
 }
 
 bool TForm1::SpeichernFragen() {
-    if (!IsModified()) {
-        return true;
-    }
-    switch (
-        Frage(maBestaetigung, "Sollen die vorgenommenen Änderungen gespeichert werden?", mkJaNeinAbbrechen)) {
-    case maJa:
-        return Speichern();
-    case maNein:
-        return true;
-    default:
-        return false;
-    }
+    return FDatei->SpeichernFragen();
 }
 
 bool TForm1::Oeffne(const std::string& AFilename) {
-    if (!SpeichernFragen()) {
-        return false;
-    }
-    TDaten Neu;
-    if (!Neu.LoadFromFile(AFilename, true, 0, FDateisystem)) {
-        return false;
-    }
-    // The old entries live on in Neu until the jump below has rebuilt the lines that show them.
-    std::swap(Daten.Liste, Neu.Liste);
-    SetKalFilename(FDateisystem.VollerPfad(AFilename));
-    HistoryAdd(FKalFilename);
-    ZusatzdateienLaden();
-    SpeicherDaten.Assign(Daten);
-    MenuSprHeuteClick();
-    SetHistoryMenuList();
-    return true;
+    return FDatei->Oeffne(AFilename);
 }
 
 void TForm1::HistoryAdd(const std::string& AFilename) {
@@ -495,6 +422,77 @@ TMenueZustand TForm1::MenueZustand(TMenueBefehl ABefehl) const {
     case mbNamenstag:
         Zustand.EnabledS = FSuche != nullptr;
         break;
+    case mbInfos:
+        Zustand.EnabledS = FInfos != nullptr && !Tagesliste.AktZeile().empty() && FSteuerung.ZeilenHatFokus();
+        break;
+    case mbVorschauHeute:
+    case mbVorschauTage:
+    case mbMondUeberblick:
+    case mbKalendertageUeberblick:
+        Zustand.EnabledS = FInfos != nullptr;
+        break;
+    case mbFeiertageUeberblick:
+        Zustand.EnabledS = FInfos != nullptr && Daten.Count() > 0;
+        break;
+    case mbNeu:
+    case mbBearbeiten:
+    case mbAktivieren:
+    case mbDeaktivieren:
+    case mbAusblenden:
+    case mbEintragImportieren:
+    case mbLoeschen:
+    case mbAlleLoeschen:
+    case mbAbgelaufeneLoeschen:
+    case mbKopieren:
+    case mbAusschneiden:
+    case mbEinfuegen:
+        Zustand = FEintraege != nullptr ? FEintraege->MenueZustand(ABefehl) : TMenueZustand{false, false};
+        break;
+    case mbSpeichern:
+        Zustand.EnabledS = IsModified();
+        break;
+    case mbSchliessen:
+        Zustand.EnabledS = FDatei->SchliessenErlaubt();
+        break;
+    case mbFeiertagsdatei:
+        Zustand.CheckedS = FeiertagS;
+        break;
+    case mbSonderdatei:
+        Zustand.CheckedS = SonderS;
+        break;
+    case mbSicherung:
+        Zustand.CheckedS = SikDateiAnlegenS;
+        break;
+    case mbDrucken:
+        Zustand.EnabledS = FExtras != nullptr && !Tagesliste.DisplayItems().empty();
+        break;
+    case mbMail:
+        Zustand.EnabledS =
+            FExtras != nullptr && Tagesliste.AktTagClass() != nullptr && FSteuerung.ZeilenHatFokus();
+        break;
+    case mbAutostart:
+        Zustand.EnabledS = FExtras != nullptr;
+        Zustand.CheckedS = FExtras != nullptr && FExtras->AutostartS();
+        break;
+    case mbHilfe:
+        Zustand.EnabledS = FExtras != nullptr && FExtras->HilfedateiVorhanden(hdHilfe);
+        break;
+    case mbKurztasten:
+        Zustand.EnabledS = FExtras != nullptr && FExtras->HilfedateiVorhanden(hdKurztasten);
+        break;
+    case mbAenderungen:
+        Zustand.EnabledS = FExtras != nullptr && FExtras->HilfedateiVorhanden(hdAenderungen);
+        break;
+    case mbMailProgrammierer:
+    case mbHomepage:
+    case mbSpenden:
+    case mbInfo:
+        Zustand.EnabledS = FExtras != nullptr;
+        break;
+    case mbAktualisierung:
+        Zustand.SichtbarS = FExtras != nullptr && FExtras->AktualisierungSichtbar();
+        Zustand.EnabledS = Zustand.SichtbarS;
+        break;
     default:
         break;
     }
@@ -577,12 +575,161 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
         case mbNamenstag:
             FSuche->MenuSuchenNamenstagClick();
             break;
+        case mbInfos:
+            FInfos->MenuAktInfosClick();
+            break;
+        case mbVorschauHeute:
+            FInfos->VorschauAnzeigen(0, vaMenue);
+            break;
+        case mbVorschauTage:
+            FInfos->VorschauAnzeigen(FVorschautage, vaMenue);
+            break;
+        case mbMondUeberblick:
+            FInfos->MenuExtMondphasenClick();
+            break;
+        case mbFeiertageUeberblick:
+            FInfos->MenuExtFeiertageClick();
+            break;
+        case mbKalendertageUeberblick:
+            FInfos->MenuExtKalendertageClick();
+            break;
+        case mbDrucken: {
+            std::vector<std::string> Zeilen;
+            for (const TZeile& z : Tagesliste.DisplayItems()) {
+                Zeilen.push_back(z.Text);
+            }
+            FExtras->MenuDruckenClick(Tagesliste.Tagesansicht(), Zeilen, AktFont);
+            break;
+        }
+        case mbMail:
+            FExtras->MenuMailClick(*Tagesliste.AktTagClass());
+            break;
+        case mbAutostart:
+            FExtras->MenuAutostartClick();
+            FAnsicht.MenueAktualisieren();
+            break;
+        case mbHilfe:
+            FExtras->MenuHilfeClick(hdHilfe);
+            break;
+        case mbKurztasten:
+            FExtras->MenuHilfeClick(hdKurztasten);
+            break;
+        case mbAenderungen:
+            FExtras->MenuHilfeClick(hdAenderungen);
+            break;
+        case mbMailProgrammierer:
+            FExtras->MenuMailProgrammiererClick();
+            break;
+        case mbHomepage:
+            FExtras->MenuHomepageClick();
+            break;
+        case mbSpenden:
+            FExtras->MenuSpendenClick();
+            break;
+        case mbAktualisierung:
+            FExtras->MenuAktualisierungClick(Fenstertitel(FKalFilename), AktFont, AktBackColor);
+            break;
+        case mbInfo:
+            FExtras->MenuInfoClick();
+            break;
+        case mbNeu:
+        case mbBearbeiten:
+        case mbAktivieren:
+        case mbDeaktivieren:
+        case mbAusblenden:
+        case mbEintragImportieren:
+        case mbLoeschen:
+        case mbAlleLoeschen:
+        case mbAbgelaufeneLoeschen:
+        case mbKopieren:
+        case mbAusschneiden:
+        case mbEinfuegen:
+            if (FEintraege->MenueBefehl(ABefehl) && ABefehl == mbAbgelaufeneLoeschen) {
+                MenuSprHeuteClick();
+            }
+            FAnsicht.MenueAktualisieren();
+            break;
+        case mbOeffnen:
+            FDatei->MenuDateiOeffnenClick();
+            break;
+        case mbSpeichern:
+            FDatei->MenuDateiSpeichernClick();
+            break;
+        case mbSpeichernUnter:
+            FDatei->MenuDateiSpeichernUnterClick();
+            break;
+        case mbLaden:
+            FDatei->MenuDateiAnzeigenLadenClick();
+            break;
+        case mbGeladeneEntfernen:
+            FDatei->MenuDateiAnzeigenListeClick();
+            break;
+        case mbImportieren:
+            FDatei->MenuDateiImportierenClick();
+            break;
+        case mbSchliessen:
+            FDatei->MenuDateiCloseClick();
+            break;
+        case mbFeiertagsdatei:
+            FDatei->MenuEinstFeiertagsdateiClick();
+            break;
+        case mbSonderdatei:
+            FDatei->MenuEinstSonderdateiClick();
+            break;
+        case mbSicherung:
+            FDatei->MenuEinstSikClick();
+            break;
         }
     });
 }
 
 void TForm1::SuchDialogeSetzen(TSuchDialoge& ADialoge) {
     FSuche = std::make_unique<TSuchBefehle>(Daten, Tagesliste, ADialoge, FProgrammordner);
+}
+
+void TForm1::InfosFensterSetzen(TInfosFenster& AFenster, TInfosTexte& ATexte, TSystemKlang& ASystemKlang) {
+    FInfos = std::make_unique<TInfosBefehle>(Daten, Tagesliste, FSteuerung, ATexte, AFenster, ASystemKlang);
+}
+
+void TForm1::Timer0Timer() {
+    if (FIsClosing || !FInfos) {
+        return;
+    }
+    Ausfuehren([this] { FInfos->VorschauAnzeigen(0, vaSystemstart); });
+}
+
+void TForm1::UebergebeneVorschau() {
+    if (FIsClosing || !FInfos) {
+        return;
+    }
+    Ausfuehren([this] { FInfos->VorschauAnzeigen(0, vaUebergeben); });
+}
+
+void TForm1::DateiDialogeSetzen(TDateiDialog& ADateiDialog, TGeladenDialog& AGeladenDialog) {
+    FDatei->DialogeSetzen(ADateiDialog, AGeladenDialog);
+}
+
+void TForm1::EintragEditorSetzen(TEintragEditor& AEditor) {
+    FEintraege = std::make_unique<TEintragBefehle>(Daten, Tagesliste, FSteuerung, AEditor);
+}
+
+std::string TForm1::Soundordner() const {
+    return FProgrammordner + SoundOrdner;
+}
+
+void TForm1::EintraegeEntfernt() {
+    if (FEintraege != nullptr) {
+        FEintraege->GemerktLoesen();
+    }
+}
+
+void TForm1::ZeileEingabe() {
+    MenueBefehl(Tagesliste.AktTagClass() != nullptr ? mbInfos : mbNeu);
+}
+
+void TForm1::ExtrasSetzen(TProgrammStart& AStart, TAutostart& AAutostart, TDrucker& ADrucker,
+                          const TExtrasOrte& AOrte) {
+    FExtras = std::make_unique<TExtrasBefehle>(AStart, AAutostart, ADrucker, AOrte);
 }
 
 void TForm1::Ausfuehren(const std::function<void()>& ABefehl) {

@@ -11,8 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "mainwindow/TDateiBefehle.h"
 #include "mainwindow/TEinstellungsspeicher.h"
+#include "mainwindow/TEintragBefehle.h"
+#include "mainwindow/TExtrasBefehle.h"
 #include "mainwindow/THauptfensterAnsicht.h"
+#include "mainwindow/TInfosBefehle.h"
 #include "mainwindow/TMenueBefehl.h"
 #include "mainwindow/TSchrift.h"
 #include "model/TDaten.h"
@@ -88,8 +92,8 @@ public:
 
     // The calendar differs from the state last loaded or saved.
     bool IsModified() const;
-    // Saves to the main file; false (after the error message) when that fails. Without a
-    // file-name part there is nothing to save to yet.
+    // Saves to the main file, or to a file chosen in the save-as dialog when it has no name yet;
+    // false (after the error message) when that fails or the dialog was cancelled.
     bool Speichern();
     // When the calendar is modified, asks whether to save it first; false when the calling
     // command is to stop (cancelled, or the save failed).
@@ -102,6 +106,8 @@ public:
     void EinstellungenLadenSpeichern(bool ALadenS);
     // Rebuilds the file menu's recent-file entries from the list.
     void SetHistoryMenuList();
+    // Puts a calendar file opened or saved on top of the recent files.
+    void HistoryAdd(const std::string& AFilename);
     // A click on the recent-file entry with tag ATag.
     void HistoryMenuClick(int ATag);
 
@@ -128,6 +134,32 @@ public:
     // The search commands, once the window has made their dialogs: they search Daten and jump in
     // Tagesliste; without them the search menu is disabled.
     void SuchDialogeSetzen(TSuchDialoge& ADialoge);
+    // The information window's commands, once the window has made it: the information of a line,
+    // the previews and the overviews; without it their items are disabled.
+    void InfosFensterSetzen(TInfosFenster& AFenster, TInfosTexte& ATexte, TSystemKlang& ASystemKlang);
+    // Timer0: the start-up preview of "/systemstartup", 500 ms after the start-up step.
+    void Timer0Timer();
+    // The preview of today that another start handed over with "/systemstartup".
+    void UebergebeneVorschau();
+    // The file commands of the file menu and of the settings menu; their dialogs come once the
+    // window has made them (until then every dialog counts as cancelled).
+    TDateiBefehle& Dateien() { return *FDatei; }
+    void DateiDialogeSetzen(TDateiDialog& ADateiDialog, TGeladenDialog& AGeladenDialog);
+    // The entry commands, once the window has made the entry editor; without it they are disabled.
+    void EintragEditorSetzen(TEintragEditor& AEditor);
+    const TEintragBefehle* Eintraege() const { return FEintraege.get(); }
+    // Entries left the calendar through a file command: the entry clipboard forgets its source,
+    // whose address a new entry could take.
+    void EintraegeEntfernt();
+    // Enter in the day list: the information on an entry line, a new entry on a day line.
+    void ZeileEingabe();
+    // The folder of the sound files, ending with a separator.
+    std::string Soundordner() const;
+    // The extras (printing, mail, the help menu, autostart), once the window has made what they
+    // need: the desktop's program start, the autostart entry and the printer; without them their
+    // items are disabled.
+    void ExtrasSetzen(TProgrammStart& AStart, TAutostart& AAutostart, TDrucker& ADrucker,
+                      const TExtrasOrte& AOrte);
     // Runs a command of a menu, key or control. An exception escaping it is shown in a German
     // message box and the program goes on.
     void Ausfuehren(const std::function<void()>& ABefehl);
@@ -168,6 +200,10 @@ private:
     TEinstellungsspeicher& FEinstellungsspeicher;
     TDateisystem& FDateisystem;
     std::unique_ptr<TSuchBefehle> FSuche;
+    std::unique_ptr<TInfosBefehle> FInfos;
+    std::unique_ptr<TDateiBefehle> FDatei;
+    std::unique_ptr<TEintragBefehle> FEintraege;
+    std::unique_ptr<TExtrasBefehle> FExtras;
     std::string FProgrammordner;
     std::vector<std::string> FParameters;
     std::string FKalFilename;
@@ -182,7 +218,5 @@ private:
     TEinstellungen Einstellungen() const;
     void EinstellungenUebernehmen(const TEinstellungen& AWerte);
     void StartdateienLaden();
-    void ZusatzdateienLaden();
-    void HistoryAdd(const std::string& AFilename);
     void StartbefehleMerken();
 };

@@ -1,8 +1,8 @@
 #include "model/Kalenderdatum.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 const char* const LangeMonatsnamen[12] = {"Jänner",    "Februar", "März",     "April",
                                           "Mai",       "Juni",    "Juli",     "August",
@@ -25,10 +25,19 @@ TTag TagVon(TDateTime AZeitpunkt) {
 
 namespace {
 
+// AWert padded with zeros to AStellen characters, a minus sign counted among them ("%0*d"). Without
+// printf: the views format a few numbers for each of tens of thousands of lines.
 std::string Zahl(int AWert, int AStellen) {
     char Puffer[16];
-    std::snprintf(Puffer, sizeof Puffer, "%0*d", AStellen, AWert);
-    return Puffer;
+    const char* Ende = std::to_chars(Puffer, Puffer + sizeof Puffer, AWert).ptr;
+    const std::string_view Ziffern(Puffer, static_cast<size_t>(Ende - Puffer));
+    const bool Negativ = AWert < 0;
+    std::string Text(Negativ ? "-" : "");
+    if (AStellen > static_cast<int>(Ziffern.size())) {
+        Text.append(static_cast<size_t>(AStellen) - Ziffern.size(), '0');
+    }
+    Text.append(Ziffern.substr(Negativ ? 1 : 0));
+    return Text;
 }
 
 struct TZeitTeile {
@@ -122,7 +131,9 @@ std::string FormatDateTime(std::string_view AMuster, TDateTime AZeitpunkt) {
 
 std::string DatumText(TTag ATag) {
     const TJMT d = DecodeDate(ATag);
-    return Zahl(d.Tag, 2) + "." + Zahl(d.Monat, 2) + "." + Zahl(d.Jahr, 4);
+    std::string Text = Zahl(d.Tag, 2);
+    Text.append(".").append(Zahl(d.Monat, 2)).append(".").append(Zahl(d.Jahr, 4));
+    return Text;
 }
 
 bool DatumLesen(std::string_view AText, TTag& ADatum) {

@@ -379,13 +379,20 @@ template <typename F> void AbgelaufeneLoeschlaeufe(const TDatenClass& AEintrag, 
     if (AEintrag.IdDatei != 0) {
         return;
     }
-    AEintrag.FuerJedenLauf([&](std::int32_t AStart, std::int32_t ALaenge) {
-        const auto Anfang = AEintrag.DatumListe.begin() + AStart;
-        if (Anfang->BisDatum < AHeute &&
-            std::all_of(Anfang, Anfang + ALaenge, [](const TDatumClass& d) { return d.LoeschenS; })) {
-            AAktion(AStart, ALaenge);
-        }
-    });
+    // The runs are in ascending order of their first day, so none from the first that starts
+    // today or later has ended: the walk stops there instead of crossing the decades after today.
+    const auto Kuenftige = std::partition_point(AEintrag.DatumListe.begin(), AEintrag.DatumListe.end(),
+                                                [&](const TDatumClass& d) { return d.VonDatum < AHeute; });
+    const auto Ende = static_cast<std::int32_t>(Kuenftige - AEintrag.DatumListe.begin());
+    AEintrag.FuerJedenLauf(
+        [&](std::int32_t AStart, std::int32_t ALaenge) {
+            const auto Anfang = AEintrag.DatumListe.begin() + AStart;
+            if (Anfang->BisDatum < AHeute &&
+                std::all_of(Anfang, Anfang + ALaenge, [](const TDatumClass& d) { return d.LoeschenS; })) {
+                AAktion(AStart, ALaenge);
+            }
+        },
+        Ende);
 }
 
 } // namespace

@@ -87,10 +87,11 @@ public:
     // reuse both, drop it); code that changes the days of records in place keeps their lengths.
     std::int64_t LaengsterLauf() const;
 
-    // Start indexes of the runs, walking from record 0 by the length of each run's first record.
-    // A damaged length never stops the walk: each step moves at least one record.
-    template <typename F> void FuerJedenLauf(F AAktion) const {
-        const std::int32_t n = Count();
+    // Start indexes of the runs, walking from record 0 by the length of each run's first record,
+    // up to the runs that start at AEnde or later (all runs when AEnde is negative). A damaged
+    // length never stops the walk: each step moves at least one record.
+    template <typename F> void FuerJedenLauf(F AAktion, std::int32_t AEnde = -1) const {
+        const std::int32_t n = AEnde < 0 ? Count() : std::min(AEnde, Count());
         std::int32_t i = 0;
         while (i < n) {
             const std::int32_t Laenge = LaufLaenge(i);

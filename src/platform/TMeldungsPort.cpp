@@ -12,6 +12,11 @@ void TMeldungsPort::Setze(TMeldungsPort* APort) {
     AktiverPort = APort;
 }
 
+TMeldungsAntwort Frage(TMeldungsArt AArt, const std::string& AText, TMeldungsKnoepfe AKnoepfe) {
+    TMeldungsPort* Port = TMeldungsPort::Aktiv();
+    return Port ? Port->Zeige(AArt, AText, AKnoepfe) : maAbbrechen;
+}
+
 TMeldungsAntwort EscapeAntwort(TMeldungsKnoepfe AKnoepfe) {
     switch (AKnoepfe) {
     case mkOK:

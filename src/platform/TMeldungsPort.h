@@ -13,6 +13,9 @@ enum TMeldungsAntwort { maOK, maJa, maNein, maAbbrechen, maAlle };
 // no Cancel, so that a question with "&Alle" is not taken as a yes to all).
 TMeldungsAntwort EscapeAntwort(TMeldungsKnoepfe AKnoepfe);
 
+// Asks the running program's message box; without one nothing is confirmed (maAbbrechen).
+TMeldungsAntwort Frage(TMeldungsArt AArt, const std::string& AText, TMeldungsKnoepfe AKnoepfe);
+
 class TMeldungsPort {
 public:
     virtual ~TMeldungsPort() = default;

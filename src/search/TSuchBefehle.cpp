@@ -11,9 +11,7 @@
 namespace {
 
 void Information(const std::string& AText) {
-    if (TMeldungsPort* Port = TMeldungsPort::Aktiv()) {
-        Port->Zeige(maInformation, AText, mkOK);
-    }
+    Frage(maInformation, AText, mkOK);
 }
 
 } // namespace

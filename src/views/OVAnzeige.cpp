@@ -11,9 +11,9 @@ namespace {
 
 bool Komprimiert = false;
 
-// The word for a date relative to today; other dates as their date text.
-std::string TagWort(TTag ADatum, bool AKomprimiertS) {
-    switch (ADatum - TUhr::Heute()) {
+// The word for a date relative to AHeute; other dates as their date text.
+std::string TagWort(TTag ADatum, TTag AHeute, bool AKomprimiertS) {
+    switch (ADatum - AHeute) {
     case -2:
         return AKomprimiertS ? "vorg." : "vorgestern";
     case -1:
@@ -33,40 +33,51 @@ std::string Dateimarke(const TDatenClass& E) {
     return E.IdDatei == 0 ? std::string() : std::to_string(E.IdDatei) + "*";
 }
 
+// A line is built in one string: the views make tens of thousands of them at a time.
 std::string TagAnfang(TTag ADatum) {
-    return WochentagKurz(ADatum) + " " + DatumText(ADatum);
+    std::string Zeile;
+    Zeile.reserve(120);
+    Zeile.append(WochentagKurz(ADatum)).append(" ").append(DatumText(ADatum));
+    return Zeile;
 }
 
 std::string FeiertagZeile(const TDatenClass& E, const TDatumClass& r, bool AKomprimiertS) {
-    std::string Marke;
+    std::string Zeile = TagAnfang(r.Datum);
+    Zeile.append(": \"").append(E.Kurztext).append("\"");
     if (E.IdDatei != 0) {
         const std::string Datei = Dateimarke(E);
-        Marke = AKomprimiertS ? "|" + Datei : " | (" + Datei + ")";
+        if (AKomprimiertS) {
+            Zeile.append("|").append(Datei);
+        } else {
+            Zeile.append(" | (").append(Datei).append(")");
+        }
     }
-    return TagAnfang(r.Datum) + ": \"" + E.Kurztext + "\"" + Marke;
+    return Zeile;
 }
 
-std::string EintragZeile(const TDatenClass& E, std::int32_t ANr, bool AKomprimiertS) {
+std::string EintragZeile(const TDatenClass& E, std::int32_t ANr, TTag AHeute, bool AKomprimiertS) {
     const TDatumClass& r = E.DatumListe[ANr];
-    std::string Zeit;
+    std::string Zeile = TagAnfang(r.Datum);
     if (!r.GanzerTagS) {
-        const std::string Uhrzeit = FormatDateTime(AKomprimiertS ? "h:nn" : "hh:nn", r.VonZeit);
-        Zeit = AKomprimiertS ? " " + Uhrzeit : " " + Uhrzeit + "h";
+        Zeile.append(" ").append(FormatDateTime(AKomprimiertS ? "h:nn" : "hh:nn", r.VonZeit));
+        if (!AKomprimiertS) {
+            Zeile.append("h");
+        }
     }
-    std::string Zaehler;
+    Zeile.append(": ").append(E.Kurztext);
     if (E.CounterS) {
-        const std::string n = std::to_string(static_cast<std::int64_t>(E.CounterStart) + ANr);
-        Zaehler = AKomprimiertS ? " (" + n + ")" : "(" + n + ") ";
+        Zeile.append(" (")
+            .append(std::to_string(static_cast<std::int64_t>(E.CounterStart) + ANr))
+            .append(")");
     }
-    const std::string Status = Dateimarke(E) + (E.TagTyp == ttUrlaub ? "U" : "T") +
-                               IntervallKuerzel[E.AnzeigenTyp] + AktivZeichen[r.AktivTyp];
-    const std::string Von = TagWort(r.VonDatum, AKomprimiertS);
-    const std::string Bis = TagWort(r.BisDatum, AKomprimiertS);
-    const std::string Anfang = TagAnfang(r.Datum) + Zeit + ": " + E.Kurztext;
-    if (AKomprimiertS) {
-        return Anfang + Zaehler + "|" + Status + "|" + Von + "-" + Bis;
-    }
-    return Anfang + " " + Zaehler + "| (" + Status + ") | Von " + Von + " bis " + Bis;
+    Zeile.append(AKomprimiertS ? "|" : " | (");
+    Zeile.append(Dateimarke(E))
+        .append(E.TagTyp == ttUrlaub ? "U" : "T")
+        .append(IntervallKuerzel[E.AnzeigenTyp])
+        .append(AktivZeichen[r.AktivTyp]);
+    Zeile.append(AKomprimiertS ? "|" : ") | Von ").append(TagWort(r.VonDatum, AHeute, AKomprimiertS));
+    Zeile.append(AKomprimiertS ? "-" : " bis ").append(TagWort(r.BisDatum, AHeute, AKomprimiertS));
+    return Zeile;
 }
 
 std::vector<std::string_view> Woerter(std::string_view S) {
@@ -99,6 +110,10 @@ std::string ZeilenText(const TDatenClass* ADatenClass, std::int32_t ANr) {
 }
 
 std::string ZeilenText(const TDatenClass* ADatenClass, std::int32_t ANr, bool AKomprimiertS) {
+    return ZeilenText(ADatenClass, ANr, AKomprimiertS, TUhr::Heute());
+}
+
+std::string ZeilenText(const TDatenClass* ADatenClass, std::int32_t ANr, bool AKomprimiertS, TTag AHeute) {
     if (ADatenClass == nullptr) {
         return TagAnfang(ANr);
     }
@@ -108,7 +123,7 @@ std::string ZeilenText(const TDatenClass* ADatenClass, std::int32_t ANr, bool AK
     if (ADatenClass->TagTyp == ttFeiertag) {
         return FeiertagZeile(*ADatenClass, ADatenClass->DatumListe[ANr], AKomprimiertS);
     }
-    return EintragZeile(*ADatenClass, ANr, AKomprimiertS);
+    return EintragZeile(*ADatenClass, ANr, AHeute, AKomprimiertS);
 }
 
 std::string WochentagKurz(TTag ADatum) {

@@ -24,6 +24,9 @@ bool AnzeigeKomprimiert();
 // whose day number is ANr. A record index outside the entry's list raises EBereichsFehler.
 std::string ZeilenText(const TDatenClass* ADatenClass, std::int32_t ANr);
 std::string ZeilenText(const TDatenClass* ADatenClass, std::int32_t ANr, bool AKomprimiertS);
+// The same line as it reads on the day AHeute ("heute", "morgen", ...), for callers that build
+// many lines at once and ask the clock once.
+std::string ZeilenText(const TDatenClass* ADatenClass, std::int32_t ANr, bool AKomprimiertS, TTag AHeute);
 
 // "So", "Mo", ... "Sa".
 std::string WochentagKurz(TTag ADatum);

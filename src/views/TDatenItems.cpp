@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 
 #include "model/TDaten.h"
 #include "model/Uhr.h"
@@ -73,23 +74,29 @@ class TWochenpraefix {
 public:
     explicit TWochenpraefix(bool AKwocheS) : FKwocheS(AKwocheS) {}
 
-    std::string Vor(TTag ADatum, const std::string& AText) {
+    std::string Vor(TTag ADatum, std::string AText) {
         if (!FKwocheS) {
             return AText;
         }
-        const int Woche = Kalenderwoche(ADatum);
         char Praefix[16] = "    ";
-        if (Woche != FLetzteWoche) {
-            // The week code padded on the right to three characters, then a space: "W2  ", "W12 ".
-            std::snprintf(Praefix, sizeof Praefix, "W%-2d ", Woche);
-            FLetzteWoche = Woche;
+        // A new week starts only with a new day, so a day of many lines reckons its week once.
+        if (ADatum != FLetzterTag) {
+            FLetzterTag = ADatum;
+            const int Woche = Kalenderwoche(ADatum);
+            if (Woche != FLetzteWoche) {
+                // The week code padded on the right to three characters, then a space: "W2  ", "W12 ".
+                std::snprintf(Praefix, sizeof Praefix, "W%-2d ", Woche);
+                FLetzteWoche = Woche;
+            }
         }
-        return Praefix + AText;
+        AText.insert(0, Praefix);
+        return AText;
     }
 
 private:
     bool FKwocheS;
     int FLetzteWoche = 0;
+    TTag FLetzterTag = std::numeric_limits<TTag>::min();
 };
 
 } // namespace
@@ -109,19 +116,23 @@ std::vector<TZeile> TDaten::Items(const TVonBisClass* AVonBis, bool AUnbelegtS, 
         }
     }
     const TTag Heute = TUhr::Heute();
+    const bool Komprimiert = AnzeigeKomprimiert();
     TWochenpraefix Praefix(AKwocheS);
     for (TTag Tag = Von; Tag <= Bis; ++Tag) {
         const std::vector<TTagClass>& Refs = Faecher[Tag - Von];
         const bool Tageszeile = AFreiS ? !EinerAktiv(Refs) : Refs.empty() && (AUnbelegtS || Tag == Heute);
         if (Tageszeile) {
-            const std::string Text = ZeilenText(nullptr, Tag) + (Tag == Heute ? ": Heute" : "");
-            Zeilen.push_back(TZeile{Praefix.Vor(Tag, Text), nullptr});
+            std::string Text = ZeilenText(nullptr, Tag);
+            if (Tag == Heute) {
+                Text += ": Heute";
+            }
+            Zeilen.push_back(TZeile{Praefix.Vor(Tag, std::move(Text)), nullptr});
         }
         for (const TTagClass& t : Refs) {
             if (AFreiS && t.DatenClass->TagTyp != ttFeiertag) {
                 continue;
             }
-            Zeilen.push_back(TZeile{Praefix.Vor(Tag, ZeilenText(t.DatenClass, t.DatumNr)),
+            Zeilen.push_back(TZeile{Praefix.Vor(Tag, ZeilenText(t.DatenClass, t.DatumNr, Komprimiert, Heute)),
                                     std::make_unique<TTagClass>(t)});
         }
     }

@@ -10,6 +10,10 @@
 # KEYS replaces the keys of the test; ORVANTO_TASTENPAUSE is the pause after each key (seconds).
 # Exit code non-zero when a case fails.
 set -u
+# One Orca at a time on this machine: "orca --replace" would end the other one. The programs
+# started get no copy of the lock (9>&-), so one left running cannot hold it.
+exec 9>"${TMPDIR:-/tmp}/orvanto-orca.lock"
+flock 9
 [ $# -ge 5 ] || { echo "usage: $0 HARNESS ORVANTO TESTKALENDER CASES OUT [DAILY-ENTRIES [KEYS]]" >&2; exit 2; }
 HARNESS=$1 ORVANTO=$2 TESTKALENDER=$3 CASES=$(realpath "$4") OUT=$5 TAEGLICH=${6:-0}
 # Start: title, list, today's line. Then the arrows, a view change there and back, a toggle, keys
@@ -62,9 +66,9 @@ for versuch in 1 2 3; do
   for _ in $(seq 300); do andere_orca || break; sleep 1; done
   rm -rf "$OUT/orca" "$OUT/orca-fertig" "$OUT/orca-zwei"
   heim_anlegen
-  orca_wache & WACHE=$!
+  orca_wache 9>&- & WACHE=$!
   "$HARNESS/a11y-session.sh" --timeout 280 -- "$HARNESS/orca-run.sh" --lang de_DE.UTF-8 --app "$APP" \
-    --keys "$KEYS" --out "$OUT/orca" --expect "$CASES" --probe-args "--key-delay ${ORVANTO_TASTENPAUSE:-1.2}"
+    --keys "$KEYS" --out "$OUT/orca" --expect "$CASES" --probe-args "--key-delay ${ORVANTO_TASTENPAUSE:-1.2}" 9>&-
   rc=$?
   touch "$OUT/orca-fertig"
   wait "$WACHE"

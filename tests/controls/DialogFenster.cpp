@@ -36,13 +36,16 @@
 #include "controls/ui/TWxBackFontDlg.h"
 #include "controls/ui/TWxMeldungsPort.h"
 #include "controls/ui/WxText.h"
+#include "editor/ui/TWxDateiDialog.h"
 #include "info/TInfosTexte.h"
 #include "mainwindow/ui/TWxGeheDatumForm.h"
 #include "mainwindow/ui/TWxGeladenForm.h"
+#include "mainwindow/ui/TWxInfosForm.h"
 #include "mainwindow/ui/TWxVortageForm.h"
 #include "model/Kalenderdatum.h"
 #include "model/TDaten.h"
 #include "model/TGeladenClass.h"
+#include "model/Uhr.h"
 #include "platform/SystemKlang.h"
 #include "platform/Zeitzone.h"
 #include "search/TSuchKlassenForm.h"
@@ -134,8 +137,8 @@ public:
 private:
     void AllePruefen() {
         bool OkS = true;
-        for (const char* Dialog :
-             {"gehedatum", "vortage", "geladen", "schrift", "suchen", "gefunden", "namenstag"}) {
+        for (const char* Dialog : {"gehedatum", "vortage", "geladen", "schrift", "suchen", "gefunden",
+                                   "namenstag", "infos", "vorschau"}) {
             FDialog = Dialog;
             FPruefen = [this, &OkS, Dialog](wxDialog& ADialog, int AMinBreite) {
                 // Checked once the window manager has placed it.
@@ -192,6 +195,26 @@ private:
             Zeile(Dlg.Ausfuehren(Form) && Form.GetTagClass() != nullptr
                       ? "OK " + Form.Results()[Form.ItemIndex].Zeile
                       : "Abbrechen");
+        } else if (FDialog == "infos" || FDialog == "vorschau") {
+            // The information of the first entry's day and entry in two panes, or the preview of
+            // today, 4.3.2025, with that entry.
+            TWxDateiDialog DateiDialog(this);
+            TWxInfosForm Dlg(this, FTolk, FAktFont, FAktBackColor, DateiDialog);
+            TInfosForm Form(*FKlang);
+            if (FDialog == "infos") {
+                const TTagClass TagClass(0, &FSuchDaten[0]);
+                Form.InfosEinrichten(FInfos.InfosInText(&TagClass, FSuchDaten[0].DatumListe[0].Datum),
+                                     FInfos.SounddateienSl);
+            } else {
+                TUhr::Festhalten(EncodeDate(2025, 3, 4) + 0.5);
+                Form.VorschauEinrichten(0, FInfos.VorschauInText(FSuchDaten, 0), FInfos.SounddateienSl);
+                TUhr::Stellen({});
+            }
+            Vorbereiten(Dlg);
+            const TInfosErgebnis Ende = Dlg.InfosZeigen(Form);
+            Zeile(Ende == ieBeenden ? "Beenden"
+                  : Ende == ieAlle  ? "Alle " + std::to_string(Form.AktZeile)
+                                    : "Schließen");
         } else if (FDialog == "namenstag") {
             TWxSucheNameForm Dlg(this, FTolk, FAktFont, FAktBackColor, *FKlang);
             Vorbereiten(Dlg);
@@ -237,12 +260,13 @@ public:
     bool OnInit() override {
         const std::string Dialog = argc > 1 ? Utf8(argv[1]) : "gehedatum";
         const int PruefGroesse = Dialog == "--pruefen" && argc > 2 ? std::atoi(Utf8(argv[2]).c_str()) : 0;
-        const std::vector<std::string> Dialoge = {"gehedatum", "vortage",  "geladen",  "schrift",
-                                                  "suchen",    "gefunden", "namenstag"};
+        const std::vector<std::string> Dialoge = {"gehedatum", "vortage",   "geladen", "schrift", "suchen",
+                                                  "gefunden",  "namenstag", "infos",   "vorschau"};
         if (std::find(Dialoge.begin(), Dialoge.end(), Dialog) == Dialoge.end() && PruefGroesse <= 0) {
-            std::fprintf(stderr,
-                         "dialog_fenster gehedatum|vortage|geladen|schrift|suchen|gefunden|namenstag\n"
-                         "dialog_fenster --pruefen SIZE\n");
+            std::fprintf(
+                stderr,
+                "dialog_fenster gehedatum|vortage|geladen|schrift|suchen|gefunden|namenstag|infos|vorschau\n"
+                "dialog_fenster --pruefen SIZE\n");
             return false;
         }
         GtkZugangEinrichten();

@@ -9,6 +9,10 @@
 # machine a focus change is now and then spoken only after the key's second is up. A failed run is
 # therefore repeated, twice at most; a fault of the dialog fails every run.
 set -u
+# One Orca at a time on this machine: "orca --replace" would end the other one. The programs
+# started get no copy of the lock (9>&-), so one left running cannot hold it.
+exec 9>"${TMPDIR:-/tmp}/orvanto-orca.lock"
+flock 9
 HARNESS=$1 PROGRAMM=$2 AUSGABE=$3 DIALOG=$4 TABELLE=$5 TASTEN=$6 ERGEBNIS=$7
 # A second per key: the pickers show their field 400 ms after the focus, and the number fields
 # select their text then.
@@ -34,7 +38,7 @@ rc=1
 for Versuch in 1 2 3; do
   rm -rf "$AUSGABE"
   "$HARNESS/announce.sh" --de --app "$PROGRAMM $DIALOG" --keys "$TASTEN" --out "$AUSGABE" \
-    --probe-args "$PROBE" --expect "$TABELLE"
+    --probe-args "$PROBE" --expect "$TABELLE" 9>&-
   rc=$?
   [ $rc -eq 0 ] && break
   echo "attempt $Versuch failed; trying again" >&2

@@ -82,6 +82,11 @@ public:
         ADatei = Antwort;
         return true;
     }
+    // The editor only opens files.
+    bool Speichern(TDateiDialogWahl&, std::string&) override {
+        ADD_FAILURE() << "the editor asked for a file to write";
+        return false;
+    }
 };
 
 class NeuFormTest : public ::testing::Test {

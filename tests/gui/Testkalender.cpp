@@ -1,7 +1,8 @@
 // Writes the calendar file the window tests start on: an appointment "Zahnarzt" on Wednesday
 // 8.1.2025 and a holiday "Dreikönig" on Monday 6.1.2025. With a count N, N more appointments
 // "Termin 1" .. "Termin N" repeat daily through 2025 (their records stop there, so the file stays
-// small): a calendar whose day lists hold thousands of lines.
+// small): a calendar whose day lists hold thousands of lines. With a sound file SOUND, those
+// appointments play it.
 
 #include <cstdio>
 #include <cstdlib>
@@ -36,11 +37,12 @@ TDatenClass Eintrag(const std::string& AKurztext, TTag AVon, TTag ABis, TTagTyp 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: %s FILE [DAILY-ENTRIES]\n", argv[0]);
+    if (argc < 2 || argc > 4) {
+        std::fprintf(stderr, "usage: %s FILE [DAILY-ENTRIES [SOUND]]\n", argv[0]);
         return 2;
     }
-    const int Taeglich = argc == 3 ? std::atoi(argv[2]) : 0;
+    const int Taeglich = argc >= 3 ? std::atoi(argv[2]) : 0;
+    const std::string Klang = argc == 4 ? argv[3] : "";
     try {
         TDaten Daten;
         const TTag Zahnarzt = EncodeDate(2025, 1, 8);
@@ -48,8 +50,11 @@ int main(int argc, char** argv) {
         Daten.Add(Eintrag("Zahnarzt", Zahnarzt, Zahnarzt, ttTermin, 0));
         Daten.Add(Eintrag("Dreikönig", Dreikoenig, Dreikoenig, ttFeiertag, 1));
         for (int i = 1; i <= Taeglich; ++i) {
-            Daten.Add(Eintrag("Termin " + std::to_string(i), EncodeDate(2025, 1, 1), EncodeDate(2025, 12, 31),
-                              ttTermin, 1 + i, at1Tag));
+            TDatenClass Termin = Eintrag("Termin " + std::to_string(i), EncodeDate(2025, 1, 1),
+                                         EncodeDate(2025, 12, 31), ttTermin, 1 + i, at1Tag);
+            Termin.SounddateiS = !Klang.empty();
+            Termin.Sounddatei = Klang;
+            Daten.Add(Termin);
         }
         Daten.SaveToFile(argv[1], SystemDateisystem());
     } catch (const std::exception& Fehler) {

@@ -1,6 +1,6 @@
 """Window test of the main window: start on the fixture calendar that the settings file names, on
-a fixed today, keys in the day list, the view shortcuts, paging and jumps, the period box's pop-up
-menu, the single instance, the entry search, a recent file opened from the file menu, and the
+a fixed today, keys in the day list, the view shortcuts, paging and jumps, the period box's and the
+day list's pop-up menus, the single instance, the entry search, a recent file opened from the file menu, and the
 settings saved after Ctrl+K and on closing."""
 
 import os
@@ -80,6 +80,27 @@ def perioden_popup(p):
     warte(lambda: p.zeitraum() == "W2/2025", 5, "back in the week view, got %r" % p.zeitraum())
 
 
+def listen_popup(p):
+    """The day list's pop-up menu by keyboard: the entry commands and the font item, whose access key
+    is its own there (h) and opens the font dialog; Escape brings the line back."""
+    if not p.tabelle().getState().contains(pyatspi.STATE_FOCUSED):
+        p.taste("Tab")
+    warte(lambda: p.tabelle().getState().contains(pyatspi.STATE_FOCUSED), 5, "the day list has the focus")
+    zeile = p.gewaehlt()
+    p.taste("shift+F10")
+    erwartet = ["Neuer Eintrag...", "Eintrag bearbeiten...", "Infos...", "Kopieren", "Ausschneiden", "Einfügen",
+                "Eintrag aktivieren", "Eintrag deaktivieren", "Eintrag importieren",
+                "Eintrag per Mail versenden...", "Eintrag löschen",
+                "Eintrag und alle nachfolgenden Einträge ausblenden", "Schrifteinstellungen..."]
+    namen = lambda: [e.rstrip("*") for e in popup_eintraege(p)]
+    warte(lambda: namen() == erwartet, 5, "pop-up %r, got %r" % (erwartet, namen()))
+    p.taste("h")
+    dialog_offen(p, "Schrifteinstellungen")
+    p.taste("Escape")
+    warte(lambda: p.dialog() is None and p.gewaehlt() == zeile, 10,
+          "font dialog closed, line %r, got %r" % (zeile, p.gewaehlt()))
+
+
 def tippe(text):
     subprocess.run(["xdotool", "type", "--delay", "50", text], check=True)
 
@@ -130,15 +151,20 @@ def komprimiert_speichert(p):
     gespeichert(p, "KomprimiertS", "1")
 
 
+# The file menu's commands above the recent files.
+DATEI_BEFEHLE = ["Öffnen...", "Speichern", "Speichern unter...", "", "Anzeigen", "Importieren...", "Drucken...",
+                 "Schließen", ""]
+
+
 def zuletzt_geoeffnet(p, zweit):
-    eintraege = ["1 " + p.kalender, "2 " + zweit, "", "Beenden"]
+    eintraege = DATEI_BEFEHLE + ["1 " + p.kalender, "2 " + zweit, "", "Beenden"]
     warte(lambda: p.menue_eintraege("Datei") == eintraege, 10,
           "file menu %r, got %r" % (eintraege, p.menue_eintraege("Datei")))
     p.taste("alt+d")
     p.taste("2")
     warte(lambda: p.fenster.name == "Zweit.ovk - Orvanto V1.03", 10, "caption after the recent file, got %r"
           % p.fenster.name)
-    warte(lambda: p.menue_eintraege("Datei") == ["1 " + zweit, "2 " + p.kalender, "", "Beenden"], 10,
+    warte(lambda: p.menue_eintraege("Datei") == DATEI_BEFEHLE + ["1 " + zweit, "2 " + p.kalender, "", "Beenden"], 10,
           "the opened file on top, got %r" % p.menue_eintraege("Datei"))
 
 
@@ -177,6 +203,7 @@ def main(programm, testkalender, foto):
                 start_und_tasten(p)
                 blaettern_und_springen(p)
                 perioden_popup(p)
+                listen_popup(p)
                 zweite_instanz(p)
                 komprimiert_speichert(p)
                 suchen(p)

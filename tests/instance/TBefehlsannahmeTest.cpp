@@ -50,7 +50,7 @@ public:
     TFakeSteuerung Steuerung;
     TFakeMeldungen Meldungen;
     TFakeFenster Fenster;
-    TTestOrdner Ordner{Temp.Pfad() + "/config/"};
+    TAnwendungsdatenOrdner Ordner{Temp.Pfad() + "/config/"};
     std::unique_ptr<TRegistryMigration> Migration = SystemRegistryMigration();
     TEinstellungsspeicher Einstellungen{Ordner, *Migration, SystemDateisystem()};
     std::unique_ptr<TForm1> Form;
@@ -190,27 +190,36 @@ TEST_F(Befehlsannahme, ArgumentsThatNameNoCalendar) {
     DateiSchreiben(Dokumente + "Kaputt.ovk", "OV_3\x01");
     const std::string Import = Dokumente + "Neu.ovi";
     KalenderSchreiben(Import, {Eintrag("Import", {{D(9, 1, 2025), D(9, 1, 2025)}})});
+    const std::string Frage = "Soll die Datei \"" + Import + "\" importiert werden?";
     struct TFall {
         std::string Argument;
-        bool Meldung; // the reader's error message
+        std::vector<std::string> Meldungen; // the reader's error message, or the import question
+        std::int32_t Eintraege;
     };
     const TFall Faelle[] = {
-        {Dokumente + "Kaputt.ovk", true},
-        {Dokumente + "Fehlt.ovk", true},
-        // The window has no import command and no preview yet: nothing happens.
-        {"/I:" + Import, false},
-        {"/i:" + Import, false},
-        {"/systemstartup", false},
+        {Dokumente + "Kaputt.ovk", {"Kalenderdatei konnte nicht geladen werden:"}, 1},
+        {Dokumente + "Fehlt.ovk", {"Kalenderdatei konnte nicht geladen werden:"}, 1},
+        // An import file is imported into the open calendar after the question, the prefix in any
+        // letter case; a missing one is ignored.
+        {"/I:" + Import, {Frage}, 2},
+        {"/i:" + Import, {Frage}, 2},
+        {"/I:" + Dokumente + "Fehlt.ovi", {}, 1},
+        // Here no information window is set for the preview: nothing happens.
+        {"/systemstartup", {}, 1},
     };
     for (const TFall& f : Faelle) {
         SCOPED_TRACE(f.Argument);
         SetUp();
         Starten();
+        Meldungen.Antwort = maJa;
         Uebergeben({f.Argument, "", ""});
         EXPECT_EQ(Fenster.NachVorneZahl, 1);
-        EXPECT_EQ(Meldungen.Texte.size(), f.Meldung ? 1u : 0u);
+        ASSERT_EQ(Meldungen.Texte.size(), f.Meldungen.size());
+        for (std::size_t i = 0; i < f.Meldungen.size(); ++i) {
+            EXPECT_EQ(Meldungen.Texte[i].rfind(f.Meldungen[i], 0), 0u) << Meldungen.Texte[i];
+        }
         EXPECT_EQ(Form->KalFilename(), Kalender);
-        EXPECT_EQ(Form->Daten.Count(), 1);
+        EXPECT_EQ(Form->Daten.Count(), f.Eintraege);
         TearDown();
     }
 }

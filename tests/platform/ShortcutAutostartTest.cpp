@@ -78,9 +78,18 @@ TEST(ShortcutAutostart, WithoutAStartupFolderThereIsNoShortcut) {
     EXPECT_TRUE(Autostart.Loeschen());
 }
 
-TEST(ShortcutAutostart, AFolderThatCannotBeWrittenIsReported) {
+TEST(ShortcutAutostart, AMissingStartupFolderIsMade) {
     TTempOrdner Temp;
     TShortcutAutostart Autostart("C:\\Programme\\Orvanto.exe", TStartordner(Temp.Pfad() + "\\fehlt\\"));
+    EXPECT_TRUE(Autostart.Anlegen());
+    EXPECT_TRUE(Autostart.Vorhanden());
+}
+
+TEST(ShortcutAutostart, AFolderThatCannotBeMadeIsReported) {
+    TTempOrdner Temp;
+    // A file where the Startup folder should be.
+    DateiSchreiben(Temp.Pfad() + "\\Datei", "");
+    TShortcutAutostart Autostart("C:\\Programme\\Orvanto.exe", TStartordner(Temp.Pfad() + "\\Datei\\"));
     EXPECT_FALSE(Autostart.Anlegen());
     EXPECT_FALSE(Autostart.Vorhanden());
 }

@@ -27,9 +27,10 @@ private:
 
 // The user's special folders where a test puts them, so that no test reads or writes the real
 // ones: the application data folder as set, no other.
-class TTestOrdner : public TSpezialOrdner {
+class TAnwendungsdatenOrdner : public TSpezialOrdner {
 public:
-    explicit TTestOrdner(std::string AAnwendungsdaten) : Anwendungsdaten(std::move(AAnwendungsdaten)) {}
+    explicit TAnwendungsdatenOrdner(std::string AAnwendungsdaten)
+        : Anwendungsdaten(std::move(AAnwendungsdaten)) {}
     std::string GetSpecialFolder(TOrdnerArt AOrdner) const override {
         return AOrdner == ofAnwendungsdaten ? Anwendungsdaten : "";
     }

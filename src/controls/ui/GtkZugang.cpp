@@ -1,8 +1,11 @@
 #include "controls/ui/GtkZugang.h"
 
+#include <algorithm>
+
 #include <wx/arrstr.h>
 #include <wx/combobox.h>
 #include <wx/listbox.h>
+#include <wx/menu.h>
 #include <wx/radiobox.h>
 
 #ifdef __WXGTK__
@@ -106,6 +109,32 @@ void RadioKnoepfeVerbinden(GtkWidget* AWidget, gpointer) {
     }
 }
 
+// GTK measures every line of a list (tens of thousands in the year view) to size its rows and its
+// column: seconds of work after each refill, and a selection far down waits for the lines above it.
+// All lines have one height, so the list takes the first line's for all, and the column the width
+// of the line with the most characters (a little more, for wider letters).
+void FesteZeilen(wxListBox& AListe, const wxArrayString& AZeilen) {
+    GtkTreeViewColumn* Spalte = gtk_tree_view_get_column(AListe.m_treeview, 0);
+    if (Spalte == nullptr) {
+        return;
+    }
+    size_t Laengste = 0;
+    for (size_t i = 1; i < AZeilen.size(); ++i) {
+        if (AZeilen[i].length() > AZeilen[Laengste].length()) {
+            Laengste = i;
+        }
+    }
+    int Breite = 0;
+    if (!AZeilen.empty()) {
+        AListe.GetTextExtent(AZeilen[Laengste] + "MM", &Breite, nullptr);
+    }
+    gtk_tree_view_column_set_sizing(Spalte, GTK_TREE_VIEW_COLUMN_FIXED);
+    gtk_tree_view_column_set_fixed_width(Spalte, std::max(Breite, 1));
+    // A list wider than its longest line still shows the selection over its whole width.
+    gtk_tree_view_column_set_expand(Spalte, TRUE);
+    gtk_tree_view_set_fixed_height_mode(AListe.m_treeview, TRUE);
+}
+
 } // namespace
 
 void GtkZugangEinrichten() {
@@ -156,6 +185,7 @@ void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen) {
     g_object_ref(Modell);
     gtk_tree_view_set_model(Baum, nullptr);
     AListe.Set(AZeilen);
+    FesteZeilen(AListe, AZeilen);
     gtk_tree_view_set_model(Baum, Modell);
     g_object_unref(Modell);
 }
@@ -180,6 +210,15 @@ void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::functio
     }
 }
 
+void PopupZugaenglich(wxMenu& AMenue) {
+    AMenue.Bind(wxEVT_MENU_OPEN, [&AMenue](wxMenuEvent& AEreignis) {
+        AEreignis.Skip();
+        if (AEreignis.GetMenu() == &AMenue) {
+            gtk_menu_shell_select_first(GTK_MENU_SHELL(AMenue.m_menu), TRUE);
+        }
+    });
+}
+
 #else
 
 void GtkZugangEinrichten() {}
@@ -194,5 +233,6 @@ void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen) {
 void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::function<void()>) {
     ACombo.SetName(AName);
 }
+void PopupZugaenglich(wxMenu&) {}
 
 #endif

@@ -14,6 +14,7 @@
 class wxArrayString;
 class wxComboBox;
 class wxListBox;
+class wxMenu;
 class wxRadioBox;
 
 // Once per program, before the first window.
@@ -25,7 +26,8 @@ void ListeZugaenglich(wxListBox& AListe, const std::string& AName);
 // After selecting line ANr in code: GTK's cursor follows, so that the next arrow key starts there.
 void ListenCursorSetzen(wxListBox& AListe, int ANr);
 // Replaces every line with nothing selected. The lines are filled while the list is detached from
-// its view, so the screen reader hears one change instead of one per line.
+// its view, so the screen reader hears one change instead of one per line; every line takes the
+// first one's height and the column the longest one's width, so no line is measured on its own.
 void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen);
 
 // An arrow key in the group chooses the choice it moves to, as the user expects: wx on GTK moves
@@ -36,3 +38,7 @@ void RadioGruppeZugaenglich(wxRadioBox& AGruppe);
 // so that the name is said once. Its arrow button takes no Tab stop and, clicked, calls AAufklappen instead
 // of GTK's own list (a short list, without AAufklappen, keeps GTK's own).
 void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::function<void()> AAufklappen = {});
+
+// A pop-up menu selects its first item that can be chosen as soon as it shows, as the system's own
+// context menus do when opened by a key: GTK selects none, and Orca then says only "Menü".
+void PopupZugaenglich(wxMenu& AMenue);

@@ -1,5 +1,7 @@
 #include "controls/ui/TWxDialog.h"
 
+#include <utility>
+
 #include <wx/button.h>
 #include <wx/display.h>
 
@@ -28,6 +30,11 @@ void DialogRolle(wxDialog& ADialog) {
 
 TRechteck Rechteck(const wxRect& ARect) {
     return {ARect.x, ARect.y, ARect.width, ARect.height};
+}
+
+std::function<void()>& Hilfe() {
+    static std::function<void()> Befehl;
+    return Befehl;
 }
 
 } // namespace
@@ -100,11 +107,19 @@ bool TWxDialog::EigeneTaste(wxKeyEvent&) {
     return false;
 }
 
+void TWxDialog::HilfeSetzen(std::function<void()> AHilfe) {
+    Hilfe() = std::move(AHilfe);
+}
+
 void TWxDialog::OnCharHook(wxKeyEvent& AEvent) {
+    const int Taste = AEvent.GetKeyCode();
+    if (Taste == WXK_F1 && !AEvent.HasAnyModifiers() && Hilfe()) {
+        Hilfe()();
+        return;
+    }
     if (EigeneTaste(AEvent)) {
         return;
     }
-    const int Taste = AEvent.GetKeyCode();
     const wxWindow* Fokus = FindFocus();
     if ((Taste != WXK_RETURN && Taste != WXK_NUMPAD_ENTER) || AEvent.HasAnyModifiers() ||
         dynamic_cast<const wxButton*>(Fokus) != nullptr) {

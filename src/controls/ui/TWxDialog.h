@@ -10,6 +10,7 @@
 //    hides and the main window knows that a dialog is open;
 //  - Return anywhere but on a button presses the default button while it is enabled, and does
 //    nothing while it is not (GTK's lists and spin fields would keep the key); Escape cancels;
+//  - F1 opens the program's help, as it does in the main window;
 //  - the screen reader is told it is a dialog (GTK makes every window a frame).
 // The font and colour are referenced, not copied: the main window's AktFont and AktBackColor, so a
 // dialog created once and run again shows the values current then.
@@ -36,6 +37,9 @@ public:
 
     // SchriftartZuweisen, then BeimZeigen, then modal; the dialog's end code (wxID_OK, wxID_CANCEL).
     int ModalAusfuehren();
+
+    // What F1 does in every dialog: the main window's help command (empty: nothing).
+    static void HilfeSetzen(std::function<void()> AHilfe);
 
 protected:
     // Lays the controls out; SchalterAngleichen has sized the buttons (FSchalter) before.

@@ -49,13 +49,6 @@ long Knoepfe(TMeldungsKnoepfe AKnoepfe) {
     return wxOK;
 }
 
-// Windows line ends would show as an extra character on other systems.
-wxString OhneCR(const std::string& AText) {
-    wxString Text = Wx(AText);
-    Text.Replace("\r\n", "\n");
-    return Text;
-}
-
 } // namespace
 
 TMeldungsAntwort TWxMeldungsPort::Zeige(TMeldungsArt AArt, const std::string& AText,
@@ -63,7 +56,7 @@ TMeldungsAntwort TWxMeldungsPort::Zeige(TMeldungsArt AArt, const std::string& AT
     if (VorDialog) {
         VorDialog();
     }
-    wxMessageDialog Dialog(Besitzer ? Besitzer() : nullptr, OhneCR(AText), Wx(Titel(AArt)),
+    wxMessageDialog Dialog(Besitzer ? Besitzer() : nullptr, WxZeilen(AText), Wx(Titel(AArt)),
                            Knoepfe(AKnoepfe) | Symbol(AArt));
     Dialog.SetYesNoCancelLabels(Wx("&Ja"), Wx("&Nein"), Wx("Abbrechen"));
     Dialog.SetOKLabel(Wx("OK"));

@@ -12,3 +12,7 @@ inline wxString Wx(const std::string& AText) {
 }
 
 std::string Utf8(const wxString& AText);
+
+// A text whose lines end with CR LF (as the program's texts do) for a control: the CR would show
+// as an extra character on GTK.
+wxString WxZeilen(const std::string& AText);

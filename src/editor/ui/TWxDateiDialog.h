@@ -1,6 +1,6 @@
 #pragma once
 
-// The system's file-open dialog (wxFileDialog) behind TDateiDialog.
+// The system's file dialogs (wxFileDialog) behind TDateiDialog.
 
 #include "editor/TDateiDialog.h"
 
@@ -10,6 +10,7 @@ class TWxDateiDialog : public TDateiDialog {
 public:
     explicit TWxDateiDialog(wxWindow* AOwner) : FOwner(AOwner) {}
     bool Oeffnen(const TDateiDialogWahl& AWahl, std::string& ADatei) override;
+    bool Speichern(TDateiDialogWahl& AWahl, std::string& ADatei) override;
 
 private:
     wxWindow* FOwner;

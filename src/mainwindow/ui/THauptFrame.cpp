@@ -1,5 +1,6 @@
 #include "mainwindow/ui/THauptFrame.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -7,13 +8,16 @@
 #include <wx/clipbrd.h>
 #include <wx/combobox.h>
 #include <wx/display.h>
+#include <wx/filename.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/settings.h>
 #include <wx/statusbr.h>
+#include <wx/stdpaths.h>
 #include <wx/utils.h>
 
+#include "controls/TModalKlammer.h"
 #include "controls/ui/GtkZugang.h"
 #include "controls/ui/MenueKurztasten.h"
 #include "controls/ui/TWxBackFontDlg.h"
@@ -23,7 +27,11 @@
 #include "mainwindow/ui/TPeriodenAuswahl.h"
 #include "mainwindow/ui/TSplashScreenForm.h"
 #include "mainwindow/ui/TWxGeheDatumForm.h"
+#include "mainwindow/ui/TWxGeladenForm.h"
+#include "mainwindow/ui/TWxInfosForm.h"
 #include "mainwindow/ui/TWxVortageForm.h"
+#include "platform/Autostart.h"
+#include "platform/ProgrammStart.h"
 #include "platform/SystemDateisystem.h"
 #include "platform/TMeldungsPort.h"
 #include "speech/ScreenReaderPlattform.h"
@@ -34,6 +42,7 @@ enum TMenueId : int {
     idBeenden = wxID_HIGHEST + 1,
     idTimer1,
     idTimer2,
+    idTimer0,
     // One id for each possible recent-file entry, in list order.
     idHistory,
     idHistoryEnde = idHistory + THistoryList::StandardMaxLen,
@@ -46,6 +55,8 @@ enum TMenueId : int {
 };
 
 constexpr int SplashZeitMs = 3000;
+// The start-up preview follows the start-up step after this pause.
+constexpr int StartVorschauMs = 500;
 const char* const ComboName = "Zeitraum";
 const char* const ListenName = "Kalendertage";
 
@@ -68,19 +79,21 @@ wxItemKind Art(TMenueArt AArt) {
     return wxITEM_NORMAL;
 }
 
-// Appends the item of ABefehl with the id of its range; pop-up items show no shortcut.
-void Eintrag(wxMenu& AMenue, TMenueBefehl ABefehl, int ABereich = idBefehle) {
+// Appends the item of ABefehl with the id of its range; pop-up items show no shortcut, and the day
+// list's pop-up gives some items captions of their own.
+void Eintrag(wxMenu& AMenue, TMenueBefehl ABefehl, int ABereich = idBefehle, bool AListenCaption = false) {
     const TMenueEintrag& e = MenueEintrag(ABefehl);
-    std::string Caption = e.Caption;
+    std::string Caption = AListenCaption && e.PopupCaption != nullptr ? e.PopupCaption : e.Caption;
     if (ABereich != idPopup && *e.Kurztaste != '\0') {
         Caption = Caption + "\t" + e.Kurztaste;
     }
     AMenue.Append(ABereich + ABefehl, Wx(Caption), wxEmptyString, Art(e.Art));
 }
 
-void Eintraege(wxMenu& AMenue, std::initializer_list<TMenueBefehl> ABefehle, int ABereich = idBefehle) {
+void Eintraege(wxMenu& AMenue, std::initializer_list<TMenueBefehl> ABefehle, int ABereich = idBefehle,
+               bool AListenCaptions = false) {
     for (TMenueBefehl b : ABefehle) {
-        Eintrag(AMenue, b, ABereich);
+        Eintrag(AMenue, b, ABereich, AListenCaptions);
     }
 }
 
@@ -90,7 +103,7 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
                          const std::string& AProgrammordner, const std::vector<std::string>& AArgumente,
                          TSplashScreenForm* ASplash)
     : wxFrame(nullptr, wxID_ANY, Wx(ProgrammTitel)), FSplash(ASplash), FTimer1(this, idTimer1),
-      FTimer2(this, idTimer2) {
+      FTimer2(this, idTimer2), FTimer0(this, idTimer0) {
     GroesseBegrenzen();
     CreateStatusBar(1);
     FPanel = new wxPanel(this);
@@ -111,6 +124,24 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     FSuchDialoge = std::make_unique<TWxSuchDialoge>(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor,
                                                     *FInfos, *FKlang);
     FForm->SuchDialogeSetzen(*FSuchDialoge);
+    FInfosForm = new TWxInfosForm(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor, FDateiDialog);
+    // The information window prints its text, its print dialog above it.
+    FInfosForm->Drucken = [this](wxWindow& AFenster, const std::string& AText, const std::string& AJobTitel) {
+        TWxDrucker(&AFenster).TextDrucken(AJobTitel, AText, FForm->AktFont);
+    };
+    FForm->InfosFensterSetzen(*FInfosForm, *FInfos, *FKlang);
+    FGeladenForm = new TWxGeladenForm(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor);
+    FForm->DateiDialogeSetzen(FDateiDialog, *FGeladenForm);
+    FEintragEditor = std::make_unique<TWxEintragEditor>(
+        this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor, FDateiDialog, FForm->Soundordner());
+    FForm->EintragEditorSetzen(*FEintragEditor);
+    const std::string Programmdatei = Utf8(wxStandardPaths::Get().GetExecutablePath());
+    FProgrammStart = SystemProgrammStart();
+    FSpezialOrdner = SystemSpezialOrdner();
+    FAutostart = SystemAutostart(Programmdatei, *FSpezialOrdner);
+    FForm->ExtrasSetzen(*FProgrammStart, *FAutostart, FDrucker,
+                        TExtrasOrte{AProgrammordner, Programmdatei,
+                                    Utf8(wxFileName::GetTempDir() + wxFileName::GetPathSeparator())});
 
     Bind(wxEVT_SHOW, &THauptFrame::OnShow, this);
     Bind(wxEVT_CLOSE_WINDOW, &THauptFrame::OnClose, this);
@@ -119,14 +150,21 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     FPanel->Bind(wxEVT_SIZE, &THauptFrame::OnSize, this);
     Bind(wxEVT_TIMER, &THauptFrame::OnTimer1, this, idTimer1);
     Bind(wxEVT_TIMER, &THauptFrame::OnTimer2, this, idTimer2);
+    Bind(wxEVT_TIMER, &THauptFrame::OnTimer0, this, idTimer0);
     Bind(wxEVT_MENU_OPEN, [this](wxMenuEvent& AEreignis) {
         AEreignis.Skip();
+        FHilfeOffen = FHilfeOffen || AEreignis.GetMenu() == FHilfeMenue;
         MenueAktualisieren();
+    });
+    Bind(wxEVT_MENU_CLOSE, [this](wxMenuEvent& AEreignis) {
+        AEreignis.Skip();
+        FHilfeOffen = FHilfeOffen && AEreignis.GetMenu() != FHilfeMenue;
     });
     FCombo->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) {
         FForm->Ausfuehren([this] { FForm->Tagesliste.PeriodeEingeben(); });
     });
     FCombo->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) { ComboPopup(); });
+    FListe->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) { ListenPopup(); });
     // The menus ask which of the two controls the user works in; a menu taking the keyboard does
     // not change that.
     FListe->Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& AEreignis) {
@@ -138,24 +176,49 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
         FZeilenFokusS = false;
     });
     Bind(wxEVT_ACTIVATE, &THauptFrame::OnActivate, this);
+    // F1 in any dialog is the help command, and any modal window hides the splash picture first.
+    TWxDialog::HilfeSetzen([this] { FForm->MenueBefehl(mbHilfe); });
+    TModalKlammer::Setze([this] { SplashVerbergen(); }, {});
     FTimer1.Start(1000);
 }
 
 THauptFrame::~THauptFrame() {
+    // Out of its menu, the item is ours to delete.
+    if (FHilfeMenue->FindChildItem(FAktualisierung->GetId()) == nullptr) {
+        delete FAktualisierung;
+    }
     FTimer1.Stop();
     FTimer2.Stop();
+    FTimer0.Stop();
     FForm->FormDestroy();
+    TWxDialog::HilfeSetzen({});
+    TModalKlammer::Setze({}, {});
     SplashFreigeben();
 }
 
 void THauptFrame::MenuesErstellen() {
     FDateiMenue = new wxMenu;
+    Eintraege(*FDateiMenue, {mbOeffnen, mbSpeichern, mbSpeichernUnter});
+    FDateiMenue->AppendSeparator();
+    auto* Anzeigen = new wxMenu;
+    Eintraege(*Anzeigen, {mbLaden, mbGeladeneEntfernen});
+    FDateiMenue->AppendSubMenu(Anzeigen, Wx("&Anzeigen"));
+    Eintraege(*FDateiMenue, {mbImportieren, mbDrucken, mbSchliessen});
+    FDateiMenue->AppendSeparator();
     FDateiMenue->Append(idBeenden, Wx("&Beenden\tAlt+F4"));
+
+    auto* Bearbeiten = new wxMenu;
+    Eintraege(*Bearbeiten, {mbKopieren, mbAusschneiden, mbEinfuegen});
 
     auto* Suchen = new wxMenu;
     Eintraege(*Suchen, {mbSuchen, mbSuchenWeiter, mbNamenstag});
 
     auto* Aktionen = new wxMenu;
+    Eintraege(*Aktionen, {mbNeu, mbBearbeiten, mbInfos, mbVorschauHeute, mbVorschauTage});
+    Aktionen->AppendSeparator();
+    Eintraege(*Aktionen, {mbAktivieren, mbDeaktivieren, mbAusblenden, mbEintragImportieren, mbMail,
+                          mbLoeschen, mbAlleLoeschen, mbAbgelaufeneLoeschen});
+    Aktionen->AppendSeparator();
     Eintraege(*Aktionen, {mbVorblaettern, mbZurueckblaettern, mbGeheDatum});
 
     auto* Spruenge = new wxMenu;
@@ -173,6 +236,9 @@ void THauptFrame::MenuesErstellen() {
     Ansicht->AppendSeparator();
     Eintrag(*Ansicht, mbSchrift);
 
+    auto* Extras = new wxMenu;
+    Eintraege(*Extras, {mbMondUeberblick, mbFeiertageUeberblick, mbKalendertageUeberblick});
+
     // The settings menu's copies show the shortcuts too; the char hook runs the first item only.
     auto* EinstAnsicht = new wxMenu;
     Eintraege(*EinstAnsicht, {mbKwoche, mbKomprimiert}, idKopien);
@@ -181,16 +247,23 @@ void THauptFrame::MenuesErstellen() {
     auto* Einstellungen = new wxMenu;
     Einstellungen->AppendSubMenu(EinstAnsicht, Wx("&Ansicht"));
     Einstellungen->AppendSeparator();
-    Eintrag(*Einstellungen, mbSplash);
-    Eintrag(*Einstellungen, mbVortage);
+    Eintraege(*Einstellungen,
+              {mbSplash, mbAutostart, mbFeiertagsdatei, mbSonderdatei, mbSicherung, mbVortage});
+
+    auto* Hilfe = new wxMenu;
+    Eintraege(*Hilfe, {mbHilfe, mbKurztasten, mbAenderungen, mbMailProgrammierer, mbHomepage, mbSpenden,
+                       mbAktualisierung, mbInfo});
+    FHilfeMenue = Hilfe;
+    FAktualisierung = Hilfe->FindChildItem(static_cast<int>(idBefehle) + mbAktualisierung);
 
     auto* Leiste = new wxMenuBar;
-    Leiste->Append(FDateiMenue, Wx(MenueCaption(mnDatei)));
-    Leiste->Append(Suchen, Wx(MenueCaption(mnSuchen)));
-    Leiste->Append(Aktionen, Wx(MenueCaption(mnAktionen)));
-    Leiste->Append(Spruenge, Wx(MenueCaption(mnSpruenge)));
-    Leiste->Append(Ansicht, Wx(MenueCaption(mnAnsicht)));
-    Leiste->Append(Einstellungen, Wx(MenueCaption(mnEinstellungen)));
+    const std::pair<wxMenu*, TMenue> Menues[] = {
+        {FDateiMenue, mnDatei}, {Bearbeiten, mnBearbeiten},       {Suchen, mnSuchen},
+        {Aktionen, mnAktionen}, {Spruenge, mnSpruenge},           {Ansicht, mnAnsicht},
+        {Extras, mnExtras},     {Einstellungen, mnEinstellungen}, {Hilfe, mnHilfe}};
+    for (const auto& [Menue, Art] : Menues) {
+        Leiste->Append(Menue, Wx(MenueCaption(Art)));
+    }
     SetMenuBar(Leiste);
 }
 
@@ -214,8 +287,9 @@ void THauptFrame::MenueZustaendeSetzen(wxMenu& AMenue) {
 
 void THauptFrame::PopupZeigen(wxWindow& AFenster, std::initializer_list<TMenueBefehl> ABefehle) {
     wxMenu Popup;
-    Eintraege(Popup, ABefehle, idPopup);
+    Eintraege(Popup, ABefehle, idPopup, &AFenster == FListe);
     MenueZustaendeSetzen(Popup);
+    PopupZugaenglich(Popup);
     AFenster.PopupMenu(&Popup);
 }
 
@@ -304,6 +378,23 @@ void THauptFrame::MenueAktualisieren() {
     wxMenuBar* Leiste = GetMenuBar();
     for (size_t i = 0; i < Leiste->GetMenuCount(); ++i) {
         MenueZustaendeSetzen(*Leiste->GetMenu(i));
+    }
+    AktualisierungZeigen();
+}
+
+// GTK does not lay out an open menu again for an item added or removed, so the help menu is
+// changed only while it is closed: with every other menu, after every command and with the clock.
+void THauptFrame::AktualisierungZeigen() {
+    if (FHilfeOffen) {
+        return;
+    }
+    const bool Sichtbar = FForm != nullptr && FForm->MenueZustand(mbAktualisierung).SichtbarS;
+    const bool Drin = FHilfeMenue->FindChildItem(FAktualisierung->GetId()) != nullptr;
+    if (Sichtbar && !Drin) {
+        // Before "&Info", the last item.
+        FHilfeMenue->Insert(FHilfeMenue->GetMenuItemCount() - 1, FAktualisierung);
+    } else if (!Sichtbar && Drin) {
+        FHilfeMenue->Remove(FAktualisierung);
     }
 }
 
@@ -398,11 +489,23 @@ void THauptFrame::PeriodenFokus() {
     FokusVormerken(FCombo);
 }
 
+namespace {
+
+// A line of plain ASCII (most of them) is widened directly: wx's UTF-8 decoder took a fifth of the
+// fill of a year's 73,000 lines.
+wxString WxZeile(const std::string& AText) {
+    const bool AsciiS =
+        std::all_of(AText.begin(), AText.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return AsciiS ? wxString(std::wstring(AText.begin(), AText.end())) : Wx(AText);
+}
+
+} // namespace
+
 void THauptFrame::ZeilenErsetzen(const TZeilenliste& AZeilen) {
     wxArrayString Texte;
     Texte.reserve(AZeilen.size());
     for (const TZeile& z : AZeilen) {
-        Texte.push_back(Wx(z.Text));
+        Texte.push_back(WxZeile(z.Text));
     }
     FListe->Freeze();
     ListeErsetzen(*FListe, Texte);
@@ -486,14 +589,20 @@ void THauptFrame::OnTimer2(wxTimerEvent&) {
     try {
         FForm->Timer2Timer();
     } catch (const std::exception& Fehler) {
-        if (TMeldungsPort* Port = TMeldungsPort::Aktiv()) {
-            Port->Zeige(maFehler, Fehler.what(), mkOK);
-        }
+        Frage(maFehler, Fehler.what(), mkOK);
     }
+    if (FForm->StartVorschauS() && !FForm->IsClosing()) {
+        FTimer0.StartOnce(StartVorschauMs);
+    }
+}
+
+void THauptFrame::OnTimer0(wxTimerEvent&) {
+    FForm->Timer0Timer();
 }
 
 void THauptFrame::OnTimer1(wxTimerEvent&) {
     FForm->Timer1Timer();
+    AktualisierungZeigen();
 }
 
 void THauptFrame::OnSize(wxSizeEvent& AEreignis) {
@@ -535,6 +644,15 @@ void THauptFrame::OnCharHook(wxKeyEvent& AEreignis) {
         ComboPopup();
         return;
     }
+    if (Kontextmenue && FindFocus() == FListe) {
+        ListenPopup();
+        return;
+    }
+    const bool Eingabe = Taste == WXK_RETURN || Taste == WXK_NUMPAD_ENTER;
+    if (Eingabe && Umschalt == wxMOD_NONE && FindFocus() == FListe) {
+        FForm->ZeileEingabe();
+        return;
+    }
     if (!MenueKurztasteAusfuehren(*this, AEreignis, [this] { MenueAktualisieren(); })) {
         AEreignis.Skip();
     }
@@ -567,6 +685,11 @@ bool THauptFrame::VortageZeigen(int& ATage) {
 
 void THauptFrame::ComboPopup() {
     PopupZeigen(*FCombo, {mbJahr, mbMonat, mbWoche, mbSchrift});
+}
+
+void THauptFrame::ListenPopup() {
+    PopupZeigen(*FListe, {mbNeu, mbBearbeiten, mbInfos, mbKopieren, mbAusschneiden, mbEinfuegen, mbAktivieren,
+                          mbDeaktivieren, mbEintragImportieren, mbMail, mbLoeschen, mbAusblenden, mbSchrift});
 }
 
 void THauptFrame::OnMenu(wxCommandEvent& AEreignis) {

@@ -12,9 +12,12 @@
 #include <wx/frame.h>
 #include <wx/timer.h>
 
+#include "editor/ui/TWxDateiDialog.h"
 #include "info/TInfosTexte.h"
 #include "instance/ui/TWxBefehle.h"
 #include "mainwindow/TForm1.h"
+#include "mainwindow/ui/TWxDrucker.h"
+#include "mainwindow/ui/TWxEintragEditor.h"
 #include "search/ui/TWxSuchDialoge.h"
 
 class wxComboBox;
@@ -24,6 +27,8 @@ class wxMenuItem;
 class wxPanel;
 class TSplashScreenForm;
 class TWxGeheDatumForm;
+class TWxInfosForm;
+class TWxGeladenForm;
 class TWxVortageForm;
 
 class THauptFrame : public wxFrame, public THauptfensterAnsicht, public TTageslisteSteuerung {
@@ -90,6 +95,7 @@ private:
     bool FZeilenFokusS = false;
     wxTimer FTimer1; // the clock
     wxTimer FTimer2; // the start-up step
+    wxTimer FTimer0; // the start-up preview of "/systemstartup"
     std::unique_ptr<TForm1> FForm;
     // The dialogs, created at their first use and kept (owned by the window).
     TWxGeheDatumForm* FGeheDatumForm = nullptr;
@@ -101,14 +107,35 @@ private:
     std::unique_ptr<TSystemKlang> FKlang;
     std::unique_ptr<TInfosTexte> FInfos;
     std::unique_ptr<TWxSuchDialoge> FSuchDialoge;
+    // The information window (owned by the window).
+    TWxInfosForm* FInfosForm = nullptr;
+    // The entry editor of the entry commands.
+    std::unique_ptr<TWxEintragEditor> FEintragEditor;
+    // The file dialogs of every command and dialog of this window.
+    TWxDateiDialog FDateiDialog{this};
+    // The loaded-files dialog of the file commands (owned by the window).
+    TWxGeladenForm* FGeladenForm = nullptr;
+    // What the extras need: the desktop's program start, the autostart entry, the printer.
+    std::unique_ptr<TProgrammStart> FProgrammStart;
+    std::unique_ptr<TSpezialOrdner> FSpezialOrdner;
+    std::unique_ptr<TAutostart> FAutostart;
+    TWxDrucker FDrucker{this};
+    // "&Aktualisierung...", out of its menu while the updater is missing.
+    wxMenu* FHilfeMenue = nullptr;
+    wxMenuItem* FAktualisierung = nullptr;
+    bool FHilfeOffen = false;
 
     void MenuesErstellen();
+    // Puts "&Aktualisierung..." into the help menu or takes it out, as TForm1 says.
+    void AktualisierungZeigen();
     // Each command item of AMenue (and its submenus) takes the state TForm1 gives it.
     void MenueZustaendeSetzen(wxMenu& AMenue);
     // Shows a pop-up menu of these commands over AFenster, their states set first.
     void PopupZeigen(wxWindow& AFenster, std::initializer_list<TMenueBefehl> ABefehle);
     // The period box's pop-up menu: the three views.
     void ComboPopup();
+    // The day list's pop-up menu: the entry commands and the font dialog.
+    void ListenPopup();
     void GroesseBegrenzen();
     wxRect Arbeitsbereich() const;
     void Zentrieren();
@@ -122,6 +149,7 @@ private:
     void OnActivate(wxActivateEvent& AEreignis);
     void OnTimer2(wxTimerEvent& AEreignis);
     void OnTimer1(wxTimerEvent& AEreignis);
+    void OnTimer0(wxTimerEvent& AEreignis);
     void OnSize(wxSizeEvent& AEreignis);
     void OnClose(wxCloseEvent& AEreignis);
     void OnCharHook(wxKeyEvent& AEreignis);

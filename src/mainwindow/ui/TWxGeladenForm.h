@@ -8,6 +8,7 @@
 
 #include "controls/ui/TWxDialog.h"
 #include "controls/ui/TWxMeldungsPort.h"
+#include "mainwindow/TDateiBefehle.h"
 
 class TDaten;
 class TGeladenClass;
@@ -15,13 +16,15 @@ class TGeladenForm;
 class wxButton;
 class wxListBox;
 
-class TWxGeladenForm : public TWxDialog {
+class TWxGeladenForm : public TWxDialog, public TGeladenDialog {
 public:
     TWxGeladenForm(wxWindow* AOwner, TTolkSRD& ATolk, TSchriftRef AAktFont, TFarbeRef AAktBackColor);
 
     // Lists the files registered in AGeladen; removing one takes its entries out of ADaten. True
     // when at least one file was removed.
     bool Ausfuehren(TDaten& ADaten, TGeladenClass& AGeladen);
+    // TGeladenDialog: the file commands compare the registry before and after.
+    void GeladenZeigen(TDaten& ADaten, TGeladenClass& AGeladen) override { Ausfuehren(ADaten, AGeladen); }
 
 private:
     void CaptionZuweisen();

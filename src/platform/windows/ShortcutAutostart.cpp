@@ -5,6 +5,9 @@
 #include <objidl.h>
 #include <shlobj.h>
 
+#include <filesystem>
+#include <system_error>
+
 #include "files/Utf8.h"
 #include "speech/windows/Utf16.h"
 
@@ -60,10 +63,13 @@ bool TShortcutAutostart::Vorhanden() const {
     return !FPfad.empty() && ::Vorhanden(FPfad);
 }
 
-// The shell writes the shortcut file as a whole.
+// The shell writes the shortcut file as a whole. A missing Startup folder is made first, as the
+// shell itself would make it for the user.
 bool TShortcutAutostart::Anlegen() {
     if (FPfad.empty() || FProgramm.empty())
         return false;
+    std::error_code Fehler;
+    std::filesystem::create_directories(PfadAusUtf8(FPfad).parent_path(), Fehler);
     const TComBereich Com;
     TSchnittstelle<IShellLinkW> Verknuepfung;
     TSchnittstelle<IPersistFile> Datei;

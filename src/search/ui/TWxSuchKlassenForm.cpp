@@ -11,13 +11,26 @@
 #include "info/RemoveAmpersands.h"
 #include "search/TSuchKlassenForm.h"
 
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
 namespace {
 
-// The information text's lines end with CR LF; a GTK text view would show the CR.
-wxString OhneCr(const std::string& AText) {
-    wxString Text = Wx(AText);
-    Text.Replace("\r\n", "\n");
-    return Text;
+// The screen reader reads a line's description after the line, so the user hears the found entry
+// and then its information without leaving the list; the next key cuts it short.
+void ZeileBeschreiben(wxListBox& AListe, int ANr, const wxString& ABeschreibung) {
+#ifdef __WXGTK__
+    AtkObject* Tabelle = gtk_widget_get_accessible(GTK_WIDGET(AListe.m_treeview));
+    if (AtkObject* Zelle = atk_table_ref_at(ATK_TABLE(Tabelle), ANr, 0)) {
+        atk_object_set_description(Zelle, ABeschreibung.utf8_str());
+        g_object_unref(Zelle);
+    }
+#else
+    (void)AListe;
+    (void)ANr;
+    (void)ABeschreibung;
+#endif
 }
 
 } // namespace
@@ -94,6 +107,10 @@ void TWxSuchKlassenForm::InfosAnzeigen() {
         return;
     }
     FForm->ItemIndex = ListBox1->GetSelection();
-    RichEdit1->ChangeValue(OhneCr(FForm->InfosText(FInfos)));
+    const wxString Infos = WxZeilen(FForm->InfosText(FInfos));
+    RichEdit1->ChangeValue(Infos);
     RichEdit1->SetInsertionPoint(0);
+    if (FForm->ItemIndex >= 0) {
+        ZeileBeschreiben(*ListBox1, FForm->ItemIndex, Infos);
+    }
 }

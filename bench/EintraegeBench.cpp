@@ -1,0 +1,130 @@
+// The entry commands at the model benchmark's calendar (200 daily entries, about 5.5 million day
+// records), in one run: a daily entry from 1.1.1900 to 31.12.2100 is created, one of its runs is
+// edited (its time, that run only) and the entry is deleted, each through its command with the
+// jump in the day list, and after each the modified check (the calendar against its saved copy).
+// Each step's mean processor time is a counter in milliseconds.
+
+#include <benchmark/benchmark.h>
+
+#include <ctime>
+
+#include "BenchKalender.h"
+#include "mainwindow/TEintragBefehle.h"
+#include "platform/TMeldungsPort.h"
+#include "text/TSpeicherSteuerung.h"
+#include "views/TTagesliste.h"
+
+namespace {
+
+class TJa : public TMeldungsPort {
+public:
+    TMeldungsAntwort Zeige(TMeldungsArt, const std::string&, TMeldungsKnoepfe AKnoepfe) override {
+        return AKnoepfe == mkOK ? maOK : maJa;
+    }
+};
+
+// The user confirms at once: a new daily entry from the calendar's first day, or the run shown
+// moved to 18:00 for that run only.
+class TBenchEditor : public TEintragEditor {
+public:
+    bool Neu(const TDaten&, TTag) override {
+        FEintrag = BenchVorlage(0, at1Tag, KalenderAnfang);
+        FEintrag.Kurztext = "Neu";
+        FModifyNr = 1;
+        return true;
+    }
+    bool Bearbeiten(const TDaten&, const TTagClass& ATagClass, TTag, TTag, bool) override {
+        FEintrag.Clear();
+        FEintrag.AssignInfos(*ATagClass.DatenClass);
+        FEintrag.Add(ATagClass.DatenClass->DatumListe[ATagClass.DatumNr]);
+        FEintrag.DatumListe[0].VonZeit = 0.75;
+        FModifyNr = 2;
+        return true;
+    }
+    TTagClass Datensatz() override { return {0, &FEintrag}; }
+    int ModifyNr() override { return FModifyNr; }
+    bool AktuellerS() const override { return true; }
+    bool AlleS() const override { return false; }
+
+private:
+    TDatenClass FEintrag;
+    int FModifyNr = 1;
+};
+
+// The thread's processor time in milliseconds since AStart, which then moves on: on a machine
+// shared with other work the wall clock would count their time too.
+double Millisekunden(double& AStart) {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    const double Jetzt = static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+    const double ms = Jetzt - AStart;
+    AStart = Jetzt;
+    return ms;
+}
+
+void BM_NeuBearbeitenLoeschen(benchmark::State& AState) {
+    TDaten Daten;
+    BenchKalender(Daten);
+    TDaten SpeicherDaten(Daten);
+    TSpeicherSteuerung Steuerung;
+    TTagesliste Liste(Daten, Steuerung);
+    Liste.SpringeZuDatum(EncodeDate(2025, 1, 1), "");
+    TJa Port;
+    TMeldungsPort::Setze(&Port);
+    TBenchEditor Editor;
+    TEintragBefehle Befehle(Daten, Liste, Steuerung, Editor);
+    const char* const Schritte[] = {"Neu_ms",        "Neu_Geaendert_ms",
+                                    "Bearbeiten_ms", "Bearbeiten_Geaendert_ms",
+                                    "Loeschen_ms",   "Loeschen_Geaendert_ms"};
+    double Summe[6] = {};
+    // Read by the label after the loop, so the checks are not optimised away.
+    bool Geaendert[3] = {};
+    for (auto _ : AState) {
+        double t = 0;
+        Millisekunden(t);
+        Befehle.MenuAktNeuClick();
+        Summe[0] += Millisekunden(t);
+        Geaendert[0] = !Daten.Ident(&SpeicherDaten, false);
+        Summe[1] += Millisekunden(t);
+        Befehle.MenuAktBearbeitenClick();
+        Summe[2] += Millisekunden(t);
+        Geaendert[1] = !Daten.Ident(&SpeicherDaten, false);
+        Summe[3] += Millisekunden(t);
+        Befehle.MenuAktLoeschenClick(true);
+        Summe[4] += Millisekunden(t);
+        Geaendert[2] = !Daten.Ident(&SpeicherDaten, false);
+        Summe[5] += Millisekunden(t);
+    }
+    TMeldungsPort::Setze(nullptr);
+    for (int i = 0; i < 6; ++i) {
+        AState.counters[Schritte[i]] = Summe[i] / static_cast<double>(AState.iterations());
+    }
+    AState.SetLabel(std::to_string(BenchDatensaetze(Daten)) +
+                    " records; modified after each: " + (Geaendert[0] ? "yes " : "no ") +
+                    (Geaendert[1] ? "yes " : "no ") + (Geaendert[2] ? "yes" : "no"));
+}
+BENCHMARK(BM_NeuBearbeitenLoeschen)->Unit(benchmark::kMillisecond);
+
+// The states of the entry commands' menu items, as worked out when the "A&ktionen" menu opens
+// and before each of its shortcuts runs, on an entry line of the calendar.
+void BM_MenueZustaende(benchmark::State& AState) {
+    TDaten Daten;
+    BenchKalender(Daten);
+    TSpeicherSteuerung Steuerung;
+    TTagesliste Liste(Daten, Steuerung);
+    Liste.SpringeZuDatum(EncodeDate(2060, 6, 15), "");
+    TBenchEditor Editor;
+    TEintragBefehle Befehle(Daten, Liste, Steuerung, Editor);
+    Befehle.MenuBearbKopierenClick();
+    for (auto _ : AState) {
+        for (TMenueBefehl b :
+             {mbNeu, mbBearbeiten, mbAktivieren, mbDeaktivieren, mbAusblenden, mbEintragImportieren,
+              mbLoeschen, mbAlleLoeschen, mbAbgelaufeneLoeschen, mbKopieren, mbAusschneiden, mbEinfuegen}) {
+            benchmark::DoNotOptimize(Befehle.MenueZustand(b));
+        }
+    }
+    AState.SetLabel("on " + Liste.AktZeile());
+}
+BENCHMARK(BM_MenueZustaende)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,444 @@
+#include "mainwindow/TEintragBefehle.h"
+
+#include <algorithm>
+
+#include "info/RemoveAmpersands.h"
+#include "model/Uhr.h"
+#include "platform/TMeldungsPort.h"
+#include "views/OVAnzeige.h"
+#include "views/TTagesliste.h"
+
+namespace {
+
+bool Bestaetigt(const std::string& AText) {
+    return Frage(maBestaetigung, AText, mkJaNein) == maJa;
+}
+
+// The occurrence of record ATagClass.DatumNr.
+TDatumVonBisNr Lauf(const TTagClass& ATagClass) {
+    return ATagClass.DatenClass->FindeDatumVonBisNr(ATagClass);
+}
+
+std::string Zeile(const TTagClass& ATagClass) {
+    return ZeilenText(ATagClass.DatenClass, ATagClass.DatumNr);
+}
+
+// The records the generator makes from AVorlage's first record at AVorlage's interval.
+TDatumListe Erzeugt(const TDatenClass& AVorlage) {
+    TDatenClass Vorlage;
+    Vorlage.AssignInfos(AVorlage);
+    Vorlage.Add(AVorlage.DatumListe.front());
+    TDaten Neu;
+    Neu.Add(TTagClass(0, &Vorlage));
+    return std::move(Neu[0].DatumListe);
+}
+
+// The n-th new occurrence takes the activation state of the n-th old one from AAb on, as far as
+// both lists reach; later new occurrences keep the state they were made with.
+void AktivUebernehmen(const TDatumListe& AAlt, std::size_t AAb, TDatumListe& ANeu) {
+    std::size_t a = AAb;
+    std::size_t n = 0;
+    while (a < AAlt.size() && n < ANeu.size()) {
+        const std::size_t NeuLaenge = static_cast<std::size_t>(std::max(ANeu[n].Laenge(), 1));
+        const std::size_t Ende = std::min(n + NeuLaenge, ANeu.size());
+        for (std::size_t k = n; k < Ende; ++k) {
+            ANeu[k].AktivTyp = AAlt[a].AktivTyp;
+        }
+        a += static_cast<std::size_t>(std::max(AAlt[a].Laenge(), 1));
+        n = Ende;
+    }
+}
+
+} // namespace
+
+TEintragBefehle::TEintragBefehle(TDaten& ADaten, TTagesliste& ATagesliste, TTageslisteSteuerung& ASteuerung,
+                                 TEintragEditor& AEditor)
+    : FDaten(ADaten), FTagesliste(ATagesliste), FSteuerung(ASteuerung), FEditor(AEditor) {}
+
+const TTagClass* TEintragBefehle::Aktuell() const {
+    return FSteuerung.ZeilenHatFokus() ? FTagesliste.AktTagClass() : nullptr;
+}
+
+const TTagClass* TEintragBefehle::AktuellHauptdatei() const {
+    const TTagClass* T = Aktuell();
+    return T != nullptr && T->DatenClass->IdDatei == 0 ? T : nullptr;
+}
+
+TMenueZustand TEintragBefehle::MenueZustand(TMenueBefehl ABefehl) const {
+    TMenueZustand Zustand;
+    switch (ABefehl) {
+    case mbBearbeiten:
+    case mbLoeschen:
+    case mbAlleLoeschen:
+    case mbKopieren:
+    case mbAusschneiden:
+        Zustand.EnabledS = AktuellHauptdatei() != nullptr;
+        break;
+    case mbAktivieren:
+    case mbDeaktivieren:
+        if (const TTagClass* T = AktuellHauptdatei()) {
+            const TAktivTyp Typ = ABefehl == mbAktivieren ? avAktiv : avDeaktiv;
+            Zustand.CheckedS = T->DatenClass->DatumListe[T->DatumNr].AktivTyp == Typ;
+        } else {
+            Zustand.EnabledS = false;
+        }
+        break;
+    case mbAusblenden: {
+        const TTagClass* T = AktuellHauptdatei();
+        Zustand.EnabledS = T != nullptr && Lauf(*T).VonNr > 0;
+        break;
+    }
+    case mbEintragImportieren: {
+        const TTagClass* T = Aktuell();
+        Zustand.EnabledS = T != nullptr && T->DatenClass->IdDatei != 0;
+        break;
+    }
+    case mbAbgelaufeneLoeschen:
+        Zustand.EnabledS = FDaten.CountLoeschfunktion() > 0;
+        break;
+    case mbEinfuegen:
+        Zustand.EnabledS = FSteuerung.ZeilenHatFokus() && EinfuegenOk();
+        break;
+    default:
+        break;
+    }
+    return Zustand;
+}
+
+bool TEintragBefehle::MenueBefehl(TMenueBefehl ABefehl) {
+    switch (ABefehl) {
+    case mbNeu:
+        return MenuAktNeuClick();
+    case mbBearbeiten:
+        return MenuAktBearbeitenClick();
+    case mbAktivieren:
+    case mbDeaktivieren:
+        return MenuAktAktDeaktClick(ABefehl == mbAktivieren ? avAktiv : avDeaktiv);
+    case mbAusblenden:
+        return MenuAktAusblendenClick();
+    case mbEintragImportieren:
+        return MenuAktImportClick();
+    case mbLoeschen:
+    case mbAlleLoeschen:
+        return MenuAktLoeschenClick(ABefehl == mbAlleLoeschen);
+    case mbAbgelaufeneLoeschen:
+        return MenuAktLoeschfunktionClick();
+    case mbKopieren:
+        MenuBearbKopierenClick();
+        return false;
+    case mbAusschneiden:
+        return MenuBearbAusschneidenClick();
+    case mbEinfuegen:
+        return MenuBearbEinfuegenClick();
+    default:
+        return false;
+    }
+}
+
+bool TEintragBefehle::MenuAktNeuClick() {
+    const std::string Zeile = FTagesliste.AktZeile();
+    const TTag Von = Zeile.empty() ? TUhr::Heute() : DatumAusZeile(Zeile);
+    if (!FEditor.Neu(FDaten, Von)) {
+        return false;
+    }
+    TDatenClass Neu(*FEditor.Datensatz().DatenClass);
+    Neu.Id = FDaten.NewId();
+    Neu.IdDatei = 0;
+    Neu.DatumListe.front().AktivTyp = avAktiv;
+    FDaten.Add(TTagClass(0, &Neu));
+    Springe(*FDaten.Liste.back(), 0);
+    return true;
+}
+
+bool TEintragBefehle::MenuAktBearbeitenClick() {
+    const TTagClass* Zeiger = AktuellHauptdatei();
+    if (Zeiger == nullptr) {
+        return false;
+    }
+    const TTagClass T = *Zeiger;
+    TDatenClass& E = *T.DatenClass;
+    const TDatumVonBisNr L = Lauf(T);
+    const TTag VonMin = L.VonNr > 0 ? E.DatumListe[L.VonNr - 1].BisDatum + 1 : KalenderAnfang;
+    const TTag VonMax = L.BisNr + 1 < E.Count() ? E.DatumListe[L.BisNr + 1].VonDatum - 1 : KalenderEnde;
+    const bool EinzigerLaufS = L.VonNr == 0 && L.BisNr == E.Count() - 1;
+    if (!FEditor.Bearbeiten(FDaten, T, VonMin, VonMax, EinzigerLaufS)) {
+        return false;
+    }
+    const int ModifyNr = FEditor.ModifyNr();
+    const TDatenClass R(*FEditor.Datensatz().DatenClass);
+    const std::int32_t Nr =
+        TerminBearbeiten(E, L, R, ModifyNr, FEditor.AktuellerS(), FEditor.AlleS(), EinzigerLaufS);
+    Springe(E, Nr);
+    return true;
+}
+
+std::int32_t TEintragBefehle::TerminBearbeiten(TDatenClass& AEintrag, TDatumVonBisNr AVonBis,
+                                               const TDatenClass& R, int AModifyNr, bool AAktuellerS,
+                                               bool AAlleS, bool AEinzigerLaufS) {
+    if (AEinzigerLaufS) {
+        TDatenClass Neu;
+        Neu.AssignInfos(R);
+        Neu.DatumListe = Erzeugt(R);
+        AEintrag.Assign(Neu);
+        return 0;
+    }
+    AEintrag.AssignInfos(R);
+    const TDatumClass& Erster = R.DatumListe.front();
+    if (AModifyNr == 2) {
+        const std::int32_t Von = AAlleS ? 0 : AVonBis.VonNr;
+        const std::int32_t Bis = AAktuellerS ? AVonBis.BisNr : AEintrag.Count() - 1;
+        for (std::int32_t i = Von; i <= Bis; ++i) {
+            TDatumClass& d = AEintrag.DatumListe[i];
+            d.VonZeit = Erster.VonZeit;
+            d.GanzerTagS = Erster.GanzerTagS;
+            d.LoeschenS = Erster.LoeschenS;
+        }
+    } else if (AModifyNr == 3) {
+        TDatenClass Vorlage;
+        Vorlage.AssignInfos(R);
+        Vorlage.Add(Erster);
+        if (AAktuellerS) {
+            Vorlage.AnzeigenTyp = atEinmalig;
+            AEintrag.Delete(AVonBis.VonNr, AVonBis.BisNr);
+            AEintrag.InsertDatumListe(Erzeugt(Vorlage), AVonBis.VonNr);
+        } else {
+            TDatumListe Neu = Erzeugt(Vorlage);
+            AktivUebernehmen(AEintrag.DatumListe, static_cast<std::size_t>(AVonBis.VonNr), Neu);
+            AEintrag.Delete(AVonBis.VonNr, AEintrag.Count() - 1);
+            AEintrag.AddDatumListe(Neu);
+        }
+    }
+    return AVonBis.VonNr;
+}
+
+bool TEintragBefehle::MenuAktAktDeaktClick(TAktivTyp AAktivTyp) {
+    const TTagClass* Zeiger = AktuellHauptdatei();
+    if (Zeiger == nullptr) {
+        return false;
+    }
+    const TTagClass T = *Zeiger;
+    TDatenClass& E = *T.DatenClass;
+    const TDatumVonBisNr L = Lauf(T);
+    const auto Von = E.DatumListe.begin() + L.VonNr;
+    const auto Bis = E.DatumListe.begin() + L.BisNr + 1;
+    if (std::all_of(Von, Bis, [&](const TDatumClass& d) { return d.AktivTyp == AAktivTyp; })) {
+        return false;
+    }
+    const std::string Wort = AAktivTyp == avAktiv ? "aktiviert" : "deaktiviert";
+    if (!Bestaetigt("Soll der folgende Eintrag " + Wort + " werden?\r\n" + Zeile(T))) {
+        return false;
+    }
+    std::for_each(Von, Bis, [&](TDatumClass& d) { d.AktivTyp = AAktivTyp; });
+    FTagesliste.MerkePos();
+    FTagesliste.SpringeZuDatum(FTagesliste.PosDatum, Zeile(T));
+    return true;
+}
+
+bool TEintragBefehle::MenuAktAusblendenClick() {
+    const TTagClass* Zeiger = AktuellHauptdatei();
+    if (Zeiger == nullptr) {
+        return false;
+    }
+    const TTagClass T = *Zeiger;
+    TDatenClass& E = *T.DatenClass;
+    const std::string Bearbeiten = RemoveAmpersands(MenueEintrag(mbBearbeiten).Caption);
+    if (!Bestaetigt("Soll der folgende und alle folgenden Einträge ausgeblendet werden?\r\nMit \"" +
+                    Bearbeiten + "\" kann die Kalendergrenze wieder geändert werden.\r\n" + Zeile(T))) {
+        return false;
+    }
+    E.EndeDatum = E.DatumListe[Lauf(T).VonNr].VonDatum - 1;
+    FTagesliste.SpringeZuDatum(E.DatumListe[T.DatumNr].Datum, "");
+    return true;
+}
+
+bool TEintragBefehle::MenuAktImportClick() {
+    const TTagClass* Zeiger = Aktuell();
+    if (Zeiger == nullptr || Zeiger->DatenClass->IdDatei == 0) {
+        return false;
+    }
+    const TTagClass T = *Zeiger;
+    TDatenClass Anzeige;
+    Anzeige.AssignInfos(*T.DatenClass);
+    Anzeige.IdDatei = 0;
+    Anzeige.Add(T.DatenClass->DatumListe[T.DatumNr]);
+    const std::string Text = ZeilenText(&Anzeige, 0);
+    switch (Frage(maBestaetigung,
+                  "Soll der folgende Eintrag importiert werden?\r\n" + Text +
+                      "\r\nJa=Nur aktueller; Alle=Aktueller und alle dazugehörigen",
+                  mkJaNeinAlle)) {
+    case maJa:
+        FDaten.Import(T);
+        Frage(maInformation, "Der Eintrag wurde erfolgreich importiert!", mkOK);
+        break;
+    case maAlle: {
+        const TDatenClass Quelle(*T.DatenClass);
+        FDaten.Import(Quelle);
+        Frage(maInformation, "Die Einträge wurden erfolgreich importiert!", mkOK);
+        break;
+    }
+    default:
+        return false;
+    }
+    FTagesliste.SpringeZuDatum(Anzeige.DatumListe.front().Datum, Text);
+    return true;
+}
+
+bool TEintragBefehle::MenuAktLoeschenClick(bool AAllesS) {
+    const TTagClass* Zeiger = AktuellHauptdatei();
+    if (Zeiger == nullptr) {
+        return false;
+    }
+    const TTagClass T = *Zeiger;
+    TDatenClass& E = *T.DatenClass;
+    const TTag Tag = E.DatumListe[T.DatumNr].Datum;
+    if (AAllesS) {
+        if (!Bestaetigt("Soll der folgende und alle dazugehörigen Einträge gelöscht werden?\r\n" +
+                        Zeile(T))) {
+            return false;
+        }
+        EintragEntfernen(E);
+    } else {
+        if (!Bestaetigt("Soll der folgende Eintrag gelöscht werden?\r\n" + Zeile(T))) {
+            return false;
+        }
+        const TDatumVonBisNr L = Lauf(T);
+        E.Delete(L.VonNr, L.BisNr);
+        if (E.Count() > 0 && !E.EndeDatumValid()) {
+            EintragEntfernen(E);
+        }
+    }
+    LeereEintraegeEntfernen();
+    FTagesliste.SpringeZuDatum(Tag, "");
+    return true;
+}
+
+bool TEintragBefehle::MenuAktLoeschfunktionClick() {
+    if (!Bestaetigt("Alle mit \"Löschfunktion\" gekennzeichneten abgelaufenen Einträge löschen?")) {
+        return false;
+    }
+    FDaten.DeleteLoeschfunktion();
+    LeereEintraegeEntfernen();
+    return true;
+}
+
+void TEintragBefehle::Kopieren(const TTagClass& ATagClass, bool AKopierenS) {
+    const TDatenClass& E = *ATagClass.DatenClass;
+    const TDatumVonBisNr L = Lauf(ATagClass);
+    auto Neu = std::make_unique<TGemerktClass>();
+    Neu->Datums->AssignInfos(E);
+    Neu->Datums->DatumListe.assign(E.DatumListe.begin() + L.VonNr, E.DatumListe.begin() + L.BisNr + 1);
+    Neu->DatumNr = ATagClass.DatumNr - L.VonNr;
+    Neu->DatenClass = E.IdDatei == 0 ? ATagClass.DatenClass : nullptr;
+    Neu->KopierenS = AKopierenS;
+    FGemerkt = std::move(Neu);
+}
+
+void TEintragBefehle::MenuBearbKopierenClick() {
+    if (const TTagClass* T = AktuellHauptdatei()) {
+        Kopieren(*T, true);
+    }
+}
+
+bool TEintragBefehle::MenuBearbAusschneidenClick() {
+    const TTagClass* Zeiger = AktuellHauptdatei();
+    if (Zeiger == nullptr) {
+        return false;
+    }
+    const TTagClass T = *Zeiger;
+    TDatenClass& E = *T.DatenClass;
+    const TTag Tag = E.DatumListe[T.DatumNr].Datum;
+    Kopieren(T, false);
+    const TDatumVonBisNr L = Lauf(T);
+    E.Delete(L.VonNr, L.BisNr);
+    LeereEintraegeEntfernen();
+    FTagesliste.SpringeZuDatum(Tag, "");
+    return true;
+}
+
+std::optional<std::pair<TTag, TTag>> TEintragBefehle::EinfuegenZiel() const {
+    if (FGemerkt == nullptr || FGemerkt->Datums->Count() == 0) {
+        return std::nullopt;
+    }
+    const std::string Zeile = FTagesliste.AktZeile();
+    if (Zeile.empty()) {
+        return std::nullopt;
+    }
+    const TTag Von = DatumAusZeile(Zeile) - FGemerkt->DatumNr;
+    const TTag Bis = Von + FGemerkt->Datums->Count() - 1;
+    if (Von < KalenderAnfang || Bis > KalenderEnde) {
+        return std::nullopt;
+    }
+    if (const TDatenClass* Q = Quelle()) {
+        const bool Ueberschneidung =
+            std::any_of(Q->DatumListe.begin(), Q->DatumListe.end(),
+                        [&](const TDatumClass& d) { return d.VonDatum <= Bis && d.BisDatum >= Von; });
+        if (Ueberschneidung) {
+            return std::nullopt;
+        }
+    }
+    return std::make_pair(Von, Bis);
+}
+
+bool TEintragBefehle::MenuBearbEinfuegenClick() {
+    const std::optional<std::pair<TTag, TTag>> Ziel = EinfuegenZiel();
+    if (!Ziel) {
+        return false;
+    }
+    const auto [Von, Bis] = *Ziel;
+    TDatenClass& Datums = *FGemerkt->Datums;
+    for (std::int32_t i = 0; i < Datums.Count(); ++i) {
+        TDatumClass& d = Datums.DatumListe[i];
+        d.Datum = Von + i;
+        d.VonDatum = Von;
+        d.BisDatum = Bis;
+    }
+    TDatenClass* Eintrag = Quelle();
+    if (Eintrag != nullptr && Datums.AnzeigenTyp != atEinmalig) {
+        Eintrag->InsertDatumListe(Datums.DatumListe);
+    } else {
+        Datums.Id = FDaten.NewId();
+        Datums.IdDatei = 0;
+        FDaten.Add(Datums);
+        Eintrag = FDaten.Liste.back().get();
+        FGemerkt->DatenClass = Eintrag;
+    }
+    Eintrag->EndeDatum = std::max(Eintrag->EndeDatum, Bis);
+    Springe(*Eintrag, Eintrag->FindeIdentDatumClassNr(Datums.DatumListe.front()));
+    if (!FGemerkt->KopierenS) {
+        FGemerkt.reset();
+    }
+    return true;
+}
+
+void TEintragBefehle::GemerktLoesen() {
+    if (FGemerkt != nullptr) {
+        FGemerkt->DatenClass = nullptr;
+    }
+}
+
+TDatenClass* TEintragBefehle::Quelle() const {
+    if (FGemerkt == nullptr || FGemerkt->DatenClass == nullptr) {
+        return nullptr;
+    }
+    const auto Treffer = std::find_if(FDaten.Liste.begin(), FDaten.Liste.end(),
+                                      [&](const auto& e) { return e.get() == FGemerkt->DatenClass; });
+    return Treffer != FDaten.Liste.end() && (*Treffer)->IdDatei == 0 ? Treffer->get() : nullptr;
+}
+
+void TEintragBefehle::EintragEntfernen(const TDatenClass& AEintrag) {
+    std::erase_if(FDaten.Liste, [&](const auto& e) { return e.get() == &AEintrag; });
+}
+
+void TEintragBefehle::LeereEintraegeEntfernen() {
+    if (FGemerkt != nullptr) {
+        const TDatenClass* Q = Quelle();
+        if (Q == nullptr || Q->Count() == 0) {
+            FGemerkt->DatenClass = nullptr;
+        }
+    }
+    FDaten.DeleteLeere();
+}
+
+void TEintragBefehle::Springe(const TDatenClass& AEintrag, std::int32_t ADatumNr) {
+    FTagesliste.SpringeZuDatum(AEintrag.DatumListe[ADatumNr].Datum, ZeilenText(&AEintrag, ADatumNr));
+}

@@ -1,0 +1,192 @@
+#include "mainwindow/TExtrasBefehle.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <utility>
+
+#include "files/Utf8.h"
+#include "files/VkFiles.h"
+#include "mainwindow/Eintragsmail.h"
+#include "mainwindow/TDrucker.h"
+#include "model/Fehler.h"
+#include "platform/Autostart.h"
+#include "platform/ProgrammStart.h"
+#include "platform/TMeldungsPort.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* ProgrammName = "Orvanto";
+constexpr const char* Version = "Orvanto V1.03";
+constexpr const char* UebergabeName = "Orvanto.cfg";
+constexpr const char* AktualisiererName = "Vantrel";
+
+// The project's own addresses.
+constexpr const char* ProgrammiererMail = "orvanto@example.org";
+constexpr const char* Homepage = "https://orvanto.example.org/";
+constexpr const char* Spendenseite = "https://orvanto.example.org/spenden";
+constexpr const char* Werkzeug = "C++20 und wxWidgets 3.2";
+
+bool Existiert(const std::string& APfad) {
+    std::error_code f;
+    return !APfad.empty() && fs::exists(PfadAusUtf8(APfad), f);
+}
+
+// A colour as a signed number, as the settings file has it: a system colour is negative.
+std::string Farbzahl(TFarbe AFarbe) {
+    return std::to_string(static_cast<std::int32_t>(AFarbe));
+}
+
+} // namespace
+
+TExtrasBefehle::TExtrasBefehle(TProgrammStart& AStart, TAutostart& AAutostart, TDrucker& ADrucker,
+                               TExtrasOrte AOrte)
+    : FStart(AStart), FAutostart(AAutostart), FDrucker(ADrucker), FOrte(std::move(AOrte)) {}
+
+std::string TExtrasBefehle::DruckTitel(TTagesansicht ATagesansicht) {
+    switch (ATagesansicht) {
+    case taJahr:
+        return "Drucke Jahresansicht";
+    case taMonat:
+        return "Drucke Monatsansicht";
+    case taWoche:
+        break;
+    }
+    return "Drucke Wochenansicht";
+}
+
+void TExtrasBefehle::MenuDruckenClick(TTagesansicht ATagesansicht, const std::vector<std::string>& AZeilen,
+                                      const TSchrift& AFont) {
+    FDrucker.TextDrucken(DruckTitel(ATagesansicht), AZeilen, AFont);
+}
+
+void TExtrasBefehle::Oeffnen(const std::string& ALink) {
+    FStart.ShellRun(ALink, "", "open", "");
+}
+
+void TExtrasBefehle::MenuMailClick(const TTagClass& ATagClass) {
+    Oeffnen(EintragsMailLink(ATagClass));
+}
+
+std::string TExtrasBefehle::Hilfedatei(int ATag) const {
+    switch (ATag) {
+    case hdHilfe:
+        return FOrte.Programmordner + "Orvanto-Hilfe.txt";
+    case hdAenderungen:
+        return FOrte.Programmordner + "History.txt";
+    case hdKurztasten:
+        return FOrte.Programmordner + "Kurztasten.txt";
+    default:
+        return "";
+    }
+}
+
+bool TExtrasBefehle::HilfedateiVorhanden(int ATag) const {
+    return Existiert(Hilfedatei(ATag));
+}
+
+void TExtrasBefehle::MenuHilfeClick(int ATag) {
+    const std::string Datei = Hilfedatei(ATag);
+    if (!Datei.empty()) {
+        FStart.OpenTextInEditor(Datei, false);
+    }
+}
+
+void TExtrasBefehle::MenuMailProgrammiererClick() {
+    Oeffnen(std::string("mailto:") + ProgrammiererMail + "?subject=" + UrlKodieren(Version));
+}
+
+void TExtrasBefehle::MenuHomepageClick() {
+    Oeffnen(Homepage);
+}
+
+void TExtrasBefehle::MenuSpendenClick() {
+    Oeffnen(Spendenseite);
+}
+
+std::string TExtrasBefehle::InfoText() {
+    return std::string(Version) + "\r\n" +
+           "Ein blindenfreundlicher Kalender.\r\n"
+           "Alle Rechte vorbehalten.\r\n"
+           "© 2024–2026 Orvanto-Projekt\r\n"
+           "Anschrift, Telefon und Fax: siehe Homepage\r\n"
+           "E-Mail: " +
+           ProgrammiererMail + "\r\nHomepage: " + Homepage +
+           "\r\n"
+           "Getestet mit dem Screenreader Orca\r\n"
+           "Rahmen und Symbole: Orvanto-Projekt\r\n"
+           "Dieses Programm wurde mit " +
+           Werkzeug + " programmiert.";
+}
+
+void TExtrasBefehle::MenuInfoClick() {
+    Frage(maInformation, InfoText(), mkOK);
+}
+
+std::string TExtrasBefehle::Aktualisierer() const {
+    return FOrte.Programmordner + AktualisiererName + PfadAusUtf8(FOrte.Programmdatei).extension().string();
+}
+
+bool TExtrasBefehle::AktualisierungSichtbar() const {
+    return Existiert(Aktualisierer());
+}
+
+std::string TExtrasBefehle::UebergabeDatei() const {
+    return FOrte.TempOrdner + UebergabeName;
+}
+
+std::string TExtrasBefehle::UebergabeText(const std::string& ATitel, const TSchrift& AFont,
+                                          TFarbe ABackColor) const {
+    const std::string Fett = (AFont.Stil & fsBold) != 0 ? "1" : "0";
+    const std::string Zeilen[] = {
+        Version,
+        ATitel,
+        FOrte.Programmdatei,
+        ProgrammName,
+        std::to_string(AFont.Groesse) + " " + AFont.Name,
+        Fett + " " + Farbzahl(AFont.Farbe) + " " + Farbzahl(ABackColor),
+    };
+    std::string Text;
+    for (const std::string& Zeile : Zeilen) {
+        Text += Zeile + "\r\n";
+    }
+    return Text;
+}
+
+void TExtrasBefehle::MenuAktualisierungClick(const std::string& ATitel, const TSchrift& AFont,
+                                             TFarbe ABackColor) {
+    const std::string Datei = UebergabeDatei();
+    const fs::path Pfad = PfadAusUtf8(Datei);
+    std::error_code f;
+    // A file left read-only by an earlier run is written over all the same.
+    if (fs::exists(Pfad, f)) {
+        fs::permissions(Pfad, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, f);
+    }
+    try {
+        SaveTextFile(Datei, UebergabeText(ATitel, AFont, ABackColor), fttAnsi, std::nullopt);
+    } catch (const std::exception&) {
+        Frage(maFehler,
+              "Es ist ein Fehler beim Aktualisieren aufgetreten!\r\nDie Datei \"" + Datei +
+                  "\" konnte nicht gespeichert werden.",
+              mkOK);
+        return;
+    }
+    FStart.ShellRun(Aktualisierer(), UebergabeName, "open", "");
+}
+
+bool TExtrasBefehle::AutostartS() const {
+    return FAutostart.Vorhanden();
+}
+
+void TExtrasBefehle::MenuAutostartClick() {
+    const bool EinS = !FAutostart.Vorhanden();
+    if (EinS && Frage(maBestaetigung, AutostartFrage, mkJaNein) != maJa) {
+        return;
+    }
+    if (EinS) {
+        FAutostart.Anlegen();
+    } else {
+        FAutostart.Loeschen();
+    }
+}

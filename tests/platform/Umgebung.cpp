@@ -7,6 +7,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "files/Utf8.h"
+
 namespace {
 
 // Sets or removes one variable of the process's environment.
@@ -56,12 +58,12 @@ void TUmgebung::Setzen(const std::string& AName, std::optional<std::string> AWer
 }
 
 void DateiSchreiben(const std::string& APfad, const std::string& AInhalt) {
-    std::filesystem::create_directories(std::filesystem::path(APfad).parent_path());
-    std::ofstream(APfad, std::ios::binary) << AInhalt;
+    std::filesystem::create_directories(PfadAusUtf8(APfad).parent_path());
+    std::ofstream(PfadAusUtf8(APfad), std::ios::binary) << AInhalt;
 }
 
 std::string DateiLesen(const std::string& APfad) {
-    std::ifstream Datei(APfad, std::ios::binary);
+    std::ifstream Datei(PfadAusUtf8(APfad), std::ios::binary);
     std::stringstream s;
     s << Datei.rdbuf();
     return s.str();

@@ -2,6 +2,8 @@
 
 #include "files/DateiSicherErsetzen.h"
 
+#include "files/Utf8.h"
+
 #include <cctype>
 #include <filesystem>
 #include <random>
@@ -75,12 +77,12 @@ bool IstRest(std::string_view AName, std::string_view AZielname) {
 // Removes what killed saves of AZiel left beside it, as large as the file each; what a running
 // save holds stays.
 void ResteEntfernen(TDateisystem& ADateisystem, const std::string& AZiel) {
-    const std::filesystem::path Ziel(AZiel);
+    const std::filesystem::path Ziel = PfadAusUtf8(AZiel);
     const std::filesystem::path Ordner = Ziel.has_parent_path() ? Ziel.parent_path() : ".";
-    const std::string Name = Ziel.filename().string();
-    for (const std::string& Eintrag : ADateisystem.Ordnerinhalt(Ordner.string())) {
+    const std::string Name = PfadAlsUtf8(Ziel.filename());
+    for (const std::string& Eintrag : ADateisystem.Ordnerinhalt(PfadAlsUtf8(Ordner))) {
         if (IstRest(Eintrag, Name)) {
-            ADateisystem.EntferneWennFrei((Ordner / Eintrag).string());
+            ADateisystem.EntferneWennFrei(PfadAlsUtf8(Ordner / PfadAusUtf8(Eintrag)));
         }
     }
 }

@@ -94,3 +94,8 @@ std::string GueltigesUtf8(std::string_view AText) {
 std::filesystem::path PfadAusUtf8(std::string_view ADateiname) {
     return std::filesystem::path(std::u8string(ADateiname.begin(), ADateiname.end()));
 }
+
+std::string PfadAlsUtf8(const std::filesystem::path& APfad) {
+    const std::u8string s = APfad.u8string();
+    return std::string(s.begin(), s.end());
+}

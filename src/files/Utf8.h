@@ -40,3 +40,5 @@ std::string GueltigesUtf8(std::string_view AText);
 // A file system path from a UTF-8 file name (on Windows the narrow string would be read in
 // the ANSI code page instead).
 std::filesystem::path PfadAusUtf8(std::string_view ADateiname);
+// The path as UTF-8, the way back (on Windows path::string() would not give the name back).
+std::string PfadAlsUtf8(const std::filesystem::path& APfad);

@@ -1,20 +1,14 @@
 #include "instance/TRegistrySettings.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 #include "model/Textvergleich.h"
 #include "model/Trim.h"
+#include "platform/Pfadteile.h"
 
 namespace {
 
 constexpr std::string_view ImportPraefix = "/I:";
-
-bool IstDatei(const std::string& APfad) {
-    std::error_code Fehler;
-    return !APfad.empty() && std::filesystem::is_regular_file(APfad, Fehler);
-}
 
 } // namespace
 

@@ -1,7 +1,7 @@
 #include "mainwindow/Programmstart.h"
 #include "instance/TRegistrySettings.h"
 
-#include <filesystem>
+#include "files/Utf8.h"
 
 std::vector<std::string> ParameterAufbereiten(const std::vector<std::string>& AArgumente) {
     return SplitParameters(JoinParameters(AArgumente));
@@ -12,5 +12,5 @@ bool SplashErlaubtS(bool AShowSplashScreenS, const std::vector<std::string>& ARo
 }
 
 std::string SplashDateiname(const std::string& AProgrammdatei) {
-    return std::filesystem::path(AProgrammdatei).replace_extension(".ss").string();
+    return PfadAlsUtf8(PfadAusUtf8(AProgrammdatei).replace_extension(".ss"));
 }

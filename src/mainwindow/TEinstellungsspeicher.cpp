@@ -38,11 +38,6 @@ void Melde(const char* AAnfang, const std::exception& AFehler) {
         Port->Zeige(maFehler, std::string(AAnfang) + "\n" + AFehler.what(), mkOK);
 }
 
-std::string Utf8AusPfad(const std::filesystem::path& APfad) {
-    const std::u8string s = APfad.u8string();
-    return std::string(s.begin(), s.end());
-}
-
 bool OrdnerExistiert(const std::string& APfad) {
     std::error_code Fehler;
     return !APfad.empty() && std::filesystem::is_directory(PfadAusUtf8(APfad), Fehler);
@@ -53,7 +48,7 @@ std::string OrdnerVon(const std::string& ADateiname) {
     const std::filesystem::path Ordner = PfadAusUtf8(ADateiname).parent_path();
     if (Ordner.empty())
         return "";
-    return Utf8AusPfad(Ordner / "");
+    return PfadAlsUtf8(Ordner / "");
 }
 
 // Colours are stored as signed 32-bit numbers, as older versions wrote them.
@@ -82,7 +77,7 @@ std::string TEinstellungsspeicher::EinstellungsDateiname() const {
     const std::string Anwendungsdaten = FOrdner.GetSpecialFolder(ofAnwendungsdaten);
     if (Anwendungsdaten.empty())
         throw EFehler(FehlerOrdnerFehlt);
-    return Utf8AusPfad(PfadAusUtf8(Anwendungsdaten) / "Orvanto" / "Orvanto.ini");
+    return PfadAlsUtf8(PfadAusUtf8(Anwendungsdaten) / "Orvanto" / "Orvanto.ini");
 }
 
 bool TEinstellungsspeicher::ShowSplashScreenLesen() {

@@ -125,7 +125,8 @@ void TExtrasBefehle::MenuInfoClick() {
 }
 
 std::string TExtrasBefehle::Aktualisierer() const {
-    return FOrte.Programmordner + AktualisiererName + PfadAusUtf8(FOrte.Programmdatei).extension().string();
+    return FOrte.Programmordner + AktualisiererName +
+           PfadAlsUtf8(PfadAusUtf8(FOrte.Programmdatei).extension());
 }
 
 bool TExtrasBefehle::AktualisierungSichtbar() const {

@@ -1,10 +1,9 @@
 #include "mainwindow/TGeladenForm.h"
 
-#include <filesystem>
-
 #include "controls/TFensterMasse.h"
 #include "model/TDaten.h"
 #include "model/TGeladenClass.h"
+#include "platform/Pfadteile.h"
 #include "platform/TMeldungsPort.h"
 
 namespace {
@@ -14,8 +13,7 @@ constexpr int Rand = TFensterMasse::Rand;
 std::vector<std::string> TGeladenForm::Zeilen() const {
     std::vector<std::string> Ergebnis;
     for (const TGeladenRec& Datei : GeladenRef.GeladenListe) {
-        Ergebnis.push_back(std::filesystem::path(Datei.Filename).filename().string() + " (" +
-                           std::to_string(Datei.IdDatei) + "*)");
+        Ergebnis.push_back(DateinameTeil(Datei.Filename) + " (" + std::to_string(Datei.IdDatei) + "*)");
     }
     return Ergebnis;
 }

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "editor/TDateiDialog.h"
+#include "files/Utf8.h"
 #include "files/VkFiles.h"
 #include "platform/MediaPlayer.h"
 #include "platform/SystemKlang.h"
@@ -203,7 +204,7 @@ bool TInfosForm::SpeichernUnter(TDateiDialog& ADialog, int APane, const TSchrift
         return false;
     }
     const TFileTextType Typ = Dateityp(Wahl.FilterIndex);
-    if (!std::filesystem::path(Datei).has_extension()) {
+    if (!PfadAusUtf8(Datei).has_extension()) {
         Datei += Typ == fttRtf ? ".RTF" : ".TXT";
     }
     try {

@@ -4,18 +4,10 @@
 #include "info/InfoTextHilfen.h"
 #include "info/Namenstage.h"
 
-namespace {
-
-std::string AlsUtf8(const std::filesystem::path& APfad) {
-    const std::u8string s = APfad.u8string();
-    return std::string(s.begin(), s.end());
-}
-
-} // namespace
-
 std::vector<std::string> ProgrammordnerKandidaten(const std::string& AProgrammdatei) {
     const std::filesystem::path Ordner = PfadAusUtf8(AProgrammdatei).parent_path();
-    return {AlsUtf8(Ordner), AlsUtf8((Ordner.parent_path() / "share" / "orvanto").lexically_normal())};
+    return {PfadAlsUtf8(Ordner),
+            PfadAlsUtf8((Ordner.parent_path() / "share" / "orvanto").lexically_normal())};
 }
 
 std::string ProgrammordnerWaehlen(const std::vector<std::string>& AKandidaten) {

@@ -14,8 +14,10 @@ std::string Systemfehlertext(int AFehlernummer) {
         return "Der Datenträger ist schreibgeschützt.";
     case ENOSPC:
         return "Auf dem Datenträger ist nicht genügend Speicherplatz verfügbar.";
+#ifdef EDQUOT // not in the Windows C library
     case EDQUOT:
         return "Das Speicherkontingent auf dem Datenträger ist erschöpft.";
+#endif
     case EFBIG:
         return "Die Datei wird größer, als das System für eine Datei erlaubt.";
     case EWOULDBLOCK:
@@ -55,7 +57,9 @@ std::string Systemfehlertext(int AFehlernummer) {
         return "Das Gerät ist nicht verfügbar.";
     case EOVERFLOW:
         return "Die Datei ist für diesen Vorgang zu groß.";
+#ifdef ESTALE // not in the Windows C library
     case ESTALE:
+#endif
     case ETIMEDOUT:
     case EHOSTUNREACH:
         return "Der Netzwerkdatenträger ist nicht erreichbar.";

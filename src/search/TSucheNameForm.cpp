@@ -7,6 +7,7 @@
 #include "info/Namenstage.h"
 #include "info/RemoveAmpersands.h"
 #include "model/Trim.h"
+#include "platform/Pfadteile.h"
 #include "search/TNamenSuche.h"
 
 namespace {
@@ -47,8 +48,7 @@ bool TSucheNameForm::Suchen(std::string_view AName, bool AGenauS) {
 
 std::optional<std::string> TSucheNameForm::FehlendeDatei() const {
     const std::string Datei = NamenstageDatei(FProgrammordner);
-    std::error_code Fehler;
-    if (std::filesystem::is_regular_file(Datei, Fehler)) {
+    if (IstDatei(Datei)) {
         return std::nullopt;
     }
     return "Die Namenstags-Datei \"" + Datei + "\" existiert nicht!";

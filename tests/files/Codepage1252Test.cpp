@@ -1,7 +1,11 @@
 #include "files/Codepage1252.h"
 
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <iconv.h>
+#endif
 
 #include <set>
 #include <string>
@@ -12,15 +16,25 @@ namespace {
 // same value.
 const std::set<int> Undefiniert = {0x81, 0x8D, 0x8F, 0x90, 0x9D};
 
-// The C library's own code page 1252 table, independent of ours. Empty when it has no
-// character for the byte.
-std::string IconvZeichen(unsigned char AByte) {
+// The system's own code page 1252 table, independent of ours: the C library's on Linux, the
+// Windows API's on Windows. Empty when it has no character for the byte.
+std::string SystemZeichen(unsigned char AByte) {
+    const char Ein[1] = {static_cast<char>(AByte)};
+#ifdef _WIN32
+    wchar_t Breit[2] = {};
+    const int n = MultiByteToWideChar(1252, MB_ERR_INVALID_CHARS, Ein, 1, Breit, 2);
+    char Aus[8] = {};
+    const int m = n > 0 ? WideCharToMultiByte(CP_UTF8, 0, Breit, n, Aus, sizeof Aus, nullptr, nullptr) : 0;
+    // Windows hands the five undefined bytes back as the C1 controls of the same value.
+    if (m <= 0 || (n == 1 && Breit[0] == AByte && AByte >= 0x80 && AByte < 0xA0))
+        return {};
+    return std::string(Aus, static_cast<std::size_t>(m));
+#else
     iconv_t Konverter = iconv_open("UTF-8", "CP1252");
     if (Konverter == reinterpret_cast<iconv_t>(-1))
         return "iconv fehlt";
-    char Ein[1] = {static_cast<char>(AByte)};
+    char* EinZeiger = const_cast<char*>(Ein);
     char Aus[8] = {};
-    char* EinZeiger = Ein;
     char* AusZeiger = Aus;
     std::size_t EinRest = 1, AusRest = sizeof Aus;
     const std::size_t Ergebnis = iconv(Konverter, &EinZeiger, &EinRest, &AusZeiger, &AusRest);
@@ -28,6 +42,7 @@ std::string IconvZeichen(unsigned char AByte) {
     if (Ergebnis == static_cast<std::size_t>(-1))
         return {};
     return std::string(Aus, AusZeiger);
+#endif
 }
 
 std::string Utf8Von(char32_t AZeichen) {
@@ -50,10 +65,10 @@ TEST(Codepage1252, EveryByteMatchesTheSystemTableAndTheUndefinedFiveAreC1Control
         const std::string Byte(1, static_cast<char>(b));
         const std::string Text = Cp1252ToUtf8(Byte);
         if (Undefiniert.contains(b)) {
-            EXPECT_EQ(IconvZeichen(static_cast<unsigned char>(b)), "") << "byte " << b;
+            EXPECT_EQ(SystemZeichen(static_cast<unsigned char>(b)), "") << "byte " << b;
             EXPECT_EQ(Text, Utf8Von(static_cast<char32_t>(b))) << "byte " << b;
         } else {
-            EXPECT_EQ(Text, IconvZeichen(static_cast<unsigned char>(b))) << "byte " << b;
+            EXPECT_EQ(Text, SystemZeichen(static_cast<unsigned char>(b))) << "byte " << b;
         }
     }
 }

@@ -10,6 +10,7 @@
 
 #include "Kalenderbytes.h"
 #include "platform/SystemDateisystem.h"
+#include "platform/Umgebung.h"
 
 namespace fs = std::filesystem;
 
@@ -58,13 +59,10 @@ std::string Lesefehler(const std::string& ABytes) {
     return "";
 }
 
-class TTempOrdner : public ::testing::Test {
+class TOrdnerTest : public ::testing::Test {
 protected:
     fs::path Ordner;
-    void SetUp() override {
-        char Muster[] = "/tmp/orvanto-ovdatei-XXXXXX";
-        Ordner = mkdtemp(Muster);
-    }
+    void SetUp() override { Ordner = NeuerTempOrdner("orvanto-ovdatei-"); }
     void TearDown() override {
         fs::permissions(Ordner, fs::perms::owner_all);
         fs::remove_all(Ordner);
@@ -359,7 +357,7 @@ TEST(Kalenderdatei, RewritingAFileGivesTheSameBytes) {
 
 // ---- Files on disk -------------------------------------------------------------------------------
 
-using KalenderdateiAufPlatte = TTempOrdner;
+using KalenderdateiAufPlatte = TOrdnerTest;
 
 TEST_F(KalenderdateiAufPlatte, SavesAndLoadsThroughTheCollection) {
     TDaten Daten;

@@ -1,6 +1,7 @@
 #include "files/VkFiles.h"
 
 #include "model/Fehler.h"
+#include "platform/Umgebung.h"
 
 #include <gtest/gtest.h>
 
@@ -34,11 +35,7 @@ std::string Utf16Be(std::u16string_view AText) {
 
 class VkFiles : public testing::Test {
 protected:
-    void SetUp() override {
-        std::string Muster = (std::filesystem::temp_directory_path() / "orvanto-files-XXXXXX").string();
-        ASSERT_NE(mkdtemp(Muster.data()), nullptr);
-        FOrdner = Muster;
-    }
+    void SetUp() override { FOrdner = NeuerTempOrdner("orvanto-files-"); }
     void TearDown() override { std::filesystem::remove_all(FOrdner); }
 
     std::string Datei(const std::string& AInhalt, const std::string& AName = "datei.txt") {

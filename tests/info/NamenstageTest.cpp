@@ -1,5 +1,6 @@
 #include "info/Namenstage.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -77,7 +78,9 @@ TEST(Namenstage, PairRule) {
 }
 
 TEST(Namenstage, FileNameInItsFolder) {
-    EXPECT_EQ(NamenstageDatei("/opt/orvanto"), "/opt/orvanto/Namenstage.dat");
+    // The system's own separator joins them; one that is there already stays alone.
+    const std::string Trenner(1, static_cast<char>(std::filesystem::path::preferred_separator));
+    EXPECT_EQ(NamenstageDatei("/opt/orvanto"), "/opt/orvanto" + Trenner + "Namenstage.dat");
     EXPECT_EQ(NamenstageDatei("/opt/örvanto/"), "/opt/örvanto/Namenstage.dat");
 }
 

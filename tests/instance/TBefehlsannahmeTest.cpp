@@ -45,28 +45,27 @@ const std::string Frage = "Sollen die vorgenommenen Änderungen gespeichert werd
 class Befehlsannahme : public MitUhr {
 public:
     TTempOrdner Temp;
-    TUmgebung Umgebung;
     std::string Dokumente, Kalender, Zweit;
     TFakeAnsicht Ansicht;
     TFakeSteuerung Steuerung;
     TFakeMeldungen Meldungen;
     TFakeFenster Fenster;
-    std::unique_ptr<TSpezialOrdner> Ordner = SystemSpezialOrdner();
+    TAnwendungsdatenOrdner Ordner{Temp.Pfad() + "/config/"};
     std::unique_ptr<TRegistryMigration> Migration = SystemRegistryMigration();
-    TEinstellungsspeicher Einstellungen{*Ordner, *Migration, SystemDateisystem()};
+    TEinstellungsspeicher Einstellungen{Ordner, *Migration, SystemDateisystem()};
     std::unique_ptr<TForm1> Form;
     std::unique_ptr<TBefehlsannahme> Annahme;
 
     void SetUp() override {
         MitUhr::SetUp();
-        Dokumente = Temp.Pfad() + "/Dokumente/";
+        // As the program names them: full paths with the system's separators.
+        Dokumente = SystemDateisystem().VollerPfad(Temp.Pfad() + "/Dokumente/");
         fs::create_directories(Dokumente);
         Kalender = Dokumente + "Privat.ovk";
         Zweit = Dokumente + "Zweit.ovk";
         KalenderSchreiben(Kalender, {Eintrag("Arzt", {{D(8, 1, 2025), D(8, 1, 2025)}})});
         KalenderSchreiben(Zweit, {Eintrag("Zahnarzt", {{D(9, 1, 2025), D(9, 1, 2025)}}),
                                   Eintrag("Friseur", {{D(10, 1, 2025), D(10, 1, 2025)}})});
-        Umgebung.Setzen("XDG_CONFIG_HOME", Temp.Pfad() + "/config");
         TMeldungsPort::Setze(&Meldungen);
         Meldungen = TFakeMeldungen();
         Fenster = TFakeFenster();

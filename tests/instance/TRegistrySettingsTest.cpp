@@ -43,6 +43,9 @@ TEST(RegistrySettings, ASecondStartSendsItsArgumentsOrAsksForTheFront) {
 }
 
 TEST(RegistrySettings, AnExistingFileWithABarInItsNameIsFound) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows allows no bar in file names";
+#endif
     TTempOrdner Temp;
     const std::string MitStrich = Temp.Pfad() + "/Termine|2025.ovk";
     const std::string Teil = Temp.Pfad() + "/Termine";

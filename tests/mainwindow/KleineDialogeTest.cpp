@@ -131,6 +131,9 @@ protected:
 
 TEST_F(Geladen, ListsTheFilesWithoutFolderAndWithTheirId) {
     EXPECT_EQ(Form.Zeilen(), (std::vector<std::string>{"Feiertage.OVF (1*)", "Sonder.OVK (2*)"}));
+    // Every letter of the name is kept, also outside code page 1252.
+    Liste.Add("Ördner/Встреча Jänner.OVK", 3);
+    EXPECT_EQ(Form.Zeilen().back(), "Встреча Jänner.OVK (3*)");
     EXPECT_TRUE(Form.EntfernenErlaubt());
 }
 

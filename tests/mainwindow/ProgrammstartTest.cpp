@@ -23,4 +23,6 @@ TEST(Programmstart, SplashOnlyWhenWantedAndNotAutostarted) {
 TEST(Programmstart, SplashFileIsNamedLikeTheProgram) {
     EXPECT_EQ(SplashDateiname("/opt/orvanto/bin/orvanto"), "/opt/orvanto/bin/orvanto.ss");
     EXPECT_EQ(SplashDateiname("C:/Programme/Orvanto/Orvanto.exe"), "C:/Programme/Orvanto/Orvanto.ss");
+    EXPECT_EQ(SplashDateiname("C:/Programme/Örvanto Встреча/Orvanto.exe"),
+              "C:/Programme/Örvanto Встреча/Orvanto.ss");
 }

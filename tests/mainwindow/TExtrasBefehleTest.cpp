@@ -305,7 +305,8 @@ TEST_F(Extras, AnUpdateWhoseFileCannotBeWrittenSaysSoAndStartsNothing) {
 }
 
 TEST_F(Extras, SwitchingAutostartOnAsksAndNeinLeavesItOff) {
-    const std::string Eintrag = Autostartordner + "orvanto.desktop";
+    const std::string Eintrag = Autostart->Pfad();
+    ASSERT_EQ(Eintrag.rfind(Autostartordner + "orvanto.", 0), 0u) << Eintrag;
     Meldungen.Antwort = maNein;
     Befehle->MenuAutostartClick();
     ASSERT_EQ(Meldungen.Texte.size(), 1u);
@@ -317,7 +318,10 @@ TEST_F(Extras, SwitchingAutostartOnAsksAndNeinLeavesItOff) {
     Meldungen.Antwort = maJa;
     Befehle->MenuAutostartClick();
     EXPECT_TRUE(Befehle->AutostartS());
+#ifndef _WIN32
+    // A desktop entry; the Windows shortcut's arguments are read back by the platform tests.
     EXPECT_NE(DateiLesen(Eintrag).find(" /systemstartup\n"), std::string::npos);
+#endif
 
     // Switching off asks nothing.
     Meldungen.Texte.clear();

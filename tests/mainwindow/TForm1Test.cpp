@@ -67,32 +67,31 @@ void KalenderSchreiben(const std::string& APfad, const std::vector<TDatenClass>&
 const std::string Heute = "W2  Mo 06.01.2025: Heute";
 
 // Today is Monday 6.1.2025, 10:00. A temporary folder holds the user's documents folder, the
-// program folder and the configuration folder (XDG_CONFIG_HOME) with the settings file; a calendar
+// program folder and the application data folder with the settings file; a calendar
 // with an appointment on 8.1. lies in the documents folder.
 class Form1 : public MitUhr {
 protected:
     TTempOrdner Temp;
-    TUmgebung Umgebung;
     std::string Dokumente, Programm, Kalender, Ini;
     TFakeAnsicht Ansicht;
     TFakeSteuerung Steuerung;
     TFakeMeldungen Meldungen;
     // What Tolk said.
     std::vector<std::string> Gesagt;
-    std::unique_ptr<TSpezialOrdner> Ordner = SystemSpezialOrdner();
+    TAnwendungsdatenOrdner Ordner{Temp.Pfad() + "/config/"};
     std::unique_ptr<TRegistryMigration> Migration = SystemRegistryMigration();
-    TEinstellungsspeicher Einstellungen{*Ordner, *Migration, SystemDateisystem()};
+    TEinstellungsspeicher Einstellungen{Ordner, *Migration, SystemDateisystem()};
     std::unique_ptr<TForm1> Form;
 
     void SetUp() override {
         MitUhr::SetUp();
-        Dokumente = Temp.Pfad() + "/Dokumente/";
-        Programm = Temp.Pfad() + "/Programm/";
+        // As the program names them: full paths with the system's separators.
+        Dokumente = SystemDateisystem().VollerPfad(Temp.Pfad() + "/Dokumente/");
+        Programm = SystemDateisystem().VollerPfad(Temp.Pfad() + "/Programm/");
         fs::create_directories(Dokumente);
         fs::create_directories(Programm);
         Kalender = Dokumente + "Privat.ovk";
         KalenderSchreiben(Kalender, {Eintrag("Arzt", {{D(8, 1, 2025), D(8, 1, 2025)}})});
-        Umgebung.Setzen("XDG_CONFIG_HOME", Temp.Pfad() + "/config");
         Ini = Temp.Pfad() + "/config/Orvanto/Orvanto.ini";
         TMeldungsPort::Setze(&Meldungen);
     }
@@ -304,7 +303,7 @@ TEST_F(Form1, CloseQuestion) {
 }
 
 TEST_F(Form1, AFailingSaveKeepsTheWindowOpen) {
-    const std::string Ordner = Dokumente + "Weg/";
+    const std::string Ordner = SystemDateisystem().VollerPfad(Dokumente + "Weg/");
     fs::create_directories(Ordner);
     KalenderSchreiben(Ordner + "Privat.ovk", {Eintrag("Arzt", {{D(8, 1, 2025), D(8, 1, 2025)}})});
     Starten({Ordner + "Privat.ovk"});
@@ -503,7 +502,7 @@ TEST_F(Form1, CommandsThatChangeAStoredOptionSaveAtOnce) {
 TEST_F(Form1, AnUnusableSettingsFolderIsReportedAndTheProgramGoesOn) {
     // The configuration folder is a file: the settings folder cannot be created.
     DateiSchreiben(Temp.Pfad() + "/Datei", "x");
-    Umgebung.Setzen("XDG_CONFIG_HOME", Temp.Pfad() + "/Datei");
+    Ordner.Anwendungsdaten = Temp.Pfad() + "/Datei/";
     const std::string Meldung = "Die Programmeinstellungen konnten nicht gelesen oder gespeichert werden.\n"
                                 "Der Einstellungsordner konnte nicht angelegt werden.";
     for (const auto& Argumente : {std::vector<std::string>{Kalender}, std::vector<std::string>{}}) {

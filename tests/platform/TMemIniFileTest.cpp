@@ -159,10 +159,13 @@ TEST(TMemIniFileTest, LoadFromFileTreatsAMissingFileAsEmptyAndReportsAnUnreadabl
     Fehlt.LoadFromFile();
     EXPECT_EQ(Fehlt.GetText(), "");
 
+#ifndef _WIN32
+    // A pipe is refused without waiting for a writer (Windows has none in its folders).
     const std::string Fifo = Temp.Pfad() + "/fifo.ini";
     ASSERT_EQ(mkfifo(Fifo.c_str(), 0600), 0);
     TMemIniFile Unlesbar(Fifo, SystemDateisystem());
     EXPECT_THROW(Unlesbar.LoadFromFile(), EBetriebssystemFehler);
+#endif
 }
 
 } // namespace

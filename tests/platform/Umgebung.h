@@ -7,6 +7,12 @@
 #include <optional>
 #include <string>
 
+#include "platform/SpezialOrdner.h"
+
+// Creates a new folder named APrefix and a random number in the system's temporary folder and
+// returns its path.
+std::string NeuerTempOrdner(const std::string& APrefix);
+
 class TTempOrdner {
 public:
     TTempOrdner();
@@ -17,6 +23,18 @@ public:
 
 private:
     std::string FPfad;
+};
+
+// The user's special folders where a test puts them, so that no test reads or writes the real
+// ones: the application data folder as set, no other.
+class TAnwendungsdatenOrdner : public TSpezialOrdner {
+public:
+    explicit TAnwendungsdatenOrdner(std::string AAnwendungsdaten)
+        : Anwendungsdaten(std::move(AAnwendungsdaten)) {}
+    std::string GetSpecialFolder(TOrdnerArt AOrdner) const override {
+        return AOrdner == ofAnwendungsdaten ? Anwendungsdaten : "";
+    }
+    std::string Anwendungsdaten;
 };
 
 // Sets (or, with nullopt, removes) environment variables and restores them at the end.

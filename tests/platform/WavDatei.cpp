@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <fstream>
 
+#include "files/Utf8.h"
+
 namespace {
 
 void Wert(std::ofstream& ADatei, std::uint32_t AWert, int ABytes) {
@@ -15,7 +17,7 @@ void Wert(std::ofstream& ADatei, std::uint32_t AWert, int ABytes) {
 void WavSchreiben(const std::string& APfad, int AMillisekunden) {
     const std::uint32_t Rate = 8000;
     const std::uint32_t Daten = Rate * 2 * static_cast<std::uint32_t>(AMillisekunden) / 1000;
-    std::ofstream d(APfad, std::ios::binary);
+    std::ofstream d(PfadAusUtf8(APfad), std::ios::binary);
     d << "RIFF";
     Wert(d, 36 + Daten, 4);
     d << "WAVEfmt ";

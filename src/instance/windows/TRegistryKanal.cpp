@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cwchar>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -65,18 +66,20 @@ public:
                 ERROR_SUCCESS) {
                 return false;
             }
-            FGeschrieben.push_back(Name);
+            FGeschrieben.emplace_back(Name, Text);
         }
         return true;
     }
 
+    // A value counts as this object's while it holds the text it wrote: a newer writer's value
+    // under the same name is not taken back.
     bool Abgeholt() override {
         TSchluessel Key;
         if (RegOpenKeyExW(HKEY_CURRENT_USER, FName.c_str(), 0, KEY_QUERY_VALUE, &Key) != ERROR_SUCCESS) {
             return true;
         }
-        for (const std::wstring& Name : FGeschrieben) {
-            if (RegQueryValueExW(*Key, Name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
+        for (const auto& [Name, Text] : FGeschrieben) {
+            if (WertLesen(*Key, Name.c_str()) == Text) {
                 return false;
             }
         }
@@ -88,8 +91,10 @@ public:
         TSchluessel Key;
         if (RegOpenKeyExW(HKEY_CURRENT_USER, FName.c_str(), 0, KEY_SET_VALUE | KEY_QUERY_VALUE, &Key) ==
             ERROR_SUCCESS) {
-            for (const std::wstring& Name : FGeschrieben) {
-                Genommen = RegDeleteValueW(*Key, Name.c_str()) == ERROR_SUCCESS || Genommen;
+            for (const auto& [Name, Text] : FGeschrieben) {
+                if (WertLesen(*Key, Name.c_str()) == Text) {
+                    Genommen = RegDeleteValueW(*Key, Name.c_str()) == ERROR_SUCCESS || Genommen;
+                }
             }
             KeyLoeschenWennLeer(*Key);
         }
@@ -111,20 +116,19 @@ public:
         };
         bool Gefunden = false;
         for (const auto& [Name, Wert] : Werte) {
-            DWORD Typ = 0;
-            DWORD Bytes = 0;
-            if (RegQueryValueExW(*Key, Name, nullptr, &Typ, nullptr, &Bytes) != ERROR_SUCCESS) {
-                continue;
-            }
-            std::wstring Text(Bytes / sizeof(wchar_t) + 1, L'\0');
-            const LSTATUS Status =
-                RegQueryValueExW(*Key, Name, nullptr, &Typ, reinterpret_cast<BYTE*>(Text.data()), &Bytes);
-            if (RegDeleteValueW(*Key, Name) != ERROR_SUCCESS || Status != ERROR_SUCCESS || Typ != REG_SZ) {
+            const std::optional<std::wstring> Text = WertLesen(*Key, Name);
+            if (!Text) {
+                if (RegQueryValueExW(*Key, Name, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+                    continue;
+                }
+                // A value of another type is no command: dropped.
+                RegDeleteValueW(*Key, Name);
                 return std::nullopt;
             }
-            // The stored text may or may not end with its zero.
-            Text.resize(wcsnlen(Text.c_str(), Bytes / sizeof(wchar_t)));
-            *Wert = Utf16ZuUtf8(Text);
+            if (RegDeleteValueW(*Key, Name) != ERROR_SUCCESS) {
+                return std::nullopt;
+            }
+            *Wert = Utf16ZuUtf8(*Text);
             Gefunden = true;
         }
         KeyLoeschenWennLeer(*Key);
@@ -133,7 +137,26 @@ public:
 
 private:
     std::wstring FName;
-    std::vector<std::wstring> FGeschrieben;
+    // The values this object wrote, with their texts.
+    std::vector<std::pair<std::wstring, std::wstring>> FGeschrieben;
+
+    // The text of a string value; nullopt when there is none or it is of another type.
+    static std::optional<std::wstring> WertLesen(HKEY AKey, const wchar_t* AName) {
+        DWORD Typ = 0;
+        DWORD Bytes = 0;
+        if (RegQueryValueExW(AKey, AName, nullptr, &Typ, nullptr, &Bytes) != ERROR_SUCCESS || Typ != REG_SZ) {
+            return std::nullopt;
+        }
+        std::wstring Text(Bytes / sizeof(wchar_t) + 1, L'\0');
+        if (RegQueryValueExW(AKey, AName, nullptr, &Typ, reinterpret_cast<BYTE*>(Text.data()), &Bytes) !=
+                ERROR_SUCCESS ||
+            Typ != REG_SZ) {
+            return std::nullopt;
+        }
+        // The stored text may or may not end with its zero.
+        Text.resize(wcsnlen(Text.c_str(), Bytes / sizeof(wchar_t)));
+        return Text;
+    }
 
     // The key exists only while commands wait.
     void KeyLoeschenWennLeer(HKEY AKey) {

@@ -25,6 +25,15 @@ namespace {
     throw EBetriebssystemFehler(Utf16ZuUtf8(Meldung));
 }
 
+// A read-only file is not replaced behind the user's back (a move replaces it where the file
+// system does not check the attribute).
+void NichtSchreibgeschuetzt(const std::string& APfad) {
+    const DWORD Attribute = GetFileAttributesW(Utf8ZuUtf16(APfad).c_str());
+    if (Attribute != INVALID_FILE_ATTRIBUTES && (Attribute & FILE_ATTRIBUTE_READONLY) != 0) {
+        Fehlschlag(ERROR_ACCESS_DENIED);
+    }
+}
+
 class TWindowsDateisystem : public TDateisystem {
 public:
     std::string LiesDatei(const std::string& APfad) override {
@@ -101,6 +110,9 @@ public:
         if (Attribute != INVALID_FILE_ATTRIBUTES && (Attribute & FILE_ATTRIBUTE_DIRECTORY) != 0) {
             throw EBetriebssystemFehler("Der angegebene Name ist ein Ordner, keine Datei.");
         }
+        // Refused before the save makes anything: the old file's second name would share the
+        // attribute, and a read-only file cannot be deleted.
+        NichtSchreibgeschuetzt(APfad);
         return APfad;
     }
 
@@ -145,6 +157,7 @@ public:
     }
 
     void Umbenennen(const std::string& AQuelle, const std::string& AZiel) override {
+        NichtSchreibgeschuetzt(AZiel);
         if (!MoveFileExW(Utf8ZuUtf16(AQuelle).c_str(), Utf8ZuUtf16(AZiel).c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             Fehlschlag(GetLastError());
@@ -169,7 +182,10 @@ public:
             return Namen;
         }
         do {
-            Namen.push_back(Utf16ZuUtf8(Daten.cFileName));
+            const std::wstring Name = Daten.cFileName;
+            if (Name != L"." && Name != L"..") {
+                Namen.push_back(Utf16ZuUtf8(Name));
+            }
         } while (FindNextFileW(h, &Daten));
         FindClose(h);
         return Namen;

@@ -243,7 +243,12 @@ void GtkZugangEinrichten() {}
 void ListeZugaenglich(wxListBox& AListe, const std::string& AName) {
     AListe.SetName(AName);
 }
-void ListenCursorSetzen(wxListBox&, int) {}
+// Elsewhere the selected line is the keyboard's place too.
+void ListenCursorSetzen(wxListBox& AListe, int ANr) {
+    if (ANr >= 0) {
+        AListe.SetSelection(ANr);
+    }
+}
 void RadioGruppeZugaenglich(wxRadioBox&) {}
 void NachEreignis(std::function<void()> AAufruf) {
     wxTheApp->CallAfter(std::move(AAufruf));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "files/DateiSicherErsetzen.h"
+#include "files/Utf8.h"
 #include "mainwindow/TForm1.h"
 #include "model/Fehler.h"
 #include "model/Textvergleich.h"
@@ -38,7 +39,7 @@ bool NurKlein(const std::string& AText) {
 // would go through where the system refuses a write.
 void NichtSchreibgeschuetzt(const std::string& AZiel) {
     std::error_code Fehler;
-    const fs::file_status Status = fs::status(AZiel, Fehler);
+    const fs::file_status Status = fs::status(PfadAusUtf8(AZiel), Fehler);
     constexpr fs::perms Schreiben = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     if (!Fehler && fs::is_regular_file(Status) && (Status.permissions() & Schreiben) == fs::perms::none) {
         throw EBetriebssystemFehler("Die Datei ist schreibgeschützt.");
@@ -104,7 +105,7 @@ bool TDateiBefehle::DateiWaehlen(const TDateiDialogWahl& AWahl, std::string& ADa
 
 std::string TDateiBefehle::MitEndung(const std::string& ADatei, int AFilterIndex,
                                      TDateisystem& ADateisystem) {
-    if (!fs::path(ADatei).extension().empty()) {
+    if (!PfadAusUtf8(ADatei).extension().empty()) {
         return ADatei;
     }
     const bool Bekannt = AFilterIndex >= 1 && AFilterIndex <= static_cast<int>(std::size(SpeicherEndungen));
@@ -114,7 +115,7 @@ std::string TDateiBefehle::MitEndung(const std::string& ADatei, int AFilterIndex
     bool KleinS = false;
     bool GrossS = false;
     for (const std::string& Name : ADateisystem.Ordnerinhalt(OrdnerTeil(ADatei))) {
-        const std::string Andere = fs::path(Name).extension().string();
+        const std::string Andere = PfadAlsUtf8(PfadAusUtf8(Name).extension());
         if (Andere.size() == Endung.size() + 1 && GleichOhneGrossKlein(Andere.substr(1), Endung)) {
             (NurKlein(Andere) ? KleinS : GrossS) = true;
         }
@@ -123,8 +124,9 @@ std::string TDateiBefehle::MitEndung(const std::string& ADatei, int AFilterIndex
 }
 
 std::string TDateiBefehle::Sicherungsname(const std::string& AZiel) {
-    const std::string Endung = fs::path(AZiel).extension().string();
-    const std::string Name = fs::path(AZiel).replace_extension(NurKlein(Endung) ? ".ovo" : ".OVO").string();
+    const std::string Endung = PfadAlsUtf8(PfadAusUtf8(AZiel).extension());
+    const std::string Name =
+        PfadAlsUtf8(PfadAusUtf8(AZiel).replace_extension(NurKlein(Endung) ? ".ovo" : ".OVO"));
     return GleichOhneGrossKlein(Name, AZiel) ? std::string() : Name;
 }
 

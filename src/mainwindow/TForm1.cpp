@@ -5,6 +5,7 @@
 #include <system_error>
 #include <utility>
 
+#include "files/Utf8.h"
 #include "mainwindow/Programmstart.h"
 #include "model/Textvergleich.h"
 #include "model/Uhr.h"
@@ -24,14 +25,15 @@ constexpr const char* ImportPraefix = "/I:";
 
 void OrdnerAnlegen(const std::string& AOrdner) {
     std::error_code Fehler;
-    fs::create_directories(AOrdner, Fehler);
+    fs::create_directories(PfadAusUtf8(AOrdner), Fehler);
 }
 
 // Removes the folder only when it is empty.
 void LeerenOrdnerEntfernen(const std::string& AOrdner) {
     std::error_code Fehler;
-    if (fs::is_directory(AOrdner, Fehler) && fs::is_empty(AOrdner, Fehler)) {
-        fs::remove(AOrdner, Fehler);
+    const fs::path Ordner = PfadAusUtf8(AOrdner);
+    if (fs::is_directory(Ordner, Fehler) && fs::is_empty(Ordner, Fehler)) {
+        fs::remove(Ordner, Fehler);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "files/Utf8.h"
 #include "mainwindow/HauptfensterFakes.h"
 #include "mainwindow/TForm1.h"
 #include "mainwindow/TGeladenForm.h"
@@ -291,6 +292,7 @@ TEST_F(Dateien, TheBackupCopyHoldsTheOldFile) {
         {"option off", false, "Haus.OVK", false, ""},
         {"save as over an existing file", true, "Haus.OVK", true, "Haus.OVO"},
         {"save as to a new name", true, "Neu.OVK", true, ""},
+        {"a name beyond ASCII", true, "Jänner Встреча.OVK", false, "Jänner Встреча.OVO"},
     };
     for (const TFall& f : Faelle) {
         SCOPED_TRACE(f.Name);
@@ -301,7 +303,7 @@ TEST_F(Dateien, TheBackupCopyHoldsTheOldFile) {
         if (f.Ziel != std::string("Neu.OVK")) {
             KalenderSchreiben(Ziel, {Eintrag("Alt", {{D(9, 1, 2025), D(9, 1, 2025)}})});
         }
-        const std::string Vorher = fs::exists(Ziel) ? DateiLesen(Ziel) : "";
+        const std::string Vorher = fs::exists(PfadAusUtf8(Ziel)) ? DateiLesen(Ziel) : "";
         IniSchreiben(std::string("FeiertagS=0\nSikDateiAnlegen=") + (f.OptionS ? "1" : "0") + "\n");
         Starten({f.SpeichernUnterS ? Kalender : Ziel});
         EXPECT_EQ(Form->MenueZustand(mbSicherung).CheckedS, f.OptionS);
@@ -313,8 +315,9 @@ TEST_F(Dateien, TheBackupCopyHoldsTheOldFile) {
         EXPECT_TRUE(KalenderLesen(Ziel).FindeKurztext("Neu"));
         std::vector<std::string> Sicherungen;
         for (const auto& e : fs::directory_iterator(Dokumente)) {
-            const std::string Name = e.path().filename().string();
-            if (GleichOhneGrossKlein(e.path().extension().string(), ".ovo") && e.path() != Ziel) {
+            const std::string Name = PfadAlsUtf8(e.path().filename());
+            if (GleichOhneGrossKlein(e.path().extension().string(), ".ovo") &&
+                e.path() != PfadAusUtf8(Ziel)) {
                 Sicherungen.push_back(Name);
             }
         }
@@ -451,6 +454,7 @@ TEST_F(Dateien, TheExtensionTakesTheCaseOfTheFolder) {
         {"holiday filter", {}, "Neu", 3, "Neu.OVF"},
         {"unknown filter", {}, "Neu", 7, "Neu.OVK"},
         {"typed extension", {"a.ovk"}, "Neu.txt", 1, "Neu.txt"},
+        {"names beyond ASCII", {"März.ovk"}, "Jänner", 1, "Jänner.ovk"},
     };
     for (const TFall& f : Faelle) {
         SCOPED_TRACE(f.Name);

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "controls/ui/GtkZugang.h"
+#include "controls/ui/WxText.h"
 
 #ifdef __WXGTK__
 #include <gtk/gtk.h>
@@ -168,7 +169,7 @@ wxString Laengste(const std::vector<std::string>& AZeilen) {
             Laenge = n;
         }
     }
-    return Treffer == nullptr ? wxString() : wxString::FromUTF8(*Treffer);
+    return Treffer == nullptr ? wxString() : Wx(*Treffer);
 }
 
 } // namespace
@@ -212,13 +213,13 @@ unsigned int TZeilenListe::GetCount() const {
 
 wxString TZeilenListe::GetString(unsigned int ANr) const {
     wxCHECK_MSG(ANr < GetCount(), wxString(), "invalid line");
-    return wxString::FromUTF8(Zeilen()[ANr]);
+    return Wx(Zeilen()[ANr]);
 }
 
 void TZeilenListe::SetString(unsigned int ANr, const wxString& AText) {
     wxCHECK_RET(ANr < GetCount(), "invalid line");
     std::vector<std::string> Neu = Zeilen();
-    Neu[ANr] = AText.utf8_string();
+    Neu[ANr] = Utf8(AText);
     const int Gewaehlt = GetSelection();
     ZeilenSetzen(std::move(Neu));
     if (Gewaehlt >= 0) {
@@ -307,7 +308,7 @@ int TZeilenListe::DoInsertItems(const wxArrayStringsAdapter& AZeilen, unsigned i
     std::vector<std::string> Neu = Zeilen();
     std::vector<std::string> Dazu;
     for (size_t i = 0; i < AZeilen.GetCount(); ++i) {
-        Dazu.push_back(AZeilen[i].utf8_string());
+        Dazu.push_back(Utf8(AZeilen[i]));
     }
     Neu.insert(Neu.begin() + APos, Dazu.begin(), Dazu.end());
     ZeilenSetzen(std::move(Neu));
@@ -345,7 +346,7 @@ void TZeilenListe::ZeilenSetzen(std::vector<std::string> AZeilen) {
     wxArrayString Texte;
     Texte.reserve(AZeilen.size());
     for (const std::string& z : AZeilen) {
-        Texte.push_back(wxString::FromUTF8(z));
+        Texte.push_back(Wx(z));
     }
     ListeErsetzen(*this, Texte);
 }

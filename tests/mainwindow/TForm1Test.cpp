@@ -944,6 +944,13 @@ TEST_F(Form1, TheModifiedStateIsTheFullComparisonAfterEveryCommand) {
         const char* Name;
         std::vector<TSchritt> Schritte;
     };
+    // The calendar's own "Arzt" deleted whole.
+    const TSchritt ArztLoeschen{"delete",
+                                [&] {
+                                    Auf(D(8, 1, 2025), "08.01.2025: Arzt");
+                                    Befehl(mbAlleLoeschen, maJa);
+                                },
+                                true};
     const TTag Di = D(7, 1, 2025);
     const TTag Di2 = D(14, 1, 2025);
     const std::vector<TFolge> Folgen = {
@@ -1037,28 +1044,11 @@ TEST_F(Form1, TheModifiedStateIsTheFullComparisonAfterEveryCommand) {
            },
            false}}},
         {"an entry deleted and made anew under its id",
-         {{"delete",
-           [&] {
-               Auf(D(8, 1, 2025), "08.01.2025: Arzt");
-               Befehl(mbAlleLoeschen, maJa);
-           },
-           true},
-          {"new", [&] { NeuerArzt(D(8, 1, 2025)); }, false}}},
+         {ArztLoeschen, {"new", [&] { NeuerArzt(D(8, 1, 2025)); }, false}}},
         {"an entry deleted and made anew under its id on another day",
-         {{"delete",
-           [&] {
-               Auf(D(8, 1, 2025), "08.01.2025: Arzt");
-               Befehl(mbAlleLoeschen, maJa);
-           },
-           true},
-          {"new", [&] { NeuerArzt(D(9, 1, 2025)); }, true}}},
+         {ArztLoeschen, {"new", [&] { NeuerArzt(D(9, 1, 2025)); }, true}}},
         {"an entry deleted and one like it on another day imported under its id",
-         {{"delete",
-           [&] {
-               Auf(D(8, 1, 2025), "08.01.2025: Arzt");
-               Befehl(mbAlleLoeschen, maJa);
-           },
-           true},
+         {ArztLoeschen,
           {"import",
            [&] {
                Meldungen.Antwort = maJa;

@@ -22,12 +22,19 @@ const char* const TextAufrufHilfe =
     "  namenstage TT.MM.JJJJ\n"
     "  namenstage --name NAME [--genau]\n"
     "  importieren DATEI QUELLE ZIEL\n"
-    "  --hilfe\n";
+    "  --hilfe, --help, -h\n"
+    "  --version\n";
+
+const char* const TextVersion = "orvanto-text 1.03\n";
 
 namespace {
 
 bool IstOption(const std::string& S) {
-    return S.size() > 2 && S.starts_with("--");
+    return S == "-h" || (S.size() > 2 && S.starts_with("--"));
+}
+
+bool IstHilfe(const std::string& S) {
+    return S == "--hilfe" || S == "--help" || S == "-h";
 }
 
 void Anzahl(const std::vector<std::string>& AWoerter, std::size_t AVon, std::size_t ABis,
@@ -107,8 +114,11 @@ TTextAufruf TTextArgumente::Lesen() {
             if (Aufruf.Programmordner.empty()) {
                 throw ETextAufrufFehler("Der Programmordner darf nicht leer sein.");
             }
-        } else if (Option == "--hilfe" && Ende()) {
+        } else if (IstHilfe(Option) && Ende()) {
             Aufruf.Befehl = tbHilfe;
+            return Aufruf;
+        } else if (Option == "--version" && Ende()) {
+            Aufruf.Befehl = tbVersion;
             return Aufruf;
         } else {
             throw ETextAufrufFehler("Unbekannte Option: " + Option);

@@ -11,6 +11,8 @@
 
 // The short usage text printed with every command-line error.
 extern const char* const TextAufrufHilfe;
+// The line --version prints.
+extern const char* const TextVersion;
 
 class TTextArgumente {
 public:

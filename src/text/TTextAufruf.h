@@ -11,6 +11,7 @@
 
 enum TTextBefehl {
     tbHilfe,
+    tbVersion,
     tbPruefen,
     tbSpeichern,
     tbListe,

@@ -103,6 +103,7 @@ int TTextProgramm::Ausfuehren(const TTextAufruf& AAufruf) {
 void TTextProgramm::Befehl(const TTextAufruf& A) {
     switch (A.Befehl) {
     case tbHilfe:
+    case tbVersion:
         break;
     case tbPruefen:
         Pruefen(A);

@@ -48,6 +48,10 @@ int main(int argc, char** argv) {
         std::cout << TextAufrufHilfe;
         return 0;
     }
+    if (Aufruf.Befehl == tbVersion) {
+        std::cout << TextVersion;
+        return 0;
+    }
     const std::unique_ptr<TZeitzone> Zone = SystemZeitzone();
     TStillerKlang Klang;
     TTextProgramm Programm(std::cout, std::cerr, *Zone, Klang,

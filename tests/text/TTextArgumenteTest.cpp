@@ -24,7 +24,11 @@ TEST(TextArgumente, GlobaleOptionenUndBefehle) {
     EXPECT_EQ(Lies({"speichern", "a", "b"}).Dateien, (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(Lies({"importieren", "a", "b", "c"}).Befehl, tbImportieren);
     EXPECT_EQ(Lies({"mondphasen", "2100"}).Jahr, 2100);
-    EXPECT_EQ(Lies({"--hilfe"}).Befehl, tbHilfe);
+    for (const char* Hilfe : {"--hilfe", "--help", "-h"}) {
+        EXPECT_EQ(Lies({Hilfe}).Befehl, tbHilfe) << Hilfe;
+        EXPECT_EQ(Lies({"--heute", "06.01.2025", Hilfe}).Befehl, tbHilfe) << Hilfe;
+    }
+    EXPECT_EQ(Lies({"--version"}).Befehl, tbVersion);
 }
 
 TEST(TextArgumente, ListeNimmtOptionenUeberallUndInReihenfolge) {

@@ -71,7 +71,11 @@ private:
         std::size_t Zuviel = Anzahl();
         while (Zuviel - Passt > 1) {
             const std::size_t Mitte = Passt + (Zuviel - Passt) / 2;
-            (Breite(AVon, Mitte) <= APlatz ? Passt : Zuviel) = Mitte;
+            if (Breite(AVon, Mitte) <= APlatz) {
+                Passt = Mitte;
+            } else {
+                Zuviel = Mitte;
+            }
         }
         return Passt;
     }

@@ -23,6 +23,20 @@ std::string Zeile(const TTagClass& ATagClass) {
     return ZeilenText(ATagClass.DatenClass, ATagClass.DatumNr);
 }
 
+// The main-file record that importing ATag of an entry like AQuelle left in ADaten: the import
+// merges into an entry of the same kind, or finds the record held there already. Its line shows
+// the counter of the record's place in that entry, which a line text built from AQuelle need not.
+TTagClass Importiert(const TDaten& ADaten, const TDatenClass& AQuelle, const TDatumClass& ATag) {
+    for (const auto& e : ADaten.Liste) {
+        if (e->IdentInfos(&AQuelle, true)) {
+            if (const std::int32_t Nr = e->FindeIdentDatumClassNr(ATag); Nr >= 0) {
+                return {Nr, e.get()};
+            }
+        }
+    }
+    return {};
+}
+
 // The records the generator makes from AVorlage's first record at AVorlage's interval.
 TDatumListe Erzeugt(const TDatenClass& AVorlage) {
     TDatenClass Vorlage;
@@ -281,7 +295,8 @@ bool TEintragBefehle::MenuAktImportClick() {
     default:
         return false;
     }
-    FTagesliste.SpringeZuDatum(Anzeige.DatumListe.front().Datum, Text);
+    const TDatumClass& Tag = Anzeige.DatumListe.front();
+    FTagesliste.SpringeZuEintrag(Tag.Datum, Importiert(FDaten, Anzeige, Tag));
     return true;
 }
 

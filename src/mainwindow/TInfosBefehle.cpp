@@ -14,6 +14,18 @@ namespace {
 constexpr const char* KeineFeiertage =
     "Es sind keine Feiertage vorhanden!\r\nBitte laden Sie eine Feiertagsdatei.";
 
+// The record of the calendar's own entry that a preview line's copy shows. Its line is found by
+// it, not by the copy's line text: a counter numbers the record by its place in the entry, the
+// copy's one record by 0.
+TTagClass Urbild(const TDaten& ADaten, const TDatenClass& AKopie) {
+    const std::int32_t Nr = ADaten.FindeDatenClassNr(AKopie);
+    if (Nr < 0) {
+        return {};
+    }
+    TDatenClass& Eintrag = ADaten[Nr];
+    return {Eintrag.FindeIdentDatumClassNr(AKopie.DatumListe[0]), &Eintrag};
+}
+
 } // namespace
 
 TInfosBefehle::TInfosBefehle(const TDaten& ADaten, TTagesliste& ATagesliste, TTageslisteSteuerung& ASteuerung,
@@ -54,9 +66,8 @@ void TInfosBefehle::VorschauAnzeigen(int ATage, TVorschauAnlass AAnlass) {
         return;
     }
     // The line's copy holds just the day record the preview line stands for.
-    if (const TDatenClass* Eintrag = Form.Eintrag(Form.AktZeile);
-        Eintrag != nullptr && Eintrag->Count() > 0) {
-        FTagesliste.SpringeZuDatum(Eintrag->DatumListe[0].Datum, ZeilenText(Eintrag, 0));
+    if (const TDatenClass* Kopie = Form.Eintrag(Form.AktZeile); Kopie != nullptr && Kopie->Count() > 0) {
+        FTagesliste.SpringeZuEintrag(Kopie->DatumListe[0].Datum, Urbild(FDaten, *Kopie));
     }
 }
 

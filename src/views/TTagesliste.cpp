@@ -148,7 +148,7 @@ void TTagesliste::MerkePos() {
     PosDatum = DatumAusZeile(Zeile);
 }
 
-void TTagesliste::SpringeZuDatum(TTag ADatum, std::string S) {
+template <typename F> void TTagesliste::Springe(TTag ADatum, F AZeile) {
     const std::string Ziel = DatumInTagesansicht(ADatum);
     const std::int32_t PeriodenNr = Perioden().IndexOf(Ziel);
     if (PeriodenNr < 0) {
@@ -166,7 +166,7 @@ void TTagesliste::SpringeZuDatum(TTag ADatum, std::string S) {
     if (!FStartingS) {
         FSteuerung.PeriodenFokus();
     }
-    const std::int32_t Nr = FindeZeile(ADatum, S);
+    const std::int32_t Nr = AZeile();
     if (!FStartingS) {
         FSteuerung.ZeilenFokus();
     }
@@ -177,6 +177,14 @@ void TTagesliste::SpringeZuDatum(TTag ADatum, std::string S) {
     if (FZeitraum != AlterZeitraum) {
         Ansagen(FZeitraum);
     }
+}
+
+void TTagesliste::SpringeZuDatum(TTag ADatum, std::string S) {
+    Springe(ADatum, [&] { return FindeZeile(ADatum, S); });
+}
+
+void TTagesliste::SpringeZuEintrag(TTag ADatum, TTagClass AZiel) {
+    Springe(ADatum, [&] { return FindeZeile(ADatum, AZiel); });
 }
 
 void TTagesliste::Ansagen(const std::string& AText) {
@@ -197,29 +205,46 @@ void TTagesliste::ZustandAnsagen(const std::string& AZeileVorher, const std::str
     }
 }
 
+// The lines run in date order, so the date's lines are found by halving, not by reading every date.
+std::pair<std::int32_t, std::int32_t> TTagesliste::TagesZeilen(TTag ADatum) const {
+    const auto Von = std::partition_point(FDisplayItems.begin(), FDisplayItems.end(),
+                                          [&](const TZeile& z) { return DatumAusZeile(z.Text) < ADatum; });
+    const auto Bis = std::partition_point(Von, FDisplayItems.end(),
+                                          [&](const TZeile& z) { return DatumAusZeile(z.Text) == ADatum; });
+    return {static_cast<std::int32_t>(Von - FDisplayItems.begin()),
+            static_cast<std::int32_t>(Bis - FDisplayItems.begin())};
+}
+
 // The line of ADatum that ends with S's tail after its first word; else the last one that
 // contains it; else the date's first line; -1 when the date has no line. The tail is the same
-// with and without the calendar-week prefix, so a place is found again after switching it. The
-// lines run in date order, so the date's lines are found by halving, not by reading every date.
+// with and without the calendar-week prefix, so a place is found again after switching it.
 std::int32_t TTagesliste::FindeZeile(TTag ADatum, const std::string& S) const {
     const std::string_view T = AbZweitemWort(S);
-    const auto Erste = std::partition_point(FDisplayItems.begin(), FDisplayItems.end(),
-                                            [&](const TZeile& z) { return DatumAusZeile(z.Text) < ADatum; });
-    std::int32_t Gefunden = -1;
-    for (auto z = Erste; z != FDisplayItems.end() && DatumAusZeile(z->Text) == ADatum; ++z) {
-        const std::int32_t i = static_cast<std::int32_t>(z - FDisplayItems.begin());
-        if (Gefunden < 0) {
-            Gefunden = i;
-        }
-        const size_t Stelle = T.empty() ? std::string::npos : z->Text.find(T);
+    const auto [Von, Bis] = TagesZeilen(ADatum);
+    std::int32_t Gefunden = Von < Bis ? Von : -1;
+    for (std::int32_t i = Von; i < Bis && !T.empty(); ++i) {
+        const std::string& Text = FDisplayItems[i].Text;
+        const size_t Stelle = Text.find(T);
         if (Stelle != std::string::npos) {
             Gefunden = i;
-            if (z->Text.size() - Stelle == T.size()) {
+            if (Text.size() - Stelle == T.size()) {
                 break;
             }
         }
     }
     return Gefunden;
+}
+
+// The line of ADatum whose handle is AZiel; else the date's first line; -1 when the date has no line.
+std::int32_t TTagesliste::FindeZeile(TTag ADatum, const TTagClass& AZiel) const {
+    const auto [Von, Bis] = TagesZeilen(ADatum);
+    for (std::int32_t i = Von; i < Bis; ++i) {
+        const TTagClass* t = FDisplayItems[i].TagClass.get();
+        if (t != nullptr && t->DatenClass == AZiel.DatenClass && t->DatumNr == AZiel.DatumNr) {
+            return i;
+        }
+    }
+    return Von < Bis ? Von : -1;
 }
 
 void TTagesliste::Blaettern(bool AVorS) {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "model/TDaten.h"
 #include "views/TKalenderlisten.h"
@@ -78,6 +79,11 @@ public:
     // Shows the period of ADatum and selects the line of that date that shows S (a line text,
     // with or without its first word); empty S selects the date's first line.
     void SpringeZuDatum(TTag ADatum, std::string S);
+    // Shows the period of ADatum and selects the line of that date that shows the day record
+    // AZiel (entry and record, as a line's handle holds them): a line text would not do, as an
+    // entry's counter numbers each record by its place in the entry. Without such a line (a
+    // cleared handle has none) the date's first line is selected.
+    void SpringeZuEintrag(TTag ADatum, TTagClass AZiel);
 
     // Shows the next (AVorS) or previous period with its first line and gives the list the focus;
     // beeps and changes nothing before the first or after the last period. With no period chosen
@@ -137,5 +143,10 @@ private:
     void PeriodenLaden();
     void Ansagen(const std::string& AText);
     void FreiNeuBerechnen();
+    // Shows the period of ADatum and selects the line AZeile finds in the rebuilt list.
+    template <typename F> void Springe(TTag ADatum, F AZeile);
+    // The lines of ADatum: the first one and the one after the last.
+    std::pair<std::int32_t, std::int32_t> TagesZeilen(TTag ADatum) const;
     std::int32_t FindeZeile(TTag ADatum, const std::string& S) const;
+    std::int32_t FindeZeile(TTag ADatum, const TTagClass& AZiel) const;
 };

@@ -515,6 +515,28 @@ TEST_F(EintragBefehle, ImportOfAnEntryOfALoadedFile) {
     }
 }
 
+// A counter numbers each record by its place in its entry. The line the import jumps to is the
+// main-file line of the imported record: on the second day of a two-day occurrence it reads (6),
+// where a copy holding that record alone would read (5).
+TEST_F(EintragBefehle, ImportOfAnEntryWithACounterJumpsToTheLineOfTheImportedRecord) {
+    for (TMeldungsAntwort Antwort : {maJa, maAlle}) {
+        Daten.Clear();
+        Neu(Eintrag("Arzt", {{D(8, 1, 2025), D(8, 1, 2025)}}));
+        TDatenClass Kur = Eintrag("Kur", {{D(7, 1, 2025), D(8, 1, 2025)}, {D(14, 1, 2025), D(15, 1, 2025)}});
+        Kur.IdDatei = 1;
+        Kur.CounterS = true;
+        Kur.CounterStart = 5;
+        Neu(Kur);
+        Waehle(D(8, 1, 2025), "Kur (6)");
+        Antworten({Antwort});
+        ASSERT_TRUE(Befehle.MenuAktImportClick()) << Antwort;
+        EXPECT_EQ(Steuerung.Aktuell(), "    Mi 08.01.2025: Kur (6) | (T1E+) | Von morgen bis übermorgen")
+            << Antwort;
+        ASSERT_NE(Liste.AktTagClass(), nullptr);
+        EXPECT_EQ(Liste.AktTagClass()->DatenClass->IdDatei, 0) << "the imported line, not the loaded file's";
+    }
+}
+
 // ---- copy, cut, paste ----
 
 TEST_F(EintragBefehle, CopyingTheSecondDayAndPastingOn10March) {

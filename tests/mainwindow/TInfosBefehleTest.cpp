@@ -182,6 +182,31 @@ TEST_F(InfosBefehle, EnterOnAnEventJumpsToItsLine) {
     EXPECT_EQ(Steuerung.Aktuell(), "    Mi 08.01.2025: Arzt | (T1E+) | Von übermorgen bis übermorgen");
 }
 
+// A counter numbers each record by its place in the entry, while a preview line's copy holds only
+// the one record it stands for: the jump still lands on that record's line, not the day's first.
+TEST_F(InfosBefehle, EnterOnAnEventWithACounterJumpsToTheLineOfItsRecord) {
+    TDatenClass Tablette = Eintrag(
+        "Tablette",
+        {{D(6, 1, 2025), D(6, 1, 2025)}, {D(7, 1, 2025), D(7, 1, 2025)}, {D(8, 1, 2025), D(8, 1, 2025)}});
+    Tablette.Id = 1;
+    Tablette.CounterS = true;
+    Tablette.CounterStart = 1;
+    Daten.Add(Tablette);
+    Fenster.Beim = [](TInfosForm& AForm) {
+        for (int Zeile = 0; Zeile < static_cast<int>(AForm.ObjSl.size()); ++Zeile) {
+            const TDatenClass* e = AForm.Eintrag(Zeile);
+            if (e != nullptr && e->Kurztext == "Tablette" && e->DatumListe[0].Datum == D(8, 1, 2025)) {
+                return *AForm.EnterTaste(Zeile);
+            }
+        }
+        ADD_FAILURE() << "no preview line of the third tablet";
+        return ieSchliessen;
+    };
+    Befehle->VorschauAnzeigen(3, vaMenue);
+    EXPECT_EQ(Steuerung.Aktuell(),
+              "    Mi 08.01.2025: Tablette (3) | (T1E+) | Von übermorgen bis übermorgen");
+}
+
 TEST(UeberblickJahr, IsTheLastFourCharactersOfThePeriodName) {
     const struct {
         std::string Name;

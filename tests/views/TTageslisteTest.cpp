@@ -191,6 +191,27 @@ TEST_F(Tagesliste, JumpToALineAndToADate) {
     EXPECT_EQ(Fake.Zeilen, Vorher);
 }
 
+TEST_F(Tagesliste, JumpToAnEntrysRecordSelectsTheLineThatShowsIt) {
+    // A second cinema reads exactly like the first: only the line's handle tells them apart.
+    Daten.Add(Eintrag("Kino", {{D(8, 1, 2025), D(8, 1, 2025)}}));
+    TDatenClass& Zweites = Daten[4];
+    Liste->SpringeZuDatum(TUhr::Heute(), "");
+    Liste->SpringeZuEintrag(D(8, 1, 2025), TTagClass(0, &Zweites));
+    EXPECT_EQ(Fake.Aktuell(), "    " + Kino);
+    ASSERT_NE(Liste->AktTagClass(), nullptr);
+    EXPECT_EQ(Liste->AktTagClass()->DatenClass, &Zweites);
+    EXPECT_EQ(Fake.Fokus, "Zeilen");
+    // No handle, or one whose record has no line on the date: the date's first line.
+    for (const TTagClass& Ziel : {TTagClass(), TTagClass(0, &Daten[2]), TTagClass(1, &Zweites)}) {
+        Liste->SpringeZuEintrag(D(8, 1, 2025), Ziel);
+        EXPECT_EQ(Fake.Aktuell(), "    Mi 08.01.2025: Arzt | (T1E+) | Von übermorgen bis übermorgen");
+    }
+    // Into another period, which the box then names.
+    Liste->SpringeZuEintrag(D(31, 12, 2024), TTagClass());
+    EXPECT_EQ(Fake.Text, "W1/2024-2025");
+    EXPECT_EQ(Fake.Aktuell(), "    Di 31.12.2024");
+}
+
 TEST_F(Tagesliste, FocusStaysWhileStarting) {
     Fake.Fokus = "anderswo";
     Liste->SetStarting(true);

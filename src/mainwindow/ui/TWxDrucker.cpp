@@ -22,54 +22,61 @@ namespace {
 // The margin around the text, in inches (2 cm).
 constexpr double RandZoll = 2.0 / 2.54;
 
-// The lines on pages; the page is laid out in screen pixels, so the font has the size it has on
-// the screen.
+// The lines on pages, wrapped at the right margin; the page is laid out in screen pixels, so the
+// font has the size it has on the screen.
 class TZeilenDruck : public wxPrintout {
 public:
     TZeilenDruck(const std::string& ATitel, const std::vector<std::string>& AZeilen, const TSchrift& AFont)
-        : wxPrintout(Wx(ATitel)), FFont(WxFont(AFont)) {
-        FZeilen.reserve(AZeilen.size());
-        for (const std::string& z : AZeilen) {
-            FZeilen.push_back(Wx(z));
-        }
-    }
+        : wxPrintout(Wx(ATitel)), FZeilen(AZeilen), FFont(WxFont(AFont)) {}
 
     void OnPreparePrinting() override {
         Einrichten();
-        FZeilenJeSeite = std::max(1, (FFlaeche.GetHeight()) / std::max(1, GetDC()->GetCharHeight()));
-        const int Anzahl = static_cast<int>(FZeilen.size());
-        FSeiten = std::max(1, (Anzahl + FZeilenJeSeite - 1) / FZeilenJeSeite);
+        wxDC& Dc = *GetDC();
+        FEinzug = Dc.GetTextExtent(Einzugstext).GetWidth();
+        const int ZeilenJeSeite = FFlaeche.GetHeight() / std::max(1, Dc.GetCharHeight());
+        const auto Mass = [&Dc](std::string_view ATeil) {
+            return Dc.GetTextExtent(Wx(std::string(ATeil))).GetWidth();
+        };
+        FSeiten = TDrucker::Seitenweise(TDrucker::Umbrechen(FZeilen, FFlaeche.GetWidth(), FEinzug, Mass),
+                                        ZeilenJeSeite);
     }
 
     void GetPageInfo(int* AMin, int* AMax, int* AVon, int* ABis) override {
         *AMin = 1;
-        *AMax = FSeiten;
+        *AMax = Seitenzahl();
         *AVon = 1;
-        *ABis = FSeiten;
+        *ABis = Seitenzahl();
     }
 
-    bool HasPage(int ASeite) override { return ASeite >= 1 && ASeite <= FSeiten; }
+    bool HasPage(int ASeite) override { return ASeite >= 1 && ASeite <= Seitenzahl(); }
 
     bool OnPrintPage(int ASeite) override {
+        if (!HasPage(ASeite)) {
+            return false;
+        }
         Einrichten();
         wxDC& Dc = *GetDC();
         const int Hoehe = Dc.GetCharHeight();
-        const std::size_t Erste =
-            static_cast<std::size_t>(ASeite - 1) * static_cast<std::size_t>(FZeilenJeSeite);
-        for (std::size_t i = Erste;
-             i < FZeilen.size() && i < Erste + static_cast<std::size_t>(FZeilenJeSeite); ++i) {
-            const int y = FFlaeche.GetTop() + static_cast<int>(i - Erste) * Hoehe;
-            Dc.DrawText(Passend(Dc, FZeilen[i]), FFlaeche.GetLeft(), y);
+        int y = FFlaeche.GetTop();
+        for (const TDrucker::TDruckzeile& z : FSeiten[static_cast<std::size_t>(ASeite - 1)]) {
+            Dc.DrawText(Wx(z.Text), FFlaeche.GetLeft() + (z.FortsetzungS ? FEinzug : 0), y);
+            y += Hoehe;
         }
         return true;
     }
 
 private:
-    std::vector<wxString> FZeilen;
+    // What a continuation line is indented by.
+    static constexpr const char* Einzugstext = "MM";
+
+    std::vector<std::string> FZeilen;
     wxFont FFont;
     wxRect FFlaeche;
-    int FZeilenJeSeite = 1;
-    int FSeiten = 1;
+    int FEinzug = 0;
+    // One empty page until OnPreparePrinting lays the pages out.
+    std::vector<TDrucker::TDruckseite> FSeiten = std::vector<TDrucker::TDruckseite>(1);
+
+    int Seitenzahl() const { return static_cast<int>(FSeiten.size()); }
 
     // The paper in screen pixels, black text on white, and the text area inside the margins.
     void Einrichten() {
@@ -86,19 +93,6 @@ private:
         const int RandY = static_cast<int>(std::lround(PpiY * RandZoll));
         FFlaeche = wxRect(Papier.GetLeft() + RandX, Papier.GetTop() + RandY, Papier.GetWidth() - 2 * RandX,
                           Papier.GetHeight() - 2 * RandY);
-    }
-
-    // The line as far as it fits between the margins: lines are not wrapped.
-    wxString Passend(wxDC& ADc, const wxString& AZeile) const {
-        wxArrayInt Breiten;
-        if (AZeile.empty() || !ADc.GetPartialTextExtents(AZeile, Breiten)) {
-            return AZeile;
-        }
-        std::size_t n = 0;
-        while (n < Breiten.size() && Breiten[n] <= FFlaeche.GetWidth()) {
-            ++n;
-        }
-        return AZeile.Left(n);
     }
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // Printing lines of text through wx: the print dialog of the system, then the lines page by page
-// in the user's typeface, black on white, each line cut at the page's right margin.
+// in the user's typeface, black on white, each line wrapped at the page's right margin.
 
 #include <string>
 #include <vector>

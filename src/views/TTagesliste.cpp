@@ -247,10 +247,15 @@ std::int32_t TTagesliste::FindeZeile(TTag ADatum, const TTagClass& AZiel) const 
     return Von < Bis ? Von : -1;
 }
 
-void TTagesliste::Blaettern(bool AVorS) {
+std::int32_t TTagesliste::NachbarPeriode(bool AVorS) const {
     const std::int32_t Nr = FSteuerung.PeriodenIndex();
     const std::int32_t Ziel = Nr < 0 ? (AVorS ? 0 : -1) : Nr + (AVorS ? 1 : -1);
-    if (Ziel < 0 || Ziel >= Perioden().Count()) {
+    return Ziel < Perioden().Count() ? Ziel : -1;
+}
+
+void TTagesliste::Blaettern(bool AVorS) {
+    const std::int32_t Ziel = NachbarPeriode(AVorS);
+    if (Ziel < 0) {
         FSteuerung.Piep();
         return;
     }
@@ -301,6 +306,16 @@ void TTagesliste::PeriodeEingeben() {
 
 void TTagesliste::PeriodeGewaehlt() {
     UpdateTage();
+}
+
+void TTagesliste::PeriodeSchritt(bool AVorS) {
+    const std::int32_t Ziel = NachbarPeriode(AVorS);
+    if (Ziel < 0) {
+        FSteuerung.Piep();
+        return;
+    }
+    FSteuerung.PeriodeWaehlen(Ziel);
+    PeriodeGewaehlt();
 }
 
 void TTagesliste::FreiNeuBerechnen() {

@@ -98,6 +98,10 @@ public:
     void PeriodeEingeben();
     // An item picked from the period box's list.
     void PeriodeGewaehlt();
+    // Up (AVorS false) or Down in the period box: the previous or next period is picked and shown
+    // at once, the focus staying in the box. Beeps and changes nothing before the first or after
+    // the last period; with no period chosen in the box, Down picks the first one.
+    void PeriodeSchritt(bool AVorS);
 
     // Toggles one filter and returns to the place. Switching the last of the four day filters
     // off enters free-days mode, switching one on leaves it. The caller saves the settings
@@ -141,6 +145,9 @@ private:
     std::string FZeitraum;         // its name
 
     void PeriodenLaden();
+    // The period after (AVorS) or before the one chosen in the box; with none chosen, the first
+    // one forward and none back. -1 for none.
+    std::int32_t NachbarPeriode(bool AVorS) const;
     void Ansagen(const std::string& AText);
     void FreiNeuBerechnen();
     // Shows the period of ADatum and selects the line AZeile finds in the rebuilt list.

@@ -28,6 +28,8 @@ def dateiauswahl(p):
 
 def speichern(programm, testkalender):
     with Programm(programm, testkalender) as p:
+        # "&Infos..." is off until the day list has the focus, which it takes after its lines show.
+        warte(lambda: p.tabelle().getState().contains(pyatspi.STATE_FOCUSED), 20, "the day list's focus")
         p.taste("ctrl+i")
         dialog = warte(p.dialog, 20, "the information window")
         pruefe(dialog.name == "Informationen", "dialog %r" % dialog.name)

@@ -132,6 +132,48 @@ TEST_F(Tagesliste, PickingAPeriodFromTheList) {
     EXPECT_EQ(Fake.ZeilenNr, 0);
 }
 
+// Up and Down in the box show the period they reach at once and leave the focus in the box.
+TEST_F(Tagesliste, ArrowKeysInThePeriodBox) {
+    const struct {
+        TTagesansicht Ansicht;
+        TTag Start;
+        bool VorS;
+        const char* Periode; // afterwards; the start's period when refused
+        const char* ErsteZeile;
+        bool PiepS;
+    } Faelle[] = {
+        {taWoche, D(6, 1, 2025), true, "W3/2025", "W3  Mo 13.01.2025", false},
+        {taWoche, D(6, 1, 2025), false, "W1/2024-2025", "W1  Mo 30.12.2024", false},
+        {taWoche, KalenderEnde, true, "W52/2100", "W52 Mo 27.12.2100", true},
+        {taWoche, KalenderAnfang, false, "W1/1900", "W1  Mo 01.01.1900", true},
+        {taMonat, D(15, 11, 2100), true, "12/2100", "W48 Mi 01.12.2100", false},
+        {taJahr, KalenderAnfang, false, "1900", "W1  Mo 01.01.1900", true},
+    };
+    for (const auto& f : Faelle) {
+        Liste->SetTagesansicht(f.Ansicht);
+        Liste->SpringeZuDatum(f.Start, "");
+        Fake.ZeileWaehlen(1);
+        Fake.Fokus = "Perioden";
+        const int Pieps = Fake.Pieps;
+        Liste->PeriodeSchritt(f.VorS);
+        EXPECT_EQ(Fake.Text, f.Periode) << f.Periode;
+        EXPECT_EQ(Fake.Pieps - Pieps, f.PiepS ? 1 : 0) << f.Periode;
+        EXPECT_EQ(Fake.Zeilen.front(), f.ErsteZeile) << f.Periode;
+        EXPECT_EQ(Fake.ZeilenNr, f.PiepS ? 1 : 0) << f.Periode;
+        EXPECT_EQ(Fake.Fokus, "Perioden") << f.Periode;
+    }
+    // A typed text names no period: Down picks the first one, Up beeps.
+    Liste->SetTagesansicht(taWoche);
+    Fake.Tippen("abc");
+    const int Pieps = Fake.Pieps;
+    Liste->PeriodeSchritt(false);
+    EXPECT_EQ(Fake.Pieps - Pieps, 1);
+    EXPECT_EQ(Fake.Text, "abc");
+    Liste->PeriodeSchritt(true);
+    EXPECT_EQ(Fake.Text, "W1/1900");
+    EXPECT_EQ(Fake.Aktuell(), "W1  Mo 01.01.1900");
+}
+
 TEST_F(Tagesliste, SwitchingTheViewKeepsTheLine) {
     Waehle("    " + Kino);
     const struct {

@@ -39,7 +39,7 @@ bool MenueKurztasteAusfuehren(wxFrame& AFrame, const wxKeyEvent& AEreignis,
         }
         AZustandSetzen();
         if (!Eintrag->IsEnabled()) {
-            return false;
+            return true;
         }
         wxCommandEvent Befehl(wxEVT_MENU, Eintrag->GetId());
         Befehl.SetEventObject(&AFrame);

@@ -165,6 +165,9 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     });
     FCombo->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) { ComboPopup(); });
     FListe->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) { ListenPopup(); });
+    // GTK's list turns Return into a double click before the window's char hook sees the key; a
+    // double click on a line does what Return does.
+    FListe->Bind(wxEVT_LISTBOX_DCLICK, [this](wxCommandEvent&) { FForm->ZeileEingabe(); });
     // The menus ask which of the two controls the user works in; a menu taking the keyboard does
     // not change that.
     FListe->Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& AEreignis) {
@@ -644,10 +647,15 @@ void THauptFrame::OnClose(wxCloseEvent& AEreignis) {
 void THauptFrame::OnCharHook(wxKeyEvent& AEreignis) {
     const int Taste = AEreignis.GetKeyCode();
     const int Umschalt = AEreignis.GetModifiers();
-    const bool Aufklappen = (Umschalt == wxMOD_ALT && (Taste == WXK_DOWN || Taste == WXK_UP)) ||
-                            (Umschalt == wxMOD_NONE && Taste == WXK_F4);
-    if (Aufklappen && FindFocus() == FCombo) {
+    const bool Pfeil = Taste == WXK_DOWN || Taste == WXK_UP;
+    // F4 is the preview of today here too; only Alt with an arrow opens the box's list.
+    if (Pfeil && Umschalt == wxMOD_ALT && FindFocus() == FCombo) {
         PeriodenAufklappen();
+        return;
+    }
+    // The box holds no items for GTK to step through: the arrows pick the periods themselves.
+    if (Pfeil && Umschalt == wxMOD_NONE && FindFocus() == FCombo) {
+        FForm->Ausfuehren([this, Taste] { FForm->Tagesliste.PeriodeSchritt(Taste == WXK_DOWN); });
         return;
     }
     const bool Kontextmenue =
@@ -660,6 +668,7 @@ void THauptFrame::OnCharHook(wxKeyEvent& AEreignis) {
         ListenPopup();
         return;
     }
+    // Where the list leaves Return to the window (GTK sends it as a double click, above).
     const bool Eingabe = Taste == WXK_RETURN || Taste == WXK_NUMPAD_ENTER;
     if (Eingabe && Umschalt == wxMOD_NONE && FindFocus() == FListe) {
         FForm->ZeileEingabe();

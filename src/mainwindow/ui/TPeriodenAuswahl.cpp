@@ -35,12 +35,17 @@ TPeriodenAuswahl::TPeriodenAuswahl(wxWindow* AUnter, const wxArrayString& APerio
     }
     FListe->SetFocus();
     FListe->Bind(wxEVT_LISTBOX_DCLICK, [this](wxCommandEvent&) { Uebernehmen(); });
-    // Alt+Up and F4 close the list as they close a drop-down list: with the line chosen.
+    // Alt with an arrow closes the list as it closes a drop-down list: with the line chosen.
     Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& AEreignis) {
         const int Taste = AEreignis.GetKeyCode();
         const bool AltHoch = AEreignis.GetModifiers() == wxMOD_ALT && (Taste == WXK_UP || Taste == WXK_DOWN);
-        if (Taste == WXK_RETURN || Taste == WXK_NUMPAD_ENTER || Taste == WXK_F4 || AltHoch) {
+        if (Taste == WXK_RETURN || Taste == WXK_NUMPAD_ENTER || AltHoch) {
             Uebernehmen();
+            return;
+        }
+        // A dialog without a cancel button leaves Escape alone.
+        if (Taste == WXK_ESCAPE) {
+            EndModal(wxID_CANCEL);
             return;
         }
         AEreignis.Skip();

@@ -804,14 +804,6 @@ TEST_F(Form1, TheMenuDialogsChangeNothingUntilOK) {
     EXPECT_EQ(IniWert("Vorschautage"), "7");
 }
 
-TEST(Meldungen, EscapeGivesTheHarmlessAnswer) {
-    EXPECT_EQ(EscapeAntwort(mkOK), maOK);
-    EXPECT_EQ(EscapeAntwort(mkJaNein), maNein);
-    EXPECT_EQ(EscapeAntwort(mkJaNeinAbbrechen), maAbbrechen);
-    // A question with "&Alle" has no Cancel: Escape must not count as any kind of yes.
-    EXPECT_EQ(EscapeAntwort(mkJaNeinAlle), maNein);
-}
-
 TEST(MenueBefehl, EveryCommandHasAtMostOneAccessKeyAndAShortcutOfItsOwn) {
     std::set<std::string> Kurztasten;
     for (std::int32_t b = 0; b < MenueBefehlAnzahl; ++b) {

@@ -254,6 +254,8 @@ TEST_F(Form1, CommandLineTable) {
         {{Kalender + "|/systemstartup"}, "", false, Kalender}, // only the first piece counts
         {{"Unsinn", Kalender}, "", false, Ordner},
     };
+    // The import's question is declined.
+    Meldungen.Antwort = maNein;
     for (const TFall& f : Faelle) {
         const std::string Fall = f.Argumente.front();
         Starten(f.Argumente);

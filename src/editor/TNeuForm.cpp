@@ -244,7 +244,7 @@ TNeuForm::TSchluss TNeuForm::Schliessen(bool AOkS, TMeldungsPort& APort, TNeuFor
         switch (APort.Zeige(maBestaetigung,
                             "Sollen sich die Änderungen auch auf dazugehörige Einträge auswirken?\r\n"
                             "Ja=Auch folgende; Nein=Nur aktuellen; Alle=Alle berücksichtigen",
-                            mkJaNeinAlle)) {
+                            mkJaNeinAbbrechenAlle)) {
         case maJa:
             return TSchluss::Ok;
         case maNein:

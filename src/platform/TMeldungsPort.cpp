@@ -17,6 +17,22 @@ TMeldungsAntwort Frage(TMeldungsArt AArt, const std::string& AText, TMeldungsKno
     return Port ? Port->Zeige(AArt, AText, AKnoepfe) : maAbbrechen;
 }
 
+std::vector<TMeldungsAntwort> KnopfAntworten(TMeldungsKnoepfe AKnoepfe) {
+    switch (AKnoepfe) {
+    case mkOK:
+        return {maOK};
+    case mkJaNein:
+        return {maJa, maNein};
+    case mkJaNeinAbbrechen:
+        return {maJa, maNein, maAbbrechen};
+    case mkJaNeinAlle:
+        return {maJa, maNein, maAlle};
+    case mkJaNeinAbbrechenAlle:
+        return {maJa, maNein, maAbbrechen, maAlle};
+    }
+    return {maOK};
+}
+
 TMeldungsAntwort EscapeAntwort(TMeldungsKnoepfe AKnoepfe) {
     switch (AKnoepfe) {
     case mkOK:
@@ -25,6 +41,7 @@ TMeldungsAntwort EscapeAntwort(TMeldungsKnoepfe AKnoepfe) {
     case mkJaNeinAlle:
         return maNein;
     case mkJaNeinAbbrechen:
+    case mkJaNeinAbbrechenAlle:
         return maAbbrechen;
     }
     return maAbbrechen;

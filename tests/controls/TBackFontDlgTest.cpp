@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/TMeldungsPort.h"
+#include "platform/TSkriptMeldungen.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ public:
     TMeldungsAntwort Zeige(TMeldungsArt, const std::string& AText, TMeldungsKnoepfe AKnoepfe) override {
         EXPECT_EQ(AKnoepfe, mkJaNein);
         Texte.push_back(AText);
-        return Antwort;
+        return KnopfGeprueft(AKnoepfe, Antwort);
     }
 };
 

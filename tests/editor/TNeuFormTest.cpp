@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
 
 #include "editor/TDateiDialog.h"
@@ -13,32 +12,11 @@
 #include "platform/MediaPlayer.h"
 #include "platform/SystemDateisystem.h"
 #include "platform/TMeldungsPort.h"
+#include "platform/TSkriptMeldungen.h"
 #include "platform/Umgebung.h"
 #include "views/OVAnzeige.h"
 
 namespace {
-
-// Records every message and gives the prepared answers in turn (then maJa).
-class TFakeMeldungen : public TMeldungsPort {
-public:
-    struct TMeldung {
-        TMeldungsArt Art;
-        std::string Text;
-        TMeldungsKnoepfe Knoepfe;
-    };
-    std::vector<TMeldung> Meldungen;
-    std::deque<TMeldungsAntwort> Antworten;
-
-    TMeldungsAntwort Zeige(TMeldungsArt AArt, const std::string& AText, TMeldungsKnoepfe AKnoepfe) override {
-        Meldungen.push_back({AArt, AText, AKnoepfe});
-        if (Antworten.empty()) {
-            return AKnoepfe == mkOK ? maOK : maJa;
-        }
-        const TMeldungsAntwort Antwort = Antworten.front();
-        Antworten.pop_front();
-        return Antwort;
-    }
-};
 
 class TFakeAnsicht : public TNeuFormAnsicht {
 public:
@@ -91,7 +69,10 @@ public:
 
 class NeuFormTest : public ::testing::Test {
 protected:
-    void SetUp() override { TUhr::Festhalten(D(7, 1, 2025) + 0.5); }
+    void SetUp() override {
+        TUhr::Festhalten(D(7, 1, 2025) + 0.5);
+        NeueMeldungen();
+    }
     void TearDown() override { TUhr::Stellen({}); }
 
     // The editor set up for a new entry as the new-entry command does.
@@ -104,10 +85,15 @@ protected:
     }
 
     TNeuForm::TSchluss Ok() { return Form.Schliessen(true, Meldungen, Ansicht); }
+    // No box shown yet; a question beyond a test's script is answered "&Ja".
+    void NeueMeldungen() {
+        Meldungen = {};
+        Meldungen.Antwort = maJa;
+    }
 
     TDaten Daten;
     TNeuForm Form;
-    TFakeMeldungen Meldungen;
+    TSkriptMeldungen Meldungen;
     TFakeAnsicht Ansicht;
 };
 
@@ -218,10 +204,10 @@ TEST_F(NeuFormTest, AShortTextOfBlanksIsRefusedWithTheNoticeAndTheShortTextFocus
     Neu(D(10, 3, 2025));
     Form.Felder.Kurztext = " \t ";
     EXPECT_EQ(Ok(), TNeuForm::TSchluss::Offen);
-    ASSERT_EQ(Meldungen.Meldungen.size(), 1u);
-    EXPECT_EQ(Meldungen.Meldungen[0].Art, maInformation);
-    EXPECT_EQ(Meldungen.Meldungen[0].Text, "Es wurde noch kein Kurztext eingegeben!");
-    EXPECT_EQ(Meldungen.Meldungen[0].Knoepfe, mkOK);
+    ASSERT_EQ(Meldungen.Texte.size(), 1u);
+    EXPECT_EQ(Meldungen.Arten[0], maInformation);
+    EXPECT_EQ(Meldungen.Texte[0], "Es wurde noch kein Kurztext eingegeben!");
+    EXPECT_EQ(Meldungen.Knoepfe[0], mkOK);
     ASSERT_EQ(Ansicht.Fokusse.size(), 1u);
     EXPECT_EQ(Ansicht.Fokusse[0], std::make_pair(TNeuFeld::Kurztext, false));
 }
@@ -244,18 +230,18 @@ TEST_F(NeuFormTest, TheDuplicateShortTextQuestionOfANewEntry) {
     };
     for (const TFall& F : Faelle) {
         SCOPED_TRACE(F.Kurztext);
-        Meldungen.Meldungen.clear();
+        NeueMeldungen();
         Ansicht.Fokusse.clear();
         Neu(D(10, 3, 2025));
         Form.Felder.Kurztext = F.Kurztext;
         Meldungen.Antworten.assign(F.Antworten.begin(), F.Antworten.end());
         EXPECT_EQ(Ok(), F.Ergebnis);
-        ASSERT_EQ(Meldungen.Meldungen.size(), F.Fragen);
+        ASSERT_EQ(Meldungen.Texte.size(), F.Fragen);
         if (std::string(F.Kurztext) != "Zahnarzt") {
-            EXPECT_EQ(Meldungen.Meldungen[0].Text,
+            EXPECT_EQ(Meldungen.Texte[0],
                       "Der Kurztext \"" + std::string(Trim(F.Kurztext)) +
                           "\" ist bereits vorhanden!\r\nSoll trotzdem fortgesetzt werden?");
-            EXPECT_EQ(Meldungen.Meldungen[0].Knoepfe, mkJaNein);
+            EXPECT_EQ(Meldungen.Knoepfe[0], mkJaNein);
             EXPECT_EQ(Ansicht.Fokusse.at(0), std::make_pair(TNeuFeld::Kurztext, true));
         }
     }
@@ -268,12 +254,11 @@ TEST_F(NeuFormTest, TheFinalQuestionNamesTheTypeAndTheLineOfTheNewEntry) {
     Meldungen.Antworten = {maAbbrechen, maNein};
     EXPECT_EQ(Ok(), TNeuForm::TSchluss::Offen);
     EXPECT_EQ(Ok(), TNeuForm::TSchluss::Nein);
-    ASSERT_EQ(Meldungen.Meldungen.size(), 2u);
+    ASSERT_EQ(Meldungen.Texte.size(), 2u);
     const std::string Zeile = ZeilenText(Form.Datensatz().DatenClass, 0);
-    EXPECT_EQ(Meldungen.Meldungen[0].Text,
-              "Soll der folgende Urlaubstag erstellt werden?\r\n\"" + Zeile + "\"");
-    EXPECT_EQ(Meldungen.Meldungen[0].Art, maBestaetigung);
-    EXPECT_EQ(Meldungen.Meldungen[0].Knoepfe, mkJaNeinAbbrechen);
+    EXPECT_EQ(Meldungen.Texte[0], "Soll der folgende Urlaubstag erstellt werden?\r\n\"" + Zeile + "\"");
+    EXPECT_EQ(Meldungen.Arten[0], maBestaetigung);
+    EXPECT_EQ(Meldungen.Knoepfe[0], mkJaNeinAbbrechen);
 }
 
 TEST_F(NeuFormTest, TheDuplicateQuestionIsNotAskedWhenEditing) {
@@ -282,9 +267,8 @@ TEST_F(NeuFormTest, TheDuplicateQuestionIsNotAskedWhenEditing) {
     Bearbeiten(E, 0, true);
     Form.Felder.Langtext = "neu";
     ASSERT_EQ(Ok(), TNeuForm::TSchluss::Ok);
-    ASSERT_EQ(Meldungen.Meldungen.size(), 1u);
-    EXPECT_EQ(Meldungen.Meldungen[0].Text.rfind("Soll der bearbeitete Termin neu erstellt werden?\r\n\"", 0),
-              0u);
+    ASSERT_EQ(Meldungen.Texte.size(), 1u);
+    EXPECT_EQ(Meldungen.Texte[0].rfind("Soll der bearbeitete Termin neu erstellt werden?\r\n\"", 0), 0u);
 }
 
 TEST_F(NeuFormTest, EditingWithoutAChangeSaysSoAndFocusesTheStartDate) {
@@ -294,8 +278,8 @@ TEST_F(NeuFormTest, EditingWithoutAChangeSaysSoAndFocusesTheStartDate) {
     EXPECT_EQ(Form.Felder.Von, D(1, 2, 2025));
     EXPECT_EQ(Form.Felder.Dauer, 3);
     EXPECT_EQ(Ok(), TNeuForm::TSchluss::Offen);
-    ASSERT_EQ(Meldungen.Meldungen.size(), 1u);
-    EXPECT_EQ(Meldungen.Meldungen[0].Text, "Es wurde keine Änderung vorgenommen!");
+    ASSERT_EQ(Meldungen.Texte.size(), 1u);
+    EXPECT_EQ(Meldungen.Texte[0], "Es wurde keine Änderung vorgenommen!");
     EXPECT_EQ(Ansicht.Fokusse.back(), std::make_pair(TNeuFeld::Von, false));
 }
 
@@ -367,16 +351,16 @@ TEST_F(NeuFormTest, ThisRunOrAllRunsOfAMonthlyEntryFromThe31stOfJanuary) {
     };
     for (const TFall& F : Faelle) {
         SCOPED_TRACE(F.Was);
-        Meldungen.Meldungen.clear();
+        NeueMeldungen();
         Bearbeiten(E, 1, false, D(1, 2, 2025), D(30, 3, 2025));
         EXPECT_EQ(Form.Caption(), "Eintrag bearbeiten");
         EXPECT_EQ(Form.Felder.Von, D(28, 2, 2025));
         F.Aendern(Form.Felder);
         Meldungen.Antworten = {F.Antwort};
         EXPECT_EQ(Ok(), F.Ergebnis);
-        ASSERT_EQ(Meldungen.Meldungen.size(), 1u);
-        EXPECT_EQ(Meldungen.Meldungen[0].Text, F.Frage);
-        EXPECT_EQ(Meldungen.Meldungen[0].Knoepfe, F.Frage == F2 ? mkJaNeinAlle : mkJaNeinAbbrechen);
+        ASSERT_EQ(Meldungen.Texte.size(), 1u);
+        EXPECT_EQ(Meldungen.Texte[0], F.Frage);
+        EXPECT_EQ(Meldungen.Knoepfe[0], F.Frage == F2 ? mkJaNeinAbbrechenAlle : mkJaNeinAbbrechen);
         EXPECT_EQ(Form.AktuellerS, F.AktuellerS);
         EXPECT_EQ(Form.AlleS, F.AlleS);
     }

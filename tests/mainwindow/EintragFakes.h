@@ -1,42 +1,14 @@
 #pragma once
 
-// Fakes for the entry commands: message boxes answered from a script, and the entry editor as the
-// real editor behaviour (TNeuForm) with the user's input given as a function, so that the
-// commands meet the editor's own questions and results.
+// Fakes for the entry commands: message boxes answered from a script (TSkriptMeldungen), and the
+// entry editor as the real editor behaviour (TNeuForm) with the user's input given as a function,
+// so that the commands meet the editor's own questions and results.
 
-#include <deque>
 #include <functional>
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
 
 #include "editor/TNeuForm.h"
 #include "mainwindow/TEintragEditor.h"
-#include "platform/TMeldungsPort.h"
-
-// Records every box; a question takes the next prepared answer, an information is just noted.
-class TSkriptMeldungen : public TMeldungsPort {
-public:
-    std::vector<std::string> Texte;
-    std::vector<TMeldungsKnoepfe> Knoepfe;
-    std::deque<TMeldungsAntwort> Antworten;
-
-    TMeldungsAntwort Zeige(TMeldungsArt, const std::string& AText, TMeldungsKnoepfe AKnoepfe) override {
-        Texte.push_back(AText);
-        Knoepfe.push_back(AKnoepfe);
-        if (AKnoepfe == mkOK) {
-            return maOK;
-        }
-        if (Antworten.empty()) {
-            ADD_FAILURE() << "unexpected question: " << AText;
-            return maAbbrechen;
-        }
-        const TMeldungsAntwort Antwort = Antworten.front();
-        Antworten.pop_front();
-        return Antwort;
-    }
-};
+#include "platform/TSkriptMeldungen.h"
 
 // The editor: set up as the window sets it up, the input applied to its fields, then OK pressed
 // once. A dialog that would stay open (a question answered with Abbrechen) counts as cancelled.

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "mainwindow/THauptfensterAnsicht.h"
-#include "platform/TMeldungsPort.h"
+#include "platform/TSkriptMeldungen.h"
 
 // The window as plain state: caption, status text, font, size and state, recent-file entries,
 // splash calls.
@@ -86,14 +86,5 @@ private:
     }
 };
 
-// Records every message box and gives the next prepared answer.
-class TFakeMeldungen : public TMeldungsPort {
-public:
-    std::vector<std::string> Texte;
-    TMeldungsAntwort Antwort = maOK;
-
-    TMeldungsAntwort Zeige(TMeldungsArt, const std::string& AText, TMeldungsKnoepfe) override {
-        Texte.push_back(AText);
-        return Antwort;
-    }
-};
+// Records every message box; a question gets the prepared answer, which must be one of its buttons.
+using TFakeMeldungen = TSkriptMeldungen;

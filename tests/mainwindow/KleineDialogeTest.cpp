@@ -6,7 +6,7 @@
 #include "model/ModellHilfen.h"
 #include "model/TDaten.h"
 #include "model/TGeladenClass.h"
-#include "platform/TMeldungsPort.h"
+#include "platform/TSkriptMeldungen.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ public:
     TMeldungsAntwort Zeige(TMeldungsArt, const std::string& AText, TMeldungsKnoepfe AKnoepfe) override {
         EXPECT_EQ(AKnoepfe, mkJaNein);
         Texte.push_back(AText);
-        return Antwort;
+        return KnopfGeprueft(AKnoepfe, Antwort);
     }
 };
 

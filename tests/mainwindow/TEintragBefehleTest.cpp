@@ -270,7 +270,7 @@ TEST_F(EintragBefehle, ChangingTheTimeOfOneOccurrence) {
         EXPECT_EQ(Meldungen.Texte.at(0),
                   "Sollen sich die Änderungen auch auf dazugehörige Einträge auswirken?\r\n"
                   "Ja=Auch folgende; Nein=Nur aktuellen; Alle=Alle berücksichtigen");
-        EXPECT_EQ(Meldungen.Knoepfe.at(0), mkJaNeinAlle);
+        EXPECT_EQ(Meldungen.Knoepfe.at(0), mkJaNeinAbbrechenAlle);
         const TDatenClass& e = Daten[0];
         for (std::size_t i = 0; i < f.Geaendert.size(); ++i) {
             EXPECT_EQ(e.DatumListe[i].VonZeit, f.Geaendert[i] ? Zehn : Neun) << f.Antwort << " record " << i;

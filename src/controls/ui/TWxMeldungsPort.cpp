@@ -34,19 +34,29 @@ long Symbol(TMeldungsArt AArt) {
     return 0;
 }
 
-long Knoepfe(TMeldungsKnoepfe AKnoepfe) {
-    switch (AKnoepfe) {
-    case mkOK:
+// The wx button of each answer; "&Alle" takes the place of the help button.
+long Knopf(TMeldungsAntwort AAntwort) {
+    switch (AAntwort) {
+    case maOK:
         return wxOK;
-    case mkJaNein:
-        return wxYES_NO;
-    case mkJaNeinAbbrechen:
-        return wxYES_NO | wxCANCEL;
-    case mkJaNeinAlle:
-        // "&Alle" takes the place of the help button.
-        return wxYES_NO | wxHELP;
+    case maJa:
+        return wxYES;
+    case maNein:
+        return wxNO;
+    case maAbbrechen:
+        return wxCANCEL;
+    case maAlle:
+        return wxHELP;
     }
     return wxOK;
+}
+
+long Knoepfe(TMeldungsKnoepfe AKnoepfe) {
+    long Stil = 0;
+    for (TMeldungsAntwort Antwort : KnopfAntworten(AKnoepfe)) {
+        Stil |= Knopf(Antwort);
+    }
+    return Stil;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "files/DateiSicherErsetzen.h"
 #include "icalendar/IcsLesen.h"
 #include "icalendar/IcsSchreiben.h"
+#include "icalendar/IcsZeit.h"
 #include "model/Fehler.h"
 
 bool IstIcsDatei(const std::string& AFilename, TDateisystem& ADateisystem) {

@@ -155,7 +155,7 @@ std::set<TTag> DatumsListe(std::string_view t) {
 class TLeser {
 public:
     TLeser(icalcomponent* AKalender, const TZeitzone& AZeitzone, TIcsBericht& ABericht)
-        : FKalender(AKalender), FZeit(AZeitzone), FBericht(ABericht) {}
+        : FKalender(AKalender), FZeit(AZeitzone), FBericht(ABericht), FLokaleZone(LokalerZonenname()) {}
 
     // The entry of one event; nullptr when it is not taken over (and counted).
     std::unique_ptr<TDatenClass> Eintrag(icalcomponent* AEreignis, const std::set<TTag>& AErsetzt);
@@ -166,6 +166,7 @@ private:
     icalcomponent* FKalender;
     TIcsZeit FZeit;
     TIcsBericht& FBericht;
+    std::string FLokaleZone;
     // Of the event being read:
     icaltimetype FStart{};
     std::int64_t FDauer = 0; // seconds, or days for a start without time
@@ -184,7 +185,9 @@ private:
 };
 
 // A time with the zone its TZID names: the file's own VTIMEZONE first, then libical's zone data;
-// an unknown zone leaves the time floating (local).
+// an unknown zone leaves the time floating (local). A time of the local zone itself is a wall
+// time as it stands, also on the night the clocks go forward, when it names an hour that the
+// zone skips: so a calendar written by this program comes back with the times it showed.
 icaltimetype TLeser::MitZone(icalproperty* AEigenschaft, icaltimetype t) const {
     if (t.is_date || icaltime_is_utc(t)) {
         return t;
@@ -202,7 +205,8 @@ icaltimetype TLeser::MitZone(icalproperty* AEigenschaft, icaltimetype t) const {
     if (Zone == nullptr) {
         Zone = icaltimezone_get_builtin_timezone(Name);
     }
-    t.zone = Zone;
+    const char* Ort = Zone != nullptr ? icaltimezone_get_location(Zone) : nullptr;
+    t.zone = Ort != nullptr && Ort == FLokaleZone ? nullptr : Zone;
     return t;
 }
 
@@ -212,8 +216,12 @@ void TLeser::DauerLesen(icalcomponent* AEreignis) {
     if (icalproperty* Ende = icalcomponent_get_first_property(AEreignis, ICAL_DTEND_PROPERTY)) {
         const icaltimetype e = MitZone(Ende, icalproperty_get_dtend(Ende));
         if (TIcsZeit::Gueltig(e)) {
+            // Between wall times the duration is a wall-clock one, as the occurrence's end is
+            // found by adding it to a wall time.
             FDauer = FStart.is_date ? TagAus(TIcsZeit::Wand(e)) - TagAus(TIcsZeit::Wand(FStart))
-                                    : FZeit.Utc(e) - FZeit.Utc(FStart);
+                     : TIcsZeit::Schwebend(FStart) && TIcsZeit::Schwebend(e)
+                         ? TIcsZeit::Wand(e) - TIcsZeit::Wand(FStart)
+                         : FZeit.Utc(e) - FZeit.Utc(FStart);
         }
     } else if (icalproperty* Dauer = icalcomponent_get_first_property(AEreignis, ICAL_DURATION_PROPERTY)) {
         const std::int64_t s = icaldurationtype_as_int(icalproperty_get_duration(Dauer));

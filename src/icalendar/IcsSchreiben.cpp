@@ -3,8 +3,6 @@
 #include <libical/ical.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <vector>
 
@@ -64,6 +62,7 @@ private:
     TIcsZeit FZeit;
 
     icaltimetype Zeit(TTag ATag, const TDatumClass& AForm) const;
+    icaltimetype InUtc(icaltimetype t) const;
     icalproperty* MitZone(icalproperty* p, const icaltimetype& t) const;
     icalcomponent* Ereignis(const TDatenClass& e, const std::string& AUid, const TDatumClass& AErster,
                             const std::vector<TLauf>& ALaeufe, bool ARegelS);
@@ -82,6 +81,16 @@ icaltimetype TSchreiber::Zeit(TTag ATag, const TDatumClass& AForm) const {
         t.hour = u.Stunde;
         t.minute = u.Minute;
         t.zone = FZone;
+    }
+    return t;
+}
+
+// RDATEs and EXDATEs of a zoned time are written in UTC: readers that take no TZID on them, as
+// libical's own expansion does not, read them right all the same.
+icaltimetype TSchreiber::InUtc(icaltimetype t) const {
+    if (!t.is_date && t.zone != nullptr) {
+        icaltimezone_convert_time(&t, const_cast<icaltimezone*>(t.zone), icaltimezone_get_utc_timezone());
+        t.zone = icaltimezone_get_utc_timezone();
     }
     return t;
 }
@@ -192,15 +201,15 @@ icalcomponent* TSchreiber::Ereignis(const TDatenClass& e, const std::string& AUi
     std::string Deaktiviert;
     for (std::size_t k = 0; k < ALaeufe.size(); ++k) {
         const TDatumClass& d = e.DatumListe[ALaeufe[k].Start];
-        const icaltimetype t = Zeit(d.VonDatum, AErster);
+        const icaltimetype t = InUtc(Zeit(d.VonDatum, AErster));
         if (!ARegelS && k > 0) {
             icaldatetimeperiodtype p{};
             p.time = t;
             p.period = icalperiodtype_null_period();
-            icalcomponent_add_property(v, MitZone(icalproperty_new_rdate(p), t));
+            icalcomponent_add_property(v, icalproperty_new_rdate(p));
         }
         if (d.AktivTyp == avDeaktiv) {
-            icalcomponent_add_property(v, MitZone(icalproperty_new_exdate(t), t));
+            icalcomponent_add_property(v, icalproperty_new_exdate(t));
             Deaktiviert += (Deaktiviert.empty() ? "" : ",") + DatumsText(d.VonDatum);
         }
     }
@@ -286,22 +295,4 @@ std::string IcsKodieren(const TDaten& ADaten, const std::string& AZonenname, con
     std::string Ergebnis(Text);
     std::free(Text);
     return Ergebnis;
-}
-
-std::string LokalerZonenname() {
-    const auto NachZoneinfo = [](const std::string& APfad) {
-        const std::size_t i = APfad.find("zoneinfo/");
-        return i == std::string::npos ? std::string() : APfad.substr(i + 9);
-    };
-    if (const char* Tz = std::getenv("TZ"); Tz != nullptr && *Tz != '\0') {
-        const std::string Name = Tz[0] == ':' ? Tz + 1 : Tz;
-        return Name.starts_with("/") ? NachZoneinfo(Name) : Name;
-    }
-    std::ifstream Datei("/etc/timezone");
-    std::string Name;
-    if (std::getline(Datei, Name) && !Name.empty()) {
-        return Name;
-    }
-    std::error_code Fehler;
-    return NachZoneinfo(std::filesystem::read_symlink("/etc/localtime", Fehler).string());
 }

@@ -15,6 +15,3 @@
 // The main-file entries of ADaten. Times carry the zone AZonenname (a zone name libical knows,
 // such as "Europe/Vienna"); without one they are written as floating local times.
 std::string IcsKodieren(const TDaten& ADaten, const std::string& AZonenname, const TZeitzone& AZeitzone);
-
-// The name of the local zone as the system sets it (TZ, /etc/timezone, /etc/localtime), or "".
-std::string LokalerZonenname();

@@ -6,7 +6,8 @@
 constexpr const char* IcsTyp = "X-ORVANTO-TYP";                       // "Termin", "Urlaubstag", "Feiertag"
 constexpr const char* IcsIntervall = "X-ORVANTO-INTERVALL";           // the interval's code, "1E" .. "1J"
 constexpr const char* IcsGrenze = "X-ORVANTO-GRENZE";                 // the calendar limit, YYYYMMDD
-constexpr const char* IcsZaehler = "X-ORVANTO-ZAEHLER";               // the counter's start, when it counts
+constexpr const char* IcsZaehler = "X-ORVANTO-ZAEHLER";               // "JA" or "NEIN": the counter shows
+constexpr const char* IcsZaehlerstart = "X-ORVANTO-ZAEHLERSTART";     // the counter's first number
 constexpr const char* IcsLoeschfunktion = "X-ORVANTO-LOESCHFUNKTION"; // "JA": past occurrences may be purged
 constexpr const char* IcsSounddatei = "X-ORVANTO-SOUNDDATEI";         // the sound file's name
 constexpr const char* IcsSoundAn = "X-ORVANTO-SOUND";                 // "JA" or "NEIN": the sound plays

@@ -477,10 +477,9 @@ std::unique_ptr<TDatenClass> TLeser::Eintrag(icalcomponent* AEreignis, const std
                 : GleichOhneFall(Typ, EintragstypNamen[ttUrlaub])   ? ttUrlaub
                 : GleichOhneFall(Typ, EintragstypNamen[ttFeiertag]) ? ttFeiertag
                                                                     : ttTermin;
-    if (const char* Zaehler = XWert(AEreignis, IcsZaehler)) {
-        e->CounterS = true;
-        e->CounterStart = static_cast<std::int32_t>(std::strtol(Zaehler, nullptr, 10));
-    }
+    e->CounterS = GleichOhneFall(XText(AEreignis, IcsZaehler), "JA");
+    e->CounterStart = static_cast<std::int32_t>(
+        std::strtol(std::string(XText(AEreignis, IcsZaehlerstart)).c_str(), nullptr, 10));
     const char* SoundAn = XWert(AEreignis, IcsSoundAn);
     e->SounddateiS = SoundAn != nullptr ? GleichOhneFall(SoundAn, "JA") : !e->Sounddatei.empty();
     const char* Loeschen = XWert(AEreignis, IcsLoeschfunktion);

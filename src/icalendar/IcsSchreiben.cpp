@@ -221,8 +221,9 @@ icalcomponent* TSchreiber::Ereignis(const TDatenClass& e, const std::string& AUi
     X(IcsTyp, EintragstypNamen[e.TagTyp]);
     X(IcsIntervall, IntervallKuerzel[e.AnzeigenTyp]);
     X(IcsGrenze, DatumsText(e.EndeDatum));
-    if (e.CounterS) {
-        X(IcsZaehler, std::to_string(e.CounterStart));
+    if (e.CounterS || e.CounterStart != 0) {
+        X(IcsZaehler, e.CounterS ? "JA" : "NEIN");
+        X(IcsZaehlerstart, std::to_string(e.CounterStart));
     }
     if (AErster.LoeschenS) {
         X(IcsLoeschfunktion, "JA");

@@ -97,6 +97,20 @@ TEST_F(IcsRundreise, ExportThenImportGivesTheSameDayLines) {
             const std::string Unterschied =
                 ErsterUnterschied(Tageszeilen(Wieder, Anfang, Ende), Tageszeilen(Kalender, Anfang, Ende));
             ASSERT_EQ(Unterschied, "") << "Runde " << Runde << " Zone \"" << Zone << "\"\n" << Text;
+            // Type, interval, counter, limit, texts and sound of every entry that shows come back
+            // as they were; the ids are the importing calendar's.
+            std::vector<const TDatenClass*> Sichtbare;
+            for (const auto& e : Kalender.Liste) {
+                if (e->EndeDatumValid()) {
+                    Sichtbare.push_back(e.get());
+                }
+            }
+            ASSERT_EQ(static_cast<std::size_t>(Wieder.Count()), Sichtbare.size());
+            for (std::size_t i = 0; i < Sichtbare.size(); ++i) {
+                TDatenClass Erwartet = *Sichtbare[i];
+                Erwartet.Id = Wieder[i].Id;
+                EXPECT_TRUE(Wieder[i].IdentInfos(&Erwartet, false)) << Erwartet.Kurztext << "\n" << Text;
+            }
         }
     }
 }

@@ -170,7 +170,6 @@ private:
     // Of the event being read:
     icaltimetype FStart{};
     std::int64_t FDauer = 0; // seconds, or days for a start without time
-    TSekunden FEndeUtc = 0;
 
     icaltimetype MitZone(icalproperty* AEigenschaft, icaltimetype t) const;
     TVorkommen Vorkommen(icaltimetype AStart) const;

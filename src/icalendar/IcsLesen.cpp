@@ -13,15 +13,11 @@
 
 #include "files/Codepage1252.h"
 #include "icalendar/IcsEigenschaften.h"
+#include "icalendar/IcsKomponente.h"
 #include "icalendar/IcsZeit.h"
 #include "model/Fehler.h"
 
 namespace {
-
-struct TKomponenteFrei {
-    void operator()(icalcomponent* c) const { icalcomponent_free(c); }
-};
-using TKomponente = std::unique_ptr<icalcomponent, TKomponenteFrei>;
 
 // The file reader accepts an occurrence's last day up to a year after the calendar range.
 constexpr TTag LetzterEndtag = EncodeDate(2101, 12, 31);
@@ -668,7 +664,7 @@ TIcsBericht IcsLesen(std::string_view AText, TDaten& ADaten, std::int32_t AIdDat
     }
     icalerror_set_errors_are_fatal(0);
     const std::string Text(AText);
-    const TKomponente Wurzel(icalparser_parse_string(Text.c_str()));
+    const TIcsKomponente Wurzel(icalparser_parse_string(Text.c_str()));
     icalerror_clear_errno();
     if (Wurzel == nullptr || Kalender(Wurzel.get()).empty()) {
         Fehler("Die iCalendar-Datei ist beschädigt: sie enthält keinen lesbaren Kalender.");

@@ -7,14 +7,11 @@
 #include <vector>
 
 #include "icalendar/IcsEigenschaften.h"
+#include "icalendar/IcsKomponente.h"
 #include "icalendar/IcsZeit.h"
 #include "model/Uhr.h"
 
 namespace {
-
-struct TKomponenteFrei {
-    void operator()(icalcomponent* c) const { icalcomponent_free(c); }
-};
 
 // A run of records: one occurrence.
 struct TLauf {
@@ -278,7 +275,7 @@ void TSchreiber::Eintrag(const TDatenClass& e) {
 
 std::string IcsKodieren(const TDaten& ADaten, const std::string& AZonenname, const TZeitzone& AZeitzone) {
     icalerror_set_errors_are_fatal(0);
-    const std::unique_ptr<icalcomponent, TKomponenteFrei> Kalender(icalcomponent_new_vcalendar());
+    const TIcsKomponente Kalender(icalcomponent_new_vcalendar());
     icalcomponent_add_property(Kalender.get(), icalproperty_new_version("2.0"));
     icalcomponent_add_property(Kalender.get(), icalproperty_new_prodid("-//Orvanto//Orvanto V1.03//DE"));
     icaltimezone* Zone = AZonenname.empty() ? nullptr : icaltimezone_get_builtin_timezone(AZonenname.c_str());

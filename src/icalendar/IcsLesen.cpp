@@ -177,6 +177,10 @@ private:
     std::vector<TVorkommen> Erweitert(icalcomponent* AEreignis,
                                       const std::vector<icalrecurrencetype>& ARegeln);
     void Texte(icalcomponent* AEreignis, TDatenClass& AEintrag);
+    bool RegelnLesen(icalcomponent* AEreignis, std::vector<icalrecurrencetype>& ARegeln);
+    void Eigenschaften(icalcomponent* AEreignis, TDatenClass& AEintrag);
+    std::set<TTag> Ausnahmen(icalcomponent* AEreignis, const std::set<TTag>& AErsetzt) const;
+    bool AlsEinzelne(std::vector<TVorkommen> AAlle, bool ALoeschenS, TDatenClass& AEintrag);
 };
 
 // A time with the zone its TZID names: the file's own VTIMEZONE first, then libical's zone data;
@@ -436,6 +440,86 @@ TTag TLeser::ErsetzterTag(icalcomponent* AEreignis) {
     return TIcsZeit::Gueltig(t) ? TagAus(FZeit.Lokal(t)) : 0;
 }
 
+// The event's rules; false, counted, for a rule of several occurrences a day, since an entry
+// holds one occurrence a day.
+bool TLeser::RegelnLesen(icalcomponent* AEreignis, std::vector<icalrecurrencetype>& ARegeln) {
+    const auto Mehrere = [](const auto& AFeld) {
+        return AFeld[0] != ICAL_RECURRENCE_ARRAY_MAX && AFeld[1] != ICAL_RECURRENCE_ARRAY_MAX;
+    };
+    for (icalproperty* p = icalcomponent_get_first_property(AEreignis, ICAL_RRULE_PROPERTY); p != nullptr;
+         p = icalcomponent_get_next_property(AEreignis, ICAL_RRULE_PROPERTY)) {
+        const icalrecurrencetype r = icalproperty_get_rrule(p);
+        if (r.freq == ICAL_SECONDLY_RECURRENCE || r.freq == ICAL_MINUTELY_RECURRENCE ||
+            r.freq == ICAL_HOURLY_RECURRENCE || Mehrere(r.by_hour) || Mehrere(r.by_minute) ||
+            Mehrere(r.by_second)) {
+            ++FBericht.Kurztakt;
+            return false;
+        }
+        if (r.freq != ICAL_NO_RECURRENCE) {
+            ARegeln.push_back(r);
+        }
+    }
+    return true;
+}
+
+void TLeser::Eigenschaften(icalcomponent* AEreignis, TDatenClass& AEintrag) {
+    Texte(AEreignis, AEintrag);
+    const std::string_view Typ = XText(AEreignis, IcsTyp);
+    AEintrag.TagTyp = GleichOhneFall(Typ, EintragstypNamen[ttUrlaub])     ? ttUrlaub
+                      : GleichOhneFall(Typ, EintragstypNamen[ttFeiertag]) ? ttFeiertag
+                                                                          : ttTermin;
+    AEintrag.CounterS = GleichOhneFall(XText(AEreignis, IcsZaehler), "JA");
+    AEintrag.CounterStart = static_cast<std::int32_t>(
+        std::strtol(std::string(XText(AEreignis, IcsZaehlerstart)).c_str(), nullptr, 10));
+    const char* SoundAn = XWert(AEreignis, IcsSoundAn);
+    AEintrag.SounddateiS = SoundAn != nullptr ? GleichOhneFall(SoundAn, "JA") : !AEintrag.Sounddatei.empty();
+}
+
+// The local days of the occurrences that EXDATEs and overrides (AErsetzt) take away.
+std::set<TTag> TLeser::Ausnahmen(icalcomponent* AEreignis, const std::set<TTag>& AErsetzt) const {
+    std::set<TTag> Weg = AErsetzt;
+    for (icalproperty* p = icalcomponent_get_first_property(AEreignis, ICAL_EXDATE_PROPERTY); p != nullptr;
+         p = icalcomponent_get_next_property(AEreignis, ICAL_EXDATE_PROPERTY)) {
+        const icaltimetype t = MitZone(p, icalproperty_get_exdate(p));
+        if (TIcsZeit::Gueltig(t)) {
+            Weg.insert(t.is_date ? TagAus(TIcsZeit::Wand(t)) : TagAus(FZeit.Lokal(t)));
+        }
+    }
+    return Weg;
+}
+
+// Makes AEintrag a once-only entry of the occurrences within the calendar range, in order; an
+// occurrence that shares a day with an earlier one is left out and counted. False when none is
+// within the range.
+bool TLeser::AlsEinzelne(std::vector<TVorkommen> AAlle, bool ALoeschenS, TDatenClass& AEintrag) {
+    std::erase_if(AAlle, [](const TVorkommen& v) { return !ImBereich(v); });
+    if (AAlle.empty()) {
+        return false;
+    }
+    std::sort(AAlle.begin(), AAlle.end());
+    // The same start twice (a rule and an RDATE naming it) is one occurrence.
+    AAlle.erase(
+        std::unique(AAlle.begin(), AAlle.end(),
+                    [](const TVorkommen& a, const TVorkommen& b) { return a.Beginn() == b.Beginn(); }),
+        AAlle.end());
+    TTag BelegtBis = KalenderAnfang - 1;
+    for (const TVorkommen& v : AAlle) {
+        if (v.Von <= BelegtBis) {
+            ++FBericht.Ueberschneidungen;
+            continue;
+        }
+        BelegtBis = v.Bis;
+        for (TTag t = v.Von; t <= v.Bis; ++t) {
+            AEintrag.Add(TDatumClass{t, v.Von, v.Bis, v.AktivS ? avAktiv : avDeaktiv,
+                                     static_cast<bool>(FStart.is_date), ALoeschenS,
+                                     static_cast<TDateTime>(v.Zeit) / SekundenJeTag});
+        }
+    }
+    AEintrag.AnzeigenTyp = atEinmalig;
+    AEintrag.EndeDatum = BelegtBis;
+    return true;
+}
+
 std::unique_ptr<TDatenClass> TLeser::Eintrag(icalcomponent* AEreignis, const std::set<TTag>& AErsetzt) {
     const char* Titel = icalcomponent_get_summary(AEreignis);
     icalproperty* Start = icalcomponent_get_first_property(AEreignis, ICAL_DTSTART_PROPERTY);
@@ -445,50 +529,15 @@ std::unique_ptr<TDatenClass> TLeser::Eintrag(icalcomponent* AEreignis, const std
                "\" hat keinen gültigen Beginn (DTSTART).");
     }
     std::vector<icalrecurrencetype> Regeln;
-    for (icalproperty* p = icalcomponent_get_first_property(AEreignis, ICAL_RRULE_PROPERTY); p != nullptr;
-         p = icalcomponent_get_next_property(AEreignis, ICAL_RRULE_PROPERTY)) {
-        Regeln.push_back(icalproperty_get_rrule(p));
-        const icalrecurrencetype& r = Regeln.back();
-        const auto Mehrere = [](const auto& AFeld) {
-            return AFeld[0] != ICAL_RECURRENCE_ARRAY_MAX && AFeld[1] != ICAL_RECURRENCE_ARRAY_MAX;
-        };
-        // Several occurrences a day: the calendar holds one occurrence of an entry per day.
-        if (r.freq == ICAL_SECONDLY_RECURRENCE || r.freq == ICAL_MINUTELY_RECURRENCE ||
-            r.freq == ICAL_HOURLY_RECURRENCE || Mehrere(r.by_hour) || Mehrere(r.by_minute) ||
-            Mehrere(r.by_second)) {
-            ++FBericht.Kurztakt;
-            return nullptr;
-        }
-        if (r.freq == ICAL_NO_RECURRENCE) {
-            Regeln.pop_back();
-        }
+    if (!RegelnLesen(AEreignis, Regeln)) {
+        return nullptr;
     }
     DauerLesen(AEreignis);
-
     auto e = std::make_unique<TDatenClass>();
-    Texte(AEreignis, *e);
-    const char* Typ = XWert(AEreignis, IcsTyp);
-    e->TagTyp = Typ == nullptr                                      ? ttTermin
-                : GleichOhneFall(Typ, EintragstypNamen[ttUrlaub])   ? ttUrlaub
-                : GleichOhneFall(Typ, EintragstypNamen[ttFeiertag]) ? ttFeiertag
-                                                                    : ttTermin;
-    e->CounterS = GleichOhneFall(XText(AEreignis, IcsZaehler), "JA");
-    e->CounterStart = static_cast<std::int32_t>(
-        std::strtol(std::string(XText(AEreignis, IcsZaehlerstart)).c_str(), nullptr, 10));
-    const char* SoundAn = XWert(AEreignis, IcsSoundAn);
-    e->SounddateiS = SoundAn != nullptr ? GleichOhneFall(SoundAn, "JA") : !e->Sounddatei.empty();
-    const char* Loeschen = XWert(AEreignis, IcsLoeschfunktion);
-    const bool LoeschenS = Loeschen != nullptr && GleichOhneFall(Loeschen, "JA");
-
-    // Occurrences that EXDATEs and overrides take away, and those kept deactivated.
-    std::set<TTag> Weg = AErsetzt;
-    for (icalproperty* p = icalcomponent_get_first_property(AEreignis, ICAL_EXDATE_PROPERTY); p != nullptr;
-         p = icalcomponent_get_next_property(AEreignis, ICAL_EXDATE_PROPERTY)) {
-        const icaltimetype t = MitZone(p, icalproperty_get_exdate(p));
-        if (TIcsZeit::Gueltig(t)) {
-            Weg.insert(t.is_date ? TagAus(TIcsZeit::Wand(t)) : TagAus(FZeit.Lokal(t)));
-        }
-    }
+    Eigenschaften(AEreignis, *e);
+    const bool LoeschenS = GleichOhneFall(XText(AEreignis, IcsLoeschfunktion), "JA");
+    const std::set<TTag> Weg = Ausnahmen(AEreignis, AErsetzt);
+    // Deactivated occurrences of our own entries: excluded for other programs, kept here.
     const std::set<TTag> Deaktiviert = DatumsListe(XText(AEreignis, IcsDeaktiviert));
     const TVorkommen Erstes = Vorkommen(FStart);
     const bool Rdates = icalcomponent_get_first_property(AEreignis, ICAL_RDATE_PROPERTY) != nullptr;
@@ -508,39 +557,15 @@ std::unique_ptr<TDatenClass> TLeser::Eintrag(icalcomponent* AEreignis, const std
         for (const TTag d : Deaktiviert) {
             Alle.push_back(TVorkommen{d, d + (Erstes.Bis - Erstes.Von), Erstes.Zeit, false});
         }
-        const bool Irgendeines = !Alle.empty();
-        std::erase_if(Alle, [](const TVorkommen& v) { return !ImBereich(v); });
-        if (Alle.empty()) {
-            FBericht.Ausserhalb += Irgendeines ? 1 : 0;
+        if (!Alle.empty() && !AlsEinzelne(std::move(Alle), LoeschenS, *e)) {
+            ++FBericht.Ausserhalb;
             return nullptr;
         }
-        std::sort(Alle.begin(), Alle.end());
-        // The same start twice (a rule and an RDATE naming it) is one occurrence.
-        Alle.erase(
-            std::unique(Alle.begin(), Alle.end(),
-                        [](const TVorkommen& a, const TVorkommen& b) { return a.Beginn() == b.Beginn(); }),
-            Alle.end());
-        TTag BelegtBis = KalenderAnfang - 1;
-        for (const TVorkommen& v : Alle) {
-            if (v.Von <= BelegtBis) {
-                ++FBericht.Ueberschneidungen;
-                continue;
-            }
-            BelegtBis = v.Bis;
-            for (TTag t = v.Von; t <= v.Bis; ++t) {
-                e->Add(TDatumClass{t, v.Von, v.Bis, v.AktivS ? avAktiv : avDeaktiv,
-                                   static_cast<bool>(FStart.is_date), LoeschenS,
-                                   static_cast<TDateTime>(v.Zeit) / SekundenJeTag});
-            }
-        }
-        e->AnzeigenTyp = atEinmalig;
-        e->EndeDatum = BelegtBis;
     }
-    if (const char* Intervall = XWert(AEreignis, IcsIntervall)) {
-        for (int i = 0; i < AnzeigenTypAnzahl; ++i) {
-            if (GleichOhneFall(Intervall, IntervallKuerzel[i])) {
-                e->AnzeigenTyp = static_cast<TAnzeigenTyp>(i);
-            }
+    const std::string_view Intervall = XText(AEreignis, IcsIntervall);
+    for (int i = 0; i < AnzeigenTypAnzahl; ++i) {
+        if (GleichOhneFall(Intervall, IntervallKuerzel[i])) {
+            e->AnzeigenTyp = static_cast<TAnzeigenTyp>(i);
         }
     }
     if (const TTag Grenze = DatumAusText(XText(AEreignis, IcsGrenze))) {

@@ -62,8 +62,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Orvanto-Projekt <orvanto@localhost>")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Help texts open in the desktop's text viewer; WAV and MP3 play through GStreamer's parsers.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+# Help texts open in the desktop's text viewer; WAV and MP3 play through GStreamer's parsers;
+# iCalendar files are read and written by libical, which takes its zone data from tzdata.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "xdg-utils, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, libical3, tzdata")
 # The screen reader the program speaks and brailles through.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "orca, speech-dispatcher")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "brltty")

@@ -21,7 +21,8 @@ const char* const TextAufrufHilfe =
     "  feiertage DATEI JAHR [--zusatz DATEI]...\n"
     "  namenstage TT.MM.JJJJ\n"
     "  namenstage --name NAME [--genau]\n"
-    "  importieren DATEI QUELLE ZIEL\n"
+    "  importieren DATEI QUELLE ZIEL      (QUELLE: Kalender- oder iCalendar-Datei)\n"
+    "  exportieren DATEI ZIEL             (ZIEL: iCalendar-Datei)\n"
     "  --hilfe, --help, -h\n"
     "  --version\n";
 
@@ -155,9 +156,12 @@ void TTextArgumente::BefehlLesen(TTextAufruf& A) {
     };
     const auto OhneOptionen = [](const std::string&) { return false; };
 
-    if (Befehl == "pruefen" || Befehl == "speichern" || Befehl == "importieren") {
-        A.Befehl = Befehl == "pruefen" ? tbPruefen : Befehl == "speichern" ? tbSpeichern : tbImportieren;
-        const std::size_t n = A.Befehl == tbPruefen ? 1 : A.Befehl == tbSpeichern ? 2 : 3;
+    if (Befehl == "pruefen" || Befehl == "speichern" || Befehl == "importieren" || Befehl == "exportieren") {
+        A.Befehl = Befehl == "pruefen"       ? tbPruefen
+                   : Befehl == "speichern"   ? tbSpeichern
+                   : Befehl == "exportieren" ? tbExportieren
+                                             : tbImportieren;
+        const std::size_t n = A.Befehl == tbPruefen ? 1 : A.Befehl == tbImportieren ? 3 : 2;
         A.Dateien = Rest(OhneOptionen);
         Anzahl(A.Dateien, n, n, Befehl);
     } else if (Befehl == "liste") {

@@ -22,6 +22,7 @@ enum TTextBefehl {
     tbNamenstage,
     tbNamenSuche,
     tbImportieren,
+    tbExportieren,
 };
 
 // The day list's display switches, applied in command-line order.

@@ -4,6 +4,9 @@
 #include <utility>
 
 #include "files/OVDatei.h"
+#ifdef ORVANTO_ICALENDAR
+#include "icalendar/IcsDatei.h"
+#endif
 #include "info/InfoTextHilfen.h"
 #include "info/Namenstage.h"
 #include "info/TInfosTexte.h"
@@ -138,6 +141,9 @@ void TTextProgramm::Befehl(const TTextAufruf& A) {
     case tbImportieren:
         Importieren(A);
         break;
+    case tbExportieren:
+        Exportieren(A);
+        break;
     }
 }
 
@@ -247,6 +253,13 @@ void TTextProgramm::NamenSuche(const TTextAufruf& A) {
 }
 
 void TTextProgramm::Importieren(const TTextAufruf& A) {
+#ifdef ORVANTO_ICALENDAR
+    // An .ics file is known by its content, not by its name.
+    if (IstIcsDatei(A.Dateien.at(1), SystemDateisystem())) {
+        IcsImportieren(A);
+        return;
+    }
+#endif
     TDaten Daten;
     KalenderdateiLesen(A.Dateien.at(0), Daten, 0, SystemDateisystem());
     const int FehlerVorher = FPort.Fehler();
@@ -256,3 +269,31 @@ void TTextProgramm::Importieren(const TTextAufruf& A) {
     }
     Daten.SaveToFile(A.Dateien.at(2), SystemDateisystem());
 }
+
+#ifdef ORVANTO_ICALENDAR
+
+// The report goes to the output only once the target is written: a failed save reports nothing
+// as taken over.
+void TTextProgramm::IcsImportieren(const TTextAufruf& A) {
+    TDaten Daten;
+    KalenderdateiLesen(A.Dateien.at(0), Daten, 0, SystemDateisystem());
+    const TIcsBericht Bericht = ::IcsImportieren(A.Dateien.at(1), Daten, SystemDateisystem(), FZeitzone);
+    Daten.SaveToFile(A.Dateien.at(2), SystemDateisystem());
+    FAus << Bericht.Text() << '\n';
+}
+
+void TTextProgramm::Exportieren(const TTextAufruf& A) {
+    TDaten Daten;
+    KalenderdateiLesen(A.Dateien.at(0), Daten, 0, SystemDateisystem());
+    IcsDateiSchreiben(A.Dateien.at(1), Daten, SystemDateisystem(), FZeitzone);
+}
+
+#else
+
+// Without libical (the Windows build) an .ics source reaches the calendar file reader, which
+// refuses it as an unknown format.
+void TTextProgramm::Exportieren(const TTextAufruf&) {
+    throw EAbbruch("Dieses Orvanto ist ohne iCalendar-Unterstützung (libical) gebaut.", 1);
+}
+
+#endif

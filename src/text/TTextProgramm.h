@@ -40,6 +40,9 @@ private:
     void Feiertage(const TTextAufruf& A);
     void NamenSuche(const TTextAufruf& A);
     void Importieren(const TTextAufruf& A);
+    // Defined where the iCalendar room is built.
+    void IcsImportieren(const TTextAufruf& A);
+    void Exportieren(const TTextAufruf& A);
 
     // The main file of the call, then its additional files as file ids 1, 2, ...
     void Laden(const TTextAufruf& A, TDaten& ADaten);

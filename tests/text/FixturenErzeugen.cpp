@@ -80,5 +80,16 @@ int main(int argc, char** argv) {
               });
     Speichere(Ordner, "Leer.OVK", {});
     std::ofstream(Ordner + "/Kaputt.OVK", std::ios::binary) << "kein Kalender";
+    // An invitation as mail programs send it, under a name that does not say what it is: a
+    // weekly course in UTC, a cancelled meeting and a task.
+    std::ofstream(Ordner + "/Einladung.txt", std::ios::binary)
+        << "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//DE\r\n"
+           "BEGIN:VEVENT\r\nUID:kurs\r\nDTSTART:20250107T170000Z\r\nDTEND:20250107T180000Z\r\n"
+           "RRULE:FREQ=WEEKLY;COUNT=3\r\nSUMMARY:Yoga\r\nEND:VEVENT\r\n"
+           "BEGIN:VEVENT\r\nUID:weg\r\nDTSTART:20250108T100000Z\r\nSTATUS:CANCELLED\r\nSUMMARY:Abgesagt\r\n"
+           "END:VEVENT\r\n"
+           "BEGIN:VTODO\r\nUID:aufgabe\r\nSUMMARY:Anmelden\r\nEND:VTODO\r\nEND:VCALENDAR\r\n";
+    std::ofstream(Ordner + "/Kaputt.ics", std::ios::binary)
+        << "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nSUMMARY:Abgeschni";
     return 0;
 }

@@ -23,6 +23,9 @@ TEST(TextArgumente, GlobaleOptionenUndBefehle) {
 
     EXPECT_EQ(Lies({"speichern", "a", "b"}).Dateien, (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(Lies({"importieren", "a", "b", "c"}).Befehl, tbImportieren);
+    const TTextAufruf Export = Lies({"exportieren", "a.OVK", "a.ics"});
+    EXPECT_EQ(Export.Befehl, tbExportieren);
+    EXPECT_EQ(Export.Dateien, (std::vector<std::string>{"a.OVK", "a.ics"}));
     EXPECT_EQ(Lies({"mondphasen", "2100"}).Jahr, 2100);
     for (const char* Hilfe : {"--hilfe", "--help", "-h"}) {
         EXPECT_EQ(Lies({Hilfe}).Befehl, tbHilfe) << Hilfe;
@@ -77,6 +80,7 @@ TEST(TextArgumente, FalscheAufrufeNennenDenFehler) {
         {{"drucken", "a"}, "Unbekannter Befehl: drucken"},
         {{"pruefen"}, "Zu wenige Argumente für pruefen."},
         {{"pruefen", "a", "b"}, "Zu viele Argumente für pruefen: b"},
+        {{"exportieren", "a", "b", "c"}, "Zu viele Argumente für exportieren: c"},
         {{"pruefen", "--tage", "a"}, "Unbekannte Option: --tage"},
         {{"liste", "a", "--zusatz"}, "Nach --zusatz fehlt der Wert."},
         {{"liste", "a", "--ansicht", "tag"}, "Unbekannte Ansicht: tag (jahr, monat oder woche)"},

@@ -381,16 +381,12 @@ void TForm1::MenuSprDatensatzClick(TDatensatzSprung ASprung) {
     Tagesliste.ZuDatensatzSpringen(ASprung);
 }
 
-std::span<const TBefehl<TForm1>> TForm1::Befehle() {
+std::span<const TBefehl<TForm1>> TForm1::Navigationsbefehle() {
     using B = TBefehl<TForm1>;
     // The entry jumps need an entry line in the focused day list.
     static constexpr auto EintragsZeile = [](const TForm1& f) {
         return TMenueZustand{f.Tagesliste.AktTagClass() != nullptr && f.FSteuerung.ZeilenHatFokus()};
     };
-    static constexpr auto Ansicht = [](const TForm1& f, TTagesansicht AAnsicht) {
-        return TMenueZustand{true, f.Tagesliste.Tagesansicht() == AAnsicht};
-    };
-    static constexpr auto Haken = [](bool ACheckedS) { return TMenueZustand{true, ACheckedS}; };
     static const B Tabelle[] = {
         {{.Id = mbVorblaettern,
           .Caption = "&Vorblättern",
@@ -450,6 +446,17 @@ std::span<const TBefehl<TForm1>> TForm1::Befehle() {
           .Menue = mnSpruenge},
          EintragsZeile,
          [](TForm1& f) { f.MenuSprDatensatzClick(dsNaechster); }},
+    };
+    return Tabelle;
+}
+
+std::span<const TBefehl<TForm1>> TForm1::Ansichtsbefehle() {
+    using B = TBefehl<TForm1>;
+    static constexpr auto Ansicht = [](const TForm1& f, TTagesansicht AAnsicht) {
+        return TMenueZustand{true, f.Tagesliste.Tagesansicht() == AAnsicht};
+    };
+    static constexpr auto Haken = [](bool ACheckedS) { return TMenueZustand{true, ACheckedS}; };
+    static const B Tabelle[] = {
         {{.Id = mbJahr,
           .Caption = "&Jahresansicht",
           .Kurztaste = "Ctrl+J",
@@ -565,8 +572,8 @@ std::span<const TBefehl<TForm1>> TForm1::Befehle() {
 }
 
 std::vector<std::span<const TBefehl<TForm1>>> TForm1::Fensterbefehle() {
-    return {Befehle(), TDateiBefehle::Befehle(), TInfosBefehle::Befehle(), TExtrasBefehle::Befehle(),
-            SuchmenueBefehle()};
+    return {Navigationsbefehle(),     Ansichtsbefehle(),         TDateiBefehle::Befehle(),
+            TInfosBefehle::Befehle(), TExtrasBefehle::Befehle(), SuchmenueBefehle()};
 }
 
 TMenueZustand TForm1::MenueZustand(TMenueBefehl ABefehl) const {

@@ -129,9 +129,10 @@ public:
     void SetKomprimiertS(bool AValue);
     int Vorschautage() const { return FVorschautage; }
 
-    // The window's own commands: paging, going to a date, the jumps, the views and filters, the
+    // The window's own commands: paging, going to a date and the jumps; the views and filters, the
     // font and the start-up and preview settings.
-    static std::span<const TBefehl<TForm1>> Befehle();
+    static std::span<const TBefehl<TForm1>> Navigationsbefehle();
+    static std::span<const TBefehl<TForm1>> Ansichtsbefehle();
     // Every command table that works on the window: its own and those of the file, information,
     // extras and search features. The entry commands work on TEintragBefehle.
     static std::vector<std::span<const TBefehl<TForm1>>> Fensterbefehle();

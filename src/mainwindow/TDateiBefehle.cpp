@@ -376,3 +376,59 @@ void TDateiBefehle::MenuEinstSikClick() {
     FForm.SikDateiAnlegenS = !FForm.SikDateiAnlegenS;
     FForm.EinstellungenLadenSpeichern(false);
 }
+
+std::span<const TBefehl<TForm1>> TDateiBefehle::Befehle() {
+    using B = TBefehl<TForm1>;
+    static constexpr auto Haken = [](bool ACheckedS) { return TMenueZustand{true, ACheckedS}; };
+    static const B Tabelle[] = {
+        {{.Id = mbOeffnen, .Caption = "Ö&ffnen...", .Kurztaste = "Ctrl+O", .Menue = mnDatei},
+         nullptr,
+         [](TForm1& f) { f.Dateien().MenuDateiOeffnenClick(); }},
+        {{.Id = mbSpeichern, .Caption = "&Speichern", .Kurztaste = "Ctrl+S", .Menue = mnDatei},
+         [](const TForm1& f) { return TMenueZustand{f.IsModified()}; },
+         [](TForm1& f) { f.Dateien().MenuDateiSpeichernClick(); }},
+        {{.Id = mbSpeichernUnter, .Caption = "Speichern &unter...", .Kurztaste = "Ctrl+U", .Menue = mnDatei},
+         nullptr,
+         [](TForm1& f) { f.Dateien().MenuDateiSpeichernUnterClick(); }},
+        {{.Id = mbLaden,
+          .Caption = "Datei &laden und anzeigen...",
+          .Kurztaste = "Ctrl+L",
+          .Menue = mnDatei,
+          .TrennerDavor = true,
+          .Untermenue = "&Anzeigen"},
+         nullptr,
+         [](TForm1& f) { f.Dateien().MenuDateiAnzeigenLadenClick(); }},
+        {{.Id = mbGeladeneEntfernen,
+          .Caption = "Geladene &Dateien aus Liste entfernen...",
+          .Kurztaste = "Ctrl+D",
+          .Menue = mnDatei,
+          .Untermenue = "&Anzeigen"},
+         nullptr,
+         [](TForm1& f) { f.Dateien().MenuDateiAnzeigenListeClick(); }},
+        {{.Id = mbImportieren, .Caption = "&Importieren...", .Menue = mnDatei},
+         nullptr,
+         [](TForm1& f) { f.Dateien().MenuDateiImportierenClick(); }},
+        {{.Id = mbSchliessen, .Caption = "S&chließen", .Kurztaste = "Ctrl+F4", .Menue = mnDatei},
+         [](const TForm1& f) { return TMenueZustand{f.Dateien().SchliessenErlaubt()}; },
+         [](TForm1& f) { f.Dateien().MenuDateiCloseClick(); }},
+        {{.Id = mbFeiertagsdatei,
+          .Caption = "&Feiertagsdatei verwenden ein...",
+          .Art = meHaken,
+          .Menue = mnEinstellungen},
+         [](const TForm1& f) { return Haken(f.FeiertagS); },
+         [](TForm1& f) { f.Dateien().MenuEinstFeiertagsdateiClick(); }},
+        {{.Id = mbSonderdatei,
+          .Caption = "S&onderdatei verwenden ein...",
+          .Art = meHaken,
+          .Menue = mnEinstellungen},
+         [](const TForm1& f) { return Haken(f.SonderS); },
+         [](TForm1& f) { f.Dateien().MenuEinstSonderdateiClick(); }},
+        {{.Id = mbSicherung,
+          .Caption = "&Sicherungsdatei beim Speichern erstellen ein",
+          .Art = meHaken,
+          .Menue = mnEinstellungen},
+         [](const TForm1& f) { return Haken(f.SikDateiAnlegenS); },
+         [](TForm1& f) { f.Dateien().MenuEinstSikClick(); }},
+    };
+    return Tabelle;
+}

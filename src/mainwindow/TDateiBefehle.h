@@ -10,9 +10,11 @@
 // main file, the options and the recent files) and ends each command as the window does: a change
 // of the loaded files jumps to today, a change of a stored option saves the settings.
 
+#include <span>
 #include <string>
 
 #include "editor/TDateiDialog.h"
+#include "mainwindow/TBefehl.h"
 
 class TDaten;
 class TDateisystem;
@@ -38,6 +40,9 @@ public:
     // AForm and ADateisystem outlive this object. Until DialogeSetzen, every dialog counts as
     // cancelled.
     TDateiBefehle(TForm1& AForm, TDateisystem& ADateisystem);
+
+    // The file menu's file commands and the file options of the settings menu.
+    static std::span<const TBefehl<TForm1>> Befehle();
     void DialogeSetzen(TDateiDialog& ADateiDialog, TGeladenDialog& AGeladenDialog);
 
     // The last files imported and loaded and shown; their folders start the next dialog.

@@ -78,75 +78,141 @@ const TTagClass* TEintragBefehle::AktuellHauptdatei() const {
     return T != nullptr && T->DatenClass->IdDatei == 0 ? T : nullptr;
 }
 
+std::span<const TBefehl<TEintragBefehle, bool>> TEintragBefehle::Befehle() {
+    using B = TBefehl<TEintragBefehle, bool>;
+    // Most commands change an entry of the main file on the focused day list's line.
+    static constexpr auto Hauptdatei = [](const TEintragBefehle& e) {
+        return TMenueZustand{e.AktuellHauptdatei() != nullptr};
+    };
+    static constexpr auto Aktivierung = [](const TEintragBefehle& e, TAktivTyp ATyp) {
+        const TTagClass* T = e.AktuellHauptdatei();
+        return T != nullptr ? TMenueZustand{true, T->DatenClass->DatumListe[T->DatumNr].AktivTyp == ATyp}
+                            : TMenueZustand{false, false};
+    };
+    static const B Tabelle[] = {
+        {{.Id = mbKopieren,
+          .Caption = "&Kopieren",
+          .Kurztaste = "Ctrl+C",
+          .Menue = mnBearbeiten,
+          .ListenPopup = 4,
+          .PopupCaption = "Kopieren",
+          .MenueFolgt = true},
+         Hauptdatei,
+         [](TEintragBefehle& e) {
+             e.MenuBearbKopierenClick();
+             return false;
+         }},
+        {{.Id = mbAusschneiden,
+          .Caption = "&Ausschneiden",
+          .Kurztaste = "Ctrl+X",
+          .Menue = mnBearbeiten,
+          .ListenPopup = 5,
+          .PopupCaption = "Ausschneiden",
+          .MenueFolgt = true},
+         Hauptdatei,
+         [](TEintragBefehle& e) { return e.MenuBearbAusschneidenClick(); }},
+        {{.Id = mbEinfuegen,
+          .Caption = "&Einfügen",
+          .Kurztaste = "Ctrl+V",
+          .Menue = mnBearbeiten,
+          .ListenPopup = 6,
+          .PopupCaption = "Einfügen",
+          .MenueFolgt = true},
+         [](const TEintragBefehle& e) {
+             return TMenueZustand{e.FSteuerung.ZeilenHatFokus() && e.EinfuegenOk()};
+         },
+         [](TEintragBefehle& e) { return e.MenuBearbEinfuegenClick(); }},
+        {{.Id = mbNeu,
+          .Caption = "&Neuer Eintrag...",
+          .Kurztaste = "Ctrl+N",
+          .Menue = mnAktionen,
+          .ListenPopup = 1,
+          .MenueFolgt = true},
+         nullptr,
+         [](TEintragBefehle& e) { return e.MenuAktNeuClick(); }},
+        {{.Id = mbBearbeiten,
+          .Caption = "Eintrag &bearbeiten...",
+          .Kurztaste = "Ctrl+B",
+          .Menue = mnAktionen,
+          .ListenPopup = 2,
+          .MenueFolgt = true},
+         Hauptdatei,
+         [](TEintragBefehle& e) { return e.MenuAktBearbeitenClick(); }},
+        {{.Id = mbAktivieren,
+          .Caption = "Eintrag &aktivieren",
+          .Art = meOption,
+          .Menue = mnAktionen,
+          .TrennerDavor = true,
+          .ListenPopup = 7,
+          .MenueFolgt = true},
+         [](const TEintragBefehle& e) { return Aktivierung(e, avAktiv); },
+         [](TEintragBefehle& e) { return e.MenuAktAktDeaktClick(avAktiv); }},
+        {{.Id = mbDeaktivieren,
+          .Caption = "Eintrag &deaktivieren",
+          .Art = meOption,
+          .Menue = mnAktionen,
+          .ListenPopup = 8,
+          .MenueFolgt = true},
+         [](const TEintragBefehle& e) { return Aktivierung(e, avDeaktiv); },
+         [](TEintragBefehle& e) { return e.MenuAktAktDeaktClick(avDeaktiv); }},
+        {{.Id = mbAusblenden,
+          .Caption = "Eintrag und alle nachfolgenden Einträge ausblenden",
+          .Menue = mnAktionen,
+          .ListenPopup = 12,
+          .MenueFolgt = true},
+         [](const TEintragBefehle& e) {
+             const TTagClass* T = e.AktuellHauptdatei();
+             return TMenueZustand{T != nullptr && Lauf(*T).VonNr > 0};
+         },
+         [](TEintragBefehle& e) { return e.MenuAktAusblendenClick(); }},
+        {{.Id = mbEintragImportieren,
+          .Caption = "Eintrag importieren",
+          .Menue = mnAktionen,
+          .ListenPopup = 9,
+          .MenueFolgt = true},
+         [](const TEintragBefehle& e) {
+             const TTagClass* T = e.Aktuell();
+             return TMenueZustand{T != nullptr && T->DatenClass->IdDatei != 0};
+         },
+         [](TEintragBefehle& e) { return e.MenuAktImportClick(); }},
+        {{.Id = mbLoeschen,
+          .Caption = "Eintrag &löschen",
+          .Kurztaste = "Del",
+          .Menue = mnAktionen,
+          .ListenPopup = 11,
+          .MenueFolgt = true},
+         Hauptdatei,
+         [](TEintragBefehle& e) { return e.MenuAktLoeschenClick(false); }},
+        {{.Id = mbAlleLoeschen,
+          .Caption = "Eintrag &und alle dazugehörigen Einträge löschen",
+          .Kurztaste = "Shift+Del",
+          .Menue = mnAktionen,
+          .MenueFolgt = true},
+         Hauptdatei,
+         [](TEintragBefehle& e) { return e.MenuAktLoeschenClick(true); }},
+        {{.Id = mbAbgelaufeneLoeschen,
+          .Caption = "Alle mit \"Lö&schfunktion\" gekennzeichneten abgelaufenen Einträge löschen",
+          .Kurztaste = "Ctrl+A",
+          .Menue = mnAktionen,
+          .MenueFolgt = true},
+         [](const TEintragBefehle& e) { return TMenueZustand{e.FDaten.CountLoeschfunktion() > 0}; },
+         [](TEintragBefehle& e) {
+             const bool Geaendert = e.MenuAktLoeschfunktionClick();
+             if (Geaendert && e.HeuteZeigen) {
+                 e.HeuteZeigen();
+             }
+             return Geaendert;
+         }},
+    };
+    return Tabelle;
+}
+
 TMenueZustand TEintragBefehle::MenueZustand(TMenueBefehl ABefehl) const {
-    TMenueZustand Zustand;
-    switch (ABefehl) {
-    case mbBearbeiten:
-    case mbLoeschen:
-    case mbAlleLoeschen:
-    case mbKopieren:
-    case mbAusschneiden:
-        Zustand.EnabledS = AktuellHauptdatei() != nullptr;
-        break;
-    case mbAktivieren:
-    case mbDeaktivieren:
-        if (const TTagClass* T = AktuellHauptdatei()) {
-            const TAktivTyp Typ = ABefehl == mbAktivieren ? avAktiv : avDeaktiv;
-            Zustand.CheckedS = T->DatenClass->DatumListe[T->DatumNr].AktivTyp == Typ;
-        } else {
-            Zustand.EnabledS = false;
-        }
-        break;
-    case mbAusblenden: {
-        const TTagClass* T = AktuellHauptdatei();
-        Zustand.EnabledS = T != nullptr && Lauf(*T).VonNr > 0;
-        break;
-    }
-    case mbEintragImportieren: {
-        const TTagClass* T = Aktuell();
-        Zustand.EnabledS = T != nullptr && T->DatenClass->IdDatei != 0;
-        break;
-    }
-    case mbAbgelaufeneLoeschen:
-        Zustand.EnabledS = FDaten.CountLoeschfunktion() > 0;
-        break;
-    case mbEinfuegen:
-        Zustand.EnabledS = FSteuerung.ZeilenHatFokus() && EinfuegenOk();
-        break;
-    default:
-        break;
-    }
-    return Zustand;
+    return BefehlIn(Befehle(), ABefehl).ZustandIn(*this);
 }
 
 bool TEintragBefehle::MenueBefehl(TMenueBefehl ABefehl) {
-    switch (ABefehl) {
-    case mbNeu:
-        return MenuAktNeuClick();
-    case mbBearbeiten:
-        return MenuAktBearbeitenClick();
-    case mbAktivieren:
-    case mbDeaktivieren:
-        return MenuAktAktDeaktClick(ABefehl == mbAktivieren ? avAktiv : avDeaktiv);
-    case mbAusblenden:
-        return MenuAktAusblendenClick();
-    case mbEintragImportieren:
-        return MenuAktImportClick();
-    case mbLoeschen:
-    case mbAlleLoeschen:
-        return MenuAktLoeschenClick(ABefehl == mbAlleLoeschen);
-    case mbAbgelaufeneLoeschen:
-        return MenuAktLoeschfunktionClick();
-    case mbKopieren:
-        MenuBearbKopierenClick();
-        return false;
-    case mbAusschneiden:
-        return MenuBearbAusschneidenClick();
-    case mbEinfuegen:
-        return MenuBearbEinfuegenClick();
-    default:
-        return false;
-    }
+    return BefehlIn(Befehle(), ABefehl).Ausfuehren(*this);
 }
 
 bool TEintragBefehle::MenuAktNeuClick() {

@@ -14,12 +14,14 @@
 // every deletion here when its entry is gone or empty, and dropped by GemerktLoesen when the
 // calendar is replaced (where a new entry could take the old one's address).
 
+#include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <utility>
 
+#include "mainwindow/TBefehl.h"
 #include "mainwindow/TEintragEditor.h"
-#include "mainwindow/TMenueBefehl.h"
 #include "model/TDaten.h"
 #include "model/TGemerktClass.h"
 
@@ -32,10 +34,15 @@ public:
     TEintragBefehle(TDaten& ADaten, TTagesliste& ATagesliste, TTageslisteSteuerung& ASteuerung,
                     TEintragEditor& AEditor);
 
-    // The state of an entry command's menu item (the others: enabled, unchecked).
+    // The entry commands of the edit and actions menus and the day list's pop-up menu; each
+    // returns true when the calendar changed.
+    static std::span<const TBefehl<TEintragBefehle, bool>> Befehle();
+    // The state of an entry command's menu item.
     TMenueZustand MenueZustand(TMenueBefehl ABefehl) const;
     // Runs an entry command, whatever its state. True when the calendar changed.
     bool MenueBefehl(TMenueBefehl ABefehl);
+    // Shows today in the day list; the purge of expired entries ends with it when it removed any.
+    std::function<void()> HeuteZeigen;
 
     // "&Neuer Eintrag...": the editor preset with the selected line's day (today without one).
     bool MenuAktNeuClick();
@@ -53,8 +60,8 @@ public:
     // "Eintrag &löschen" (AAllesS false: the current occurrence) and "Eintrag &und alle
     // dazugehörigen Einträge löschen" (AAllesS true).
     bool MenuAktLoeschenClick(bool AAllesS);
-    // "Alle mit "Lö&schfunktion" gekennzeichneten abgelaufenen Einträge löschen". The caller
-    // jumps to today afterwards when it returns true.
+    // "Alle mit "Lö&schfunktion" gekennzeichneten abgelaufenen Einträge löschen"; its menu
+    // command shows today afterwards (HeuteZeigen) when it returns true.
     bool MenuAktLoeschfunktionClick();
     // "&Kopieren", "&Ausschneiden", "&Einfügen".
     void MenuBearbKopierenClick();

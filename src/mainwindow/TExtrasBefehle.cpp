@@ -8,6 +8,7 @@
 #include "files/VkFiles.h"
 #include "mainwindow/Eintragsmail.h"
 #include "mainwindow/TDrucker.h"
+#include "mainwindow/TForm1.h"
 #include "model/Fehler.h"
 #include "platform/Autostart.h"
 #include "platform/ProgrammStart.h"
@@ -190,4 +191,75 @@ void TExtrasBefehle::MenuAutostartClick() {
     } else {
         FAutostart.Loeschen();
     }
+}
+
+std::span<const TBefehl<TForm1>> TExtrasBefehle::Befehle() {
+    using B = TBefehl<TForm1>;
+    static constexpr auto MitExtras = [](const TForm1& f) { return TMenueZustand{f.Extras() != nullptr}; };
+    static constexpr auto Hilfetext = [](const TForm1& f, THilfedatei ADatei) {
+        return TMenueZustand{f.Extras() != nullptr && f.Extras()->HilfedateiVorhanden(ADatei)};
+    };
+    static const B Tabelle[] = {
+        {{.Id = mbDrucken, .Caption = "&Drucken...", .Kurztaste = "Ctrl+P", .Menue = mnDatei},
+         [](const TForm1& f) {
+             return TMenueZustand{f.Extras() != nullptr && !f.Tagesliste.DisplayItems().empty()};
+         },
+         [](TForm1& f) {
+             std::vector<std::string> Zeilen;
+             for (const TZeile& z : f.Tagesliste.DisplayItems()) {
+                 Zeilen.push_back(z.Text);
+             }
+             f.Extras()->MenuDruckenClick(f.Tagesliste.Tagesansicht(), Zeilen, f.AktFont);
+         }},
+        {{.Id = mbMail,
+          .Caption = "Eintrag per &Mail versenden...",
+          .Menue = mnAktionen,
+          .ListenPopup = 10,
+          .PopupCaption = "Eintrag per Mail versenden..."},
+         [](const TForm1& f) {
+             return TMenueZustand{f.Extras() != nullptr && f.Tagesliste.AktTagClass() != nullptr &&
+                                  f.ZeilenHatFokus()};
+         },
+         [](TForm1& f) { f.Extras()->MenuMailClick(*f.Tagesliste.AktTagClass()); }},
+        {{.Id = mbAutostart,
+          .Caption = "Automatisch beim &Hochfahren starten ein",
+          .Art = meHaken,
+          .Menue = mnEinstellungen,
+          .MenueFolgt = true},
+         [](const TForm1& f) {
+             return TMenueZustand{f.Extras() != nullptr, f.Extras() != nullptr && f.Extras()->AutostartS()};
+         },
+         [](TForm1& f) { f.Extras()->MenuAutostartClick(); }},
+        {{.Id = mbHilfe, .Caption = "&Hilfe...", .Kurztaste = "F1", .Menue = mnHilfe},
+         [](const TForm1& f) { return Hilfetext(f, hdHilfe); },
+         [](TForm1& f) { f.Extras()->MenuHilfeClick(hdHilfe); }},
+        {{.Id = mbKurztasten, .Caption = "&Kurztasten...", .Menue = mnHilfe},
+         [](const TForm1& f) { return Hilfetext(f, hdKurztasten); },
+         [](TForm1& f) { f.Extras()->MenuHilfeClick(hdKurztasten); }},
+        {{.Id = mbAenderungen, .Caption = "&Änderungen...", .Menue = mnHilfe},
+         [](const TForm1& f) { return Hilfetext(f, hdAenderungen); },
+         [](TForm1& f) { f.Extras()->MenuHilfeClick(hdAenderungen); }},
+        {{.Id = mbMailProgrammierer, .Caption = "&Mail an den Programmierer...", .Menue = mnHilfe},
+         MitExtras,
+         [](TForm1& f) { f.Extras()->MenuMailProgrammiererClick(); }},
+        {{.Id = mbHomepage, .Caption = "Home&page...", .Menue = mnHilfe},
+         MitExtras,
+         [](TForm1& f) { f.Extras()->MenuHomepageClick(); }},
+        {{.Id = mbSpenden, .Caption = "&Spenden...", .Menue = mnHilfe},
+         MitExtras,
+         [](TForm1& f) { f.Extras()->MenuSpendenClick(); }},
+        {{.Id = mbAktualisierung, .Caption = "&Aktualisierung...", .Menue = mnHilfe},
+         [](const TForm1& f) {
+             const bool Sichtbar = f.Extras() != nullptr && f.Extras()->AktualisierungSichtbar();
+             return TMenueZustand{Sichtbar, false, Sichtbar};
+         },
+         [](TForm1& f) {
+             f.Extras()->MenuAktualisierungClick(TForm1::Fenstertitel(f.KalFilename()), f.AktFont,
+                                                 f.AktBackColor);
+         }},
+        {{.Id = mbInfo, .Caption = "&Info", .Menue = mnHilfe},
+         MitExtras,
+         [](TForm1& f) { f.Extras()->MenuInfoClick(); }},
+    };
+    return Tabelle;
 }

@@ -4,14 +4,17 @@
 // links, the about box, the external updater) and the autostart option. Files and links go to
 // the desktop through TProgrammStart, questions and messages through TMeldungsPort.
 
+#include <span>
 #include <string>
 #include <vector>
 
+#include "mainwindow/TBefehl.h"
 #include "mainwindow/TSchrift.h"
 #include "views/TTagesansicht.h"
 
 class TAutostart;
 class TDrucker;
+class TForm1;
 class TProgrammStart;
 struct TTagClass;
 
@@ -33,6 +36,10 @@ class TExtrasBefehle {
 public:
     // AStart, AAutostart and ADrucker outlive this object.
     TExtrasBefehle(TProgrammStart& AStart, TAutostart& AAutostart, TDrucker& ADrucker, TExtrasOrte AOrte);
+
+    // Printing the day list, mailing an entry, the autostart option and the help menu; disabled
+    // until the window has made what they need.
+    static std::span<const TBefehl<TForm1>> Befehle();
 
     // "&Drucken...": the lines of the view ATagesansicht in the user's font, as the print job
     // "Drucke Wochenansicht" (or the year's or month's).

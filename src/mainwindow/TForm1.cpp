@@ -7,6 +7,7 @@
 
 #include "files/Utf8.h"
 #include "mainwindow/Programmstart.h"
+#include "mainwindow/Suchmenue.h"
 #include "model/Textvergleich.h"
 #include "model/Uhr.h"
 #include "platform/Pfadteile.h"
@@ -49,6 +50,9 @@ TForm1::TForm1(THauptfensterAnsicht& AAnsicht, TTageslisteSteuerung& ASteuerung,
     KalenderUserPath = ADokumenteOrdner + KalenderOrdner;
     KalenderProgPath = AProgrammordner + KalenderOrdner;
     FDatei = std::make_unique<TDateiBefehle>(*this, FDateisystem);
+    for (const std::span<const TBefehl<TForm1>> Tabelle : Fensterbefehle()) {
+        FBefehle.Binden(Tabelle, *this);
+    }
     SetAnzeigeKomprimiert(false);
     SetKalFilename("");
     try {
@@ -377,128 +381,203 @@ void TForm1::MenuSprDatensatzClick(TDatensatzSprung ASprung) {
     Tagesliste.ZuDatensatzSpringen(ASprung);
 }
 
+std::span<const TBefehl<TForm1>> TForm1::Navigationsbefehle() {
+    using B = TBefehl<TForm1>;
+    // The entry jumps need an entry line in the focused day list.
+    static constexpr auto EintragsZeile = [](const TForm1& f) {
+        return TMenueZustand{f.Tagesliste.AktTagClass() != nullptr && f.FSteuerung.ZeilenHatFokus()};
+    };
+    static const B Tabelle[] = {
+        {{.Id = mbVorblaettern,
+          .Caption = "&Vorblättern",
+          .Kurztaste = "Ctrl+Down",
+          .Menue = mnAktionen,
+          .TrennerDavor = true},
+         nullptr,
+         [](TForm1& f) { f.MenuAktBlaetternClick(true); }},
+        {{.Id = mbZurueckblaettern,
+          .Caption = "&Zurückblättern",
+          .Kurztaste = "Ctrl+Up",
+          .Menue = mnAktionen},
+         nullptr,
+         [](TForm1& f) { f.MenuAktBlaetternClick(false); }},
+        {{.Id = mbGeheDatum, .Caption = "&Gehe zu Datum...", .Kurztaste = "Ctrl+G", .Menue = mnAktionen},
+         nullptr,
+         [](TForm1& f) { f.MenuAktGeheDatumClick(); }},
+        {{.Id = mbSprHeute,
+          .Caption = "Sprung zum &heutigen Tag",
+          .Kurztaste = "Ctrl+H",
+          .Menue = mnSpruenge},
+         nullptr,
+         [](TForm1& f) { f.MenuSprHeuteClick(); }},
+        {{.Id = mbSprAnfang,
+          .Caption = "Sprung zum Kalender&anfang",
+          .Kurztaste = "Alt+Home",
+          .Menue = mnSpruenge},
+         nullptr,
+         [](TForm1& f) { f.MenuSprKalenderClick(false); }},
+        {{.Id = mbSprEnde,
+          .Caption = "Sprung zum &Kalenderende",
+          .Kurztaste = "Alt+End",
+          .Menue = mnSpruenge},
+         nullptr,
+         [](TForm1& f) { f.MenuSprKalenderClick(true); }},
+        {{.Id = mbSprErster,
+          .Caption = "Sprung zum &ersten dazugehörigen Eintrag",
+          .Kurztaste = "Ctrl+Home",
+          .Menue = mnSpruenge},
+         EintragsZeile,
+         [](TForm1& f) { f.MenuSprDatensatzClick(dsErster); }},
+        {{.Id = mbSprLetzter,
+          .Caption = "Sprung zum &letzten dazugehörigen Eintrag",
+          .Kurztaste = "Ctrl+End",
+          .Menue = mnSpruenge},
+         EintragsZeile,
+         [](TForm1& f) { f.MenuSprDatensatzClick(dsLetzter); }},
+        {{.Id = mbSprVoriger,
+          .Caption = "Sprung zum &vorigen dazugehörigen Eintrag",
+          .Kurztaste = "Ctrl+PgUp",
+          .Menue = mnSpruenge},
+         EintragsZeile,
+         [](TForm1& f) { f.MenuSprDatensatzClick(dsVoriger); }},
+        {{.Id = mbSprNaechster,
+          .Caption = "Sprung zum &nächsten dazugehörigen Eintrag",
+          .Kurztaste = "Ctrl+PgDn",
+          .Menue = mnSpruenge},
+         EintragsZeile,
+         [](TForm1& f) { f.MenuSprDatensatzClick(dsNaechster); }},
+    };
+    return Tabelle;
+}
+
+std::span<const TBefehl<TForm1>> TForm1::Ansichtsbefehle() {
+    using B = TBefehl<TForm1>;
+    static constexpr auto Ansicht = [](const TForm1& f, TTagesansicht AAnsicht) {
+        return TMenueZustand{true, f.Tagesliste.Tagesansicht() == AAnsicht};
+    };
+    static constexpr auto Haken = [](bool ACheckedS) { return TMenueZustand{true, ACheckedS}; };
+    static const B Tabelle[] = {
+        {{.Id = mbJahr,
+          .Caption = "&Jahresansicht",
+          .Kurztaste = "Ctrl+J",
+          .Art = meOption,
+          .Menue = mnAnsicht,
+          .ComboPopup = true},
+         [](const TForm1& f) { return Ansicht(f, taJahr); },
+         [](TForm1& f) { f.MenuAnsichtClick(taJahr); }},
+        {{.Id = mbMonat,
+          .Caption = "&Monatsansicht",
+          .Kurztaste = "Ctrl+M",
+          .Art = meOption,
+          .Menue = mnAnsicht,
+          .ComboPopup = true},
+         [](const TForm1& f) { return Ansicht(f, taMonat); },
+         [](TForm1& f) { f.MenuAnsichtClick(taMonat); }},
+        {{.Id = mbWoche,
+          .Caption = "&Wochenansicht",
+          .Kurztaste = "Ctrl+W",
+          .Art = meOption,
+          .Menue = mnAnsicht,
+          .ComboPopup = true},
+         [](const TForm1& f) { return Ansicht(f, taWoche); },
+         [](TForm1& f) { f.MenuAnsichtClick(taWoche); }},
+        {{.Id = mbTermintage,
+          .Caption = "&Termintage ein",
+          .Kurztaste = "Ctrl+1",
+          .Art = meHaken,
+          .Menue = mnAnsicht,
+          .TrennerDavor = true},
+         [](const TForm1& f) { return Haken(f.Tagesliste.BelegtS()); },
+         [](TForm1& f) { f.MenuAnsAusblenden(fiBelegt); }},
+        {{.Id = mbUnbelegt,
+          .Caption = "&Unbelegte Tage ein",
+          .Kurztaste = "Ctrl+2",
+          .Art = meHaken,
+          .Menue = mnAnsicht},
+         [](const TForm1& f) { return Haken(f.Tagesliste.UnbelegtS()); },
+         [](TForm1& f) { f.MenuAnsAusblenden(fiUnbelegt); }},
+        {{.Id = mbFeiertage,
+          .Caption = "&Feiertage ein",
+          .Kurztaste = "Ctrl+3",
+          .Art = meHaken,
+          .Menue = mnAnsicht},
+         [](const TForm1& f) { return Haken(f.Tagesliste.FeiertagS()); },
+         [](TForm1& f) { f.MenuAnsAusblenden(fiFeiertag); }},
+        {{.Id = mbUrlaub,
+          .Caption = "U&rlaubstage ein",
+          .Kurztaste = "Ctrl+4",
+          .Art = meHaken,
+          .Menue = mnAnsicht},
+         [](const TForm1& f) { return Haken(f.Tagesliste.UrlaubS()); },
+         [](TForm1& f) { f.MenuAnsAusblenden(fiUrlaub); }},
+        {{.Id = mbFrei,
+          .Caption = "Fr&eie Tage anzeigen",
+          .Kurztaste = "Ctrl+6",
+          .Art = meHaken,
+          .Menue = mnAnsicht},
+         [](const TForm1& f) { return Haken(f.Tagesliste.FreiS()); },
+         [](TForm1& f) { f.MenuAnsAusblenden(fiFrei); }},
+        {{.Id = mbAlleTage,
+          .Caption = "&Alle Tage anzeigen",
+          .Kurztaste = "Ctrl+5",
+          .Menue = mnAnsicht,
+          .TrennerDavor = true},
+         nullptr,
+         [](TForm1& f) { f.MenuAnsAlleTageClick(); }},
+        {{.Id = mbLeererKalender,
+          .Caption = "&Leeren Kalender anzeigen",
+          .Kurztaste = "Ctrl+7",
+          .Menue = mnAnsicht},
+         nullptr,
+         [](TForm1& f) { f.MenuAnsLeereTageClick(); }},
+        {{.Id = mbKwoche,
+          .Caption = "Kale&nderwochen ein",
+          .Kurztaste = "Ctrl+0",
+          .Art = meHaken,
+          .Menue = mnAnsicht,
+          .TrennerDavor = true,
+          .EinstellungsKopie = true},
+         [](const TForm1& f) { return Haken(f.Tagesliste.KwocheS()); },
+         [](TForm1& f) { f.MenuAnsAusblenden(fiKwoche); }},
+        {{.Id = mbKomprimiert,
+          .Caption = "&Komprimierter Eintragsmodus ein",
+          .Kurztaste = "Ctrl+K",
+          .Art = meHaken,
+          .Menue = mnAnsicht,
+          .EinstellungsKopie = true},
+         [](const TForm1& f) { return Haken(f.FKomprimiertS); },
+         [](TForm1& f) { f.MenuAnsKomprimiertClick(); }},
+        {{.Id = mbSchrift,
+          .Caption = "&Schrifteinstellungen...",
+          .Menue = mnAnsicht,
+          .TrennerDavor = true,
+          .EinstellungsKopie = true,
+          .ListenPopup = 13,
+          .ComboPopup = true,
+          .PopupCaption = "Sc&hrifteinstellungen..."},
+         nullptr,
+         [](TForm1& f) { f.MenuAnsSchriftClick(); }},
+        {{.Id = mbSplash,
+          .Caption = "Zeige SplashS&creen beim Start",
+          .Art = meHaken,
+          .Menue = mnEinstellungen,
+          .TrennerDavor = true},
+         [](const TForm1& f) { return Haken(f.ShowSplashScreenS); },
+         [](TForm1& f) { f.MenuEinstSplashClick(); }},
+        {{.Id = mbVortage, .Caption = "Anzahl der &Vorschautage...", .Menue = mnEinstellungen},
+         nullptr,
+         [](TForm1& f) { f.MenuEinstVortageClick(); }},
+    };
+    return Tabelle;
+}
+
+std::vector<std::span<const TBefehl<TForm1>>> TForm1::Fensterbefehle() {
+    return {Navigationsbefehle(),     Ansichtsbefehle(),         TDateiBefehle::Befehle(),
+            TInfosBefehle::Befehle(), TExtrasBefehle::Befehle(), SuchmenueBefehle()};
+}
+
 TMenueZustand TForm1::MenueZustand(TMenueBefehl ABefehl) const {
-    TMenueZustand Zustand;
-    switch (ABefehl) {
-    case mbSprErster:
-    case mbSprLetzter:
-    case mbSprVoriger:
-    case mbSprNaechster:
-        Zustand.EnabledS = Tagesliste.AktTagClass() != nullptr && FSteuerung.ZeilenHatFokus();
-        break;
-    case mbJahr:
-    case mbMonat:
-    case mbWoche:
-        Zustand.CheckedS = Tagesliste.Tagesansicht() == static_cast<TTagesansicht>(ABefehl - mbJahr);
-        break;
-    case mbTermintage:
-        Zustand.CheckedS = Tagesliste.BelegtS();
-        break;
-    case mbUnbelegt:
-        Zustand.CheckedS = Tagesliste.UnbelegtS();
-        break;
-    case mbFeiertage:
-        Zustand.CheckedS = Tagesliste.FeiertagS();
-        break;
-    case mbUrlaub:
-        Zustand.CheckedS = Tagesliste.UrlaubS();
-        break;
-    case mbFrei:
-        Zustand.CheckedS = Tagesliste.FreiS();
-        break;
-    case mbKwoche:
-        Zustand.CheckedS = Tagesliste.KwocheS();
-        break;
-    case mbKomprimiert:
-        Zustand.CheckedS = FKomprimiertS;
-        break;
-    case mbSplash:
-        Zustand.CheckedS = ShowSplashScreenS;
-        break;
-    case mbSuchen:
-        Zustand.EnabledS = FSuche != nullptr && FSuche->SuchenMenuUpdate().SuchenS;
-        break;
-    case mbSuchenWeiter:
-        Zustand.EnabledS = FSuche != nullptr && FSuche->SuchenMenuUpdate().WeiterS;
-        break;
-    case mbNamenstag:
-        Zustand.EnabledS = FSuche != nullptr;
-        break;
-    case mbInfos:
-        Zustand.EnabledS = FInfos != nullptr && !Tagesliste.AktZeile().empty() && FSteuerung.ZeilenHatFokus();
-        break;
-    case mbVorschauHeute:
-    case mbVorschauTage:
-    case mbMondUeberblick:
-    case mbKalendertageUeberblick:
-        Zustand.EnabledS = FInfos != nullptr;
-        break;
-    case mbFeiertageUeberblick:
-        Zustand.EnabledS = FInfos != nullptr && Daten.Count() > 0;
-        break;
-    case mbNeu:
-    case mbBearbeiten:
-    case mbAktivieren:
-    case mbDeaktivieren:
-    case mbAusblenden:
-    case mbEintragImportieren:
-    case mbLoeschen:
-    case mbAlleLoeschen:
-    case mbAbgelaufeneLoeschen:
-    case mbKopieren:
-    case mbAusschneiden:
-    case mbEinfuegen:
-        Zustand = FEintraege != nullptr ? FEintraege->MenueZustand(ABefehl) : TMenueZustand{false, false};
-        break;
-    case mbSpeichern:
-        Zustand.EnabledS = IsModified();
-        break;
-    case mbSchliessen:
-        Zustand.EnabledS = FDatei->SchliessenErlaubt();
-        break;
-    case mbFeiertagsdatei:
-        Zustand.CheckedS = FeiertagS;
-        break;
-    case mbSonderdatei:
-        Zustand.CheckedS = SonderS;
-        break;
-    case mbSicherung:
-        Zustand.CheckedS = SikDateiAnlegenS;
-        break;
-    case mbDrucken:
-        Zustand.EnabledS = FExtras != nullptr && !Tagesliste.DisplayItems().empty();
-        break;
-    case mbMail:
-        Zustand.EnabledS =
-            FExtras != nullptr && Tagesliste.AktTagClass() != nullptr && FSteuerung.ZeilenHatFokus();
-        break;
-    case mbAutostart:
-        Zustand.EnabledS = FExtras != nullptr;
-        Zustand.CheckedS = FExtras != nullptr && FExtras->AutostartS();
-        break;
-    case mbHilfe:
-        Zustand.EnabledS = FExtras != nullptr && FExtras->HilfedateiVorhanden(hdHilfe);
-        break;
-    case mbKurztasten:
-        Zustand.EnabledS = FExtras != nullptr && FExtras->HilfedateiVorhanden(hdKurztasten);
-        break;
-    case mbAenderungen:
-        Zustand.EnabledS = FExtras != nullptr && FExtras->HilfedateiVorhanden(hdAenderungen);
-        break;
-    case mbMailProgrammierer:
-    case mbHomepage:
-    case mbSpenden:
-    case mbInfo:
-        Zustand.EnabledS = FExtras != nullptr;
-        break;
-    case mbAktualisierung:
-        Zustand.SichtbarS = FExtras != nullptr && FExtras->AktualisierungSichtbar();
-        Zustand.EnabledS = Zustand.SichtbarS;
-        break;
-    default:
-        break;
-    }
-    return Zustand;
+    return FBefehle.Zustand(ABefehl);
 }
 
 void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
@@ -506,181 +585,9 @@ void TForm1::MenueBefehl(TMenueBefehl ABefehl) {
         return;
     }
     Ausfuehren([this, ABefehl] {
-        switch (ABefehl) {
-        case mbVorblaettern:
-        case mbZurueckblaettern:
-            MenuAktBlaetternClick(ABefehl == mbVorblaettern);
-            break;
-        case mbGeheDatum:
-            MenuAktGeheDatumClick();
-            break;
-        case mbSprHeute:
-            MenuSprHeuteClick();
-            break;
-        case mbSprAnfang:
-        case mbSprEnde:
-            MenuSprKalenderClick(ABefehl == mbSprEnde);
-            break;
-        case mbSprErster:
-        case mbSprLetzter:
-        case mbSprVoriger:
-        case mbSprNaechster:
-            MenuSprDatensatzClick(static_cast<TDatensatzSprung>(ABefehl - mbSprErster));
-            break;
-        case mbJahr:
-        case mbMonat:
-        case mbWoche:
-            MenuAnsichtClick(static_cast<TTagesansicht>(ABefehl - mbJahr));
-            break;
-        case mbTermintage:
-            MenuAnsAusblenden(fiBelegt);
-            break;
-        case mbUnbelegt:
-            MenuAnsAusblenden(fiUnbelegt);
-            break;
-        case mbFeiertage:
-            MenuAnsAusblenden(fiFeiertag);
-            break;
-        case mbUrlaub:
-            MenuAnsAusblenden(fiUrlaub);
-            break;
-        case mbFrei:
-            MenuAnsAusblenden(fiFrei);
-            break;
-        case mbKwoche:
-            MenuAnsAusblenden(fiKwoche);
-            break;
-        case mbAlleTage:
-            MenuAnsAlleTageClick();
-            break;
-        case mbLeererKalender:
-            MenuAnsLeereTageClick();
-            break;
-        case mbKomprimiert:
-            MenuAnsKomprimiertClick();
-            break;
-        case mbSchrift:
-            MenuAnsSchriftClick();
-            break;
-        case mbSplash:
-            MenuEinstSplashClick();
-            break;
-        case mbVortage:
-            MenuEinstVortageClick();
-            break;
-        case mbSuchen:
-            FSuche->MenuSuchenSuchenClick();
-            break;
-        case mbSuchenWeiter:
-            FSuche->MenuSuchenWeiterClick();
-            break;
-        case mbNamenstag:
-            FSuche->MenuSuchenNamenstagClick();
-            break;
-        case mbInfos:
-            FInfos->MenuAktInfosClick();
-            break;
-        case mbVorschauHeute:
-            FInfos->VorschauAnzeigen(0, vaMenue);
-            break;
-        case mbVorschauTage:
-            FInfos->VorschauAnzeigen(FVorschautage, vaMenue);
-            break;
-        case mbMondUeberblick:
-            FInfos->MenuExtMondphasenClick();
-            break;
-        case mbFeiertageUeberblick:
-            FInfos->MenuExtFeiertageClick();
-            break;
-        case mbKalendertageUeberblick:
-            FInfos->MenuExtKalendertageClick();
-            break;
-        case mbDrucken: {
-            std::vector<std::string> Zeilen;
-            for (const TZeile& z : Tagesliste.DisplayItems()) {
-                Zeilen.push_back(z.Text);
-            }
-            FExtras->MenuDruckenClick(Tagesliste.Tagesansicht(), Zeilen, AktFont);
-            break;
-        }
-        case mbMail:
-            FExtras->MenuMailClick(*Tagesliste.AktTagClass());
-            break;
-        case mbAutostart:
-            FExtras->MenuAutostartClick();
+        FBefehle.Ausfuehren(ABefehl);
+        if (MenueEintrag(ABefehl).MenueFolgt) {
             FAnsicht.MenueAktualisieren();
-            break;
-        case mbHilfe:
-            FExtras->MenuHilfeClick(hdHilfe);
-            break;
-        case mbKurztasten:
-            FExtras->MenuHilfeClick(hdKurztasten);
-            break;
-        case mbAenderungen:
-            FExtras->MenuHilfeClick(hdAenderungen);
-            break;
-        case mbMailProgrammierer:
-            FExtras->MenuMailProgrammiererClick();
-            break;
-        case mbHomepage:
-            FExtras->MenuHomepageClick();
-            break;
-        case mbSpenden:
-            FExtras->MenuSpendenClick();
-            break;
-        case mbAktualisierung:
-            FExtras->MenuAktualisierungClick(Fenstertitel(FKalFilename), AktFont, AktBackColor);
-            break;
-        case mbInfo:
-            FExtras->MenuInfoClick();
-            break;
-        case mbNeu:
-        case mbBearbeiten:
-        case mbAktivieren:
-        case mbDeaktivieren:
-        case mbAusblenden:
-        case mbEintragImportieren:
-        case mbLoeschen:
-        case mbAlleLoeschen:
-        case mbAbgelaufeneLoeschen:
-        case mbKopieren:
-        case mbAusschneiden:
-        case mbEinfuegen:
-            if (FEintraege->MenueBefehl(ABefehl) && ABefehl == mbAbgelaufeneLoeschen) {
-                MenuSprHeuteClick();
-            }
-            FAnsicht.MenueAktualisieren();
-            break;
-        case mbOeffnen:
-            FDatei->MenuDateiOeffnenClick();
-            break;
-        case mbSpeichern:
-            FDatei->MenuDateiSpeichernClick();
-            break;
-        case mbSpeichernUnter:
-            FDatei->MenuDateiSpeichernUnterClick();
-            break;
-        case mbLaden:
-            FDatei->MenuDateiAnzeigenLadenClick();
-            break;
-        case mbGeladeneEntfernen:
-            FDatei->MenuDateiAnzeigenListeClick();
-            break;
-        case mbImportieren:
-            FDatei->MenuDateiImportierenClick();
-            break;
-        case mbSchliessen:
-            FDatei->MenuDateiCloseClick();
-            break;
-        case mbFeiertagsdatei:
-            FDatei->MenuEinstFeiertagsdateiClick();
-            break;
-        case mbSonderdatei:
-            FDatei->MenuEinstSonderdateiClick();
-            break;
-        case mbSicherung:
-            FDatei->MenuEinstSikClick();
-            break;
         }
     });
 }
@@ -713,6 +620,8 @@ void TForm1::DateiDialogeSetzen(TDateiDialog& ADateiDialog, TGeladenDialog& AGel
 
 void TForm1::EintragEditorSetzen(TEintragEditor& AEditor) {
     FEintraege = std::make_unique<TEintragBefehle>(Daten, Tagesliste, FSteuerung, AEditor);
+    FEintraege->HeuteZeigen = [this] { MenuSprHeuteClick(); };
+    FBefehle.Binden(TEintragBefehle::Befehle(), *FEintraege);
 }
 
 std::string TForm1::Soundordner() const {

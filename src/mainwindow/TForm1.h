@@ -8,9 +8,11 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "mainwindow/TBefehlsliste.h"
 #include "mainwindow/TDateiBefehle.h"
 #include "mainwindow/TEinstellungsspeicher.h"
 #include "mainwindow/TEintragBefehle.h"
@@ -127,11 +129,24 @@ public:
     void SetKomprimiertS(bool AValue);
     int Vorschautage() const { return FVorschautage; }
 
+    // The window's own commands: paging, going to a date and the jumps; the views and filters, the
+    // font and the start-up and preview settings.
+    static std::span<const TBefehl<TForm1>> Navigationsbefehle();
+    static std::span<const TBefehl<TForm1>> Ansichtsbefehle();
+    // Every command table that works on the window: its own and those of the file, information,
+    // extras and search features. The entry commands work on TEintragBefehle.
+    static std::vector<std::span<const TBefehl<TForm1>>> Fensterbefehle();
     // The state of a menu item now: computed when a menu or pop-up opens and before a shortcut
     // runs, which then runs its command only when the item is enabled.
     TMenueZustand MenueZustand(TMenueBefehl ABefehl) const;
     // Runs a menu command through Ausfuehren when its item is enabled.
     void MenueBefehl(TMenueBefehl ABefehl);
+    // The features' command objects; null until the window has made what they need.
+    TSuchBefehle* Suche() const { return FSuche.get(); }
+    TInfosBefehle* Infos() const { return FInfos.get(); }
+    TExtrasBefehle* Extras() const { return FExtras.get(); }
+    // Which control the user works in, for the commands' enable rules.
+    bool ZeilenHatFokus() const { return FSteuerung.ZeilenHatFokus(); }
     // The search commands, once the window has made their dialogs: they search Daten and jump in
     // Tagesliste; without them the search menu is disabled.
     void SuchDialogeSetzen(TSuchDialoge& ADialoge);
@@ -145,6 +160,7 @@ public:
     // The file commands of the file menu and of the settings menu; their dialogs come once the
     // window has made them (until then every dialog counts as cancelled).
     TDateiBefehle& Dateien() { return *FDatei; }
+    const TDateiBefehle& Dateien() const { return *FDatei; }
     void DateiDialogeSetzen(TDateiDialog& ADateiDialog, TGeladenDialog& AGeladenDialog);
     // The entry commands, once the window has made the entry editor; without it they are disabled.
     void EintragEditorSetzen(TEintragEditor& AEditor);
@@ -205,6 +221,7 @@ private:
     std::unique_ptr<TDateiBefehle> FDatei;
     std::unique_ptr<TEintragBefehle> FEintraege;
     std::unique_ptr<TExtrasBefehle> FExtras;
+    TBefehlsliste FBefehle;
     std::string FProgrammordner;
     std::vector<std::string> FParameters;
     std::string FKalFilename;

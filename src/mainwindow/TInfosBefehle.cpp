@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "info/TInfosTexte.h"
+#include "mainwindow/TForm1.h"
 #include "model/TDaten.h"
 #include "platform/TMeldungsPort.h"
 #include "views/OVAnzeige.h"
@@ -127,4 +128,43 @@ void TInfosBefehle::MenuExtKalendertageClick() {
     Form.UeberblickEinrichten("Angezeigte Kalendertage im Überblick", TInfosForm::HilfeKalendertage,
                               TInfosTexte::KalenderInText(FTagesliste.DisplayItems()));
     Zeigen();
+}
+
+std::span<const TBefehl<TForm1>> TInfosBefehle::Befehle() {
+    using B = TBefehl<TForm1>;
+    static constexpr auto MitFenster = [](const TForm1& f) { return TMenueZustand{f.Infos() != nullptr}; };
+    static const B Tabelle[] = {
+        {{.Id = mbInfos,
+          .Caption = "&Infos...",
+          .Kurztaste = "Ctrl+I",
+          .Menue = mnAktionen,
+          .ListenPopup = 3},
+         [](const TForm1& f) {
+             return TMenueZustand{f.Infos() != nullptr && !f.Tagesliste.AktZeile().empty() &&
+                                  f.ZeilenHatFokus()};
+         },
+         [](TForm1& f) { f.Infos()->MenuAktInfosClick(); }},
+        {{.Id = mbVorschauHeute, .Caption = "V&orschau von heute", .Kurztaste = "F4", .Menue = mnAktionen},
+         MitFenster,
+         [](TForm1& f) { f.Infos()->VorschauAnzeigen(0, vaMenue); }},
+        {{.Id = mbVorschauTage,
+          .Caption = "Vo&rschau der nächsten Tage",
+          .Kurztaste = "F8",
+          .Menue = mnAktionen},
+         MitFenster,
+         [](TForm1& f) { f.Infos()->VorschauAnzeigen(f.Vorschautage(), vaMenue); }},
+        {{.Id = mbMondUeberblick, .Caption = "Mondphasen im Überblick...", .Menue = mnExtras},
+         MitFenster,
+         [](TForm1& f) { f.Infos()->MenuExtMondphasenClick(); }},
+        {{.Id = mbFeiertageUeberblick, .Caption = "Feiertage im Überblick...", .Menue = mnExtras},
+         [](const TForm1& f) { return TMenueZustand{f.Infos() != nullptr && f.Daten.Count() > 0}; },
+         [](TForm1& f) { f.Infos()->MenuExtFeiertageClick(); }},
+        {{.Id = mbKalendertageUeberblick,
+          .Caption = "Angezeigte &Kalendertage im Überblick...",
+          .Kurztaste = "F9",
+          .Menue = mnExtras},
+         MitFenster,
+         [](TForm1& f) { f.Infos()->MenuExtKalendertageClick(); }},
+    };
+    return Tabelle;
 }

@@ -8,11 +8,14 @@
 // to that event in the day list.
 
 #include <optional>
+#include <span>
 #include <string>
 
+#include "mainwindow/TBefehl.h"
 #include "mainwindow/TInfosForm.h"
 
 class TDaten;
+class TForm1;
 class TInfosTexte;
 class TSystemKlang;
 class TTagesliste;
@@ -39,6 +42,10 @@ public:
     // Everything outlives this object.
     TInfosBefehle(const TDaten& ADaten, TTagesliste& ATagesliste, TTageslisteSteuerung& ASteuerung,
                   TInfosTexte& ATexte, TInfosFenster& AFenster, TSystemKlang& ASystemKlang);
+
+    // The commands that show the information window: the information of a line, the previews and
+    // the overviews; disabled until the window has made it.
+    static std::span<const TBefehl<TForm1>> Befehle();
 
     TInfosForm Form;
 

@@ -1,84 +1,72 @@
 #include "mainwindow/TMenueBefehl.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <span>
+#include <string_view>
+#include <utility>
+
+#include "mainwindow/TEintragBefehle.h"
+#include "mainwindow/TForm1.h"
 
 namespace {
 
-constexpr TMenueEintrag Eintraege[MenueBefehlAnzahl] = {
-    {"&Vorblättern", "Ctrl+Down", meEintrag},
-    {"&Zurückblättern", "Ctrl+Up", meEintrag},
-    {"&Gehe zu Datum...", "Ctrl+G", meEintrag},
-    {"Sprung zum &heutigen Tag", "Ctrl+H", meEintrag},
-    {"Sprung zum Kalender&anfang", "Alt+Home", meEintrag},
-    {"Sprung zum &Kalenderende", "Alt+End", meEintrag},
-    {"Sprung zum &ersten dazugehörigen Eintrag", "Ctrl+Home", meEintrag},
-    {"Sprung zum &letzten dazugehörigen Eintrag", "Ctrl+End", meEintrag},
-    {"Sprung zum &vorigen dazugehörigen Eintrag", "Ctrl+PgUp", meEintrag},
-    {"Sprung zum &nächsten dazugehörigen Eintrag", "Ctrl+PgDn", meEintrag},
-    {"&Jahresansicht", "Ctrl+J", meOption},
-    {"&Monatsansicht", "Ctrl+M", meOption},
-    {"&Wochenansicht", "Ctrl+W", meOption},
-    {"&Termintage ein", "Ctrl+1", meHaken},
-    {"&Unbelegte Tage ein", "Ctrl+2", meHaken},
-    {"&Feiertage ein", "Ctrl+3", meHaken},
-    {"U&rlaubstage ein", "Ctrl+4", meHaken},
-    {"Fr&eie Tage anzeigen", "Ctrl+6", meHaken},
-    {"&Alle Tage anzeigen", "Ctrl+5", meEintrag},
-    {"&Leeren Kalender anzeigen", "Ctrl+7", meEintrag},
-    {"Kale&nderwochen ein", "Ctrl+0", meHaken},
-    {"&Komprimierter Eintragsmodus ein", "Ctrl+K", meHaken},
-    {"&Schrifteinstellungen...", "", meEintrag, "Sc&hrifteinstellungen..."},
-    {"Zeige SplashS&creen beim Start", "", meHaken},
-    {"Anzahl der &Vorschautage...", "", meEintrag},
-    {"&Text in Einträgen...", "Ctrl+F", meEintrag},
-    {"Suche &weiter Text in Einträgen", "F3", meEintrag},
-    {"&Namenstag...", "", meEintrag},
-    {"Ö&ffnen...", "Ctrl+O", meEintrag},
-    {"&Speichern", "Ctrl+S", meEintrag},
-    {"Speichern &unter...", "Ctrl+U", meEintrag},
-    {"Datei &laden und anzeigen...", "Ctrl+L", meEintrag},
-    {"Geladene &Dateien aus Liste entfernen...", "Ctrl+D", meEintrag},
-    {"&Importieren...", "", meEintrag},
-    {"&Drucken...", "Ctrl+P", meEintrag},
-    {"S&chließen", "Ctrl+F4", meEintrag},
-    {"&Kopieren", "Ctrl+C", meEintrag, "Kopieren"},
-    {"&Ausschneiden", "Ctrl+X", meEintrag, "Ausschneiden"},
-    {"&Einfügen", "Ctrl+V", meEintrag, "Einfügen"},
-    {"&Neuer Eintrag...", "Ctrl+N", meEintrag},
-    {"Eintrag &bearbeiten...", "Ctrl+B", meEintrag},
-    {"&Infos...", "Ctrl+I", meEintrag},
-    {"V&orschau von heute", "F4", meEintrag},
-    {"Vo&rschau der nächsten Tage", "F8", meEintrag},
-    {"Eintrag &aktivieren", "", meOption},
-    {"Eintrag &deaktivieren", "", meOption},
-    {"Eintrag und alle nachfolgenden Einträge ausblenden", "", meEintrag},
-    {"Eintrag importieren", "", meEintrag},
-    {"Eintrag per &Mail versenden...", "", meEintrag, "Eintrag per Mail versenden..."},
-    {"Eintrag &löschen", "Del", meEintrag},
-    {"Eintrag &und alle dazugehörigen Einträge löschen", "Shift+Del", meEintrag,
-     "Eintrag und alle dazugehörigen Einträge löschen"},
-    {"Alle mit \"Lö&schfunktion\" gekennzeichneten abgelaufenen Einträge löschen", "Ctrl+A", meEintrag},
-    {"Mondphasen im Überblick...", "", meEintrag},
-    {"Feiertage im Überblick...", "", meEintrag},
-    {"Angezeigte &Kalendertage im Überblick...", "F9", meEintrag},
-    {"Automatisch beim &Hochfahren starten ein", "", meHaken},
-    {"&Feiertagsdatei verwenden ein...", "", meHaken},
-    {"S&onderdatei verwenden ein...", "", meHaken},
-    {"&Sicherungsdatei beim Speichern erstellen ein", "", meHaken},
-    {"&Hilfe...", "F1", meEintrag},
-    {"&Kurztasten...", "", meEintrag},
-    {"&Änderungen...", "", meEintrag},
-    {"&Mail an den Programmierer...", "", meEintrag},
-    {"Home&page...", "", meEintrag},
-    {"&Spenden...", "", meEintrag},
-    {"&Aktualisierung...", "", meEintrag},
-    {"&Info", "", meEintrag},
-};
+using TTabelle = std::array<const TMenueEintrag*, MenueBefehlAnzahl>;
+
+template <class T, class R> void Eintragen(TTabelle& ATabelle, std::span<const TBefehl<T, R>> ABefehle) {
+    for (const TBefehl<T, R>& b : ABefehle) {
+        // Each command is declared exactly once.
+        if (ATabelle[b.Eintrag.Id] != nullptr) {
+            std::abort();
+        }
+        ATabelle[b.Eintrag.Id] = &b.Eintrag;
+    }
+}
+
+// Every command's item, by id, gathered from the features' declarations.
+const TTabelle& Tabelle() {
+    static const TTabelle Ergebnis = [] {
+        TTabelle t{};
+        for (const std::span<const TBefehl<TForm1>> Befehle : TForm1::Fensterbefehle()) {
+            Eintragen(t, Befehle);
+        }
+        Eintragen(t, TEintragBefehle::Befehle());
+        if (std::ranges::find(t, nullptr) != t.end()) {
+            std::abort(); // a command without its declaration
+        }
+        return t;
+    }();
+    return Ergebnis;
+}
+
+TMenuePunkt Befehlspunkt(TMenueBefehl ABefehl, bool AKopieS = false) {
+    return {.Art = TMenuePunkt::mpBefehl, .Befehl = ABefehl, .KopieS = AKopieS};
+}
+
+// Appends the item of ABefehl to APunkte: after a separator when it asks for one and is not the
+// first, and into the submenu it names, which it opens when the item before is not in it.
+void Anfuegen(std::vector<TMenuePunkt>& APunkte, TMenueBefehl ABefehl, bool AKopieS) {
+    const TMenueEintrag& e = MenueEintrag(ABefehl);
+    if (e.TrennerDavor && !APunkte.empty()) {
+        APunkte.push_back({.Art = TMenuePunkt::mpTrenner});
+    }
+    if (e.Untermenue == nullptr || AKopieS) {
+        APunkte.push_back(Befehlspunkt(ABefehl, AKopieS));
+        return;
+    }
+    const bool Offen = !APunkte.empty() && APunkte.back().Art == TMenuePunkt::mpUntermenue &&
+                       std::string_view(APunkte.back().Caption) == e.Untermenue;
+    if (!Offen) {
+        APunkte.push_back({.Art = TMenuePunkt::mpUntermenue, .Caption = e.Untermenue});
+    }
+    APunkte.back().Punkte.push_back(Befehlspunkt(ABefehl));
+}
 
 } // namespace
 
 const TMenueEintrag& MenueEintrag(TMenueBefehl ABefehl) {
-    return Eintraege[ABefehl];
+    return *Tabelle()[ABefehl];
 }
 
 const char* MenueCaption(TMenue AMenue) {
@@ -88,85 +76,47 @@ const char* MenueCaption(TMenue AMenue) {
     return Captions[AMenue];
 }
 
-// Without a default, so a new command does not compile until it has its menu.
 TMenue MenueVon(TMenueBefehl ABefehl) {
-    switch (ABefehl) {
-    case mbOeffnen:
-    case mbSpeichern:
-    case mbSpeichernUnter:
-    case mbLaden:
-    case mbGeladeneEntfernen:
-    case mbImportieren:
-    case mbDrucken:
-    case mbSchliessen:
-        return mnDatei;
-    case mbKopieren:
-    case mbAusschneiden:
-    case mbEinfuegen:
-        return mnBearbeiten;
-    case mbSuchen:
-    case mbSuchenWeiter:
-    case mbNamenstag:
-        return mnSuchen;
-    case mbNeu:
-    case mbBearbeiten:
-    case mbInfos:
-    case mbVorschauHeute:
-    case mbVorschauTage:
-    case mbAktivieren:
-    case mbDeaktivieren:
-    case mbAusblenden:
-    case mbEintragImportieren:
-    case mbMail:
-    case mbLoeschen:
-    case mbAlleLoeschen:
-    case mbAbgelaufeneLoeschen:
-    case mbVorblaettern:
-    case mbZurueckblaettern:
-    case mbGeheDatum:
-        return mnAktionen;
-    case mbSprHeute:
-    case mbSprAnfang:
-    case mbSprEnde:
-    case mbSprErster:
-    case mbSprLetzter:
-    case mbSprVoriger:
-    case mbSprNaechster:
-        return mnSpruenge;
-    case mbJahr:
-    case mbMonat:
-    case mbWoche:
-    case mbTermintage:
-    case mbUnbelegt:
-    case mbFeiertage:
-    case mbUrlaub:
-    case mbFrei:
-    case mbAlleTage:
-    case mbLeererKalender:
-    case mbKwoche:
-    case mbKomprimiert:
-    case mbSchrift:
-        return mnAnsicht;
-    case mbMondUeberblick:
-    case mbFeiertageUeberblick:
-    case mbKalendertageUeberblick:
-        return mnExtras;
-    case mbSplash:
-    case mbAutostart:
-    case mbFeiertagsdatei:
-    case mbSonderdatei:
-    case mbSicherung:
-    case mbVortage:
-        return mnEinstellungen;
-    case mbHilfe:
-    case mbKurztasten:
-    case mbAenderungen:
-    case mbMailProgrammierer:
-    case mbHomepage:
-    case mbSpenden:
-    case mbAktualisierung:
-    case mbInfo:
-        return mnHilfe;
+    return MenueEintrag(ABefehl).Menue;
+}
+
+std::vector<TMenuePunkt> MenueAufbau(TMenue AMenue) {
+    std::vector<TMenuePunkt> Punkte;
+    // The settings menu starts with its view submenu of copies.
+    if (AMenue == mnEinstellungen) {
+        TMenuePunkt Kopien{.Art = TMenuePunkt::mpUntermenue, .Caption = "&Ansicht"};
+        for (std::int32_t b = 0; b < MenueBefehlAnzahl; ++b) {
+            if (MenueEintrag(static_cast<TMenueBefehl>(b)).EinstellungsKopie) {
+                Anfuegen(Kopien.Punkte, static_cast<TMenueBefehl>(b), true);
+            }
+        }
+        Punkte.push_back(std::move(Kopien));
     }
-    std::abort(); // not a command
+    for (std::int32_t b = 0; b < MenueBefehlAnzahl; ++b) {
+        if (MenueVon(static_cast<TMenueBefehl>(b)) == AMenue) {
+            Anfuegen(Punkte, static_cast<TMenueBefehl>(b), false);
+        }
+    }
+    return Punkte;
+}
+
+std::vector<TMenueBefehl> ListenPopupBefehle() {
+    std::vector<TMenueBefehl> Befehle;
+    for (std::int32_t b = 0; b < MenueBefehlAnzahl; ++b) {
+        if (MenueEintrag(static_cast<TMenueBefehl>(b)).ListenPopup > 0) {
+            Befehle.push_back(static_cast<TMenueBefehl>(b));
+        }
+    }
+    std::ranges::sort(Befehle, {}, [](TMenueBefehl b) { return MenueEintrag(b).ListenPopup; });
+    return Befehle;
+}
+
+std::vector<TMenueBefehl> ComboPopupBefehle() {
+    std::vector<TMenueBefehl> Befehle;
+    for (std::int32_t b = 0; b < MenueBefehlAnzahl; ++b) {
+        if (MenueEintrag(static_cast<TMenueBefehl>(b)).ComboPopup) {
+            Befehle.push_back(static_cast<TMenueBefehl>(b));
+        }
+    }
+    return Befehle;
 }

@@ -90,10 +90,23 @@ void Eintrag(wxMenu& AMenue, TMenueBefehl ABefehl, int ABereich = idBefehle, boo
     AMenue.Append(ABereich + ABefehl, Wx(Caption), wxEmptyString, Art(e.Art));
 }
 
-void Eintraege(wxMenu& AMenue, std::initializer_list<TMenueBefehl> ABefehle, int ABereich = idBefehle,
-               bool AListenCaptions = false) {
-    for (TMenueBefehl b : ABefehle) {
-        Eintrag(AMenue, b, ABereich, AListenCaptions);
+// Fills AMenue with APunkte; copies take the ids of their own range.
+void Fuellen(wxMenu& AMenue, const std::vector<TMenuePunkt>& APunkte) {
+    for (const TMenuePunkt& p : APunkte) {
+        switch (p.Art) {
+        case TMenuePunkt::mpBefehl:
+            Eintrag(AMenue, p.Befehl, p.KopieS ? idKopien : idBefehle);
+            break;
+        case TMenuePunkt::mpTrenner:
+            AMenue.AppendSeparator();
+            break;
+        case TMenuePunkt::mpUntermenue: {
+            auto* Unter = new wxMenu;
+            Fuellen(*Unter, p.Punkte);
+            AMenue.AppendSubMenu(Unter, Wx(p.Caption));
+            break;
+        }
+        }
     }
 }
 
@@ -200,73 +213,18 @@ THauptFrame::~THauptFrame() {
 }
 
 void THauptFrame::MenuesErstellen() {
-    FDateiMenue = new wxMenu;
-    Eintraege(*FDateiMenue, {mbOeffnen, mbSpeichern, mbSpeichernUnter});
-    FDateiMenue->AppendSeparator();
-    auto* Anzeigen = new wxMenu;
-    Eintraege(*Anzeigen, {mbLaden, mbGeladeneEntfernen});
-    FDateiMenue->AppendSubMenu(Anzeigen, Wx("&Anzeigen"));
-    Eintraege(*FDateiMenue, {mbImportieren, mbDrucken, mbSchliessen});
+    auto* Leiste = new wxMenuBar;
+    for (std::int32_t m = 0; m < MenueAnzahl; ++m) {
+        auto* Menue = new wxMenu;
+        Fuellen(*Menue, MenueAufbau(static_cast<TMenue>(m)));
+        Leiste->Append(Menue, Wx(MenueCaption(static_cast<TMenue>(m))));
+    }
+    // The recent files go between the file commands and "&Beenden" (HistoryMenueSetzen).
+    FDateiMenue = Leiste->GetMenu(mnDatei);
     FDateiMenue->AppendSeparator();
     FDateiMenue->Append(idBeenden, Wx("&Beenden\tAlt+F4"));
-
-    auto* Bearbeiten = new wxMenu;
-    Eintraege(*Bearbeiten, {mbKopieren, mbAusschneiden, mbEinfuegen});
-
-    auto* Suchen = new wxMenu;
-    Eintraege(*Suchen, {mbSuchen, mbSuchenWeiter, mbNamenstag});
-
-    auto* Aktionen = new wxMenu;
-    Eintraege(*Aktionen, {mbNeu, mbBearbeiten, mbInfos, mbVorschauHeute, mbVorschauTage});
-    Aktionen->AppendSeparator();
-    Eintraege(*Aktionen, {mbAktivieren, mbDeaktivieren, mbAusblenden, mbEintragImportieren, mbMail,
-                          mbLoeschen, mbAlleLoeschen, mbAbgelaufeneLoeschen});
-    Aktionen->AppendSeparator();
-    Eintraege(*Aktionen, {mbVorblaettern, mbZurueckblaettern, mbGeheDatum});
-
-    auto* Spruenge = new wxMenu;
-    Eintraege(*Spruenge,
-              {mbSprHeute, mbSprAnfang, mbSprEnde, mbSprErster, mbSprLetzter, mbSprVoriger, mbSprNaechster});
-
-    auto* Ansicht = new wxMenu;
-    Eintraege(*Ansicht, {mbJahr, mbMonat, mbWoche});
-    Ansicht->AppendSeparator();
-    Eintraege(*Ansicht, {mbTermintage, mbUnbelegt, mbFeiertage, mbUrlaub, mbFrei});
-    Ansicht->AppendSeparator();
-    Eintraege(*Ansicht, {mbAlleTage, mbLeererKalender});
-    Ansicht->AppendSeparator();
-    Eintraege(*Ansicht, {mbKwoche, mbKomprimiert});
-    Ansicht->AppendSeparator();
-    Eintrag(*Ansicht, mbSchrift);
-
-    auto* Extras = new wxMenu;
-    Eintraege(*Extras, {mbMondUeberblick, mbFeiertageUeberblick, mbKalendertageUeberblick});
-
-    // The settings menu's copies show the shortcuts too; the char hook runs the first item only.
-    auto* EinstAnsicht = new wxMenu;
-    Eintraege(*EinstAnsicht, {mbKwoche, mbKomprimiert}, idKopien);
-    EinstAnsicht->AppendSeparator();
-    Eintrag(*EinstAnsicht, mbSchrift, idKopien);
-    auto* Einstellungen = new wxMenu;
-    Einstellungen->AppendSubMenu(EinstAnsicht, Wx("&Ansicht"));
-    Einstellungen->AppendSeparator();
-    Eintraege(*Einstellungen,
-              {mbSplash, mbAutostart, mbFeiertagsdatei, mbSonderdatei, mbSicherung, mbVortage});
-
-    auto* Hilfe = new wxMenu;
-    Eintraege(*Hilfe, {mbHilfe, mbKurztasten, mbAenderungen, mbMailProgrammierer, mbHomepage, mbSpenden,
-                       mbAktualisierung, mbInfo});
-    FHilfeMenue = Hilfe;
-    FAktualisierung = Hilfe->FindChildItem(static_cast<int>(idBefehle) + mbAktualisierung);
-
-    auto* Leiste = new wxMenuBar;
-    const std::pair<wxMenu*, TMenue> Menues[] = {
-        {FDateiMenue, mnDatei}, {Bearbeiten, mnBearbeiten},       {Suchen, mnSuchen},
-        {Aktionen, mnAktionen}, {Spruenge, mnSpruenge},           {Ansicht, mnAnsicht},
-        {Extras, mnExtras},     {Einstellungen, mnEinstellungen}, {Hilfe, mnHilfe}};
-    for (const auto& [Menue, Art] : Menues) {
-        Leiste->Append(Menue, Wx(MenueCaption(Art)));
-    }
+    FHilfeMenue = Leiste->GetMenu(mnHilfe);
+    FAktualisierung = FHilfeMenue->FindChildItem(static_cast<int>(idBefehle) + mbAktualisierung);
     SetMenuBar(Leiste);
 }
 
@@ -288,9 +246,11 @@ void THauptFrame::MenueZustaendeSetzen(wxMenu& AMenue) {
     }
 }
 
-void THauptFrame::PopupZeigen(wxWindow& AFenster, std::initializer_list<TMenueBefehl> ABefehle) {
+void THauptFrame::PopupZeigen(wxWindow& AFenster, const std::vector<TMenueBefehl>& ABefehle) {
     wxMenu Popup;
-    Eintraege(Popup, ABefehle, idPopup, &AFenster == FListe);
+    for (TMenueBefehl b : ABefehle) {
+        Eintrag(Popup, b, idPopup, &AFenster == FListe);
+    }
     MenueZustaendeSetzen(Popup);
     PopupZugaenglich(Popup);
     AFenster.PopupMenu(&Popup);
@@ -705,12 +665,11 @@ bool THauptFrame::VortageZeigen(int& ATage) {
 }
 
 void THauptFrame::ComboPopup() {
-    PopupZeigen(*FCombo, {mbJahr, mbMonat, mbWoche, mbSchrift});
+    PopupZeigen(*FCombo, ComboPopupBefehle());
 }
 
 void THauptFrame::ListenPopup() {
-    PopupZeigen(*FListe, {mbNeu, mbBearbeiten, mbInfos, mbKopieren, mbAusschneiden, mbEinfuegen, mbAktivieren,
-                          mbDeaktivieren, mbEintragImportieren, mbMail, mbLoeschen, mbAusblenden, mbSchrift});
+    PopupZeigen(*FListe, ListenPopupBefehle());
 }
 
 void THauptFrame::OnMenu(wxCommandEvent& AEreignis) {

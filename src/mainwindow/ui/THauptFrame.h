@@ -3,7 +3,6 @@
 // The main window on wx: a status bar with the clock, the period box and the day list, and the
 // menus. It forwards every event to TForm1 and shows what TForm1 tells it.
 
-#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -135,7 +134,7 @@ private:
     // Each command item of AMenue (and its submenus) takes the state TForm1 gives it.
     void MenueZustaendeSetzen(wxMenu& AMenue);
     // Shows a pop-up menu of these commands over AFenster, their states set first.
-    void PopupZeigen(wxWindow& AFenster, std::initializer_list<TMenueBefehl> ABefehle);
+    void PopupZeigen(wxWindow& AFenster, const std::vector<TMenueBefehl>& ABefehle);
     // The period box's pop-up menu: the three views.
     void ComboPopup();
     // The day list's pop-up menu: the entry commands and the font dialog.

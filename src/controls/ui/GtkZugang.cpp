@@ -257,8 +257,17 @@ void ListeErsetzen(wxListBox& AListe, const wxArrayString& AZeilen) {
     AListe.Set(AZeilen);
 }
 void FesteZeilen(wxListBox&, const wxString&) {}
-void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::function<void()>) {
+void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::function<void()> AAufklappen) {
     ACombo.SetName(AName);
+    if (!AAufklappen) {
+        return;
+    }
+    // A box whose choices the program keeps itself holds no items, so its native list would drop
+    // down empty: the program's own list opens instead, as with Alt+Down.
+    ACombo.Bind(wxEVT_COMBOBOX_DROPDOWN, [&ACombo, AAufklappen](wxCommandEvent&) {
+        ACombo.Dismiss();
+        ACombo.CallAfter([AAufklappen] { AAufklappen(); });
+    });
 }
 void PopupZugaenglich(wxMenu&) {}
 

@@ -84,8 +84,14 @@ public:
     // Switching on asks first, and Nein leaves it off; switching off asks nothing. The check mark
     // follows the entry, whether writing or removing it worked or not.
     void MenuAutostartClick();
+#ifdef _WIN32
+    static constexpr const char* AutostartFrage =
+        "Soll der Orvanto und das Vorschaufenster beim Windowsstart aufgerufen werden?";
+#else
+    // The desktop starts its autostart entries when the user logs in, not when the system starts.
     static constexpr const char* AutostartFrage =
         "Soll der Orvanto und das Vorschaufenster beim Anmelden aufgerufen werden?";
+#endif
 
 private:
     TProgrammStart& FStart;

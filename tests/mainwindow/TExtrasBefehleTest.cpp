@@ -310,8 +310,13 @@ TEST_F(Extras, SwitchingAutostartOnAsksAndNeinLeavesItOff) {
     Meldungen.Antwort = maNein;
     Befehle->MenuAutostartClick();
     ASSERT_EQ(Meldungen.Texte.size(), 1u);
+#ifdef _WIN32
+    EXPECT_EQ(Meldungen.Texte[0],
+              "Soll der Orvanto und das Vorschaufenster beim Windowsstart aufgerufen werden?");
+#else
     EXPECT_EQ(Meldungen.Texte[0],
               "Soll der Orvanto und das Vorschaufenster beim Anmelden aufgerufen werden?");
+#endif
     EXPECT_FALSE(Befehle->AutostartS());
     EXPECT_FALSE(fs::exists(Eintrag));
 

@@ -1,4 +1,5 @@
 #include "platform/windows/ShortcutAutostart.h"
+#include "platform/windows/WindowsSystem.h"
 
 #include <windows.h>
 
@@ -93,5 +94,81 @@ TEST(ShortcutAutostart, AFolderThatCannotBeMadeIsReported) {
     EXPECT_FALSE(Autostart.Anlegen());
     EXPECT_FALSE(Autostart.Vorhanden());
 }
+
+// The machine-wide Run key, read and written here through the registry itself.
+constexpr const wchar_t* RunSchluessel = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+void RunWertSchreiben(const std::wstring& AName, const std::wstring& AWert) {
+    HKEY Schluessel;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, RunSchluessel, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                              KEY_SET_VALUE, nullptr, &Schluessel, nullptr),
+              ERROR_SUCCESS);
+    const LONG Ergebnis =
+        RegSetValueExW(Schluessel, AName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(AWert.c_str()),
+                       static_cast<DWORD>((AWert.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(Schluessel);
+    ASSERT_EQ(Ergebnis, ERROR_SUCCESS);
+}
+
+bool RunWertDa(const std::wstring& AName) {
+    return RegGetValueW(HKEY_LOCAL_MACHINE, RunSchluessel, AName.c_str(), RRF_RT_ANY, nullptr, nullptr,
+                        nullptr) == ERROR_SUCCESS;
+}
+
+void RunWertLoeschen(const std::wstring& AName) {
+    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, RunSchluessel, AName.c_str());
+}
+
+// Each case has a program name of its own: the cases run side by side on one registry.
+struct TAlterWertFall {
+    const char* Titel;
+    const wchar_t* Programm; // its file's name without extension
+    const wchar_t* Wertname; // the value under the Run key before the start; none when empty
+    bool OrdnerGeht;         // whether the Startup folder can be made
+    bool Verknuepfung;       // afterwards: the shortcut is there
+    bool WertBleibt;         // afterwards: the value is still there
+};
+
+class AlterAutostart : public testing::TestWithParam<TAlterWertFall> {
+protected:
+    void TearDown() override {
+        if (*GetParam().Wertname)
+            RunWertLoeschen(GetParam().Wertname);
+    }
+};
+
+TEST_P(AlterAutostart, TheOldRunValueBecomesTheShortcut) {
+    const TAlterWertFall& Fall = GetParam();
+    TTempOrdner Temp;
+    const std::string Ordner = Temp.Pfad() + "\\Startup\\";
+    if (!Fall.OrdnerGeht) {
+        DateiSchreiben(Temp.Pfad() + "\\Startup", "");
+    }
+    const std::string Programm = "C:\\Programme\\Örvanto\\" + Utf16ZuUtf8(Fall.Programm) + ".exe";
+    if (*Fall.Wertname) {
+        RunWertSchreiben(Fall.Wertname, L"\"" + Utf8ZuUtf16(Programm) + L"\" /systemstartup");
+    }
+    TShortcutAutostart Autostart(Programm, TStartordner(Ordner));
+
+    AltenAutostartErsetzen(Programm, Autostart);
+
+    EXPECT_EQ(Autostart.Vorhanden(), Fall.Verknuepfung);
+    if (Fall.Verknuepfung) {
+        EXPECT_EQ(Lesen(Autostart.Pfad()).Argumente, "/systemstartup");
+    }
+    if (*Fall.Wertname) {
+        EXPECT_EQ(RunWertDa(Fall.Wertname), Fall.WertBleibt);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Start, AlterAutostart,
+    testing::Values(
+        TAlterWertFall{"ValueOfTheProgram", L"OrvantoAltA", L"OrvantoAltA", true, true, false},
+        TAlterWertFall{"NoValue", L"OrvantoAltC", L"", true, false, false},
+        TAlterWertFall{"ValueOfAnotherProgram", L"OrvantoAltD", L"OrvantoAltDX", true, false, true},
+        // Without the shortcut the old value keeps starting the program.
+        TAlterWertFall{"ShortcutCannotBeMade", L"OrvantoAltE", L"OrvantoAltE", false, false, true}),
+    [](const testing::TestParamInfo<TAlterWertFall>& AInfo) { return std::string(AInfo.param.Titel); });
 
 } // namespace

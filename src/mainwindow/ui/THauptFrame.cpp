@@ -35,6 +35,9 @@
 #include "platform/SystemDateisystem.h"
 #include "platform/TMeldungsPort.h"
 #include "speech/ScreenReaderPlattform.h"
+#ifdef _WIN32
+#include "platform/windows/WindowsSystem.h"
+#endif
 
 namespace {
 
@@ -152,6 +155,9 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     FProgrammStart = SystemProgrammStart();
     FSpezialOrdner = SystemSpezialOrdner();
     FAutostart = SystemAutostart(Programmdatei, *FSpezialOrdner);
+#ifdef _WIN32
+    AltenAutostartErsetzen(Programmdatei, *FAutostart);
+#endif
     FForm->ExtrasSetzen(*FProgrammStart, *FAutostart, FDrucker,
                         TExtrasOrte{AProgrammordner, Programmdatei,
                                     Utf8(wxFileName::GetTempDir() + wxFileName::GetPathSeparator())});

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include "files/Utf8.h"
 #include "model/Fehler.h"
+#include "platform/Autostart.h"
 #include "speech/windows/Utf16.h"
 
 namespace {
@@ -70,4 +72,14 @@ void RunKeyValueDelete(const std::string& AName) {
     if (RegQueryValueExW(Schluessel, Name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS)
         RegDeleteValueW(Schluessel, Name.c_str());
     RegCloseKey(Schluessel);
+}
+
+void AltenAutostartErsetzen(const std::string& AProgramm, TAutostart& AAutostart) {
+    const std::string Name = PfadAlsUtf8(PfadAusUtf8(AProgramm).stem());
+    if (Name.empty() || !RunKeyValueExists(Name))
+        return;
+    // Without the new entry the old value is kept: it still starts the program, and the next
+    // start tries again.
+    if (AAutostart.Anlegen())
+        RunKeyValueDelete(Name);
 }

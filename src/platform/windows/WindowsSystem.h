@@ -6,6 +6,8 @@
 
 #include <string>
 
+class TAutostart;
+
 // True when the program runs as a 32-bit process on 64-bit Windows. Throws
 // EBetriebssystemFehler "IsWindows64Bit: bad process handle" when the system cannot say.
 bool IsWindows64Bit();
@@ -20,3 +22,9 @@ bool RunKeyValueExists(const std::string& AName);
 
 // Deletes that value when it exists; nothing happens when the key cannot be opened.
 void RunKeyValueDelete(const std::string& AName);
+
+// Older versions started the program through a value under the Run key named like the program
+// file AProgramm without its extension. When it is there, the user's autostart entry AAutostart
+// is made in its place and, once that is saved, the value deleted: the program still starts with
+// the system, and only once.
+void AltenAutostartErsetzen(const std::string& AProgramm, TAutostart& AAutostart);

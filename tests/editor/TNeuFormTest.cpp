@@ -331,7 +331,7 @@ TEST_F(NeuFormTest, ThisRunOrAllRunsOfAMonthlyEntryFromThe31stOfJanuary) {
     TDatenClass Vorlage = Eintrag({{D(31, 1, 2025), D(31, 1, 2025)}}, "Miete", 1);
     Vorlage.AnzeigenTyp = at1Monat;
     Daten.Add(TTagClass(0, &Vorlage));
-    TDatenClass& E = Daten[0];
+    const TDatenClass& E = Daten[0];
     ASSERT_GT(E.Count(), 3);
     ASSERT_EQ(E.DatumListe[1].VonDatum, D(28, 2, 2025));
     ASSERT_EQ(E.DatumListe[2].VonDatum, D(31, 3, 2025));

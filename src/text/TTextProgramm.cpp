@@ -4,11 +4,11 @@
 #include <utility>
 
 #include "files/OVDatei.h"
-#include "info/InfoTextHilfen.h"
 #include "info/Namenstage.h"
 #include "info/TInfosTexte.h"
 #include "model/TGeladenClass.h"
 #include "model/Uhr.h"
+#include "platform/Pfadteile.h"
 #include "platform/SystemDateisystem.h"
 #include "search/TNamenSuche.h"
 #include "text/TSpeicherSteuerung.h"
@@ -234,7 +234,7 @@ void TTextProgramm::Feiertage(const TTextAufruf& A) {
 
 void TTextProgramm::NamenSuche(const TTextAufruf& A) {
     const std::string Datei = NamenstageDatei(Programmordner(A));
-    if (!DateiExistiert(Datei)) {
+    if (!IstDatei(Datei)) {
         throw EAbbruch("Die Namenstags-Datei \"" + Datei + "\" existiert nicht!", 1);
     }
     const TNamenSuche Suche = NamenstagSuchen(Programmordner(A), A.Name, A.GenauS);

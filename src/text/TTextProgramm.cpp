@@ -159,8 +159,8 @@ void TTextProgramm::Pruefen(const TTextAufruf& A) {
     TDaten Daten;
     Laden(A, Daten);
     long long Tage = 0;
-    for (const auto& Eintrag : Daten.Liste) {
-        Tage += Eintrag->Count();
+    for (const TDatenClass& Eintrag : Daten.Eintraege()) {
+        Tage += Eintrag.Count();
     }
     FAus << Daten.Count() << " Einträge, " << Tage << " Tage\n";
 }

@@ -98,7 +98,7 @@ protected:
     void Neu(TTag AVon) { Form.NeuEinrichten(&Daten, AVon); }
 
     // The editor set up for the run of record ARecord of entry AEintrag, as the edit command does.
-    void Bearbeiten(TDatenClass& AEintrag, std::int32_t ARecord, bool AEinzigerLaufS,
+    void Bearbeiten(const TDatenClass& AEintrag, std::int32_t ARecord, bool AEinzigerLaufS,
                     TTag AVonMin = KalenderAnfang, TTag AVonMax = KalenderEnde) {
         Form.BearbeitenEinrichten(&Daten, TTagClass(ARecord, &AEintrag), AVonMin, AVonMax, AEinzigerLaufS);
     }

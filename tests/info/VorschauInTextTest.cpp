@@ -153,10 +153,10 @@ TEST_F(VorschauInText, TodayOnlyWithItsSoundFiles) {
     EXPECT_EQ(Infos.SounddateienSl, std::vector<std::string>{Gong});
 
     // A preview of several days never plays, and starts its list afresh.
-    TDatenClass MitKlang = Eintrag("Morgen mit Klang", Heute + 1, Heute + 1);
-    MitKlang.SounddateiS = true;
-    MitKlang.Sounddatei = Gong;
-    Daten.Add(MitKlang);
+    TDatenClass Morgen = Eintrag("Morgen mit Klang", Heute + 1, Heute + 1);
+    Morgen.SounddateiS = true;
+    Morgen.Sounddatei = Gong;
+    Daten.Add(Morgen);
     Infos.VorschauInText(Daten, 3);
     EXPECT_TRUE(Infos.SounddateienSl.empty());
     EXPECT_FALSE(Infos.NurHeuteS);

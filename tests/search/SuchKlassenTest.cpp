@@ -19,7 +19,8 @@ protected:
         Neu("Ärztin Müller", "", {{D(4, 2, 2025), D(4, 2, 2025)}});
         Neu("Straßenfest", "Grillen im Hof", {{D(5, 2, 2025), D(5, 2, 2025)}});
         Neu("Yoga", "mit der Ärztin", {{D(6, 2, 2025), D(6, 2, 2025)}});
-        Neu("Chor", "", {{D(7, 2, 2025), D(7, 2, 2025)}}).IdDatei = 2; // from a loaded file
+        const TDatenClass& Chor = Neu("Chor", "", {{D(7, 2, 2025), D(7, 2, 2025)}});
+        Daten.Aendern(Chor, [](TDatenClass& e) { e.IdDatei = 2; }); // from a loaded file
         Neu("Leer Arzt", "", {});
         Form.DatenRef = &Daten;
     }

@@ -53,7 +53,7 @@ void BM_Assign_5_5MioDatensaetze(benchmark::State& state) {
     TDaten Ziel;
     for (auto _ : state) {
         Ziel.Assign(Quelle);
-        benchmark::DoNotOptimize(Ziel.Liste.data());
+        benchmark::DoNotOptimize(&Ziel);
     }
     state.SetBytesProcessed(state.iterations() * BenchDatensaetze(Quelle) * sizeof(TDatumClass));
 }

@@ -25,15 +25,15 @@ inline void BenchKalender(TDaten& ADaten, bool ANurEinJahr = false) {
         TDatenClass Vorlage = BenchVorlage(i, at1Tag, EncodeDate(2025, 1, 1));
         ADaten.Add(TTagClass(0, &Vorlage));
         if (ANurEinJahr) {
-            ADaten.Liste.back()->DatumListe.resize(365);
+            ADaten.Aendern(ADaten[ADaten.Count() - 1], [](TDatenClass& e) { e.DatumListe.resize(365); });
         }
     }
 }
 
 inline size_t BenchDatensaetze(const TDaten& ADaten) {
     size_t n = 0;
-    for (const auto& e : ADaten.Liste) {
-        n += e->DatumListe.size();
+    for (const TDatenClass& e : ADaten.Eintraege()) {
+        n += e.DatumListe.size();
     }
     return n;
 }

@@ -51,7 +51,7 @@ void BM_LaufBearbeitenBestaetigen(benchmark::State& AState) {
     TNeuForm Form;
     TJa Port;
     TKeineAnsicht Ansicht;
-    TDatenClass& Eintrag = Daten[100];
+    const TDatenClass& Eintrag = Daten[100];
     const std::int32_t Mitte = Eintrag.Count() / 2;
     const TTag Tag = Eintrag.DatumListe[Mitte].VonDatum;
     for (auto _ : AState) {

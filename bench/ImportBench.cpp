@@ -104,7 +104,7 @@ template <TImportDaten (*Erzeugen)(int)> void BM_ImportDatei(benchmark::State& s
         state.ResumeTiming();
         Daten.Import(d.Datei, SystemDateisystem());
         Eintraege = Daten.Count();
-        benchmark::DoNotOptimize(Daten.Liste.data());
+        benchmark::DoNotOptimize(&Daten);
     }
     state.counters["Eintraege_danach"] = Eintraege;
     state.SetComplexityN(state.range(0));

@@ -51,7 +51,7 @@ void BM_Laden(benchmark::State& state) {
     for (auto _ : state) {
         TDaten Daten;
         KalenderdateiLesen(Pfad, Daten, 0, SystemDateisystem());
-        benchmark::DoNotOptimize(Daten.Liste.data());
+        benchmark::DoNotOptimize(&Daten);
     }
     ProDatensatz(state);
 }

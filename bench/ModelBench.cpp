@@ -17,7 +17,7 @@ void BM_Erzeugen_Taeglich1900bis2100(benchmark::State& state) {
     for (auto _ : state) {
         TDaten Daten;
         Daten.Add(TTagClass(0, &Vorlage));
-        benchmark::DoNotOptimize(Daten.Liste.back()->DatumListe.data());
+        benchmark::DoNotOptimize(Daten[Daten.Count() - 1].DatumListe.data());
     }
     state.counters["ns_pro_Datensatz"] =
         benchmark::Counter(static_cast<double>(state.iterations()) * (KalenderEnde - ErsterTag + 1),
@@ -53,7 +53,7 @@ void BM_Assign_5_5MioDatensaetze(benchmark::State& state) {
     TDaten Ziel;
     for (auto _ : state) {
         Ziel.Assign(Quelle);
-        benchmark::DoNotOptimize(Ziel.Liste.data());
+        benchmark::DoNotOptimize(&Ziel);
     }
     state.SetBytesProcessed(state.iterations() * BenchDatensaetze(Quelle) * sizeof(TDatumClass));
 }
@@ -100,7 +100,7 @@ void BM_Import(benchmark::State& state) {
     TDatenClass Vorlage = BenchVorlage(0, at1Tag, KalenderEnde - static_cast<TTag>(state.range(0)) + 1);
     TDaten Basis;
     Basis.Add(TTagClass(0, &Vorlage));
-    TDatenClass Neu = *Basis.Liste[0];
+    TDatenClass Neu = Basis[0];
     for (size_t i = 0; i < Neu.DatumListe.size(); i += 2) {
         Neu.DatumListe[i].AktivTyp = avDeaktiv;
     }
@@ -109,7 +109,7 @@ void BM_Import(benchmark::State& state) {
         TDaten Daten(Basis);
         state.ResumeTiming();
         Daten.Import(Neu);
-        benchmark::DoNotOptimize(Daten.Liste.data());
+        benchmark::DoNotOptimize(&Daten);
     }
     state.counters["ns_pro_Datensatz"] =
         benchmark::Counter(static_cast<double>(state.iterations()) * Neu.DatumListe.size(),
@@ -128,12 +128,12 @@ void BM_DatumCrash(benchmark::State& state) {
     TDatenClass Vorlage = BenchVorlage(0, at1Tag, Start);
     TDaten Daten;
     Daten.Add(TTagClass(0, &Vorlage));
-    TDatenClass Andere = *Daten.Liste[0];
+    TDatenClass Andere = Daten[0];
     for (auto& d : Andere.DatumListe) {
         d.Datum += 100000; // no shared day: the whole list is examined
     }
     for (auto _ : state) {
-        benchmark::DoNotOptimize(Daten.Liste[0]->DatumCrash(Andere));
+        benchmark::DoNotOptimize(Daten[0].DatumCrash(Andere));
     }
     state.SetComplexityN(state.range(0));
     state.counters["ns_pro_Datensatz"] =

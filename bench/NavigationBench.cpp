@@ -99,7 +99,7 @@ template <TTagesansicht Ansicht> void BM_KalenderSprung(benchmark::State& state)
 
 // Starts on record ANr of the last entry, whose line the command acts on.
 void AufDatensatz(TUmgebung& AUmgebung, std::int32_t ANr) {
-    const TDatenClass* e = Kalender().Liste.back().get();
+    const TDatenClass* e = &Kalender()[Kalender().Count() - 1];
     AUmgebung.Liste.SpringeZuDatum(e->DatumListe[ANr].Datum, ZeilenText(e, ANr));
 }
 

@@ -1,36 +1,16 @@
 #include "controls/TBackFontDlg.h"
 
 #include <algorithm>
-#include <charconv>
-#include <initializer_list>
 
+#include "model/Fuellen.h"
 #include "model/Trim.h"
+#include "model/Ziffernzahl.h"
 #include "platform/TMeldungsPort.h"
 
 namespace {
 
 constexpr int Rand = TFensterMasse::Rand;
 constexpr int Leer = 5;
-
-// Fills "%d" and "%s" of a text in order with AWerte; "%%" is a percent sign. The texts may come
-// from the caller, so no format is ever handed to printf.
-std::string Formatiere(const std::string& AMuster, std::initializer_list<std::string> AWerte) {
-    std::string Ergebnis;
-    auto Wert = AWerte.begin();
-    for (std::size_t i = 0; i < AMuster.size(); ++i) {
-        const char Folge = i + 1 < AMuster.size() ? AMuster[i + 1] : '\0';
-        if (AMuster[i] == '%' && (Folge == 'd' || Folge == 's') && Wert != AWerte.end()) {
-            Ergebnis += *Wert++;
-            ++i;
-        } else if (AMuster[i] == '%' && Folge == '%') {
-            Ergebnis += '%';
-            ++i;
-        } else {
-            Ergebnis += AMuster[i];
-        }
-    }
-    return Ergebnis;
-}
 
 } // namespace
 
@@ -39,7 +19,7 @@ TBackFontDlg::TBackFontDlg(const TSchrift& AAktFont, TFarbe AAktBackColor, TBack
       FColors(FTexts.ColorNames, FTexts.BackgroundSuffix) {}
 
 std::string TBackFontDlg::GroesseCaption() const {
-    return Formatiere(FTexts.FontSizeCaption, {std::to_string(MinGroesse), std::to_string(MaxGroesse)});
+    return Fuellen(FTexts.FontSizeCaption, {std::to_string(MinGroesse), std::to_string(MaxGroesse)});
 }
 
 std::vector<std::string> TBackFontDlg::FontZeilen(const std::vector<std::string>& AFamilien) const {
@@ -80,41 +60,26 @@ bool TBackFontDlg::StartFettS() const {
     return (FAktFont.Stil & fsBold) != 0;
 }
 
-namespace {
-
-// The whole text as a decimal number without sign.
-bool Zahl(std::string_view AText, int& AWert) {
-    if (AText.empty() || AText.size() > 9 ||
-        AText.find_first_not_of("0123456789") != std::string_view::npos) {
-        return false;
-    }
-    std::from_chars(AText.data(), AText.data() + AText.size(), AWert);
-    return true;
-}
-
-} // namespace
-
 bool TBackFontDlg::GroesseGueltig(const std::string& AText) {
-    int Wert = 0;
-    return Zahl(Trim(AText), Wert) && Wert >= MinGroesse && Wert <= MaxGroesse;
+    const std::optional<int> Wert = Ziffernzahl(Trim(AText), 9);
+    return Wert && *Wert >= MinGroesse && *Wert <= MaxGroesse;
 }
 
 int TBackFontDlg::GroesseAusText(const std::string& AText) {
-    int Wert = 0;
-    return Zahl(Trim(AText), Wert) ? std::clamp(Wert, MinGroesse, MaxGroesse) : MinGroesse;
+    const std::optional<int> Wert = Ziffernzahl(Trim(AText), 9);
+    return Wert ? std::clamp(*Wert, MinGroesse, MaxGroesse) : MinGroesse;
 }
 
 std::string TBackFontDlg::Ansage(TTag ATag, const std::string& AText) const {
     switch (ATag) {
     case tgFonts:
-        return Formatiere(FTexts.TolkFontName, {AText});
+        return Fuellen(FTexts.TolkFontName, {AText});
     case tgFarbe:
-        return Formatiere(FTexts.TolkFontColor, {AText});
+        return Fuellen(FTexts.TolkFontColor, {AText});
     case tgGroesse:
-        return Formatiere(FTexts.TolkFontSize,
-                          {std::to_string(MinGroesse), std::to_string(MaxGroesse), AText});
+        return Fuellen(FTexts.TolkFontSize, {std::to_string(MinGroesse), std::to_string(MaxGroesse), AText});
     case tgHintergrund:
-        return Formatiere(FTexts.TolkBackColor, {AText});
+        return Fuellen(FTexts.TolkBackColor, {AText});
     }
     return "";
 }

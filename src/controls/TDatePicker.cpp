@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/Uhr.h"
+#include "model/Ziffernzahl.h"
 
 namespace {
 
@@ -26,20 +27,8 @@ std::string OhnePlatzhalter(std::string_view AText) {
     return Ergebnis;
 }
 
-// A non-empty run of digits (at most four: no field is longer); false for anything else.
-bool ZahlLesen(std::string_view AText, int& AWert) {
-    if (AText.empty() || AText.size() > 4) {
-        return false;
-    }
-    AWert = 0;
-    for (const char c : AText) {
-        if (c < '0' || c > '9') {
-            return false;
-        }
-        AWert = AWert * 10 + (c - '0');
-    }
-    return true;
-}
+// No field is longer.
+constexpr std::size_t MaxStellen = 4;
 
 } // namespace
 
@@ -68,10 +57,12 @@ TDateTime TDatePicker::Datum() {
     }
     // A day the month does not have (each field is checked alone): the month's last day. It is
     // held in the range too, so that the control never hands out a date it does not allow.
-    int Jahr = 0;
-    int Monat = 0;
-    if (s.size() >= 10 && ZahlLesen(s.substr(6, 4), Jahr) && ZahlLesen(s.substr(3, 2), Monat) && Jahr >= 1 &&
-        Monat >= 1 && Monat <= 12) {
+    if (s.size() < 10) {
+        return FMinDatum;
+    }
+    const int Jahr = Ziffernzahl(s.substr(6, 4), MaxStellen).value_or(0);
+    const int Monat = Ziffernzahl(s.substr(3, 2), MaxStellen).value_or(0);
+    if (Jahr >= 1 && Monat >= 1 && Monat <= 12) {
         return Begrenzt(EncodeDate(Jahr, Monat, DaysInMonth(Jahr, Monat)));
     }
     return FMinDatum;
@@ -130,8 +121,8 @@ void TDatePicker::CheckEingabe() {
         Markiere(false);
     }
     std::string t = OhnePlatzhalter(AuswahlText());
-    int Wert = 0;
-    if (!ZahlLesen(t, Wert) || Wert == 0) {
+    const int Wert = Ziffernzahl(t, MaxStellen).value_or(0);
+    if (Wert == 0) {
         t = FGemerkt;
     } else if (FMarkiereNr == FeldJahr) {
         const int MinJahr = DecodeDate(TagVon(FMinDatum)).Jahr;

@@ -4,11 +4,15 @@
 #include <cmath>
 
 #include "model/Uhr.h"
+#include "model/Ziffernzahl.h"
 
 namespace {
 
 constexpr double SekundenJeTag = 86400.0;
 
+// This and the selection primitives at the end (Auswaehlen .. AuswahlErsetzen) read as the date
+// picker's do. They stay twice on purpose: the two controls share no code, so that each stays
+// complete in itself and a change to one cannot move the other's keys or announcements.
 std::string OhnePlatzhalter(std::string_view AText) {
     std::string Ergebnis;
     for (const char c : AText) {
@@ -19,20 +23,8 @@ std::string OhnePlatzhalter(std::string_view AText) {
     return Ergebnis;
 }
 
-// A non-empty run of at most two digits; false for anything else.
-bool ZahlLesen(std::string_view AText, int& AWert) {
-    if (AText.empty() || AText.size() > 2) {
-        return false;
-    }
-    AWert = 0;
-    for (const char c : AText) {
-        if (c < '0' || c > '9') {
-            return false;
-        }
-        AWert = AWert * 10 + (c - '0');
-    }
-    return true;
-}
+// Every field has two digits.
+constexpr std::size_t MaxStellen = 2;
 
 // "h:n" or "h:n:s" with valid hours, minutes and seconds.
 bool ZeitLesen(std::string_view AText, TDateTime& AZeit) {
@@ -40,9 +32,11 @@ bool ZeitLesen(std::string_view AText, TDateTime& AZeit) {
     int Anzahl = 0;
     while (Anzahl < 3) {
         const size_t Ende = std::min(AText.find(':'), AText.size());
-        if (!ZahlLesen(AText.substr(0, Ende), Teile[Anzahl])) {
+        const std::optional<int> Teil = Ziffernzahl(AText.substr(0, Ende), MaxStellen);
+        if (!Teil) {
             return false;
         }
+        Teile[Anzahl] = *Teil;
         ++Anzahl;
         if (Ende == AText.size()) {
             break;
@@ -121,11 +115,11 @@ void TTimePicker::CheckEingabe() {
         Markiere(false);
     }
     std::string t = OhnePlatzhalter(AuswahlText());
-    int Wert = 0;
+    const std::optional<int> Wert = Ziffernzahl(t, MaxStellen);
     const int Hoechstwert = FMarkiereNr == FeldStunde ? 23 : 59;
-    if (!ZahlLesen(t, Wert)) {
+    if (!Wert) {
         t = FGemerkt;
-    } else if (Wert > Hoechstwert) {
+    } else if (*Wert > Hoechstwert) {
         t = std::to_string(Hoechstwert);
     }
     if (t.size() == 1) {

@@ -6,6 +6,7 @@
 #include "editor/TDateiDialog.h"
 #include "info/RemoveAmpersands.h"
 #include "model/Fehler.h"
+#include "model/Fuellen.h"
 #include "model/TDaten.h"
 #include "model/Trim.h"
 #include "model/Uhr.h"
@@ -22,20 +23,6 @@ constexpr int DauerMaximum[AnzeigenTypAnzahl] = {99, 1, 7, 14, 21, 28, 28, 58, 8
 
 std::string Getrimmt(const std::string& AText) {
     return std::string(Trim(AText));
-}
-
-// The text with "%s" replaced by the arguments in turn, without printf.
-std::string Fuellen(std::string AText, std::initializer_list<std::string> AArgumente) {
-    std::size_t Ab = 0;
-    for (const std::string& Argument : AArgumente) {
-        const std::size_t Pos = AText.find("%s", Ab);
-        if (Pos == std::string::npos) {
-            break;
-        }
-        AText.replace(Pos, 2, Argument);
-        Ab = Pos + Argument.size();
-    }
-    return AText;
 }
 
 } // namespace

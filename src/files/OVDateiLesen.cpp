@@ -371,10 +371,10 @@ void Dekodieren(TLeser& ALeser, TDaten& ADaten, std::int32_t AIdDatei) {
         std::unique_ptr<TDatenClass> e = EintragLesen(ALeser, v, AIdDatei, Ids);
         // An entry with no occurrence on or before its limit would never be shown: it is dropped.
         if (e->EndeDatumValid()) {
-            Gelesen.Liste.push_back(std::move(e));
+            Gelesen.Add(std::move(*e));
         }
     }
-    ADaten.Liste.swap(Gelesen.Liste);
+    ADaten.Tauschen(Gelesen);
 }
 
 } // namespace

@@ -138,9 +138,9 @@ void EintragSchreiben(TSchreiber& S, const TDatenClass& e) {
 void KalenderdateiKodieren(const TDaten& ADaten, const TSchreibziel& AZiel) {
     TSchreiber S(AZiel);
     S.TextBytes("OV_3");
-    for (const auto& e : ADaten.Liste) {
-        if (e->Count() > 0 && e->IdDatei == 0 && e->EndeDatumValid()) {
-            EintragSchreiben(S, *e);
+    for (const TDatenClass& e : ADaten.Eintraege()) {
+        if (e.Count() > 0 && e.IdDatei == 0 && e.EndeDatumValid()) {
+            EintragSchreiben(S, e);
         }
     }
     S.Abgeben();

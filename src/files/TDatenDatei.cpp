@@ -10,7 +10,6 @@ bool TDaten::LoadFromFile(const std::string& AFilename, bool AFehlerMeldungS, st
                           TDateisystem& ADateisystem) {
     try {
         KalenderdateiLesen(AFilename, *this, AIdDatei, ADateisystem);
-        AllesGeaendert();
         return true;
     } catch (const EFehler& Fehler) {
         if (AFehlerMeldungS) {
@@ -43,21 +42,9 @@ bool TGeladenClass::LadeFilename(const std::string& AFilename, TDateisystem& ADa
     if (!Geladen.LoadFromFile(Pfad, true, Id, ADateisystem)) {
         return false;
     }
-    TListe Neu;
-    Neu.reserve(DatenRef->Liste.size() + Geladen.Liste.size());
-    for (auto& e : DatenRef->Liste) {
-        if (e->IdDatei != Id) {
-            Neu.push_back(std::move(e));
-        }
-    }
-    for (auto& e : Geladen.Liste) {
-        Neu.push_back(std::move(e));
-    }
     if (Registriert < 0) {
         Add(Pfad, Id);
     }
-    // The old entries of this file are freed with the old list.
-    DatenRef->Liste.swap(Neu);
-    Geladen.Liste.clear();
+    DatenRef->DateiErsetzen(Id, Geladen);
     return true;
 }

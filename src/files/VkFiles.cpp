@@ -5,6 +5,7 @@
 #include "files/RtfText.h"
 #include "files/Utf8.h"
 #include "model/Fehler.h"
+#include "platform/Pfadteile.h"
 #include "platform/Systemfehlertext.h"
 
 #include <cerrno>
@@ -27,11 +28,6 @@ constexpr std::string_view RtfAnfang = "{\\rt";
 
 [[noreturn]] void SystemFehler() {
     SystemFehler(errno != 0 ? errno : EIO);
-}
-
-bool IstDatei(const std::filesystem::path& APfad) {
-    std::error_code Fehler;
-    return std::filesystem::is_regular_file(APfad, Fehler);
 }
 
 // Only regular files are read: a directory reads as nothing and a device or pipe may never end.
@@ -229,7 +225,7 @@ std::string DateiBytes(std::string_view AText, TFileTextType AType, const std::o
 
 TFileTextType FileTextType(const std::string& AFileName) {
     const std::filesystem::path Pfad = PfadAusUtf8(AFileName);
-    if (AFileName.empty() || !IstDatei(Pfad))
+    if (!IstDatei(AFileName))
         return fttNone;
     std::ifstream Datei(Pfad, std::ios::binary);
     std::string Probe;

@@ -16,11 +16,6 @@ std::string ZeilenVerbinden(const std::vector<std::string>& AZeilen) {
     return Ergebnis;
 }
 
-bool DateiExistiert(const std::string& ADateiname) {
-    std::error_code Fehler;
-    return std::filesystem::is_regular_file(PfadAusUtf8(ADateiname), Fehler);
-}
-
 std::string PfadIn(const std::string& AOrdner, const std::string& AName) {
     const std::u8string Pfad = (PfadAusUtf8(AOrdner) / PfadAusUtf8(AName)).u8string();
     return std::string(Pfad.begin(), Pfad.end());

@@ -9,8 +9,5 @@
 // The lines joined with CR LF, none after the last.
 std::string ZeilenVerbinden(const std::vector<std::string>& AZeilen);
 
-// Whether a file of that UTF-8 name exists; false on any error.
-bool DateiExistiert(const std::string& ADateiname);
-
 // The UTF-8 name of AName inside the folder AOrdner.
 std::string PfadIn(const std::string& AOrdner, const std::string& AName);

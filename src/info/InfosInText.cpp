@@ -12,6 +12,7 @@
 #include "model/ResConst.h"
 #include "model/TDatenClass.h"
 #include "model/Trim.h"
+#include "platform/Pfadteile.h"
 #include "views/OVAnzeige.h"
 
 namespace {
@@ -129,7 +130,7 @@ std::string TInfosTexte::MondText(TTag ADatum) {
     } else if (Vollmond == ADatum) {
         Phase = "Vollmond";
         const std::string Wolf = PfadIn(PfadIn(FProgrammordner, SounddateienOrdner), VollmondSounddatei);
-        if (DateiExistiert(Wolf))
+        if (IstDatei(Wolf))
             SounddateienSl.push_back(Wolf);
     } else {
         Phase = Vollmond <= Neumond ? "Zunehmend" : "Abnehmend";

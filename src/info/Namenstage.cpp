@@ -4,6 +4,7 @@
 #include "files/Utf8.h"
 #include "files/VkFiles.h"
 #include "model/Fehler.h"
+#include "platform/Pfadteile.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -42,11 +43,6 @@ int AnzahlToken(std::string_view ADatumszeile, std::string_view AToken) {
     return Anzahl;
 }
 
-bool Existiert(const std::string& ADateiname) {
-    std::error_code Fehler;
-    return std::filesystem::exists(PfadAusUtf8(ADateiname), Fehler);
-}
-
 } // namespace
 
 std::string NamenstageDatei(const std::string& AOrdner) {
@@ -64,7 +60,7 @@ bool SindNamenstagPaare(const std::vector<std::string>& AZeilen) {
 
 std::string Namenstage(const std::string& AOrdner, TDateTime ADatum) {
     const std::string Datei = NamenstageDatei(AOrdner);
-    if (!Existiert(Datei))
+    if (!IstDatei(Datei))
         return "-";
     std::vector<std::string> Zeilen;
     try {

@@ -4,8 +4,8 @@
 #include <limits>
 #include <map>
 
-#include "info/InfoTextHilfen.h"
 #include "model/Uhr.h"
+#include "platform/Pfadteile.h"
 
 namespace {
 
@@ -87,7 +87,7 @@ TVorschauListe TInfosTexte::VorschauInText(const TDaten& ADaten, int ATage) {
             for (std::size_t n = 0; n < Ereignisse.size(); ++n) {
                 const auto& [E, r] = Ereignisse[n];
                 Zeile(EreignisZeile(n + 1, *E, *r), EreignisKopie(*E, *r));
-                if (NurHeuteS && E->SounddateiS && !E->Sounddatei.empty() && DateiExistiert(E->Sounddatei))
+                if (NurHeuteS && E->SounddateiS && !E->Sounddatei.empty() && IstDatei(E->Sounddatei))
                     SounddateienSl.push_back(E->Sounddatei);
             }
             Zeile("--------------------");

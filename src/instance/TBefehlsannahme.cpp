@@ -1,19 +1,9 @@
 #include "instance/TBefehlsannahme.h"
 
+#include <optional>
 #include <utility>
 
-#include "model/Textvergleich.h"
-
-namespace {
-
-constexpr std::string_view ImportPraefix = "/I:";
-
-bool IstImport(const std::string& AArgument) {
-    return AArgument.size() >= ImportPraefix.size() &&
-           GleichOhneGrossKlein(AArgument.substr(0, ImportPraefix.size()), ImportPraefix);
-}
-
-} // namespace
+#include "model/Importargument.h"
 
 TBefehlsannahme::TBefehlsannahme(TForm1& AForm, TBefehlsFenster& AFenster)
     : FForm(AForm), FFenster(AFenster) {}
@@ -52,8 +42,8 @@ void TBefehlsannahme::TimerSendToTimer() {
     if (Filename.empty() || !AnnehmenS()) {
         return;
     }
-    if (IstImport(Filename)) {
-        FForm.Dateien().ImportStarten(Filename.substr(ImportPraefix.size()));
+    if (const std::optional<std::string> Datei = Importdatei(Filename)) {
+        FForm.Dateien().ImportStarten(*Datei);
         return;
     }
     // The autostart of a login while the program runs: today's preview, as at a start.

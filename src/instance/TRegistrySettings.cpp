@@ -2,15 +2,11 @@
 
 #include <algorithm>
 
-#include "model/Textvergleich.h"
+#include <optional>
+
+#include "model/Importargument.h"
 #include "model/Trim.h"
 #include "platform/Pfadteile.h"
-
-namespace {
-
-constexpr std::string_view ImportPraefix = "/I:";
-
-} // namespace
 
 std::string JoinParameters(const std::vector<std::string>& AArgumente) {
     std::string Text;
@@ -56,9 +52,8 @@ std::string DateinameMitTrenner(const std::vector<std::string>& AArgumente) {
         if (Argument.find('|') == std::string::npos) {
             continue;
         }
-        const bool Import = Argument.size() > ImportPraefix.size() &&
-                            GleichOhneGrossKlein(Argument.substr(0, ImportPraefix.size()), ImportPraefix);
-        if (IstDatei(Argument) || (Import && IstDatei(Argument.substr(ImportPraefix.size())))) {
+        const std::optional<std::string> Import = Importdatei(Argument);
+        if (IstDatei(Argument) || (Import && IstDatei(*Import))) {
             return Argument;
         }
     }

@@ -221,8 +221,7 @@ bool TDateiBefehle::Oeffne(const std::string& AFilename) {
         return false;
     }
     // The old entries live on in Neu until the jump below has rebuilt the lines that show them.
-    std::swap(FForm.Daten.Liste, Neu.Liste);
-    FForm.Daten.AllesGeaendert();
+    FForm.Daten.Tauschen(Neu);
     FForm.EintraegeEntfernt();
     FForm.SetKalFilename(FDateisystem.VollerPfad(AFilename));
     FForm.HistoryAdd(FForm.KalFilename());
@@ -282,9 +281,8 @@ void TDateiBefehle::MenuDateiSpeichernUnterClick() {
 }
 
 bool TDateiBefehle::SchliessenErlaubt() const {
-    const TListe& Liste = FForm.Daten.Liste;
     return !DateinameTeil(FForm.KalFilename()).empty() ||
-           std::any_of(Liste.begin(), Liste.end(), [](const auto& e) { return e->IdDatei == 0; });
+           std::ranges::any_of(FForm.Daten.Eintraege(), [](const TDatenClass& e) { return e.IdDatei == 0; });
 }
 
 void TDateiBefehle::MenuDateiCloseClick() {
@@ -293,8 +291,7 @@ void TDateiBefehle::MenuDateiCloseClick() {
     }
     TDaten Alt;
     // The old entries live on in Alt until the jump below has rebuilt the lines that show them.
-    std::swap(FForm.Daten.Liste, Alt.Liste);
-    FForm.Daten.AllesGeaendert();
+    FForm.Daten.Tauschen(Alt);
     FForm.EintraegeEntfernt();
     ZusatzdateienLaden();
     FForm.Daten.SpeicherkopieSetzen(FForm.SpeicherDaten);

@@ -226,7 +226,7 @@ bool TEintragBefehle::MenuAktNeuClick() {
     Neu.IdDatei = 0;
     Neu.DatumListe.front().AktivTyp = avAktiv;
     FDaten.Add(TTagClass(0, &Neu));
-    Springe(*FDaten.Liste.back(), 0);
+    Springe(FDaten[FDaten.Count() - 1], 0);
     return true;
 }
 
@@ -236,7 +236,7 @@ bool TEintragBefehle::MenuAktBearbeitenClick() {
         return false;
     }
     const TTagClass T = *Zeiger;
-    TDatenClass& E = *T.DatenClass;
+    const TDatenClass& E = *T.DatenClass;
     const TDatumVonBisNr L = Lauf(T);
     const TTag VonMin = L.VonNr > 0 ? E.DatumListe[L.VonNr - 1].BisDatum + 1 : KalenderAnfang;
     const TTag VonMax = L.BisNr + 1 < E.Count() ? E.DatumListe[L.BisNr + 1].VonDatum - 1 : KalenderEnde;
@@ -246,9 +246,10 @@ bool TEintragBefehle::MenuAktBearbeitenClick() {
     }
     const int ModifyNr = FEditor.ModifyNr();
     const TDatenClass R(*FEditor.Datensatz().DatenClass);
-    const std::int32_t Nr =
-        TerminBearbeiten(E, L, R, ModifyNr, FEditor.AktuellerS(), FEditor.AlleS(), EinzigerLaufS);
-    FDaten.Geaendert(E);
+    std::int32_t Nr = 0;
+    FDaten.Aendern(E, [&](TDatenClass& AEintrag) {
+        Nr = TerminBearbeiten(AEintrag, L, R, ModifyNr, FEditor.AktuellerS(), FEditor.AlleS(), EinzigerLaufS);
+    });
     Springe(E, Nr);
     return true;
 }
@@ -298,7 +299,7 @@ bool TEintragBefehle::MenuAktAktDeaktClick(TAktivTyp AAktivTyp) {
         return false;
     }
     const TTagClass T = *Zeiger;
-    TDatenClass& E = *T.DatenClass;
+    const TDatenClass& E = *T.DatenClass;
     const TDatumVonBisNr L = Lauf(T);
     const auto Von = E.DatumListe.begin() + L.VonNr;
     const auto Bis = E.DatumListe.begin() + L.BisNr + 1;
@@ -309,8 +310,11 @@ bool TEintragBefehle::MenuAktAktDeaktClick(TAktivTyp AAktivTyp) {
     if (!Bestaetigt("Soll der folgende Eintrag " + Wort + " werden?\r\n" + Zeile(T))) {
         return false;
     }
-    std::for_each(Von, Bis, [&](TDatumClass& d) { d.AktivTyp = AAktivTyp; });
-    FDaten.Geaendert(E);
+    FDaten.Aendern(E, [&](TDatenClass& AEintrag) {
+        for (std::int32_t i = L.VonNr; i <= L.BisNr; ++i) {
+            AEintrag.DatumListe[i].AktivTyp = AAktivTyp;
+        }
+    });
     FTagesliste.MerkePos();
     FTagesliste.SpringeZuDatum(FTagesliste.PosDatum, Zeile(T));
     return true;
@@ -322,13 +326,14 @@ bool TEintragBefehle::MenuAktAusblendenClick() {
         return false;
     }
     const TTagClass T = *Zeiger;
-    TDatenClass& E = *T.DatenClass;
+    const TDatenClass& E = *T.DatenClass;
     const std::string Bearbeiten = RemoveAmpersands(MenueEintrag(mbBearbeiten).Caption);
     if (!Bestaetigt("Soll der folgende und alle folgenden Einträge ausgeblendet werden?\r\nMit \"" +
                     Bearbeiten + "\" kann die Kalendergrenze wieder geändert werden.\r\n" + Zeile(T))) {
         return false;
     }
-    E.EndeDatum = E.DatumListe[Lauf(T).VonNr].VonDatum - 1;
+    const TTag Ende = E.DatumListe[Lauf(T).VonNr].VonDatum - 1;
+    FDaten.Aendern(E, [&](TDatenClass& AEintrag) { AEintrag.EndeDatum = Ende; });
     FTagesliste.SpringeZuDatum(E.DatumListe[T.DatumNr].Datum, "");
     return true;
 }
@@ -372,7 +377,7 @@ bool TEintragBefehle::MenuAktLoeschenClick(bool AAllesS) {
         return false;
     }
     const TTagClass T = *Zeiger;
-    TDatenClass& E = *T.DatenClass;
+    const TDatenClass& E = *T.DatenClass;
     const TTag Tag = E.DatumListe[T.DatumNr].Datum;
     if (AAllesS) {
         if (!Bestaetigt("Soll der folgende und alle dazugehörigen Einträge gelöscht werden?\r\n" +
@@ -385,8 +390,7 @@ bool TEintragBefehle::MenuAktLoeschenClick(bool AAllesS) {
             return false;
         }
         const TDatumVonBisNr L = Lauf(T);
-        E.Delete(L.VonNr, L.BisNr);
-        FDaten.Geaendert(E);
+        FDaten.Aendern(E, [&](TDatenClass& AEintrag) { AEintrag.Delete(L.VonNr, L.BisNr); });
         if (E.Count() > 0 && !E.EndeDatumValid()) {
             EintragEntfernen(E);
         }
@@ -429,12 +433,11 @@ bool TEintragBefehle::MenuBearbAusschneidenClick() {
         return false;
     }
     const TTagClass T = *Zeiger;
-    TDatenClass& E = *T.DatenClass;
+    const TDatenClass& E = *T.DatenClass;
     const TTag Tag = E.DatumListe[T.DatumNr].Datum;
     Kopieren(T, false);
     const TDatumVonBisNr L = Lauf(T);
-    E.Delete(L.VonNr, L.BisNr);
-    FDaten.Geaendert(E);
+    FDaten.Aendern(E, [&](TDatenClass& AEintrag) { AEintrag.Delete(L.VonNr, L.BisNr); });
     LeereEintraegeEntfernen();
     FTagesliste.SpringeZuDatum(Tag, "");
     return true;
@@ -477,18 +480,19 @@ bool TEintragBefehle::MenuBearbEinfuegenClick() {
         d.VonDatum = Von;
         d.BisDatum = Bis;
     }
-    TDatenClass* Eintrag = Quelle();
+    const TDatenClass* Eintrag = Quelle();
     if (Eintrag != nullptr && Datums.AnzeigenTyp != atEinmalig) {
-        Eintrag->InsertDatumListe(Datums.DatumListe);
-        FDaten.Geaendert(*Eintrag);
+        FDaten.Aendern(*Eintrag,
+                       [&](TDatenClass& AEintrag) { AEintrag.InsertDatumListe(Datums.DatumListe); });
     } else {
         Datums.Id = FDaten.NewId();
         Datums.IdDatei = 0;
         FDaten.Add(Datums);
-        Eintrag = FDaten.Liste.back().get();
+        Eintrag = &FDaten[FDaten.Count() - 1];
         FGemerkt->DatenClass = Eintrag;
     }
-    Eintrag->EndeDatum = std::max(Eintrag->EndeDatum, Bis);
+    FDaten.Aendern(*Eintrag,
+                   [&](TDatenClass& AEintrag) { AEintrag.EndeDatum = std::max(AEintrag.EndeDatum, Bis); });
     Springe(*Eintrag, Eintrag->FindeIdentDatumClassNr(Datums.DatumListe.front()));
     if (!FGemerkt->KopierenS) {
         FGemerkt.reset();
@@ -502,17 +506,16 @@ void TEintragBefehle::GemerktLoesen() {
     }
 }
 
-TDatenClass* TEintragBefehle::Quelle() const {
+const TDatenClass* TEintragBefehle::Quelle() const {
     if (FGemerkt == nullptr || FGemerkt->DatenClass == nullptr) {
         return nullptr;
     }
-    const auto Treffer = std::find_if(FDaten.Liste.begin(), FDaten.Liste.end(),
-                                      [&](const auto& e) { return e.get() == FGemerkt->DatenClass; });
-    return Treffer != FDaten.Liste.end() && (*Treffer)->IdDatei == 0 ? Treffer->get() : nullptr;
+    const TDatenClass* Q = FGemerkt->DatenClass;
+    return FDaten.Enthaelt(Q) && Q->IdDatei == 0 ? Q : nullptr;
 }
 
 void TEintragBefehle::EintragEntfernen(const TDatenClass& AEintrag) {
-    std::erase_if(FDaten.Liste, [&](const auto& e) { return e.get() == &AEintrag; });
+    FDaten.Delete(AEintrag);
 }
 
 void TEintragBefehle::LeereEintraegeEntfernen() {

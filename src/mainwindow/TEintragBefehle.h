@@ -97,7 +97,7 @@ private:
     // The same, only for an entry of the main file.
     const TTagClass* AktuellHauptdatei() const;
     // The clipboard's source entry while it is still a main-file entry of the calendar.
-    TDatenClass* Quelle() const;
+    const TDatenClass* Quelle() const;
     void Kopieren(const TTagClass& ATagClass, bool AKopierenS);
     // Removes AEintrag from the calendar; LeereEintraegeEntfernen follows.
     void EintragEntfernen(const TDatenClass& AEintrag);

@@ -11,6 +11,7 @@
 #include "mainwindow/TForm1.h"
 #include "model/Fehler.h"
 #include "platform/Autostart.h"
+#include "platform/Pfadteile.h"
 #include "platform/ProgrammStart.h"
 #include "platform/TMeldungsPort.h"
 
@@ -28,11 +29,6 @@ constexpr const char* ProgrammiererMail = "orvanto@example.org";
 constexpr const char* Homepage = "https://orvanto.example.org/";
 constexpr const char* Spendenseite = "https://orvanto.example.org/spenden";
 constexpr const char* Werkzeug = "C++20 und wxWidgets 3.2";
-
-bool Existiert(const std::string& APfad) {
-    std::error_code f;
-    return !APfad.empty() && fs::exists(PfadAusUtf8(APfad), f);
-}
 
 // A colour as a signed number, as the settings file has it: a system colour is negative.
 std::string Farbzahl(TFarbe AFarbe) {
@@ -84,7 +80,7 @@ std::string TExtrasBefehle::Hilfedatei(int ATag) const {
 }
 
 bool TExtrasBefehle::HilfedateiVorhanden(int ATag) const {
-    return Existiert(Hilfedatei(ATag));
+    return IstDatei(Hilfedatei(ATag));
 }
 
 void TExtrasBefehle::MenuHilfeClick(int ATag) {
@@ -131,7 +127,7 @@ std::string TExtrasBefehle::Aktualisierer() const {
 }
 
 bool TExtrasBefehle::AktualisierungSichtbar() const {
-    return Existiert(Aktualisierer());
+    return IstDatei(Aktualisierer());
 }
 
 std::string TExtrasBefehle::UebergabeDatei() const {

@@ -8,7 +8,7 @@
 #include "files/Utf8.h"
 #include "mainwindow/Programmstart.h"
 #include "mainwindow/Suchmenue.h"
-#include "model/Textvergleich.h"
+#include "model/Importargument.h"
 #include "model/Uhr.h"
 #include "platform/Pfadteile.h"
 #include "platform/TDateisystem.h"
@@ -22,7 +22,6 @@ namespace fs = std::filesystem;
 constexpr const char* KalenderOrdner = "Kalenderdateien/";
 constexpr const char* SoundOrdner = "Sounddateien/";
 constexpr const char* UhrMuster = "dddd, d. mmmm yyyy, h:nn \"Uhr\"";
-constexpr const char* ImportPraefix = "/I:";
 
 void OrdnerAnlegen(const std::string& AOrdner) {
     std::error_code Fehler;
@@ -200,10 +199,8 @@ void TForm1::StartbefehleMerken() {
         return;
     }
     const std::string& Erstes = FParameters.front();
-    const std::string Praefix = ImportPraefix;
-    if (Erstes.size() > Praefix.size() && GleichOhneGrossKlein(Erstes.substr(0, Praefix.size()), Praefix) &&
-        IstDatei(Erstes.substr(Praefix.size()))) {
-        FStartImportFilename = Erstes.substr(Praefix.size());
+    if (const std::optional<std::string> Datei = Importdatei(Erstes); Datei && IstDatei(*Datei)) {
+        FStartImportFilename = *Datei;
     }
     FStartVorschauS = Erstes == "/systemstartup";
 }

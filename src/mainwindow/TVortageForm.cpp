@@ -1,11 +1,11 @@
 #include "mainwindow/TVortageForm.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "controls/TFensterMasse.h"
 #include "info/RemoveAmpersands.h"
 #include "model/Trim.h"
+#include "model/Ziffernzahl.h"
 
 namespace {
 constexpr int Rand = TFensterMasse::Rand;
@@ -21,17 +21,10 @@ bool TVortageForm::OkErlaubt(const std::string& AText) {
 }
 
 int TVortageForm::Tage(const std::string& AText) {
-    const std::string_view Zahl = Trim(AText);
-    long long Wert = 0;
-    const auto [Ende, Fehler] = std::from_chars(Zahl.data(), Zahl.data() + Zahl.size(), Wert);
-    if (Zahl.empty() || Fehler == std::errc::invalid_argument || Ende != Zahl.data() + Zahl.size()) {
-        return MinTage;
-    }
-    // A number too large for any integer is still a number: the nearest limit.
-    if (Fehler == std::errc::result_out_of_range) {
-        return Zahl.front() == '-' ? MinTage : MaxTage;
-    }
-    return static_cast<int>(std::clamp<long long>(Wert, MinTage, MaxTage));
+    // A number too large for any integer is still a number: the nearest limit. Anything else,
+    // a sign included, is below the smallest.
+    const std::optional<int> Wert = Ziffernzahl(Trim(AText), std::string_view::npos);
+    return Wert ? std::clamp(*Wert, MinTage, MaxTage) : MinTage;
 }
 
 std::string TVortageForm::Text(int ATage) {

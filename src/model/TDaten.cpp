@@ -32,6 +32,11 @@ void TDaten::Add(const TDatenClass& ADatenClass) {
     Geaendert(*Liste.back());
 }
 
+void TDaten::Add(TDatenClass&& ADatenClass) {
+    Liste.push_back(std::make_unique<TDatenClass>(std::move(ADatenClass)));
+    Geaendert(*Liste.back());
+}
+
 void TDaten::Add(const TDaten* ADaten) {
     if (ADaten == nullptr || ADaten == this) {
         return;
@@ -64,6 +69,28 @@ void TDaten::DeleteIdDatei(std::int32_t AIdDatei) {
     std::erase_if(Liste, [AIdDatei](const auto& e) { return e->IdDatei == AIdDatei; });
 }
 
+void TDaten::Tauschen(TDaten& AAndere) {
+    std::swap(Liste, AAndere.Liste);
+    AllesGeaendert();
+    AAndere.AllesGeaendert();
+}
+
+void TDaten::DateiErsetzen(std::int32_t AIdDatei, TDaten& AGeladen) {
+    DeleteIdDatei(AIdDatei);
+    Liste.reserve(Liste.size() + AGeladen.Liste.size());
+    for (auto& e : AGeladen.Liste) {
+        Geaendert(*e);
+        Liste.push_back(std::move(e));
+    }
+    AGeladen.Liste.clear();
+}
+
+std::int32_t TDaten::NrVon(const TDatenClass* AEintrag) const {
+    const auto Treffer =
+        std::find_if(Liste.begin(), Liste.end(), [&](const auto& e) { return e.get() == AEintrag; });
+    return Treffer == Liste.end() ? -1 : static_cast<std::int32_t>(Treffer - Liste.begin());
+}
+
 std::int32_t TDaten::NewId() const {
     std::vector<bool> Vergeben(Liste.size() + 1);
     for (const auto& e : Liste) {
@@ -83,7 +110,7 @@ std::int32_t TDaten::FindeDatenClassNr(const TDatenClass& ADatenClass) const {
     return -1;
 }
 
-TDatenClass* TDaten::FindeIdentInfosDatenClass(const TDatenClass* ADatenClass, bool AImportS) const {
+const TDatenClass* TDaten::FindeIdentInfosDatenClass(const TDatenClass* ADatenClass, bool AImportS) const {
     if (ADatenClass == nullptr) {
         return nullptr;
     }
@@ -284,12 +311,14 @@ private:
     std::int32_t FZugangAnzahl = 0;
 };
 
+} // namespace
+
 // Merges entries of other files into a collection. It keeps the main-file entries by kind, in
 // list order, and the main-file ids in use, so that each entry is compared with the entries of
 // its own kind only and a new id is found without a walk over the calendar. The entries stay
 // where they are (the collection holds them by pointer) and none is removed meanwhile, so the
 // pointers and the texts the kinds refer to stay valid. Merges reach the entries at Abschliessen.
-class TImport {
+class TDaten::TImport {
 public:
     explicit TImport(TDaten& ADaten) : FDaten(ADaten) {
         for (const auto& e : FDaten.Liste) {
@@ -372,8 +401,6 @@ private:
         }
     }
 };
-
-} // namespace
 
 void TDaten::Import(const TDatenClass& ADatenClass) {
     TImport Import(*this);

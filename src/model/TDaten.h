@@ -2,9 +2,12 @@
 
 // The calendar in memory: the entries of the main file (IdDatei 0) and of every additionally
 // loaded file, in insertion order. The collection owns its entries and always stores deep copies.
+// It gives them out read-only: every change of an entry goes through the operations below, which
+// note it for the modified check themselves, so no code can change the calendar unnoticed.
 
 #include <cstdint>
 #include <memory>
+#include <ranges>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -20,28 +23,55 @@ class TDateisystem;
 
 class TDaten {
 public:
-    TListe Liste;
-
     TDaten() = default;
     TDaten(const TDaten& ADaten);
     TDaten& operator=(const TDaten&) = delete;
 
     std::int32_t Count() const { return static_cast<std::int32_t>(Liste.size()); }
-    TDatenClass& operator[](std::int32_t ANr) const { return *Liste[ANr]; }
+    const TDatenClass& operator[](std::int32_t ANr) const { return *Liste[ANr]; }
+    // The entries in order, read-only.
+    auto Eintraege() const {
+        return Liste | std::views::transform([](const auto& e) -> const TDatenClass& { return *e; });
+    }
     void Clear();
     void Assign(const TDaten& ADaten);
 
     void Add(const TDatenClass& ADatenClass);
+    // Takes the entry over without copying its records.
+    void Add(TDatenClass&& ADatenClass);
     void Add(const TDaten* ADaten);
     // Expands the occurrences of ATagClass.DatenClass from its first record and appends the result.
     void Add(const TTagClass& ATagClass);
     void Delete(std::int32_t ANr);
+    // Removes AEintrag, if it is one of this calendar's entries.
+    void Delete(const TDatenClass& AEintrag) { Delete(NrVon(&AEintrag)); }
     void DeleteIdDatei(std::int32_t AIdDatei);
+    // Exchanges the entries with AAndere's; neither keeps what it knew about its saved copy.
+    void Tauschen(TDaten& AAndere);
+    // Replaces the entries of file AIdDatei with those of AGeladen, which is left empty; the other
+    // entries keep their order and the new ones follow them.
+    void DateiErsetzen(std::int32_t AIdDatei, TDaten& AGeladen);
+
+    // Changes AEintrag, an entry of this calendar, by calling AAenderung with it, and notes the
+    // change (under its old and its new id). An entry that this calendar does not hold is left
+    // alone.
+    template <typename F> void Aendern(const TDatenClass& AEintrag, F AAenderung) {
+        TDatenClass* Eintrag = Eigener(AEintrag);
+        if (Eintrag == nullptr) {
+            return;
+        }
+        Geaendert(*Eintrag);
+        AAenderung(*Eintrag);
+        Geaendert(*Eintrag);
+    }
 
     // Smallest non-negative id not used by a main-file entry.
     std::int32_t NewId() const;
     std::int32_t FindeDatenClassNr(const TDatenClass& ADatenClass) const;
-    TDatenClass* FindeIdentInfosDatenClass(const TDatenClass* ADatenClass, bool AImportS) const;
+    // True if AEintrag points at one of this calendar's entries (the very object, not an equal
+    // one); the pointer is compared, never followed.
+    bool Enthaelt(const TDatenClass* AEintrag) const { return NrVon(AEintrag) >= 0; }
+    const TDatenClass* FindeIdentInfosDatenClass(const TDatenClass* ADatenClass, bool AImportS) const;
     // True if some entry's short text equals AText ignoring letter case, umlauts included.
     bool FindeKurztext(const std::string& AText) const;
     // True if both hold the same non-empty main-file entries, in any order.
@@ -55,11 +85,6 @@ public:
     // of entries whose ids were not noted since are known to equal the copy's and are not read;
     // ids, attributes and record counts are compared for every entry all the same.
     bool IdentSpeicherkopie(const TDaten& ASpeicherDaten) const;
-    // Code that changes the records of an entry in place, or its Id or IdDatei, reports the entry
-    // here (with its new ids), and code that puts entries into Liste other than through the
-    // operations of this class calls AllesGeaendert. Removing entries needs no report.
-    void Geaendert(const TDatenClass& AEintrag);
-    void AllesGeaendert();
 
     // The file operations below go through ADateisystem (defined with the files).
     // Replaces the content with the entries of a calendar file, each given AIdDatei. On failure
@@ -93,6 +118,10 @@ public:
     void DeleteLeere();
 
 private:
+    class TImport;
+
+    TListe Liste;
+
     // The copy SpeicherkopieSetzen made, and the ids whose records may differ from it: every
     // main-file entry whose id is not in FGeaendert has the records of the copy's entry with that
     // id. Adding an entry or changing records or ids in place breaks this unless the id is noted,
@@ -101,6 +130,18 @@ private:
     // never read through this pointer.
     const TDaten* FSpeicherkopie = nullptr;
     std::unordered_set<std::int32_t> FGeaendert;
+
+    // Notes that the records or ids of AEintrag may differ from the copy's (called with its new
+    // ids after a change of them); removing entries needs no note.
+    void Geaendert(const TDatenClass& AEintrag);
+    // Forgets the copy: the next modified check compares everything.
+    void AllesGeaendert();
+    // The index of the entry at AEintrag in the list, or -1.
+    std::int32_t NrVon(const TDatenClass* AEintrag) const;
+    TDatenClass* Eigener(const TDatenClass& AEintrag) {
+        const std::int32_t Nr = NrVon(&AEintrag);
+        return Nr < 0 ? nullptr : Liste[Nr].get();
+    }
 
     // Ident; with AGeaendert, the records of entries whose id it does not hold are taken as equal
     // when their counts are.

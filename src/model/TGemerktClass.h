@@ -15,7 +15,7 @@ public:
     std::unique_ptr<TDatenClass> Datums = std::make_unique<TDatenClass>();
     // The source entry in the collection; null for an entry of a loaded file, and reset to null
     // when the source becomes empty or another calendar is opened. Not owned.
-    TDatenClass* DatenClass = nullptr;
+    const TDatenClass* DatenClass = nullptr;
     // True after copy, false after cut.
     bool KopierenS = true;
 };

@@ -9,10 +9,11 @@ class TDatenClass;
 // are unchanged.
 struct TTagClass {
     std::int32_t DatumNr = -1;
-    TDatenClass* DatenClass = nullptr;
+    const TDatenClass* DatenClass = nullptr;
 
     TTagClass() = default;
-    TTagClass(std::int32_t ADatumNr, TDatenClass* ADatenClass) : DatumNr(ADatumNr), DatenClass(ADatenClass) {}
+    TTagClass(std::int32_t ADatumNr, const TDatenClass* ADatenClass)
+        : DatumNr(ADatumNr), DatenClass(ADatenClass) {}
 
     void Clear() {
         DatumNr = -1;

@@ -1,8 +1,8 @@
 #include "platform/Programmordner.h"
 
 #include "files/Utf8.h"
-#include "info/InfoTextHilfen.h"
 #include "info/Namenstage.h"
+#include "platform/Pfadteile.h"
 
 std::vector<std::string> ProgrammordnerKandidaten(const std::string& AProgrammdatei) {
     const std::filesystem::path Ordner = PfadAusUtf8(AProgrammdatei).parent_path();
@@ -12,7 +12,7 @@ std::vector<std::string> ProgrammordnerKandidaten(const std::string& AProgrammda
 
 std::string ProgrammordnerWaehlen(const std::vector<std::string>& AKandidaten) {
     for (const std::string& Ordner : AKandidaten) {
-        if (DateiExistiert(NamenstageDatei(Ordner))) {
+        if (IstDatei(NamenstageDatei(Ordner))) {
             return Ordner;
         }
     }

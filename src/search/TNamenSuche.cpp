@@ -5,6 +5,7 @@
 #include "info/Namenstage.h"
 #include "model/Fehler.h"
 #include "model/Textvergleich.h"
+#include "model/Ziffernzahl.h"
 
 namespace {
 
@@ -32,26 +33,17 @@ bool PaarPasst(std::string_view ANamenszeile, const std::string& ASuchStr, bool 
                        [&](std::string_view n) { return GleichOhneGrossKlein(n, ASuchStr); });
 }
 
-// A number of one or two digits.
-bool ZahlLesen(std::string_view S, int& AZahl) {
-    if (S.empty() || S.size() > 2 ||
-        !std::all_of(S.begin(), S.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return false;
-    AZahl = 0;
-    for (char c : S)
-        AZahl = AZahl * 10 + (c - '0');
-    return true;
-}
-
 // A day token ("6.1") as a day of the leap year 2000, so that 29.2 is a day too.
 bool TokenLesen(std::string_view AToken, TTag& ATag) {
     const std::size_t Punkt = AToken.find('.');
-    int Tag = 0;
-    int Monat = 0;
-    if (Punkt == std::string_view::npos || !ZahlLesen(AToken.substr(0, Punkt), Tag) ||
-        !ZahlLesen(AToken.substr(Punkt + 1), Monat) || !IstGueltigesDatum(2000, Monat, Tag))
+    if (Punkt == std::string_view::npos)
         return false;
-    ATag = EncodeDate(2000, Monat, Tag);
+    // Day and month have one or two digits.
+    const std::optional<int> Tag = Ziffernzahl(AToken.substr(0, Punkt), 2);
+    const std::optional<int> Monat = Ziffernzahl(AToken.substr(Punkt + 1), 2);
+    if (!Tag || !Monat || !IstGueltigesDatum(2000, *Monat, *Tag))
+        return false;
+    ATag = EncodeDate(2000, *Monat, *Tag);
     return true;
 }
 

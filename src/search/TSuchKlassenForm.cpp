@@ -65,7 +65,7 @@ bool TSuchKlassenForm::SucheKlassenOk(TTag ADatum) {
     KleinUtf8In(Suchbegriff, Begriff);
     std::string Klein;
     for (std::int32_t n = 0; n < DatenRef->Count(); ++n) {
-        TDatenClass& Eintrag = (*DatenRef)[n];
+        const TDatenClass& Eintrag = (*DatenRef)[n];
         const bool Passt = ((SuchNr & snKurztext) != 0 && Enthaelt(Eintrag.Kurztext, Begriff, Klein)) ||
                            ((SuchNr & snLangtext) != 0 && Enthaelt(Eintrag.Langtext, Begriff, Klein));
         if (!Passt) {

@@ -7,11 +7,11 @@
 #ifdef ORVANTO_ICALENDAR
 #include "icalendar/IcsDatei.h"
 #endif
-#include "info/InfoTextHilfen.h"
 #include "info/Namenstage.h"
 #include "info/TInfosTexte.h"
 #include "model/TGeladenClass.h"
 #include "model/Uhr.h"
+#include "platform/Pfadteile.h"
 #include "platform/SystemDateisystem.h"
 #include "search/TNamenSuche.h"
 #include "text/TSpeicherSteuerung.h"
@@ -165,8 +165,8 @@ void TTextProgramm::Pruefen(const TTextAufruf& A) {
     TDaten Daten;
     Laden(A, Daten);
     long long Tage = 0;
-    for (const auto& Eintrag : Daten.Liste) {
-        Tage += Eintrag->Count();
+    for (const TDatenClass& Eintrag : Daten.Eintraege()) {
+        Tage += Eintrag.Count();
     }
     FAus << Daten.Count() << " Einträge, " << Tage << " Tage\n";
 }
@@ -240,7 +240,7 @@ void TTextProgramm::Feiertage(const TTextAufruf& A) {
 
 void TTextProgramm::NamenSuche(const TTextAufruf& A) {
     const std::string Datei = NamenstageDatei(Programmordner(A));
-    if (!DateiExistiert(Datei)) {
+    if (!IstDatei(Datei)) {
         throw EAbbruch("Die Namenstags-Datei \"" + Datei + "\" existiert nicht!", 1);
     }
     const TNamenSuche Suche = NamenstagSuchen(Programmordner(A), A.Name, A.GenauS);

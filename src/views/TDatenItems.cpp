@@ -31,7 +31,7 @@ bool TypSichtbar(const TDatenClass& E, bool ABelegtS, bool AFeiertagS, bool AUrl
 }
 
 // Files the records of E that lie within AVon..ABis and not after the entry's limit.
-void Einordnen(TDatenClass& E, TTag AVon, TTag ABis, TTagesfaecher& AFaecher) {
+void Einordnen(const TDatenClass& E, TTag AVon, TTag ABis, TTagesfaecher& AFaecher) {
     const TTag Ende = std::min(ABis, E.EndeDatum);
     if (Ende < AVon) {
         return;

@@ -22,9 +22,9 @@ TTag D(const char* AText) {
 }
 
 const TDatenClass* Eintrag(const TDaten& ADaten, const std::string& AName) {
-    for (const auto& e : ADaten.Liste) {
-        if (e->Kurztext == AName) {
-            return e.get();
+    for (const TDatenClass& e : ADaten.Eintraege()) {
+        if (e.Kurztext == AName) {
+            return &e;
         }
     }
     return nullptr;
@@ -87,13 +87,13 @@ TEST_F(Feiertagsdatei, EasterAndTheMovableHolidaysFallOnTheirDays) {
 
 TEST_F(Feiertagsdatei, HoldsEveryHolidayOnceAYearAsAWholeDayHoliday) {
     ASSERT_EQ(Daten.Count(), 13);
-    for (const auto& e : Daten.Liste) {
-        SCOPED_TRACE(e->Kurztext);
-        EXPECT_EQ(e->TagTyp, ttFeiertag);
-        EXPECT_EQ(e->EndeDatum, KalenderEnde);
-        ASSERT_EQ(e->Count(), Jahre);
+    for (const TDatenClass& e : Daten.Eintraege()) {
+        SCOPED_TRACE(e.Kurztext);
+        EXPECT_EQ(e.TagTyp, ttFeiertag);
+        EXPECT_EQ(e.EndeDatum, KalenderEnde);
+        ASSERT_EQ(e.Count(), Jahre);
         for (int i = 0; i < Jahre; ++i) {
-            const TDatumClass& r = e->DatumListe[i];
+            const TDatumClass& r = e.DatumListe[i];
             EXPECT_EQ(DecodeDate(r.Datum).Jahr, 1900 + i);
             EXPECT_TRUE(r.GanzerTagS && r.VonDatum == r.Datum && r.BisDatum == r.Datum);
             EXPECT_EQ(r.AktivTyp, avAktiv);
@@ -108,8 +108,9 @@ TEST_F(Feiertagsdatei, HoldsEveryHolidayOnceAYearAsAWholeDayHoliday) {
 TEST_F(Feiertagsdatei, IsWhatTheRuleTableMakes) {
     TDaten Neu;
     FeiertageErstellen(FeiertagsregelnLesen(LoadUtf8OrAnsi(ORVANTO_FEIERTAGSREGELN)), Neu);
-    for (auto& e : Daten.Liste) {
-        e->IdDatei = 0; // read as an added file; compared as the main file it was written from
+    for (std::int32_t i = 0; i < Daten.Count(); ++i) {
+        // Read as an added file; compared as the main file it was written from.
+        Daten.Aendern(Daten[i], [](TDatenClass& e) { e.IdDatei = 0; });
     }
     EXPECT_TRUE(Neu.Ident(&Daten, false));
     EXPECT_EQ(KalenderdateiKodieren(Neu), KalenderdateiKodieren(Daten));

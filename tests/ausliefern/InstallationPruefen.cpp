@@ -11,6 +11,7 @@
 #include "info/Namenstage.h"
 #include "info/TInfosTexte.h"
 #include "mainwindow/TEinstellungsspeicher.h"
+#include "platform/Pfadteile.h"
 #include "platform/Programmordner.h"
 
 namespace {
@@ -36,7 +37,7 @@ int main(int argc, char** argv) {
     const std::string Erwartet = (Prefix / "share" / "orvanto").string();
     for (const char* Programm : {"orvanto", "orvanto-text"}) {
         const std::string Datei = Bin + "/" + Programm;
-        Erwarte(DateiExistiert(Datei), Datei + " fehlt.");
+        Erwarte(IstDatei(Datei), Datei + " fehlt.");
         const std::string Ordner = ProgrammordnerWaehlen(ProgrammordnerKandidaten(Datei));
         Erwarte(Ordner == Erwartet, std::string(Programm) + " fände den Programmordner in " + Ordner +
                                         " statt in " + Erwartet + ".");
@@ -57,7 +58,7 @@ int main(int argc, char** argv) {
              (Prefix / "share/mime/packages/orvanto-kalender.xml").string(),
              (Prefix / "share/icons/hicolor/scalable/apps/at.orvanto.Orvanto.svg").string(),
          }) {
-        Erwarte(DateiExistiert(Datei), Datei + " fehlt.");
+        Erwarte(IstDatei(Datei), Datei + " fehlt.");
     }
     return Fehler == 0 ? 0 : 1;
 }

@@ -79,7 +79,7 @@ protected:
     void Neu(TTag AVon) { Form.NeuEinrichten(&Daten, AVon); }
 
     // The editor set up for the run of record ARecord of entry AEintrag, as the edit command does.
-    void Bearbeiten(TDatenClass& AEintrag, std::int32_t ARecord, bool AEinzigerLaufS,
+    void Bearbeiten(const TDatenClass& AEintrag, std::int32_t ARecord, bool AEinzigerLaufS,
                     TTag AVonMin = KalenderAnfang, TTag AVonMax = KalenderEnde) {
         Form.BearbeitenEinrichten(&Daten, TTagClass(ARecord, &AEintrag), AVonMin, AVonMax, AEinzigerLaufS);
     }
@@ -315,7 +315,7 @@ TEST_F(NeuFormTest, ThisRunOrAllRunsOfAMonthlyEntryFromThe31stOfJanuary) {
     TDatenClass Vorlage = Eintrag({{D(31, 1, 2025), D(31, 1, 2025)}}, "Miete", 1);
     Vorlage.AnzeigenTyp = at1Monat;
     Daten.Add(TTagClass(0, &Vorlage));
-    TDatenClass& E = Daten[0];
+    const TDatenClass& E = Daten[0];
     ASSERT_GT(E.Count(), 3);
     ASSERT_EQ(E.DatumListe[1].VonDatum, D(28, 2, 2025));
     ASSERT_EQ(E.DatumListe[2].VonDatum, D(31, 3, 2025));

@@ -171,7 +171,7 @@ TEST_F(KalenderdateiSicherheit, ATextThatCannotBeSavedLeavesTheOldFile) {
     Kalender(Alt, 1, EncodeDate(2100, 1, 1), "Alt");
     KalenderdateiSchreiben(Ziel, Alt, SystemDateisystem());
     const std::string AltBytes = Lies(Ziel);
-    Alt[0].Kurztext = "Встреча";
+    Alt.Aendern(Alt[0], [](TDatenClass& e) { e.Kurztext = "Встреча"; });
     EXPECT_THROW(KalenderdateiSchreiben(Ziel, Alt, SystemDateisystem()), ESchreibFehler);
     EXPECT_EQ(Lies(Ziel), AltBytes);
     EXPECT_EQ(Dateien(), std::vector<std::string>{"Kalender.OVK"});

@@ -100,8 +100,9 @@ TEST(Kalenderdatei, WritesTheWorkedExampleByteForByte) {
 // rounded up into the next minute.
 TEST(Kalenderdatei, WritesTheStartTimeWithoutItsSeconds) {
     TDaten Daten;
-    Daten.Add(Beispieleintrag());
-    Daten[0].DatumListe[0].VonZeit = (9 * 3600 + 29 * 60 + 59.6) / 86400;
+    TDatenClass e = Beispieleintrag();
+    e.DatumListe[0].VonZeit = (9 * 3600 + 29 * 60 + 59.6) / 86400;
+    Daten.Add(e);
     const std::string Bytes = KalenderdateiKodieren(Daten);
     EXPECT_NE(Bytes.find(std::string("\x00\x05"
                                      "09:29",
@@ -310,10 +311,12 @@ TEST(Kalenderdatei, WritingChecksTextsAndSkipsWhatIsNotSaved) {
                      "Der Text enthält Zeichen, die das bisherige Kalenderformat nicht speichern kann. "
                      "Die Originaldatei bleibt erhalten.");
     }
-    Daten[0].Kurztext = "Arzt";
-    Daten[0].Langtext = std::string(65534, 'x') + "ä"; // 65535 code-page bytes
+    Daten.Aendern(Daten[0], [](TDatenClass& e) {
+        e.Kurztext = "Arzt";
+        e.Langtext = std::string(65534, 'x') + "ä"; // 65535 code-page bytes
+    });
     EXPECT_NO_THROW(KalenderdateiKodieren(Daten));
-    Daten[0].Langtext += "x";
+    Daten.Aendern(Daten[0], [](TDatenClass& e) { e.Langtext += "x"; });
     try {
         KalenderdateiKodieren(Daten);
         ADD_FAILURE() << "65536 bytes must not be written";

@@ -153,9 +153,10 @@ TEST_F(VorschauInText, TodayOnlyWithItsSoundFiles) {
     EXPECT_EQ(Infos.SounddateienSl, std::vector<std::string>{Gong});
 
     // A preview of several days never plays, and starts its list afresh.
-    Daten.Add(Eintrag("Morgen mit Klang", Heute + 1, Heute + 1));
-    Daten[3].SounddateiS = true;
-    Daten[3].Sounddatei = Gong;
+    TDatenClass Morgen = Eintrag("Morgen mit Klang", Heute + 1, Heute + 1);
+    Morgen.SounddateiS = true;
+    Morgen.Sounddatei = Gong;
+    Daten.Add(Morgen);
     Infos.VorschauInText(Daten, 3);
     EXPECT_TRUE(Infos.SounddateienSl.empty());
     EXPECT_FALSE(Infos.NurHeuteS);

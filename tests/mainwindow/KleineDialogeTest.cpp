@@ -122,8 +122,8 @@ protected:
 
     int Eintraege(int AIdDatei) const {
         int n = 0;
-        for (const auto& e : Daten.Liste) {
-            n += e->IdDatei == AIdDatei ? 1 : 0;
+        for (const TDatenClass& e : Daten.Eintraege()) {
+            n += e.IdDatei == AIdDatei ? 1 : 0;
         }
         return n;
     }

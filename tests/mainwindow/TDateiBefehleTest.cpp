@@ -120,11 +120,9 @@ private:
 
 void KalenderSchreiben(const std::string& APfad, const std::vector<TDatenClass>& AEintraege) {
     TDaten d;
-    for (const TDatenClass& e : AEintraege) {
+    for (TDatenClass e : AEintraege) {
+        e.Id = d.Count();
         d.Add(e);
-    }
-    for (std::int32_t i = 0; i < d.Count(); ++i) {
-        d[i].Id = i;
     }
     d.SaveToFile(APfad, SystemDateisystem());
 }

@@ -31,16 +31,18 @@ protected:
         MitUhr::TearDown();
     }
 
-    TDatenClass& Neu(const TDatenClass& AEintrag) {
+    // AEintrag added under its position as id.
+    const TDatenClass& Neu(TDatenClass AEintrag) {
+        AEintrag.Id = Daten.Count();
         Daten.Add(AEintrag);
-        Daten.Liste.back()->Id = Daten.Count() - 1;
-        return *Daten.Liste.back();
+        return Daten[Daten.Count() - 1];
     }
     // An entry generated from one occurrence at interval ATyp.
-    TDatenClass& Erzeugt(const std::string& AKurztext, TAnzeigenTyp ATyp, TTag AVon, TTag ABis) {
+    const TDatenClass& Erzeugt(const std::string& AKurztext, TAnzeigenTyp ATyp, TTag AVon, TTag ABis) {
         Erzeuge(Daten, AKurztext, ATyp, AVon, ABis);
-        Daten.Liste.back()->Id = Daten.Count() - 1;
-        return *Daten.Liste.back();
+        const TDatenClass& E = Daten[Daten.Count() - 1];
+        Daten.Aendern(E, [&](TDatenClass& e) { e.Id = Daten.Count() - 1; });
+        return E;
     }
 
     // Shows ADatum and selects its line of AKurztext ("" for the day's first line).
@@ -72,9 +74,9 @@ protected:
         return l;
     }
     const TDatenClass* Finde(const std::string& AKurztext) const {
-        for (const auto& e : Daten.Liste) {
-            if (e->Kurztext == AKurztext) {
-                return e.get();
+        for (const TDatenClass& e : Daten.Eintraege()) {
+            if (e.Kurztext == AKurztext) {
+                return &e;
             }
         }
         return nullptr;
@@ -201,10 +203,12 @@ TEST_F(EintragBefehle, MovingAnOccurrenceOfTheMonthlyEntryFrom31January) {
     };
     for (const Fall& f : Faelle) {
         Daten.Clear();
-        TDatenClass& e = Erzeugt("Miete", at1Monat, D(31, 1, 2025), D(31, 1, 2025));
+        const TDatenClass& e = Erzeugt("Miete", at1Monat, D(31, 1, 2025), D(31, 1, 2025));
         const std::int32_t Anzahl = e.Count();
-        e.DatumListe[3].AktivTyp = avDeaktiv;
-        e.DatumListe[5].AktivTyp = avDeaktiv;
+        Daten.Aendern(e, [](TDatenClass& Miete) {
+            Miete.DatumListe[3].AktivTyp = avDeaktiv;
+            Miete.DatumListe[5].AktivTyp = avDeaktiv;
+        });
         Waehle(D(31, 3, 2025), "Miete");
         Editor.Eingabe = [](TNeuForm::TFelder& Felder) { Felder.Von = D(30, 3, 2025); };
         Meldungen.Texte.clear();
@@ -225,9 +229,11 @@ TEST_F(EintragBefehle, MovingAnOccurrenceOfTheMonthlyEntryFrom31January) {
 
 // A longer occurrence with Ja: the states follow occurrence by occurrence, not record by record.
 TEST_F(EintragBefehle, LengtheningAWeeklyOccurrenceKeepsTheStatesByOccurrence) {
-    TDatenClass& e = Erzeugt("Kurs", at1Woche, D(6, 1, 2025), D(7, 1, 2025));
-    e.DatumListe[4].AktivTyp = avDeaktiv; // the third occurrence, 20.-21.1.
-    e.DatumListe[5].AktivTyp = avDeaktiv;
+    const TDatenClass& e = Erzeugt("Kurs", at1Woche, D(6, 1, 2025), D(7, 1, 2025));
+    Daten.Aendern(e, [](TDatenClass& Kurs) {
+        Kurs.DatumListe[4].AktivTyp = avDeaktiv; // the third occurrence, 20.-21.1.
+        Kurs.DatumListe[5].AktivTyp = avDeaktiv;
+    });
     Waehle(D(14, 1, 2025), "Kurs");
     Editor.Eingabe = [](TNeuForm::TFelder& f) { f.Dauer = 3; };
     Antworten({maJa});
@@ -281,8 +287,8 @@ TEST_F(EintragBefehle, ChangingTheTimeOfOneOccurrence) {
 }
 
 TEST_F(EintragBefehle, ChangingOnlyTheTextKeepsTheRecords) {
-    TDatenClass& e = Erzeugt("Kurs", at1Woche, D(6, 1, 2025), D(6, 1, 2025));
-    e.DatumListe[1].AktivTyp = avDeaktiv;
+    const TDatenClass& e = Erzeugt("Kurs", at1Woche, D(6, 1, 2025), D(6, 1, 2025));
+    Daten.Aendern(e, [](TDatenClass& Kurs) { Kurs.DatumListe[1].AktivTyp = avDeaktiv; });
     const TDatumListe Vorher = e.DatumListe;
     Waehle(D(13, 1, 2025), "Kurs");
     Editor.Eingabe = [](TNeuForm::TFelder& f) { f.Kurztext = "Yoga"; };
@@ -297,7 +303,7 @@ TEST_F(EintragBefehle, ChangingOnlyTheTextKeepsTheRecords) {
 // The only occurrence of an entry is made anew, interval included; the entry keeps its id.
 TEST_F(EintragBefehle, EditingTheOnlyOccurrenceMakesTheEntryAnew) {
     Neu(Eintrag("Fest", {{D(8, 1, 2025), D(8, 1, 2025)}}));
-    TDatenClass& e = Neu(Eintrag("Kurs", {{D(9, 1, 2025), D(9, 1, 2025)}}));
+    const TDatenClass& e = Neu(Eintrag("Kurs", {{D(9, 1, 2025), D(9, 1, 2025)}}));
     Waehle(D(9, 1, 2025), "Kurs");
     Editor.Eingabe = [](TNeuForm::TFelder& f) { f.Intervall = at1Woche; };
     Antworten({maJa});
@@ -315,7 +321,7 @@ TEST_F(EintragBefehle, EditingTheOnlyOccurrenceMakesTheEntryAnew) {
 // ---- activate, deactivate, hide ----
 
 TEST_F(EintragBefehle, DeactivateAndActivateTheCurrentOccurrence) {
-    TDatenClass& e =
+    const TDatenClass& e =
         Neu(Eintrag("Reise", {{D(7, 1, 2025), D(8, 1, 2025)}, {D(14, 1, 2025), D(15, 1, 2025)}}));
     Waehle(D(8, 1, 2025), "Reise");
     EXPECT_TRUE(Befehle.MenueZustand(mbAktivieren).CheckedS);
@@ -338,7 +344,7 @@ TEST_F(EintragBefehle, DeactivateAndActivateTheCurrentOccurrence) {
 }
 
 TEST_F(EintragBefehle, HidingSetsTheLimitToTheDayBeforeTheOccurrence) {
-    TDatenClass& e = Erzeugt("Kurs", at1Woche, D(28, 4, 2025), D(29, 4, 2025));
+    const TDatenClass& e = Erzeugt("Kurs", at1Woche, D(28, 4, 2025), D(29, 4, 2025));
     Waehle(D(28, 4, 2025), "Kurs");
     EXPECT_FALSE(Enabled(mbAusblenden)) << "the first occurrence";
     Waehle(D(6, 5, 2025), "Kurs");
@@ -373,8 +379,8 @@ TEST_F(EintragBefehle, DeletingOccurrences) {
     };
     for (const Fall& f : Faelle) {
         Daten.Clear();
-        TDatenClass& Kurs = Erzeugt("Kurs", at1Woche, D(6, 1, 2025), D(6, 1, 2025));
-        Kurs.EndeDatum = f.Grenze;
+        const TDatenClass& Kurs = Erzeugt("Kurs", at1Woche, D(6, 1, 2025), D(6, 1, 2025));
+        Daten.Aendern(Kurs, [&](TDatenClass& k) { k.EndeDatum = f.Grenze; });
         const std::int32_t Vorher = Kurs.Count();
         Neu(Eintrag("Arzt", {{D(8, 1, 2025), D(8, 1, 2025)}}));
         Waehle(f.Auswahl, f.Auswahl == D(8, 1, 2025) ? "Arzt" : "Kurs");
@@ -500,10 +506,10 @@ TEST_F(EintragBefehle, ImportOfAnEntryOfALoadedFile) {
             EXPECT_EQ(Meldungen.Texte.at(1), f.Meldung);
         }
         int Haupt = 0, Hauptdateieintraege = 0;
-        for (const auto& e : Daten.Liste) {
-            if (e->IdDatei == 0) {
+        for (const TDatenClass& e : Daten.Eintraege()) {
+            if (e.IdDatei == 0) {
                 ++Hauptdateieintraege;
-                e->FuerJedenLauf([&](std::int32_t, std::int32_t) { ++Haupt; });
+                e.FuerJedenLauf([&](std::int32_t, std::int32_t) { ++Haupt; });
             }
         }
         EXPECT_EQ(Haupt, f.Hauptlaeufe) << f.Antwort << f.Vorhanden;
@@ -562,8 +568,8 @@ TEST_F(EintragBefehle, CopyingTheSecondDayAndPastingOn10March) {
 }
 
 TEST_F(EintragBefehle, PastingAnOccurrenceOfAWeeklyEntry) {
-    TDatenClass& Kurs = Erzeugt("Kurs", at1Woche, D(6, 1, 2025), D(7, 1, 2025));
-    Kurs.EndeDatum = D(31, 1, 2025);
+    const TDatenClass& Kurs = Erzeugt("Kurs", at1Woche, D(6, 1, 2025), D(7, 1, 2025));
+    Daten.Aendern(Kurs, [](TDatenClass& k) { k.EndeDatum = D(31, 1, 2025); });
     Waehle(D(14, 1, 2025), "Kurs");
     Befehle.MenuBearbKopierenClick();
     struct Fall {

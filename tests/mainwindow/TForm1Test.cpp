@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <random>
 #include <set>
 
 #include "mainwindow/EintragFakes.h"
@@ -121,6 +122,21 @@ protected:
             Form->SetKalFilename(AKalFilename);
         }
         Form->Timer2Timer();
+    }
+    // Writes the calendar of the modified-state tests and starts on it: "Arzt" on Wednesday 8.1.,
+    // "Training" every Tuesday from 7.1. and "Alt" on 2.1., expired and marked for deletion.
+    void AenderungskalenderStarten(TEintragEditor& AEditor) {
+        TDaten Datei;
+        Datei.Add(Eintrag("Arzt", {{D(8, 1, 2025), D(8, 1, 2025)}}));
+        Erzeuge(Datei, "Training", at1Woche, D(7, 1, 2025), D(7, 1, 2025));
+        Datei.Aendern(Datei[1], [](TDatenClass& e) { e.Id = 1; });
+        TDatenClass Alt = Eintrag("Alt", {{D(2, 1, 2025), D(2, 1, 2025)}});
+        Alt.Id = 2;
+        Alt.DatumListe[0].LoeschenS = true;
+        Datei.Add(Alt);
+        Datei.SaveToFile(Kalender, SystemDateisystem());
+        Starten({Kalender}, Kalender);
+        Form->EintragEditorSetzen(AEditor);
     }
     void AenderungMachen() {
         TDatenClass Neu = Eintrag("Neu", {{D(7, 1, 2025), D(7, 1, 2025)}});
@@ -1080,23 +1096,117 @@ TEST_F(Form1, TheModifiedStateIsTheFullComparisonAfterEveryCommand) {
            true}}},
     };
     for (const TFolge& f : Folgen) {
-        TDaten Datei;
-        Datei.Add(Eintrag("Arzt", {{D(8, 1, 2025), D(8, 1, 2025)}}));
-        Erzeuge(Datei, "Training", at1Woche, Di, Di);
-        Datei[1].Id = 1;
-        TDatenClass Alt = Eintrag("Alt", {{D(2, 1, 2025), D(2, 1, 2025)}});
-        Alt.Id = 2;
-        Alt.DatumListe[0].LoeschenS = true;
-        Datei.Add(Alt);
-        Datei.SaveToFile(Kalender, SystemDateisystem());
-        Starten({Kalender}, Kalender);
-        Form->EintragEditorSetzen(Editor);
+        AenderungskalenderStarten(Editor);
         ASSERT_FALSE(Form->IsModified()) << f.Name;
         for (const TSchritt& s : f.Schritte) {
             s.Aktion();
             EXPECT_EQ(Form->IsModified(), !Form->Daten.Ident(&Form->SpeicherDaten, false))
                 << f.Name << ": " << s.Name;
             EXPECT_EQ(Form->IsModified(), s.Geaendert) << f.Name << ": " << s.Name;
+        }
+    }
+}
+
+// Answers every question with one of the buttons it offers, drawn from the sequence's generator.
+class TZufallsMeldungen : public TMeldungsPort {
+public:
+    explicit TZufallsMeldungen(std::mt19937& AZufall) : FZufall(AZufall) {}
+
+    TMeldungsAntwort Zeige(TMeldungsArt, const std::string&, TMeldungsKnoepfe AKnoepfe) override {
+        switch (AKnoepfe) {
+        case mkOK:
+            return maOK;
+        case mkJaNein:
+            return Eine({maJa, maNein});
+        case mkJaNeinAbbrechen:
+            return Eine({maJa, maNein, maAbbrechen});
+        case mkJaNeinAlle:
+            return Eine({maJa, maNein, maAlle});
+        }
+        return maAbbrechen;
+    }
+
+private:
+    std::mt19937& FZufall;
+
+    TMeldungsAntwort Eine(std::initializer_list<TMeldungsAntwort> AKnoepfe) {
+        return AKnoepfe.begin()[FZufall() % AKnoepfe.size()];
+    }
+};
+
+// Random sequences of what a user does to the calendar: a day and one of its lines chosen, then an
+// enabled entry, edit or file command run with random editor input and random answers. After every
+// step the modified state is the full comparison. A failure names the seed and the step, and the
+// same seed repeats the same sequence.
+TEST_F(Form1, TheModifiedStateIsTheFullComparisonAfterRandomCommands) {
+    const std::string Feiertage = Programm + "Feiertage.ovf";
+    KalenderSchreiben(Feiertage, {Eintrag("Dreikönig", {{D(6, 1, 2025), D(6, 1, 2025)}}, ttFeiertag)});
+    IniSchreiben("FeiertagS=1\nFeiertagsFilename=" + Feiertage + "\n");
+    const std::string Importdatei = Dokumente + "Neu.ovi";
+    KalenderSchreiben(Importdatei, {Eintrag("Kino", {{D(9, 1, 2025), D(9, 1, 2025)}}),
+                                    Eintrag("Arzt", {{D(15, 1, 2025), D(15, 1, 2025)}})});
+    const TMenueBefehl Befehle[] = {mbNeu,        mbBearbeiten,   mbAktivieren,   mbDeaktivieren,
+                                    mbAusblenden, mbLoeschen,     mbAlleLoeschen, mbAbgelaufeneLoeschen,
+                                    mbKopieren,   mbAusschneiden, mbEinfuegen,    mbEintragImportieren,
+                                    mbSpeichern};
+    const char* Kurztexte[] = {"Arzt", "Training", "Kino"};
+    const TDateTime Zeiten[] = {0, 0.25, 0.75};
+    std::mt19937 Zufall;
+    const auto Zahl = [&](std::size_t AAnzahl) { return static_cast<std::int32_t>(Zufall() % AAnzahl); };
+    TZufallsMeldungen Antworten(Zufall);
+    TMeldungsPort::Setze(&Antworten);
+    TFakeEditor Editor(Antworten);
+    for (std::uint32_t Seed = 1; Seed <= 20; ++Seed) {
+        Zufall.seed(Seed);
+        AenderungskalenderStarten(Editor);
+        Editor.Eingabe = [&](TNeuForm::TFelder& f) {
+            f.Kurztext = Kurztexte[Zahl(3)];
+            f.Zeit = Zeiten[Zahl(3)];
+            f.Intervall = Zahl(2) == 0 ? atEinmalig : at1Woche;
+        };
+        std::string Schritte; // what the sequence did so far
+        for (int Schritt = 1; Schritt <= 25; ++Schritt) {
+            // Mostly a line of an entry, where the entry commands act.
+            Form->GeheZuDatum(D(1, 1, 2025) + Zahl(28));
+            std::vector<std::int32_t> Eintragszeilen;
+            for (std::size_t i = 0; i < Steuerung.Zeilen.size(); ++i) {
+                if (Steuerung.Zeilen[i].find(": ") != std::string::npos) {
+                    Eintragszeilen.push_back(static_cast<std::int32_t>(i));
+                }
+            }
+            if (!Eintragszeilen.empty() && Zahl(4) != 0) {
+                Steuerung.ZeilenNr = Eintragszeilen[Zahl(Eintragszeilen.size())];
+            } else if (!Steuerung.Zeilen.empty()) {
+                Steuerung.ZeilenNr = Zahl(Steuerung.Zeilen.size());
+            }
+            const std::string Zeile = Steuerung.ZeilenNr >= 0 ? Steuerung.Zeilen[Steuerung.ZeilenNr] : "";
+            switch (Zahl(8)) {
+            case 0:
+                Form->Dateien().ImportStarten(Importdatei);
+                Schritte += "\n  import on " + Zeile;
+                break;
+            case 1:
+                if (Form->MenueZustand(mbSchliessen).EnabledS) {
+                    Form->MenueBefehl(mbSchliessen);
+                }
+                Form->Oeffne(Kalender);
+                Schritte += "\n  close and open again";
+                break;
+            default: {
+                const TMenueBefehl Befehl = Befehle[Zahl(std::size(Befehle))];
+                if (Form->MenueZustand(Befehl).EnabledS) {
+                    Form->MenueBefehl(Befehl);
+                }
+                Schritte += "\n  command " + std::to_string(Befehl) + " on " + Zeile;
+            }
+            }
+            const bool Voll = !Form->Daten.Ident(&Form->SpeicherDaten, false);
+            if (Form->IsModified() != Voll) {
+                ADD_FAILURE() << "seed " << Seed << ", step " << Schritt << ": modified "
+                              << Form->IsModified() << ", full comparison " << Voll
+                              << "; the steps:" << Schritte;
+                break;
+            }
         }
     }
 }

@@ -20,12 +20,11 @@ TDatenClass MitId(std::int32_t AId, std::int32_t AIdDatei, const char* AText = "
 
 // One entry imported the plain way, every step a walk over the calendar.
 void PlainImport(TDaten& ADaten, const TDatenClass& A) {
-    TDatenClass* Vorhanden = ADaten.FindeIdentInfosDatenClass(&A, true);
-    const auto AlsNeu = [&](const TDatenClass& E) {
-        const std::int32_t Id = ADaten.NewId();
+    const TDatenClass* Vorhanden = ADaten.FindeIdentInfosDatenClass(&A, true);
+    const auto AlsNeu = [&](TDatenClass E) {
+        E.Id = ADaten.NewId();
+        E.IdDatei = 0;
         ADaten.Add(E);
-        ADaten.Liste.back()->Id = Id;
-        ADaten.Liste.back()->IdDatei = 0;
     };
     if (Vorhanden == nullptr) {
         if (A.Count() > 0) {
@@ -37,9 +36,9 @@ void PlainImport(TDaten& ADaten, const TDatenClass& A) {
         return;
     }
     TDatenClass Neu(A);
-    for (const auto& e : ADaten.Liste) {
-        if (e->IdentInfos(&A, true)) {
-            Neu.ClearDoppelte(*e);
+    for (const TDatenClass& e : ADaten.Eintraege()) {
+        if (e.IdentInfos(&A, true)) {
+            Neu.ClearDoppelte(e);
         }
     }
     if (Neu.Count() == 0) {
@@ -51,7 +50,7 @@ void PlainImport(TDaten& ADaten, const TDatenClass& A) {
     }
     Neu.AddDatumListe(Vorhanden->DatumListe);
     Neu.Sort();
-    Vorhanden->Assign(Neu.DatumListe);
+    ADaten.Aendern(*Vorhanden, [&](TDatenClass& e) { e.Assign(Neu.DatumListe); });
 }
 
 } // namespace
@@ -104,7 +103,7 @@ TEST(TDaten, AssignMakesADeepCopy) {
     TDaten a;
     a.Add(MitId(0, 0));
     TDaten b(a);
-    b[0].DatumListe[0].AktivTyp = avDeaktiv;
+    b.Aendern(b[0], [](TDatenClass& e) { e.DatumListe[0].AktivTyp = avDeaktiv; });
     EXPECT_EQ(a[0].DatumListe[0].AktivTyp, avAktiv);
     b.Assign(b);
     EXPECT_EQ(b.Count(), 1);
@@ -133,7 +132,7 @@ TEST(TDaten, IdentComparesMainFileEntriesInAnyOrder) {
     EXPECT_FALSE(Verloren.Ident(&Gespeichert, false)); // the saved copy has an entry the working one lost
     EXPECT_FALSE(Gespeichert.Ident(&Verloren, false));
 
-    Arbeit[0].Langtext = "geändert";
+    Arbeit.Aendern(Arbeit[0], [](TDatenClass& e) { e.Langtext = "geändert"; });
     EXPECT_FALSE(Arbeit.Ident(&Gespeichert, false));
 
     TDaten Doppelt;
@@ -142,9 +141,9 @@ TEST(TDaten, IdentComparesMainFileEntriesInAnyOrder) {
     EXPECT_FALSE(Verloren.Ident(&Doppelt, false));
 }
 
-// The comparison with the saved copy reads the records only of entries reported since the copy was
-// taken, and always agrees with the full comparison when every change of records is reported as the
-// operations of the collection report their own.
+// The comparison with the saved copy reads the records only of entries changed since the copy was
+// taken, and agrees with the full comparison whatever changed, as every change goes through the
+// collection.
 TEST(TDaten, TheSavedCopyComparisonAgreesWithTheFullOne) {
     using TAenderung = std::function<void(TDaten&)>;
     const TDatenClass Kino = Eintrag({{D(9, 1, 2025), D(10, 1, 2025)}}, "Kino", 1);
@@ -155,23 +154,18 @@ TEST(TDaten, TheSavedCopyComparisonAgreesWithTheFullOne) {
     };
     const TFall Faelle[] = {
         {"nothing", [](TDaten&) {}, true},
-        {"a record changed and reported",
-         [](TDaten& d) {
-             d[0].DatumListe[1].AktivTyp = avDeaktiv;
-             d.Geaendert(d[0]);
-         },
+        {"a record changed",
+         [](TDaten& d) { d.Aendern(d[0], [](TDatenClass& e) { e.DatumListe[1].AktivTyp = avDeaktiv; }); },
          false},
         {"a record changed and changed back",
          [](TDaten& d) {
-             d[0].DatumListe[1].VonZeit = 0.5;
-             d.Geaendert(d[0]);
-             d[0].DatumListe[1].VonZeit = 0;
-             d.Geaendert(d[0]);
+             d.Aendern(d[0], [](TDatenClass& e) { e.DatumListe[1].VonZeit = 0.5; });
+             d.Aendern(d[0], [](TDatenClass& e) { e.DatumListe[1].VonZeit = 0; });
          },
          true},
-        // Attributes and counts are compared whether reported or not.
-        {"the limit changed", [](TDaten& d) { d[1].EndeDatum = D(1, 1, 2030); }, false},
-        {"a run deleted", [](TDaten& d) { d[0].Delete(0); }, false},
+        {"the limit changed",
+         [](TDaten& d) { d.Aendern(d[1], [](TDatenClass& e) { e.EndeDatum = D(1, 1, 2030); }); }, false},
+        {"a run deleted", [](TDaten& d) { d.Aendern(d[0], [](TDatenClass& e) { e.Delete(0); }); }, false},
         {"an entry added",
          [](TDaten& d) {
              d.Add(Eintrag({{D(1, 2, 2025), D(1, 2, 2025)}}, "Neu", 2));
@@ -209,16 +203,17 @@ TEST(TDaten, TheSavedCopyComparisonAgreesWithTheFullOne) {
              TDatenClass K = Kino;
              K.Assign(Vorkommen(D(4, 3, 2025), D(5, 3, 2025)));
              Andere.Add(K);
-             std::swap(d.Liste, Andere.Liste);
-             d.AllesGeaendert();
+             d.Tauschen(Andere);
          },
          false},
     };
     TUhr::Festhalten(D(20, 1, 2025));
     for (const TFall& f : Faelle) {
         TDaten Arbeit;
-        Arbeit.Add(Eintrag({{D(7, 1, 2025), D(7, 1, 2025)}, {D(14, 1, 2025), D(14, 1, 2025)}}, "Arzt", 0));
-        Arbeit[0].DatumListe[0].LoeschenS = true; // expired and marked for deletion
+        TDatenClass Arzt =
+            Eintrag({{D(7, 1, 2025), D(7, 1, 2025)}, {D(14, 1, 2025), D(14, 1, 2025)}}, "Arzt", 0);
+        Arzt.DatumListe[0].LoeschenS = true; // expired and marked for deletion
+        Arbeit.Add(Arzt);
         Arbeit.Add(Kino);
         TDaten Gespeichert;
         Arbeit.SpeicherkopieSetzen(Gespeichert);
@@ -236,9 +231,53 @@ TEST(TDaten, AnotherCopyIsComparedInFull) {
     Arbeit.Add(Eintrag({{D(7, 1, 2025), D(7, 1, 2025)}}));
     TDaten Gespeichert;
     Arbeit.SpeicherkopieSetzen(Gespeichert);
-    const TDaten Andere(Arbeit);
-    Arbeit[0].DatumListe[0].AktivTyp = avDeaktiv; // not reported
+    TDaten Andere(Arbeit);
+    // Noted by Andere, not by Arbeit.
+    Andere.Aendern(Andere[0], [](TDatenClass& e) { e.DatumListe[0].AktivTyp = avDeaktiv; });
     EXPECT_FALSE(Arbeit.IdentSpeicherkopie(Andere));
+}
+
+// The operations that hand entries over, remove one by its address or change one: each leaves
+// the saved-copy comparison agreeing with the full one, and one that is given an entry the
+// calendar does not hold changes nothing.
+TEST(TDaten, EntriesChangeOnlyThroughTheCollection) {
+    TDaten Arbeit;
+    Arbeit.Add(MitId(0, 0));
+    Arbeit.Add(MitId(0, 3, "Feiertag"));
+    Arbeit.Add(MitId(1, 0, "Kino"));
+    TDaten Gespeichert;
+    Arbeit.SpeicherkopieSetzen(Gespeichert);
+
+    const TDatenClass Fremd = MitId(0, 0);
+    Arbeit.Aendern(Fremd, [](TDatenClass& e) { e.Kurztext = "nie"; });
+    Arbeit.Delete(Fremd);
+    EXPECT_FALSE(Arbeit.Enthaelt(&Fremd));
+    EXPECT_TRUE(Arbeit.Enthaelt(&Arbeit[1]));
+    ASSERT_EQ(Arbeit.Count(), 3);
+    EXPECT_TRUE(Arbeit.IdentSpeicherkopie(Gespeichert));
+
+    // A file's entries replaced: the main file's stay in order, the new ones follow.
+    TDaten Geladen;
+    Geladen.Add(MitId(0, 3, "Ostern"));
+    Geladen.Add(MitId(1, 3, "Pfingsten"));
+    Arbeit.DateiErsetzen(3, Geladen);
+    EXPECT_EQ(Geladen.Count(), 0);
+    ASSERT_EQ(Arbeit.Count(), 4);
+    EXPECT_EQ(Arbeit[1].Kurztext, "Kino");
+    EXPECT_EQ(Arbeit[2].Kurztext, "Ostern");
+    EXPECT_EQ(Arbeit[3].Kurztext, "Pfingsten");
+    EXPECT_TRUE(Arbeit.IdentSpeicherkopie(Gespeichert));
+
+    // Exchanged with another calendar whose "Kino" starts later: nothing Arbeit noted before
+    // holds for the entries it takes.
+    TDaten Anderer;
+    Anderer.Add(MitId(0, 0));
+    Anderer.Add(MitId(1, 0, "Kino"));
+    Anderer.Aendern(Anderer[1], [](TDatenClass& e) { e.DatumListe[0].VonZeit = 0.25; });
+    Arbeit.Tauschen(Anderer);
+    EXPECT_EQ(Anderer.Count(), 4);
+    EXPECT_FALSE(Arbeit.Ident(&Gespeichert, false));
+    EXPECT_FALSE(Arbeit.IdentSpeicherkopie(Gespeichert));
 }
 
 TEST(TDaten, ImportMergesOrAddsAsTheRulesSay) {
@@ -311,22 +350,23 @@ TEST(TDaten, ImportOfManyEntriesAsOneByOne) {
     for (int Runde = 0; Runde < 60; ++Runde) {
         TDaten Kalender;
         for (int n = Zahl(0, 12); n > 0; --n) {
-            Kalender.Add(Zufallseintrag());
-            Kalender.Liste.back()->IdDatei = Zahl(0, 3) == 0 ? 2 : 0;
+            TDatenClass e = Zufallseintrag();
+            e.IdDatei = Zahl(0, 3) == 0 ? 2 : 0;
+            Kalender.Add(e);
         }
         TDaten Datei;
         for (int n = Zahl(0, 40); n > 0; --n) {
             // Some entries come twice or as a part of an earlier one.
-            Datei.Add(Datei.Count() > 0 && Zahl(0, 4) == 0 ? Datei[Zahl(0, Datei.Count() - 1)]
-                                                           : Zufallseintrag());
-            TDatenClass& Neu = *Datei.Liste.back();
+            TDatenClass Neu =
+                Datei.Count() > 0 && Zahl(0, 4) == 0 ? Datei[Zahl(0, Datei.Count() - 1)] : Zufallseintrag();
             if (Zahl(0, 5) == 0 && Neu.Count() > 1) {
                 Neu.DatumListe.resize(static_cast<std::size_t>(Neu.DatumListe[0].Laenge()));
             }
+            Datei.Add(Neu);
         }
         TDaten Einzeln(Kalender);
-        for (const auto& e : Datei.Liste) {
-            PlainImport(Einzeln, *e);
+        for (const TDatenClass& e : Datei.Eintraege()) {
+            PlainImport(Einzeln, e);
         }
         Kalender.Import(Datei);
         ASSERT_EQ(Kalender.Count(), Einzeln.Count()) << "Runde " << Runde;

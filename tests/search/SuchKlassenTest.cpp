@@ -19,15 +19,19 @@ protected:
         Neu("Ärztin Müller", "", {{D(4, 2, 2025), D(4, 2, 2025)}});
         Neu("Straßenfest", "Grillen im Hof", {{D(5, 2, 2025), D(5, 2, 2025)}});
         Neu("Yoga", "mit der Ärztin", {{D(6, 2, 2025), D(6, 2, 2025)}});
-        Neu("Chor", "", {{D(7, 2, 2025), D(7, 2, 2025)}}).IdDatei = 2; // from a loaded file
+        const TDatenClass& Chor = Neu("Chor", "", {{D(7, 2, 2025), D(7, 2, 2025)}});
+        Daten.Aendern(Chor, [](TDatenClass& e) { e.IdDatei = 2; }); // from a loaded file
         Neu("Leer Arzt", "", {});
         Form.DatenRef = &Daten;
     }
 
-    TDatenClass& Neu(const std::string& AKurz, const std::string& ALang,
-                     const std::vector<std::pair<TTag, TTag>>& AVorkommen) {
+    // An entry with these texts and occurrences up to AGrenze.
+    const TDatenClass& Neu(const std::string& AKurz, const std::string& ALang,
+                           const std::vector<std::pair<TTag, TTag>>& AVorkommen,
+                           TTag AGrenze = KalenderEnde) {
         TDatenClass e = Eintrag(AKurz, AVorkommen);
         e.Langtext = ALang;
+        e.EndeDatum = AGrenze;
         Daten.Add(e);
         return Daten[Daten.Count() - 1];
     }
@@ -113,13 +117,13 @@ TEST_F(SuchKlassen, SelectionAndItsInformation) {
 TEST_F(SuchKlassen, JumpTargetAfterTheStartDay) {
     Daten.Clear();
     // Occurrences on 10.3., 11.3.-12.3. (two records) and 20.3.; the limit 15.3. hides 20.3.
-    TDatenClass& Kurs = Neu("Kurs", "",
-                            {{D(10, 3, 2025), D(10, 3, 2025)},
-                             {D(11, 3, 2025), D(12, 3, 2025)},
-                             {D(20, 3, 2025), D(20, 3, 2025)}});
-    Kurs.EndeDatum = D(15, 3, 2025);
+    const TDatenClass& Kurs = Neu("Kurs", "",
+                                  {{D(10, 3, 2025), D(10, 3, 2025)},
+                                   {D(11, 3, 2025), D(12, 3, 2025)},
+                                   {D(20, 3, 2025), D(20, 3, 2025)}},
+                                  D(15, 3, 2025));
     // Every occurrence after its limit.
-    Neu("Kurs verschoben", "", {{D(1, 6, 2025), D(1, 6, 2025)}}).EndeDatum = D(1, 5, 2025);
+    Neu("Kurs verschoben", "", {{D(1, 6, 2025), D(1, 6, 2025)}}, D(1, 5, 2025));
     struct Fall {
         TTag Start;
         std::int32_t DatumNr;

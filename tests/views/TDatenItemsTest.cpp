@@ -34,22 +34,21 @@ std::vector<std::string> Texte(const std::vector<TZeile>& AZeilen) {
 // visible ones are filed by day in a hash map, and the period is emitted day by day.
 std::vector<TZeile> Referenz(TDaten& ADaten, TTag Von, TTag Bis, const TFilter& f) {
     std::unordered_map<TTag, std::vector<TTagClass>> Faecher;
-    for (const auto& E : ADaten.Liste) {
-        const bool Sichtbar = f.FreiS || (E->TagTyp == ttTermin && f.BelegtS) ||
-                              (E->TagTyp == ttUrlaub && f.UrlaubS) ||
-                              (E->TagTyp == ttFeiertag && f.FeiertagS);
-        if (E->Count() == 0 || !Sichtbar) {
+    for (const TDatenClass& E : ADaten.Eintraege()) {
+        const bool Sichtbar = f.FreiS || (E.TagTyp == ttTermin && f.BelegtS) ||
+                              (E.TagTyp == ttUrlaub && f.UrlaubS) || (E.TagTyp == ttFeiertag && f.FeiertagS);
+        if (E.Count() == 0 || !Sichtbar) {
             continue;
         }
         std::int32_t i = 0;
-        while (i < E->Count()) {
-            const TDatumClass& r = E->DatumListe[i];
-            if (r.BisDatum < Von || r.VonDatum > Bis || r.VonDatum > E->EndeDatum) {
+        while (i < E.Count()) {
+            const TDatumClass& r = E.DatumListe[i];
+            if (r.BisDatum < Von || r.VonDatum > Bis || r.VonDatum > E.EndeDatum) {
                 i += std::max(1, r.BisDatum - r.Datum + 1);
                 continue;
             }
-            if (r.Datum >= Von && r.Datum <= Bis && r.Datum <= E->EndeDatum) {
-                Faecher[r.Datum].emplace_back(i, E.get());
+            if (r.Datum >= Von && r.Datum <= Bis && r.Datum <= E.EndeDatum) {
+                Faecher[r.Datum].emplace_back(i, &E);
             }
             ++i;
         }
@@ -125,7 +124,7 @@ TEST_F(Items, WeekWithOneBusyDay) {
     const auto z = Zeilen(Daten, Mo, So, TFilter{});
     EXPECT_EQ(z[0].TagClass, nullptr);
     ASSERT_NE(z[3].TagClass, nullptr);
-    EXPECT_EQ(z[3].TagClass->DatenClass, Daten.Liste[1].get());
+    EXPECT_EQ(z[3].TagClass->DatenClass, &Daten[1]);
     EXPECT_EQ(z[3].TagClass->DatumNr, 0);
 }
 
@@ -203,8 +202,8 @@ TEST_F(Items, OccurrenceOverNewYearInBothYears) {
 TEST_F(Items, NothingAfterTheLimit) {
     Erzeuge(Daten, "Kurs", at1Woche, D(13, 1, 2025), D(15, 1, 2025));
     Erzeuge(Daten, "Turnen", at1Woche, D(16, 1, 2025), D(16, 1, 2025));
-    for (const auto& e : Daten.Liste) {
-        e->EndeDatum = D(15, 1, 2025);
+    for (std::int32_t i = 0; i < Daten.Count(); ++i) {
+        Daten.Aendern(Daten[i], [](TDatenClass& e) { e.EndeDatum = D(15, 1, 2025); });
     }
     TFilter f;
     f.UnbelegtS = false;
@@ -294,30 +293,31 @@ TEST_F(Items, SameAsThePlainBuildOnRandomCalendars) {
             const TTag Von = D(1, 1, 2020) + Zahl(0, 3000);
             Erzeuge(Daten, "E" + std::to_string(n), Typ, Von, Von + Zahl(0, MaxDauer[Typ] - 1),
                     static_cast<TTagTyp>(Zahl(0, 2)));
-            TDatenClass& E = *Daten.Liste.back();
-            E.IdDatei = Zahl(0, 2);
-            E.CounterS = Zahl(0, 1) == 1;
-            E.EndeDatum = Zahl(0, 2) == 0 ? D(1, 1, 2020) + Zahl(0, 4000) : KalenderEnde;
-            // Deactivate some runs; move the start of some runs up to the day before the next
-            // run while keeping their length, as an edit of one occurrence may.
-            std::vector<std::int32_t> Anfaenge;
-            E.FuerJedenLauf([&](std::int32_t AStart, std::int32_t) { Anfaenge.push_back(AStart); });
-            for (size_t k = 0; k + 1 < Anfaenge.size() && k < 400; ++k) {
-                const std::int32_t a = Anfaenge[k];
-                const std::int32_t Laenge = E.DatumListe[a].Laenge();
-                if (Zahl(0, 9) == 0) {
-                    for (std::int32_t i = a; i < a + Laenge; ++i) {
-                        E.DatumListe[i].AktivTyp = avDeaktiv;
+            Daten.Aendern(Daten[Daten.Count() - 1], [&](TDatenClass& E) {
+                E.IdDatei = Zahl(0, 2);
+                E.CounterS = Zahl(0, 1) == 1;
+                E.EndeDatum = Zahl(0, 2) == 0 ? D(1, 1, 2020) + Zahl(0, 4000) : KalenderEnde;
+                // Deactivate some runs; move the start of some runs up to the day before the next
+                // run while keeping their length, as an edit of one occurrence may.
+                std::vector<std::int32_t> Anfaenge;
+                E.FuerJedenLauf([&](std::int32_t AStart, std::int32_t) { Anfaenge.push_back(AStart); });
+                for (size_t k = 0; k + 1 < Anfaenge.size() && k < 400; ++k) {
+                    const std::int32_t a = Anfaenge[k];
+                    const std::int32_t Laenge = E.DatumListe[a].Laenge();
+                    if (Zahl(0, 9) == 0) {
+                        for (std::int32_t i = a; i < a + Laenge; ++i) {
+                            E.DatumListe[i].AktivTyp = avDeaktiv;
+                        }
+                    }
+                    const TTag Naechster = E.DatumListe[Anfaenge[k + 1]].VonDatum;
+                    const TTag Spielraum = Naechster - 1 - E.DatumListe[a].VonDatum;
+                    if (Zahl(0, 9) == 0 && Spielraum > 0) {
+                        const TTag Neu = E.DatumListe[a].VonDatum + Zahl(0, Spielraum);
+                        const TDatumListe Ersatz = Vorkommen(Neu, Neu + Laenge - 1, E.DatumListe[a].AktivTyp);
+                        std::copy(Ersatz.begin(), Ersatz.end(), E.DatumListe.begin() + a);
                     }
                 }
-                const TTag Naechster = E.DatumListe[Anfaenge[k + 1]].VonDatum;
-                const TTag Spielraum = Naechster - 1 - E.DatumListe[a].VonDatum;
-                if (Zahl(0, 9) == 0 && Spielraum > 0) {
-                    const TTag Neu = E.DatumListe[a].VonDatum + Zahl(0, Spielraum);
-                    const TDatumListe Ersatz = Vorkommen(Neu, Neu + Laenge - 1, E.DatumListe[a].AktivTyp);
-                    std::copy(Ersatz.begin(), Ersatz.end(), E.DatumListe.begin() + a);
-                }
-            }
+            });
         }
         TUhr::Festhalten(D(1, 1, 2020) + Zahl(0, 4000));
         for (int Probe = 0; Probe < 20; ++Probe) {

@@ -58,11 +58,11 @@ TEST_F(Tagesliste, StartsOnTodayInTheWeekView) {
 TEST_F(Tagesliste, CurrentLineHandsOutItsEntry) {
     Waehle("    " + Kino);
     ASSERT_NE(Liste->AktTagClass(), nullptr);
-    EXPECT_EQ(Liste->AktTagClass()->DatenClass, Daten.Liste[1].get());
+    EXPECT_EQ(Liste->AktTagClass()->DatenClass, &Daten[1]);
     EXPECT_EQ(Liste->AktTagClass()->DatumNr, 0);
-    const TTagClass Anderer(0, Daten.Liste[0].get());
+    const TTagClass Anderer(0, &Daten[0]);
     Liste->SetAktTagClass(&Anderer);
-    EXPECT_EQ(Liste->AktTagClass()->DatenClass, Daten.Liste[0].get());
+    EXPECT_EQ(Liste->AktTagClass()->DatenClass, &Daten[0]);
     Liste->SetAktTagClass(nullptr);
     EXPECT_EQ(Liste->AktTagClass(), nullptr);
 }
@@ -474,7 +474,7 @@ TEST_F(Tagesliste, JumpsBetweenTheDayRecordsOfAnEntry) {
         {{D(8, 1, 2025), D(10, 1, 2025)}, {D(20, 1, 2025), D(20, 1, 2025)}, {D(2, 2, 2026), D(2, 2, 2026)}});
     Reise.EndeDatum = D(31, 12, 2025);
     Daten.Add(Reise);
-    const TDatenClass* e = Daten.Liste.back().get();
+    const TDatenClass* e = &Daten[Daten.Count() - 1];
     const struct {
         std::int32_t Von;
         TDatensatzSprung Sprung;

@@ -338,7 +338,7 @@ bool TLeser::AlsIntervall(const icalrecurrencetype& ARegel, const TVorkommen& AE
     Vorlage.Add(R);
     TDaten Erzeugt;
     Erzeugt.Add(TTagClass(0, &Vorlage));
-    TDatenClass& e = Erzeugt[0];
+    const TDatenClass& e = Erzeugt[0];
     std::vector<TVorkommen> Laeufe;
     e.FuerJedenLauf([&](std::int32_t AStart, std::int32_t) {
         const TDatumClass& d = e.DatumListe[AStart];
@@ -696,15 +696,16 @@ TIcsBericht IcsLesen(std::string_view AText, TDaten& ADaten, std::int32_t AIdDat
     }
     UnlesbaresPruefen(Wurzel.get());
     TIcsBericht Bericht;
-    TDaten Gelesen;
+    TListe Liste;
     for (icalcomponent* k : Kalender(Wurzel.get())) {
-        KalenderLesen(k, AZeitzone, Bericht, Gelesen.Liste);
+        KalenderLesen(k, AZeitzone, Bericht, Liste);
     }
-    for (std::size_t i = 0; i < Gelesen.Liste.size(); ++i) {
-        Gelesen.Liste[i]->Id = static_cast<std::int32_t>(i);
-        Gelesen.Liste[i]->IdDatei = AIdDatei;
+    TDaten Gelesen;
+    for (std::size_t i = 0; i < Liste.size(); ++i) {
+        Liste[i]->Id = static_cast<std::int32_t>(i);
+        Liste[i]->IdDatei = AIdDatei;
+        Gelesen.Add(std::move(*Liste[i]));
     }
-    ADaten.Liste.swap(Gelesen.Liste);
-    ADaten.AllesGeaendert();
+    ADaten.Tauschen(Gelesen);
     return Bericht;
 }

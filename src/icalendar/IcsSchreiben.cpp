@@ -284,9 +284,9 @@ std::string IcsKodieren(const TDaten& ADaten, const std::string& AZonenname, con
                                     icalcomponent_new_clone(icaltimezone_get_component(Zone)));
     }
     TSchreiber Schreiber(Kalender.get(), Zone, AZeitzone);
-    for (const auto& e : ADaten.Liste) {
-        if (e->IdDatei == 0 && e->Count() > 0) {
-            Schreiber.Eintrag(*e);
+    for (const TDatenClass& e : ADaten.Eintraege()) {
+        if (e.IdDatei == 0 && e.Count() > 0) {
+            Schreiber.Eintrag(e);
         }
     }
     char* Text = icalcomponent_as_ical_string_r(Kalender.get());

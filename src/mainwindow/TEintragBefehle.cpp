@@ -27,10 +27,10 @@ std::string Zeile(const TTagClass& ATagClass) {
 // merges into an entry of the same kind, or finds the record held there already. Its line shows
 // the counter of the record's place in that entry, which a line text built from AQuelle need not.
 TTagClass Importiert(const TDaten& ADaten, const TDatenClass& AQuelle, const TDatumClass& ATag) {
-    for (const auto& e : ADaten.Liste) {
-        if (e->IdentInfos(&AQuelle, true)) {
-            if (const std::int32_t Nr = e->FindeIdentDatumClassNr(ATag); Nr >= 0) {
-                return {Nr, e.get()};
+    for (const TDatenClass& e : ADaten.Eintraege()) {
+        if (e.IdentInfos(&AQuelle, true)) {
+            if (const std::int32_t Nr = e.FindeIdentDatumClassNr(ATag); Nr >= 0) {
+                return {Nr, &e};
             }
         }
     }

@@ -23,7 +23,7 @@ TTagClass Urbild(const TDaten& ADaten, const TDatenClass& AKopie) {
     if (Nr < 0) {
         return {};
     }
-    TDatenClass& Eintrag = ADaten[Nr];
+    const TDatenClass& Eintrag = ADaten[Nr];
     return {Eintrag.FindeIdentDatumClassNr(AKopie.DatumListe[0]), &Eintrag};
 }
 

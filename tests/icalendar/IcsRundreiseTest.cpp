@@ -43,27 +43,28 @@ TDaten ZufallsKalender(std::mt19937& AZufall) {
         Vorlage.Add(R);
         Vorlage.Id = n;
         Daten.Add(TTagClass(0, &Vorlage));
-        TDatenClass& E = *Daten.Liste.back();
-        std::vector<std::int32_t> Anfaenge;
-        E.FuerJedenLauf([&](std::int32_t AStart, std::int32_t) { Anfaenge.push_back(AStart); });
-        for (std::size_t k = 0; k + 1 < Anfaenge.size() && k < 300; ++k) {
-            const std::int32_t a = Anfaenge[k];
-            const std::int32_t Laenge = E.DatumListe[a].Laenge();
-            if (Zahl(0, 9) == 0) {
-                for (std::int32_t i = a; i < a + Laenge; ++i) {
-                    E.DatumListe[i].AktivTyp = avDeaktiv;
+        Daten.Aendern(Daten[Daten.Count() - 1], [&](TDatenClass& E) {
+            std::vector<std::int32_t> Anfaenge;
+            E.FuerJedenLauf([&](std::int32_t AStart, std::int32_t) { Anfaenge.push_back(AStart); });
+            for (std::size_t k = 0; k + 1 < Anfaenge.size() && k < 300; ++k) {
+                const std::int32_t a = Anfaenge[k];
+                const std::int32_t Laenge = E.DatumListe[a].Laenge();
+                if (Zahl(0, 9) == 0) {
+                    for (std::int32_t i = a; i < a + Laenge; ++i) {
+                        E.DatumListe[i].AktivTyp = avDeaktiv;
+                    }
+                }
+                const TTag Spielraum = E.DatumListe[Anfaenge[k + 1]].VonDatum - 1 - E.DatumListe[a].BisDatum;
+                if (Zahl(0, 19) == 0 && Spielraum > 0) {
+                    const TTag Schub = Zahl(1, Spielraum);
+                    for (std::int32_t i = a; i < a + Laenge; ++i) {
+                        E.DatumListe[i].Datum += Schub;
+                        E.DatumListe[i].VonDatum += Schub;
+                        E.DatumListe[i].BisDatum += Schub;
+                    }
                 }
             }
-            const TTag Spielraum = E.DatumListe[Anfaenge[k + 1]].VonDatum - 1 - E.DatumListe[a].BisDatum;
-            if (Zahl(0, 19) == 0 && Spielraum > 0) {
-                const TTag Schub = Zahl(1, Spielraum);
-                for (std::int32_t i = a; i < a + Laenge; ++i) {
-                    E.DatumListe[i].Datum += Schub;
-                    E.DatumListe[i].VonDatum += Schub;
-                    E.DatumListe[i].BisDatum += Schub;
-                }
-            }
-        }
+        });
     }
     return Daten;
 }
@@ -100,9 +101,9 @@ TEST_F(IcsRundreise, ExportThenImportGivesTheSameDayLines) {
             // Type, interval, counter, limit, texts and sound of every entry that shows come back
             // as they were; the ids are the importing calendar's.
             std::vector<const TDatenClass*> Sichtbare;
-            for (const auto& e : Kalender.Liste) {
-                if (e->EndeDatumValid()) {
-                    Sichtbare.push_back(e.get());
+            for (const TDatenClass& e : Kalender.Eintraege()) {
+                if (e.EndeDatumValid()) {
+                    Sichtbare.push_back(&e);
                 }
             }
             ASSERT_EQ(static_cast<std::size_t>(Wieder.Count()), Sichtbare.size());
@@ -139,10 +140,10 @@ TEST_F(IcsRundreise, LibicalExpandsTheFileToTheCalendarsOccurrences) {
         TDaten Kalender = ZufallsKalender(Zufall);
         const std::string Text = IcsKodieren(Kalender, "Europe/Vienna", *Zone);
         std::set<TBeginn> Erwartet;
-        for (const auto& e : Kalender.Liste) {
-            e->FuerJedenLauf([&](std::int32_t AStart, std::int32_t) {
-                const TDatumClass& d = e->DatumListe[AStart];
-                if (d.AktivTyp == avAktiv && d.VonDatum <= e->EndeDatum && d.VonDatum >= Anfang &&
+        for (const TDatenClass& e : Kalender.Eintraege()) {
+            e.FuerJedenLauf([&](std::int32_t AStart, std::int32_t) {
+                const TDatumClass& d = e.DatumListe[AStart];
+                if (d.AktivTyp == avAktiv && d.VonDatum <= e.EndeDatum && d.VonDatum >= Anfang &&
                     d.VonDatum <= Ende) {
                     const TUhrzeit u = UhrzeitVon(d.VonZeit);
                     Erwartet.insert({d.VonDatum, d.GanzerTagS ? 0 : u.Stunde * 60 + u.Minute});

@@ -1113,25 +1113,12 @@ public:
     explicit TZufallsMeldungen(std::mt19937& AZufall) : FZufall(AZufall) {}
 
     TMeldungsAntwort Zeige(TMeldungsArt, const std::string&, TMeldungsKnoepfe AKnoepfe) override {
-        switch (AKnoepfe) {
-        case mkOK:
-            return maOK;
-        case mkJaNein:
-            return Eine({maJa, maNein});
-        case mkJaNeinAbbrechen:
-            return Eine({maJa, maNein, maAbbrechen});
-        case mkJaNeinAlle:
-            return Eine({maJa, maNein, maAlle});
-        }
-        return maAbbrechen;
+        const std::vector<TMeldungsAntwort> Knoepfe = KnopfAntworten(AKnoepfe);
+        return Knoepfe[FZufall() % Knoepfe.size()];
     }
 
 private:
     std::mt19937& FZufall;
-
-    TMeldungsAntwort Eine(std::initializer_list<TMeldungsAntwort> AKnoepfe) {
-        return AKnoepfe.begin()[FZufall() % AKnoepfe.size()];
-    }
 };
 
 // Random sequences of what a user does to the calendar: a day and one of its lines chosen, then an

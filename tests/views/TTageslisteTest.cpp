@@ -236,7 +236,7 @@ TEST_F(Tagesliste, JumpToALineAndToADate) {
 TEST_F(Tagesliste, JumpToAnEntrysRecordSelectsTheLineThatShowsIt) {
     // A second cinema reads exactly like the first: only the line's handle tells them apart.
     Daten.Add(Eintrag("Kino", {{D(8, 1, 2025), D(8, 1, 2025)}}));
-    TDatenClass& Zweites = Daten[4];
+    const TDatenClass& Zweites = Daten[4];
     Liste->SpringeZuDatum(TUhr::Heute(), "");
     Liste->SpringeZuEintrag(D(8, 1, 2025), TTagClass(0, &Zweites));
     EXPECT_EQ(Fake.Aktuell(), "    " + Kino);

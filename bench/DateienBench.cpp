@@ -12,7 +12,7 @@
 
 #include "BenchKalender.h"
 #include "files/OVDatei.h"
-#include "mainwindow/TForm1.h"
+#include "window/TForm1.h"
 #include "platform/SpezialOrdner.h"
 #include "platform/SystemDateisystem.h"
 #include "platform/TRegistryMigration.h"

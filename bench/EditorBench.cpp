@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchKalender.h"
-#include "editor/TNeuForm.h"
+#include "entries/TNeuForm.h"
 #include "platform/TMeldungsPort.h"
 
 namespace {

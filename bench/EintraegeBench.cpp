@@ -10,7 +10,7 @@
 #include <ctime>
 
 #include "BenchKalender.h"
-#include "mainwindow/TEintragBefehle.h"
+#include "entries/TEintragBefehle.h"
 #include "platform/TMeldungsPort.h"
 #include "text/TSpeicherSteuerung.h"
 #include "views/TTagesliste.h"

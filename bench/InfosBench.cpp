@@ -7,7 +7,7 @@
 
 #include "BenchKalender.h"
 #include "info/TInfosTexte.h"
-#include "mainwindow/TInfosBefehle.h"
+#include "info/TInfosBefehle.h"
 #include "model/Uhr.h"
 #include "platform/Zeitzone.h"
 #include "text/TSpeicherSteuerung.h"

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "info/RemoveAmpersands.h"
-#include "mainwindow/TMenueBefehl.h"
+#include "window/TMenueBefehl.h"
 
 namespace {
 

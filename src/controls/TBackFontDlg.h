@@ -13,7 +13,7 @@
 #include "controls/TColors.h"
 #include "controls/TFensterMasse.h"
 #include "controls/TRechteck.h"
-#include "mainwindow/TSchrift.h"
+#include "settings/TSchrift.h"
 
 class TMeldungsPort;
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/TSchrift.h"
+#include "settings/TSchrift.h"
 
 struct TColorName {
     int Index = 0;

@@ -9,7 +9,7 @@
 
 #include "instance/TBefehlsFenster.h"
 #include "instance/TRegistrySettings.h"
-#include "mainwindow/TForm1.h"
+#include "window/TForm1.h"
 
 class TBefehlsannahme {
 public:

@@ -10,7 +10,7 @@
 #include "info/InfoTextHilfen.h"
 #include "info/Namenstage.h"
 #include "info/TInfosTexte.h"
-#include "mainwindow/TEinstellungsspeicher.h"
+#include "settings/TEinstellungsspeicher.h"
 #include "platform/Pfadteile.h"
 #include "platform/Programmordner.h"
 

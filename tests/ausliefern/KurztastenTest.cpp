@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "info/RemoveAmpersands.h"
-#include "mainwindow/TMenueBefehl.h"
+#include "window/TMenueBefehl.h"
 #include "tools/Kurztasten.h"
 
 namespace {

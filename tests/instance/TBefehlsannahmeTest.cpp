@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "mainwindow/HauptfensterFakes.h"
+#include "window/HauptfensterFakes.h"
 #include "model/Uhr.h"
 #include "platform/SpezialOrdner.h"
 #include "platform/SystemDateisystem.h"

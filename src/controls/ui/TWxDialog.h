@@ -21,7 +21,7 @@
 #include <wx/dialog.h>
 
 #include "controls/TRechteck.h"
-#include "mainwindow/TSchrift.h"
+#include "settings/TSchrift.h"
 
 class TTolkSRD;
 

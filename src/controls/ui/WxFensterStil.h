@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "controls/TFensterMasse.h"
-#include "mainwindow/TSchrift.h"
+#include "settings/TSchrift.h"
 
 class wxFont;
 class wxSize;

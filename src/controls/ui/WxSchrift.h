@@ -7,7 +7,7 @@
 #include <wx/colour.h>
 #include <wx/font.h>
 
-#include "mainwindow/TSchrift.h"
+#include "settings/TSchrift.h"
 
 // The font object of AktFont; a face name that SchriftnameZulaessig refuses gives the default
 // typeface.

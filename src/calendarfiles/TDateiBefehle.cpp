@@ -1,0 +1,431 @@
+#include "calendarfiles/TDateiBefehle.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "files/DateiSicherErsetzen.h"
+#include "files/Utf8.h"
+#include "window/TForm1.h"
+#include "model/Fehler.h"
+#include "model/Textvergleich.h"
+#include "platform/Pfadteile.h"
+#include "platform/TDateisystem.h"
+#include "platform/TMeldungsPort.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The extensions of the save filter, in its order.
+constexpr const char* SpeicherEndungen[] = {"OVK", "OVI", "OVF"};
+constexpr std::size_t KopierPuffer = 1 << 20;
+
+std::string Klein(std::string AText) {
+    std::transform(AText.begin(), AText.end(), AText.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return AText;
+}
+
+bool NurKlein(const std::string& AText) {
+    return std::any_of(AText.begin(), AText.end(), [](unsigned char c) { return std::islower(c) != 0; }) &&
+           std::none_of(AText.begin(), AText.end(), [](unsigned char c) { return std::isupper(c) != 0; });
+}
+
+// A file no one may write to, the read-only attribute of other systems: replacing it by a rename
+// would go through where the system refuses a write.
+void NichtSchreibgeschuetzt(const std::string& AZiel) {
+    std::error_code Fehler;
+    const fs::file_status Status = fs::status(PfadAusUtf8(AZiel), Fehler);
+    constexpr fs::perms Schreiben = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if (!Fehler && fs::is_regular_file(Status) && (Status.permissions() & Schreiben) == fs::perms::none) {
+        throw EBetriebssystemFehler("Die Datei ist schreibgeschützt.");
+    }
+}
+
+TDateiDialogWahl Wahl(const char* ATitel, const char* AEndung, const char* AFilter, int AFilterIndex,
+                      std::string AOrdner, std::string ADateiname) {
+    TDateiDialogWahl w;
+    w.Titel = ATitel;
+    w.StandardEndung = AEndung;
+    w.Filter = AFilter;
+    w.FilterIndex = AFilterIndex;
+    w.Ordner = std::move(AOrdner);
+    w.Dateiname = std::move(ADateiname);
+    return w;
+}
+
+} // namespace
+
+TDateiBefehle::TDateiBefehle(TForm1& AForm, TDateisystem& ADateisystem)
+    : ImportFilename(AForm.KalenderUserPath), LadenFilename(AForm.KalenderUserPath), FForm(AForm),
+      FDateisystem(ADateisystem) {}
+
+void TDateiBefehle::DialogeSetzen(TDateiDialog& ADateiDialog, TGeladenDialog& AGeladenDialog) {
+    FDateiDialog = &ADateiDialog;
+    FGeladenDialog = &AGeladenDialog;
+}
+
+TDateiDialogWahl TDateiBefehle::OeffnenWahl() const {
+    const std::string Ordner = OrdnerTeil(FForm.KalFilename());
+    return Wahl("Kalenderdatei öffnen", "OVK", VollerFilter, 1,
+                Ordner.empty() ? FForm.KalenderUserPath : Ordner, "");
+}
+
+TDateiDialogWahl TDateiBefehle::ImportWahl() const {
+    return Wahl("Kalenderdatei importieren", "OVI", VollerFilter, 4, OrdnerTeil(ImportFilename), "");
+}
+
+TDateiDialogWahl TDateiBefehle::LadenWahl() const {
+    return Wahl("Kalenderdatei hinzuladen", "OVK", VollerFilter, 4, OrdnerTeil(LadenFilename), "");
+}
+
+TDateiDialogWahl TDateiBefehle::FeiertagsWahl() const {
+    return Wahl("Feiertagsdatei hinzuladen", "OVF", VollerFilter, 3, OrdnerTeil(FForm.FeiertagsFilename),
+                DateinameTeil(FForm.FeiertagsFilename));
+}
+
+TDateiDialogWahl TDateiBefehle::SonderWahl() const {
+    return Wahl("Sonderdatei hinzuladen", "OVK", VollerFilter, 4, OrdnerTeil(FForm.SonderFilename),
+                DateinameTeil(FForm.SonderFilename));
+}
+
+TDateiDialogWahl TDateiBefehle::SpeichernUnterWahl() const {
+    const std::string Ordner = OrdnerTeil(FForm.KalFilename());
+    return Wahl("Kalenderdatei speichern unter", "OVK", SpeicherFilter, 1,
+                Ordner.empty() ? FForm.KalenderUserPath : Ordner, DateinameTeil(FForm.KalFilename()));
+}
+
+bool TDateiBefehle::DateiWaehlen(const TDateiDialogWahl& AWahl, std::string& ADatei) {
+    return FDateiDialog != nullptr && FDateiDialog->Oeffnen(AWahl, ADatei);
+}
+
+std::string TDateiBefehle::MitEndung(const std::string& ADatei, int AFilterIndex,
+                                     TDateisystem& ADateisystem) {
+    if (!PfadAusUtf8(ADatei).extension().empty()) {
+        return ADatei;
+    }
+    const bool Bekannt = AFilterIndex >= 1 && AFilterIndex <= static_cast<int>(std::size(SpeicherEndungen));
+    const std::string Endung = SpeicherEndungen[Bekannt ? AFilterIndex - 1 : 0];
+    // The user's files with this extension in the folder decide its case: lower case only when
+    // every one of them has it so.
+    bool KleinS = false;
+    bool GrossS = false;
+    for (const std::string& Name : ADateisystem.Ordnerinhalt(OrdnerTeil(ADatei))) {
+        const std::string Andere = PfadAlsUtf8(PfadAusUtf8(Name).extension());
+        if (Andere.size() == Endung.size() + 1 && GleichOhneGrossKlein(Andere.substr(1), Endung)) {
+            (NurKlein(Andere) ? KleinS : GrossS) = true;
+        }
+    }
+    return ADatei + "." + (KleinS && !GrossS ? Klein(Endung) : Endung);
+}
+
+std::string TDateiBefehle::Sicherungsname(const std::string& AZiel) {
+    const std::string Endung = PfadAlsUtf8(PfadAusUtf8(AZiel).extension());
+    const std::string Name =
+        PfadAlsUtf8(PfadAusUtf8(AZiel).replace_extension(NurKlein(Endung) ? ".ovo" : ".OVO"));
+    return GleichOhneGrossKlein(Name, AZiel) ? std::string() : Name;
+}
+
+// The save-as dialog; the name it gives takes the filter's extension when it has none, and a file
+// that this extension makes an existing one is replaced only when the user agrees.
+bool TDateiBefehle::SpeicherzielWaehlen(std::string& AZiel) {
+    TDateiDialogWahl w = SpeichernUnterWahl();
+    std::string Datei;
+    if (FDateiDialog == nullptr || !FDateiDialog->Speichern(w, Datei)) {
+        return false;
+    }
+    const std::string Ziel = MitEndung(Datei, w.FilterIndex, FDateisystem);
+    if (Ziel != Datei && FDateisystem.Existiert(Ziel) &&
+        Frage(maBestaetigung, "Die Datei \"" + Ziel + "\" ist bereits vorhanden.\r\nSoll sie ersetzt werden?",
+              mkJaNein) != maJa) {
+        return false;
+    }
+    AZiel = Ziel;
+    return true;
+}
+
+// Copies the file about to be replaced to its backup name, itself replaced only when the copy is
+// complete.
+void TDateiBefehle::SicherungAnlegen(const std::string& AZiel) {
+    const std::string Sicherung = Sicherungsname(AZiel);
+    if (Sicherung.empty()) {
+        return;
+    }
+    std::uint64_t Groesse = 0;
+    const int Handle = FDateisystem.OeffneLesen(AZiel, Groesse);
+    try {
+        DateiSicherErsetzen(
+            Sicherung,
+            [&](const TSchreibziel& AZielStueck) {
+                std::vector<char> Puffer(KopierPuffer);
+                while (const std::size_t n = FDateisystem.Lies(Handle, Puffer.data(), Puffer.size())) {
+                    AZielStueck(std::string_view(Puffer.data(), n));
+                }
+            },
+            FDateisystem);
+    } catch (...) {
+        FDateisystem.Schliesse(Handle);
+        throw;
+    }
+    FDateisystem.Schliesse(Handle);
+}
+
+bool TDateiBefehle::Speichern(bool ASpeichernUnterS) {
+    std::string Ziel = FForm.KalFilename();
+    if ((ASpeichernUnterS || DateinameTeil(Ziel).empty()) && !SpeicherzielWaehlen(Ziel)) {
+        return false;
+    }
+    try {
+        NichtSchreibgeschuetzt(Ziel);
+        if (FForm.SikDateiAnlegenS && IstDatei(Ziel)) {
+            SicherungAnlegen(Ziel);
+        }
+        // Writing leaves the calendar as it is: the copy taken afterwards is the one written.
+        FForm.Daten.SaveToFile(Ziel, FDateisystem);
+        FForm.Daten.SpeicherkopieSetzen(FForm.SpeicherDaten);
+        FForm.SetKalFilename(Ziel);
+        FForm.HistoryAdd(Ziel);
+        FForm.SetHistoryMenuList();
+        return true;
+    } catch (const std::exception& Fehler) {
+        Frage(maFehler, std::string("Speichern fehlgeschlagen:\r\n") + Fehler.what(), mkOK);
+        return false;
+    }
+}
+
+bool TDateiBefehle::SpeichernFragen() {
+    if (!FForm.IsModified()) {
+        return true;
+    }
+    switch (
+        Frage(maBestaetigung, "Sollen die vorgenommenen Änderungen gespeichert werden?", mkJaNeinAbbrechen)) {
+    case maJa:
+        return Speichern(false);
+    case maNein:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TDateiBefehle::Oeffne(const std::string& AFilename) {
+    if (!SpeichernFragen()) {
+        return false;
+    }
+    TDaten Neu;
+    if (!Neu.LoadFromFile(AFilename, true, 0, FDateisystem)) {
+        return false;
+    }
+    // The old entries live on in Neu until the jump below has rebuilt the lines that show them.
+    FForm.Daten.Tauschen(Neu);
+    FForm.EintraegeEntfernt();
+    FForm.SetKalFilename(FDateisystem.VollerPfad(AFilename));
+    FForm.HistoryAdd(FForm.KalFilename());
+    ZusatzdateienLaden();
+    FForm.Daten.SpeicherkopieSetzen(FForm.SpeicherDaten);
+    FForm.MenuSprHeuteClick();
+    FForm.SetHistoryMenuList();
+    return true;
+}
+
+bool TDateiBefehle::Registriert(const std::string& AFilename) const {
+    return !AFilename.empty() && FForm.Geladen.Exists(FDateisystem.VollerPfad(AFilename)) >= 0;
+}
+
+void TDateiBefehle::ZusatzdateienLaden() {
+    FForm.Geladen.Clear();
+    if (FForm.FeiertagS && !FForm.FeiertagsFilename.empty()) {
+        FForm.Geladen.LadeFilename(FForm.FeiertagsFilename, FDateisystem);
+    }
+    if (FForm.SonderS && !FForm.SonderFilename.empty()) {
+        FForm.Geladen.LadeFilename(FForm.SonderFilename, FDateisystem);
+    }
+    FForm.FeiertagS = Registriert(FForm.FeiertagsFilename);
+    FForm.SonderS = Registriert(FForm.SonderFilename);
+}
+
+void TDateiBefehle::ImportStarten(const std::string& AFilename) {
+    if (!IstDatei(AFilename)) {
+        return;
+    }
+    ImportFilename = FDateisystem.VollerPfad(AFilename);
+    if (GleichOhneGrossKlein(ImportFilename, FForm.KalFilename())) {
+        Frage(maInformation,
+              "Die Datei \"" + FForm.KalFilename() + "\" kann nicht in sich selbst importiert werden!", mkOK);
+        return;
+    }
+    if (Frage(maBestaetigung, "Soll die Datei \"" + AFilename + "\" importiert werden?", mkJaNein) != maJa) {
+        return;
+    }
+    FForm.Daten.Import(ImportFilename, FDateisystem);
+    FForm.MenuSprHeuteClick();
+}
+
+void TDateiBefehle::MenuDateiOeffnenClick() {
+    std::string Datei;
+    if (DateiWaehlen(OeffnenWahl(), Datei)) {
+        Oeffne(Datei);
+    }
+}
+
+void TDateiBefehle::MenuDateiSpeichernClick() {
+    Speichern(false);
+}
+
+void TDateiBefehle::MenuDateiSpeichernUnterClick() {
+    Speichern(true);
+}
+
+bool TDateiBefehle::SchliessenErlaubt() const {
+    return !DateinameTeil(FForm.KalFilename()).empty() ||
+           std::ranges::any_of(FForm.Daten.Eintraege(), [](const TDatenClass& e) { return e.IdDatei == 0; });
+}
+
+void TDateiBefehle::MenuDateiCloseClick() {
+    if (!SpeichernFragen()) {
+        return;
+    }
+    TDaten Alt;
+    // The old entries live on in Alt until the jump below has rebuilt the lines that show them.
+    FForm.Daten.Tauschen(Alt);
+    FForm.EintraegeEntfernt();
+    ZusatzdateienLaden();
+    FForm.Daten.SpeicherkopieSetzen(FForm.SpeicherDaten);
+    FForm.SetKalFilename(OrdnerTeil(FForm.KalFilename()));
+    FForm.EinstellungenLadenSpeichern(false);
+    FForm.MenuSprHeuteClick();
+}
+
+void TDateiBefehle::MenuDateiImportierenClick() {
+    std::string Datei;
+    if (DateiWaehlen(ImportWahl(), Datei)) {
+        ImportStarten(Datei);
+    }
+}
+
+void TDateiBefehle::MenuDateiAnzeigenLadenClick() {
+    std::string Datei;
+    if (!DateiWaehlen(LadenWahl(), Datei)) {
+        return;
+    }
+    LadenFilename = Datei;
+    FForm.Geladen.LadeFilename(Datei, FDateisystem);
+    FForm.MenuSprHeuteClick();
+}
+
+void TDateiBefehle::MenuDateiAnzeigenListeClick() {
+    if (FForm.Geladen.Count() == 0) {
+        Frage(maInformation, "Es ist keine zusätzliche Kalenderdatei geladen!", mkOK);
+        return;
+    }
+    if (FGeladenDialog == nullptr) {
+        return;
+    }
+    const std::int32_t Vorher = FForm.Geladen.Count();
+    FGeladenDialog->GeladenZeigen(FForm.Daten, FForm.Geladen);
+    if (FForm.Geladen.Count() == Vorher) {
+        return;
+    }
+    FForm.EintraegeEntfernt();
+    FForm.FeiertagS = Registriert(FForm.FeiertagsFilename);
+    FForm.SonderS = Registriert(FForm.SonderFilename);
+    FForm.MenuSprHeuteClick();
+    FForm.EinstellungenLadenSpeichern(false);
+}
+
+void TDateiBefehle::ZusatzdateiUmschalten(bool& AOptionS, std::string& AFilename,
+                                          const TDateiDialogWahl& AWahl) {
+    if (AOptionS) {
+        AOptionS = false;
+        const std::int32_t IdDatei = FForm.Geladen.Exists(FDateisystem.VollerPfad(AFilename));
+        // File id 0 is the main calendar's: its entries never go with an option.
+        if (IdDatei > 0) {
+            FForm.Daten.DeleteIdDatei(IdDatei);
+            FForm.Geladen.Delete(IdDatei);
+            FForm.EintraegeEntfernt();
+        }
+    } else {
+        std::string Datei;
+        if (!DateiWaehlen(AWahl, Datei)) {
+            return;
+        }
+        AFilename = Datei;
+        FForm.Geladen.LadeFilename(Datei, FDateisystem);
+        AOptionS = Registriert(Datei);
+    }
+    FForm.MenuSprHeuteClick();
+    FForm.EinstellungenLadenSpeichern(false);
+}
+
+void TDateiBefehle::MenuEinstFeiertagsdateiClick() {
+    ZusatzdateiUmschalten(FForm.FeiertagS, FForm.FeiertagsFilename, FeiertagsWahl());
+}
+
+void TDateiBefehle::MenuEinstSonderdateiClick() {
+    ZusatzdateiUmschalten(FForm.SonderS, FForm.SonderFilename, SonderWahl());
+}
+
+void TDateiBefehle::MenuEinstSikClick() {
+    FForm.SikDateiAnlegenS = !FForm.SikDateiAnlegenS;
+    FForm.EinstellungenLadenSpeichern(false);
+}
+
+std::span<const TBefehl<TForm1>> TDateiBefehle::Befehle() {
+    using B = TBefehl<TForm1>;
+    static constexpr auto Haken = [](bool ACheckedS) { return TMenueZustand{true, ACheckedS}; };
+    static const B Tabelle[] = {
+        {{.Id = mbOeffnen, .Caption = "Ö&ffnen...", .Kurztaste = "Ctrl+O", .Menue = mnDatei},
+         nullptr,
+         [](TForm1& f) { f.Dateien().MenuDateiOeffnenClick(); }},
+        {{.Id = mbSpeichern, .Caption = "&Speichern", .Kurztaste = "Ctrl+S", .Menue = mnDatei},
+         [](const TForm1& f) { return TMenueZustand{f.IsModified()}; },
+         [](TForm1& f) { f.Dateien().MenuDateiSpeichernClick(); }},
+        {{.Id = mbSpeichernUnter, .Caption = "Speichern &unter...", .Kurztaste = "Ctrl+U", .Menue = mnDatei},
+         nullptr,
+         [](TForm1& f) { f.Dateien().MenuDateiSpeichernUnterClick(); }},
+        {{.Id = mbLaden,
+          .Caption = "Datei &laden und anzeigen...",
+          .Kurztaste = "Ctrl+L",
+          .Menue = mnDatei,
+          .TrennerDavor = true,
+          .Untermenue = "&Anzeigen"},
+         nullptr,
+         [](TForm1& f) { f.Dateien().MenuDateiAnzeigenLadenClick(); }},
+        {{.Id = mbGeladeneEntfernen,
+          .Caption = "Geladene &Dateien aus Liste entfernen...",
+          .Kurztaste = "Ctrl+D",
+          .Menue = mnDatei,
+          .Untermenue = "&Anzeigen"},
+         nullptr,
+         [](TForm1& f) { f.Dateien().MenuDateiAnzeigenListeClick(); }},
+        {{.Id = mbImportieren, .Caption = "&Importieren...", .Menue = mnDatei},
+         nullptr,
+         [](TForm1& f) { f.Dateien().MenuDateiImportierenClick(); }},
+        {{.Id = mbSchliessen, .Caption = "S&chließen", .Kurztaste = "Ctrl+F4", .Menue = mnDatei},
+         [](const TForm1& f) { return TMenueZustand{f.Dateien().SchliessenErlaubt()}; },
+         [](TForm1& f) { f.Dateien().MenuDateiCloseClick(); }},
+        {{.Id = mbFeiertagsdatei,
+          .Caption = "&Feiertagsdatei verwenden ein...",
+          .Art = meHaken,
+          .Menue = mnEinstellungen},
+         [](const TForm1& f) { return Haken(f.FeiertagS); },
+         [](TForm1& f) { f.Dateien().MenuEinstFeiertagsdateiClick(); }},
+        {{.Id = mbSonderdatei,
+          .Caption = "S&onderdatei verwenden ein...",
+          .Art = meHaken,
+          .Menue = mnEinstellungen},
+         [](const TForm1& f) { return Haken(f.SonderS); },
+         [](TForm1& f) { f.Dateien().MenuEinstSonderdateiClick(); }},
+        {{.Id = mbSicherung,
+          .Caption = "&Sicherungsdatei beim Speichern erstellen ein",
+          .Art = meHaken,
+          .Menue = mnEinstellungen},
+         [](const TForm1& f) { return Haken(f.SikDateiAnlegenS); },
+         [](TForm1& f) { f.Dateien().MenuEinstSikClick(); }},
+    };
+    return Tabelle;
+}

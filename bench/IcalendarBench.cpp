@@ -70,7 +70,7 @@ void Import(benchmark::State& AState) {
         IcsLesen(Text, Gelesen, 1, Zone());
         TDaten Kalender;
         Kalender.Import(Gelesen);
-        benchmark::DoNotOptimize(Kalender.Liste.data());
+        benchmark::DoNotOptimize(Kalender.Count());
     }
     AState.SetComplexityN(AState.range(0));
 }

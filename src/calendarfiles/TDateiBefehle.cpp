@@ -9,12 +9,12 @@
 
 #include "files/DateiSicherErsetzen.h"
 #include "files/Utf8.h"
-#include "window/TForm1.h"
 #include "model/Fehler.h"
 #include "model/Textvergleich.h"
 #include "platform/Pfadteile.h"
 #include "platform/TDateisystem.h"
 #include "platform/TMeldungsPort.h"
+#include "window/TForm1.h"
 
 namespace {
 
@@ -281,8 +281,15 @@ void TDateiBefehle::MenuDateiSpeichernUnterClick() {
 }
 
 bool TDateiBefehle::SchliessenErlaubt() const {
-    return !DateinameTeil(FForm.KalFilename()).empty() ||
-           std::ranges::any_of(FForm.Daten.Eintraege(), [](const TDatenClass& e) { return e.IdDatei == 0; });
+    if (!DateinameTeil(FForm.KalFilename()).empty()) {
+        return true;
+    }
+    for (const TDatenClass& e : FForm.Daten.Eintraege()) {
+        if (e.IdDatei == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void TDateiBefehle::MenuDateiCloseClick() {

@@ -491,8 +491,9 @@ bool TEintragBefehle::MenuBearbEinfuegenClick() {
         Eintrag = &FDaten[FDaten.Count() - 1];
         FGemerkt->DatenClass = Eintrag;
     }
-    FDaten.Aendern(*Eintrag,
-                   [&](TDatenClass& AEintrag) { AEintrag.EndeDatum = std::max(AEintrag.EndeDatum, Bis); });
+    FDaten.Aendern(*Eintrag, [Ende = Bis](TDatenClass& AEintrag) {
+        AEintrag.EndeDatum = std::max(AEintrag.EndeDatum, Ende);
+    });
     Springe(*Eintrag, Eintrag->FindeIdentDatumClassNr(Datums.DatumListe.front()));
     if (!FGemerkt->KopierenS) {
         FGemerkt.reset();

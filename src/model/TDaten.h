@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <ranges>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -29,10 +28,30 @@ public:
 
     std::int32_t Count() const { return static_cast<std::int32_t>(Liste.size()); }
     const TDatenClass& operator[](std::int32_t ANr) const { return *Liste[ANr]; }
-    // The entries in order, read-only.
-    auto Eintraege() const {
-        return Liste | std::views::transform([](const auto& e) -> const TDatenClass& { return *e; });
-    }
+    // The entries in order, read-only (for range-for loops).
+    class TEintragsansicht {
+    public:
+        class Iterator {
+        public:
+            explicit Iterator(TListe::const_iterator AStelle) : FStelle(AStelle) {}
+            const TDatenClass& operator*() const { return **FStelle; }
+            Iterator& operator++() {
+                ++FStelle;
+                return *this;
+            }
+            bool operator==(const Iterator&) const = default;
+
+        private:
+            TListe::const_iterator FStelle;
+        };
+        explicit TEintragsansicht(const TListe& AListe) : FListe(AListe) {}
+        Iterator begin() const { return Iterator(FListe.begin()); }
+        Iterator end() const { return Iterator(FListe.end()); }
+
+    private:
+        const TListe& FListe;
+    };
+    TEintragsansicht Eintraege() const { return TEintragsansicht(Liste); }
     void Clear();
     void Assign(const TDaten& ADaten);
 

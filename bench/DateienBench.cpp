@@ -12,11 +12,11 @@
 
 #include "BenchKalender.h"
 #include "files/OVDatei.h"
-#include "window/TForm1.h"
 #include "platform/SpezialOrdner.h"
 #include "platform/SystemDateisystem.h"
 #include "platform/TRegistryMigration.h"
 #include "text/TSpeicherSteuerung.h"
+#include "window/TForm1.h"
 
 namespace {
 

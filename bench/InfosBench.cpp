@@ -6,8 +6,8 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchKalender.h"
-#include "info/TInfosTexte.h"
 #include "info/TInfosBefehle.h"
+#include "info/TInfosTexte.h"
 #include "model/Uhr.h"
 #include "platform/Zeitzone.h"
 #include "text/TSpeicherSteuerung.h"

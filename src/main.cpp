@@ -19,17 +19,17 @@
 #include "controls/ui/WxText.h"
 #include "instance/TWatchRegistrySettings.h"
 #include "instance/ZweiterStart.h"
-#include "window/Programmstart.h"
-#include "settings/TEinstellungsspeicher.h"
-#include "window/TForm1.h"
-#include "window/ui/THauptFrame.h"
-#include "window/ui/TSplashScreenForm.h"
 #include "model/Uhr.h"
 #include "platform/Programmordner.h"
 #include "platform/SpezialOrdner.h"
 #include "platform/SystemDateisystem.h"
 #include "platform/TInstanzSperre.h"
 #include "platform/TRegistryMigration.h"
+#include "settings/TEinstellungsspeicher.h"
+#include "window/Programmstart.h"
+#include "window/TForm1.h"
+#include "window/ui/THauptFrame.h"
+#include "window/ui/TSplashScreenForm.h"
 
 namespace {
 

@@ -20,10 +20,10 @@
 #include <span>
 #include <utility>
 
-#include "window/TBefehl.h"
 #include "entries/TEintragEditor.h"
 #include "model/TDaten.h"
 #include "model/TGemerktClass.h"
+#include "window/TBefehl.h"
 
 class TTagesliste;
 class TTageslisteSteuerung;

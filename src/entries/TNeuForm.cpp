@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "controls/TFensterMasse.h"
 #include "controls/TDateiDialog.h"
+#include "controls/TFensterMasse.h"
 #include "info/RemoveAmpersands.h"
 #include "model/Fehler.h"
 #include "model/Fuellen.h"

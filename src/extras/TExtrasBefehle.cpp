@@ -4,16 +4,16 @@
 #include <filesystem>
 #include <utility>
 
-#include "files/Utf8.h"
-#include "files/VkFiles.h"
 #include "entries/Eintragsmail.h"
 #include "extras/TDrucker.h"
-#include "window/TForm1.h"
+#include "files/Utf8.h"
+#include "files/VkFiles.h"
 #include "model/Fehler.h"
 #include "platform/Autostart.h"
 #include "platform/Pfadteile.h"
 #include "platform/ProgrammStart.h"
 #include "platform/TMeldungsPort.h"
+#include "window/TForm1.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "window/TBefehl.h"
 #include "settings/TSchrift.h"
 #include "views/TTagesansicht.h"
+#include "window/TBefehl.h"
 
 class TAutostart;
 class TDrucker;

@@ -4,11 +4,11 @@
 #include <cctype>
 
 #include "info/TInfosTexte.h"
-#include "window/TForm1.h"
 #include "model/TDaten.h"
 #include "platform/TMeldungsPort.h"
 #include "views/OVAnzeige.h"
 #include "views/TTagesliste.h"
+#include "window/TForm1.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <span>
 #include <string>
 
-#include "window/TBefehl.h"
 #include "info/TInfosForm.h"
+#include "window/TBefehl.h"
 
 class TDaten;
 class TForm1;

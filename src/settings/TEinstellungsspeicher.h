@@ -8,12 +8,12 @@
 #include <functional>
 #include <string>
 
-#include "settings/TEinstellungen.h"
 #include "platform/SpezialOrdner.h"
 #include "platform/TDateisystem.h"
 #include "platform/THistoryList.h"
 #include "platform/TMemIniFile.h"
 #include "platform/TRegistryMigration.h"
+#include "settings/TEinstellungen.h"
 
 // What loading needs to know besides the file.
 struct TEinstellungsOrte {

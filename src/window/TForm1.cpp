@@ -6,14 +6,14 @@
 #include <utility>
 
 #include "files/Utf8.h"
-#include "window/Programmstart.h"
-#include "window/Suchmenue.h"
 #include "model/Importargument.h"
 #include "model/Uhr.h"
 #include "platform/Pfadteile.h"
 #include "platform/TDateisystem.h"
 #include "platform/TMeldungsPort.h"
 #include "views/OVAnzeige.h"
+#include "window/Programmstart.h"
+#include "window/Suchmenue.h"
 
 namespace {
 

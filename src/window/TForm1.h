@@ -12,21 +12,21 @@
 #include <string>
 #include <vector>
 
-#include "window/TBefehlsliste.h"
 #include "calendarfiles/TDateiBefehle.h"
-#include "settings/TEinstellungsspeicher.h"
 #include "entries/TEintragBefehle.h"
 #include "extras/TExtrasBefehle.h"
-#include "window/THauptfensterAnsicht.h"
 #include "info/TInfosBefehle.h"
-#include "window/TMenueBefehl.h"
-#include "settings/TSchrift.h"
 #include "model/TDaten.h"
 #include "model/TGeladenClass.h"
 #include "platform/THistoryMenuList.h"
 #include "search/TSuchBefehle.h"
+#include "settings/TEinstellungsspeicher.h"
+#include "settings/TSchrift.h"
 #include "speech/TolkSRD.h"
 #include "views/TTagesliste.h"
+#include "window/TBefehlsliste.h"
+#include "window/THauptfensterAnsicht.h"
+#include "window/TMenueBefehl.h"
 
 constexpr const char* ProgrammTitel = "Orvanto V1.03";
 

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "settings/TEinstellungen.h"
-#include "settings/TSchrift.h"
 #include "model/Kalenderdatum.h"
 #include "platform/THistoryMenuList.h"
+#include "settings/TEinstellungen.h"
+#include "settings/TSchrift.h"
 
 // The window's state and the size of its normal (restored) form, as the settings keep them.
 struct TFensterlage {

@@ -10,9 +10,9 @@
 #include "info/InfoTextHilfen.h"
 #include "info/Namenstage.h"
 #include "info/TInfosTexte.h"
-#include "settings/TEinstellungsspeicher.h"
 #include "platform/Pfadteile.h"
 #include "platform/Programmordner.h"
+#include "settings/TEinstellungsspeicher.h"
 
 namespace {
 

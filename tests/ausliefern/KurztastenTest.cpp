@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "info/RemoveAmpersands.h"
-#include "window/TMenueBefehl.h"
 #include "tools/Kurztasten.h"
+#include "window/TMenueBefehl.h"
 
 namespace {
 

@@ -5,10 +5,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "files/Utf8.h"
-#include "window/HauptfensterFakes.h"
-#include "window/TForm1.h"
 #include "calendarfiles/TGeladenForm.h"
+#include "files/Utf8.h"
 #include "model/Fehler.h"
 #include "model/Textvergleich.h"
 #include "platform/SpezialOrdner.h"
@@ -19,6 +17,8 @@
 #include "platform/Umgebung.h"
 #include "views/TFakeSteuerung.h"
 #include "views/ViewsHilfen.h"
+#include "window/HauptfensterFakes.h"
+#include "window/TForm1.h"
 
 namespace {
 

@@ -29,19 +29,17 @@
 #include <wx/panel.h>
 #include <wx/timer.h>
 
+#include "calendarfiles/ui/TWxGeladenForm.h"
 #include "controls/LayoutPruefung.h"
 #include "controls/TFensterMasse.h"
 #include "controls/TModalKlammer.h"
 #include "controls/ui/GtkZugang.h"
 #include "controls/ui/TWxBackFontDlg.h"
+#include "controls/ui/TWxDateiDialog.h"
 #include "controls/ui/TWxMeldungsPort.h"
 #include "controls/ui/WxText.h"
-#include "controls/ui/TWxDateiDialog.h"
 #include "info/TInfosTexte.h"
-#include "window/ui/TWxGeheDatumForm.h"
-#include "calendarfiles/ui/TWxGeladenForm.h"
 #include "info/ui/TWxInfosForm.h"
-#include "settings/ui/TWxVortageForm.h"
 #include "model/Kalenderdatum.h"
 #include "model/TDaten.h"
 #include "model/TGeladenClass.h"
@@ -54,7 +52,9 @@
 #include "search/ui/TWxSuchKlassenForm.h"
 #include "search/ui/TWxSucheNameForm.h"
 #include "search/ui/TWxSuchenForm.h"
+#include "settings/ui/TWxVortageForm.h"
 #include "speech/TolkSRD.h"
+#include "window/ui/TWxGeheDatumForm.h"
 
 namespace {
 

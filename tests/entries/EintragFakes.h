@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "entries/TNeuForm.h"
 #include "entries/TEintragEditor.h"
+#include "entries/TNeuForm.h"
 #include "platform/TSkriptMeldungen.h"
 
 // The editor: set up as the window sets it up, the input applied to its fields, then OK pressed

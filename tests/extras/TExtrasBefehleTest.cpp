@@ -4,11 +4,9 @@
 #include <filesystem>
 #include <optional>
 
-#include "files/VkFiles.h"
 #include "entries/Eintragsmail.h"
-#include "window/HauptfensterFakes.h"
 #include "extras/TDrucker.h"
-#include "window/TForm1.h"
+#include "files/VkFiles.h"
 #include "model/TDatenClass.h"
 #include "model/Uhr.h"
 #include "platform/Autostart.h"
@@ -18,6 +16,8 @@
 #include "platform/Umgebung.h"
 #include "views/TFakeSteuerung.h"
 #include "views/ViewsHilfen.h"
+#include "window/HauptfensterFakes.h"
+#include "window/TForm1.h"
 
 namespace {
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "controls/TDateiDialog.h"
 #include "info/TInfosBefehle.h"
 #include "model/Fehler.h"

@@ -3,11 +3,9 @@
 #include <filesystem>
 
 #include "info/InfoTestHilfen.h"
+#include "info/InfosFakes.h"
 #include "info/TInfosTexte.h"
 #include "instance/TBefehlsannahme.h"
-#include "window/HauptfensterFakes.h"
-#include "info/InfosFakes.h"
-#include "window/TForm1.h"
 #include "platform/SpezialOrdner.h"
 #include "platform/SystemDateisystem.h"
 #include "platform/TRegistryMigration.h"
@@ -16,6 +14,8 @@
 #include "views/TFakeSteuerung.h"
 #include "views/TTagesliste.h"
 #include "views/ViewsHilfen.h"
+#include "window/HauptfensterFakes.h"
+#include "window/TForm1.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "files/VkFiles.h"
-#include "window/HauptfensterFakes.h"
 #include "info/InfosFakes.h"
 #include "platform/Umgebung.h"
+#include "window/HauptfensterFakes.h"
 
 namespace {
 

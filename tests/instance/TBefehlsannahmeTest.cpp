@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <functional>
 
-#include "window/HauptfensterFakes.h"
 #include "model/Uhr.h"
 #include "platform/SpezialOrdner.h"
 #include "platform/SystemDateisystem.h"
@@ -12,6 +11,7 @@
 #include "platform/Umgebung.h"
 #include "views/TFakeSteuerung.h"
 #include "views/ViewsHilfen.h"
+#include "window/HauptfensterFakes.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "window/THauptfensterAnsicht.h"
 #include "platform/TSkriptMeldungen.h"
+#include "window/THauptfensterAnsicht.h"
 
 // The window as plain state: caption, status text, font, size and state, recent-file entries,
 // splash calls.

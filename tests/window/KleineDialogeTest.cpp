@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "window/TGeheDatumForm.h"
 #include "calendarfiles/TGeladenForm.h"
-#include "settings/TVortageForm.h"
 #include "model/ModellHilfen.h"
 #include "model/TDaten.h"
 #include "model/TGeladenClass.h"
 #include "platform/TSkriptMeldungen.h"
+#include "settings/TVortageForm.h"
+#include "window/TGeheDatumForm.h"
 
 namespace {
 

@@ -7,7 +7,6 @@
 #include <set>
 
 #include "entries/EintragFakes.h"
-#include "window/HauptfensterFakes.h"
 #include "model/Uhr.h"
 #include "platform/SpezialOrdner.h"
 #include "platform/SystemDateisystem.h"
@@ -17,6 +16,7 @@
 #include "platform/Umgebung.h"
 #include "views/TFakeSteuerung.h"
 #include "views/ViewsHilfen.h"
+#include "window/HauptfensterFakes.h"
 
 namespace {
 

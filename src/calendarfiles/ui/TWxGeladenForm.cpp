@@ -3,9 +3,9 @@
 #include <wx/button.h>
 #include <wx/listbox.h>
 
+#include "calendarfiles/TGeladenForm.h"
 #include "controls/ui/GtkZugang.h"
 #include "controls/ui/WxText.h"
-#include "calendarfiles/TGeladenForm.h"
 
 TWxGeladenForm::TWxGeladenForm(wxWindow* AOwner, TTolkSRD& ATolk, TSchriftRef AAktFont,
                                TFarbeRef AAktBackColor)

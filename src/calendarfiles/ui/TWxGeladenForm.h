@@ -6,9 +6,9 @@
 //     TWxGeladenForm Geladen(Frame, Tolk, AktFont, AktBackColor);
 //     if (Geladen.Ausfuehren(Daten, Geladen)) { /* files were removed: rebuild the lines */ }
 
+#include "calendarfiles/TDateiBefehle.h"
 #include "controls/ui/TWxDialog.h"
 #include "controls/ui/TWxMeldungsPort.h"
-#include "calendarfiles/TDateiBefehle.h"
 
 class TDaten;
 class TGeladenClass;

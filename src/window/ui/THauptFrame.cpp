@@ -16,6 +16,7 @@
 #include <wx/utils.h>
 #include <wx/weakref.h>
 
+#include "calendarfiles/ui/TWxGeladenForm.h"
 #include "controls/TModalKlammer.h"
 #include "controls/ui/GtkZugang.h"
 #include "controls/ui/MenueKurztasten.h"
@@ -23,18 +24,17 @@
 #include "controls/ui/TZeilenListe.h"
 #include "controls/ui/WxSchrift.h"
 #include "controls/ui/WxText.h"
-#include "window/Fensterlayout.h"
-#include "window/ui/TPeriodenAuswahl.h"
-#include "window/ui/TSplashScreenForm.h"
-#include "window/ui/TWxGeheDatumForm.h"
-#include "calendarfiles/ui/TWxGeladenForm.h"
 #include "info/ui/TWxInfosForm.h"
-#include "settings/ui/TWxVortageForm.h"
 #include "platform/Autostart.h"
 #include "platform/ProgrammStart.h"
 #include "platform/SystemDateisystem.h"
 #include "platform/TMeldungsPort.h"
+#include "settings/ui/TWxVortageForm.h"
 #include "speech/ScreenReaderPlattform.h"
+#include "window/Fensterlayout.h"
+#include "window/ui/TPeriodenAuswahl.h"
+#include "window/ui/TSplashScreenForm.h"
+#include "window/ui/TWxGeheDatumForm.h"
 #ifdef _WIN32
 #include "platform/windows/WindowsSystem.h"
 #endif

@@ -13,12 +13,12 @@
 #include <wx/timer.h>
 
 #include "controls/ui/TWxDateiDialog.h"
+#include "entries/ui/TWxEintragEditor.h"
+#include "extras/ui/TWxDrucker.h"
 #include "info/TInfosTexte.h"
 #include "instance/ui/TWxBefehle.h"
-#include "window/TForm1.h"
-#include "extras/ui/TWxDrucker.h"
-#include "entries/ui/TWxEintragEditor.h"
 #include "search/ui/TWxSuchDialoge.h"
+#include "window/TForm1.h"
 
 class wxComboBox;
 class wxMenu;

@@ -3,6 +3,8 @@
 // LokalerZonenname(), so this file, and with it the zone folder's set-up, is in every program
 // that uses the room.
 
+#include "platform/windows/IcalZonen.h"
+
 #include <libical/ical.h>
 #include <windows.h>
 
@@ -45,11 +47,13 @@ const bool ZonenordnerGesetzt = [] {
     return true;
 }();
 
-std::string Zonenname(const char* AId, const char* AGebiet) {
-    const char* Haupt = "";
+} // namespace
+
+std::string ZonennameAusWindows(const std::string& AId, const std::string& AGebiet) {
+    std::string Haupt;
     for (const TWindowsZone& z : WindowsZonen) {
-        if (std::strcmp(z.Id, AId) == 0) {
-            if (std::strcmp(z.Gebiet, AGebiet) == 0) {
+        if (z.Id == AId) {
+            if (z.Gebiet == AGebiet) {
                 return z.Name;
             }
             if (std::strcmp(z.Gebiet, "001") == 0) {
@@ -59,8 +63,6 @@ std::string Zonenname(const char* AId, const char* AGebiet) {
     }
     return Haupt;
 }
-
-} // namespace
 
 // TZ, where it names a zone libical knows, as on Linux (wine takes the system zone from it);
 // else the system's zone id with the user's country, as the zone of that country which the id
@@ -80,5 +82,5 @@ std::string LokalerZonenname() {
         return "";
     }
     GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SISO3166CTRYNAME, Gebiet, sizeof Gebiet);
-    return Zonenname(Id, Gebiet);
+    return ZonennameAusWindows(Id, Gebiet);
 }

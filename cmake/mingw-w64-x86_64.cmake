@@ -22,6 +22,8 @@ set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
 # 32-bit one first.
 find_program(ORVANTO_WINE NAMES wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
 find_program(ORVANTO_WINE NAMES wine64 wine)
+# The tests run in Vienna's zone, as on Linux, where those that convert times set TZ themselves:
+# wine takes the system zone it gives the Windows programs from TZ.
 if(ORVANTO_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${ORVANTO_WINE})
+  set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/env TZ=Europe/Vienna ${ORVANTO_WINE})
 endif()

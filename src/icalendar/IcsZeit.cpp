@@ -53,6 +53,8 @@ TSekunden TIcsZeit::UtcAusLokal(TSekunden ALokal) const {
     return ALokal + Versatz(t, FZeitzone.LocalToUtc(t));
 }
 
+// Windows names the local zone its own way: src/platform/windows/IcalZonen.cpp has its variant.
+#ifndef _WIN32
 std::string LokalerZonenname() {
     const auto NachZoneinfo = [](const std::string& APfad) {
         const std::size_t i = APfad.find("zoneinfo/");
@@ -70,3 +72,4 @@ std::string LokalerZonenname() {
     std::error_code Fehler;
     return NachZoneinfo(std::filesystem::read_symlink("/etc/localtime", Fehler).string());
 }
+#endif

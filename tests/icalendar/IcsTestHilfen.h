@@ -1,7 +1,9 @@
 #pragma once
 
 // What the iCalendar tests share: Vienna as the local zone, a clock fixed far from the test
-// dates (so that lines carry dates, not "heute"), and the day lines of a calendar.
+// dates (so that lines carry dates, not "heute"), and the day lines of a calendar. On Windows the
+// local zone is the system's, which a program cannot set for itself: there CTest starts the tests
+// in Vienna's zone (wine takes its system zone from TZ, cmake/mingw-w64-x86_64.cmake).
 
 #include <gtest/gtest.h>
 
@@ -19,11 +21,17 @@
 class IcsTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
+#ifndef _WIN32
         setenv("TZ", "Europe/Vienna", 1);
         tzset();
+#endif
     }
-    void SetUp() override { TUhr::Festhalten(EncodeDate(2000, 1, 1)); }
-    void TearDown() override { TUhr::Stellen({}); }
+    void SetUp() override {
+        TUhr::Festhalten(EncodeDate(2000, 1, 1));
+    }
+    void TearDown() override {
+        TUhr::Stellen({});
+    }
 
     std::unique_ptr<TZeitzone> Zone = SystemZeitzone();
 };

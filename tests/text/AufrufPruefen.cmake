@@ -4,10 +4,17 @@
 #   CODE       the exit code        ERWARTET   the expected files without extension: .out, .err
 #   ORDNER     working folder       NUR_ANFANG when set, .err need only be the start of the error
 #                                              output (the usage text follows)
+#   EMULATOR   what runs the program, separated by "|" (wine for a Windows program), or empty
+#   CRLF       when set, the program ends its lines with CRLF (Windows), compared as LF
 string(REPLACE "|" ";" Argumente "${ARGUMENTE}")
-execute_process(COMMAND "${PROGRAMM}" ${Argumente}
+string(REPLACE "|" ";" Emulator "${EMULATOR}")
+execute_process(COMMAND ${Emulator} "${PROGRAMM}" ${Argumente}
                 WORKING_DIRECTORY "${ORDNER}"
                 OUTPUT_VARIABLE Aus ERROR_VARIABLE Fehler RESULT_VARIABLE Code)
+if(CRLF)
+  string(REPLACE "\r\n" "\n" Aus "${Aus}")
+  string(REPLACE "\r\n" "\n" Fehler "${Fehler}")
+endif()
 
 set(ErwAus "")
 set(ErwFehler "")

@@ -5,7 +5,6 @@
 #include "files/DateiSicherErsetzen.h"
 #include "icalendar/IcsLesen.h"
 #include "icalendar/IcsSchreiben.h"
-#include "icalendar/IcsZeit.h"
 #include "model/Fehler.h"
 
 bool IstIcsDatei(const std::string& AFilename, TDateisystem& ADateisystem) {
@@ -59,6 +58,6 @@ void IcsDateiSchreiben(const std::string& AFilename, const TDaten& ADaten, TDate
     if (AFilename.empty()) {
         throw ESchreibFehler("Kein Dateiname angegeben.");
     }
-    DateiSicherErsetzen(ADateisystem.VollerPfad(AFilename),
-                        IcsKodieren(ADaten, LokalerZonenname(), AZeitzone), ADateisystem);
+    DateiSicherErsetzen(ADateisystem.VollerPfad(AFilename), IcsKodieren(ADaten, AZeitzone.Name(), AZeitzone),
+                        ADateisystem);
 }

@@ -8,7 +8,6 @@
 #include <libical/ical.h>
 
 #include <cstdint>
-#include <string>
 
 #include "model/Kalenderdatum.h"
 #include "platform/Zeitzone.h"
@@ -44,7 +43,3 @@ public:
 private:
     const TZeitzone& FZeitzone;
 };
-
-// The name of the local zone as the system sets it (TZ, /etc/timezone, /etc/localtime), such as
-// "Europe/Vienna", or "".
-std::string LokalerZonenname();

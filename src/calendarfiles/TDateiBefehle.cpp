@@ -65,6 +65,15 @@ std::string DateinameAus(const std::string& AText) {
     return Name;
 }
 
+// The entry of ATagClass alone in a calendar of its own, as an entry of the main file there.
+TDaten EintragAllein(const TTagClass& ATagClass) {
+    TDatenClass Eintrag = *ATagClass.DatenClass;
+    Eintrag.IdDatei = 0;
+    TDaten Einzeln;
+    Einzeln.Add(std::move(Eintrag));
+    return Einzeln;
+}
+
 TDateiDialogWahl Wahl(const char* ATitel, const char* AEndung, const char* AFilter, int AFilterIndex,
                       std::string AOrdner, std::string ADateiname) {
     TDateiDialogWahl w;
@@ -418,13 +427,26 @@ void TDateiBefehle::MenuDateiIcsExportierenClick() {
     IcsSpeichern(IcsExportWahl(), FForm.Daten);
 }
 
-// The entry goes alone into a calendar of its own, as an entry of the main file there.
 void TDateiBefehle::MenuEintragIcsClick(const TTagClass& ATagClass) {
-    TDatenClass Eintrag = *ATagClass.DatenClass;
-    Eintrag.IdDatei = 0;
-    TDaten Einzeln;
-    Einzeln.Add(std::move(Eintrag));
-    IcsSpeichern(EintragIcsWahl(ATagClass), Einzeln);
+    IcsSpeichern(EintragIcsWahl(ATagClass), EintragAllein(ATagClass));
+}
+
+// The mail program reads the file after the command is over, so it stays; the next mail of an
+// entry of that name replaces it.
+std::string TDateiBefehle::EintragIcsAnhang(const TTagClass& ATagClass) {
+    if (!FIcs.Bereit()) {
+        return "";
+    }
+    try {
+        const fs::path Ordner = fs::temp_directory_path() / "orvanto-mail";
+        fs::create_directories(Ordner);
+        const std::string Datei =
+            PfadAlsUtf8(Ordner / PfadAusUtf8(DateinameAus(ATagClass.DatenClass->Kurztext) + ".ics"));
+        FIcs.Schreiben(Datei, EintragAllein(ATagClass));
+        return Datei;
+    } catch (const std::exception&) {
+        return "";
+    }
 }
 
 void TDateiBefehle::MenuDateiAnzeigenLadenClick() {

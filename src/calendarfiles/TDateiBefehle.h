@@ -109,6 +109,9 @@ public:
     void MenuDateiIcsExportierenClick();
     // "Eintrag als iCalendar-Datei speichern...": the entry of ATagClass with all its occurrences.
     void MenuEintragIcsClick(const TTagClass& ATagClass);
+    // The entry of ATagClass as an iCalendar file in the temporary folder, to go with its mail;
+    // "" when it cannot be written or iCalendar files are not written (the mail goes without).
+    std::string EintragIcsAnhang(const TTagClass& ATagClass);
     void MenuDateiAnzeigenLadenClick();
     void MenuDateiAnzeigenListeClick();
     // "&Feiertagsdatei verwenden ein...", "S&onderdatei verwenden ein..." and

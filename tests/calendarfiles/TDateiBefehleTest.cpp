@@ -964,6 +964,22 @@ TEST_F(Dateien, AnEntryIsSavedAsIcsFromItsLine) {
     EXPECT_FALSE(Form->IsModified());
 }
 
+// The file an entry's mail takes along: the entry alone, in the temporary folder, named after it.
+TEST_F(Dateien, AnEntrysMailAttachmentHoldsTheEntry) {
+    TUmgebung Umgebung;
+    Umgebung.Setzen("TMPDIR", Temp.Pfad());
+    Starten({Kalender});
+    Form->GeheZuDatum(D(8, 1, 2025));
+    const std::string Anhang = Form->Dateien().EintragIcsAnhang(*Form->Tagesliste.AktTagClass());
+    EXPECT_EQ(Anhang, SystemDateisystem().VollerPfad(Temp.Pfad() + "/orvanto-mail/Arzt.ics"));
+    TDaten Gelesen = IcsLesen(Anhang);
+    ASSERT_EQ(Gelesen.Count(), 1);
+    EXPECT_EQ(Gelesen[0].Kurztext, "Arzt");
+    // Where it cannot be written the mail goes without it.
+    Umgebung.Setzen("TMPDIR", "/proc/orvanto");
+    EXPECT_EQ(Form->Dateien().EintragIcsAnhang(*Form->Tagesliste.AktTagClass()), "");
+}
+
 #endif
 
 } // namespace

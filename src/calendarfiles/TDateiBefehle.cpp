@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "files/DateiSicherErsetzen.h"
 #include "files/Utf8.h"
 #include "model/Fehler.h"
+#include "model/Importargument.h"
 #include "model/Textvergleich.h"
 #include "platform/Pfadteile.h"
 #include "platform/TDateisystem.h"
@@ -46,6 +48,32 @@ void NichtSchreibgeschuetzt(const std::string& AZiel) {
     }
 }
 
+// The filter of the dialogs that read calendar files: with iCalendar files when they are read.
+const char* LeseFilter(const TIcsDateien& AIcs) {
+    return AIcs.Bereit() ? TDateiBefehle::IcsLeseFilter : TDateiBefehle::VollerFilter;
+}
+
+// A file name made of an entry's short text: the characters no file name may hold become "_".
+std::string DateinameAus(const std::string& AText) {
+    std::string Name = AText.empty() ? std::string("Eintrag") : AText;
+    for (char& c : Name) {
+        if (std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos ||
+            static_cast<unsigned char>(c) < ' ') {
+            c = '_';
+        }
+    }
+    return Name;
+}
+
+// The entry of ATagClass alone in a calendar of its own, as an entry of the main file there.
+TDaten EintragAllein(const TTagClass& ATagClass) {
+    TDatenClass Eintrag = *ATagClass.DatenClass;
+    Eintrag.IdDatei = 0;
+    TDaten Einzeln;
+    Einzeln.Add(std::move(Eintrag));
+    return Einzeln;
+}
+
 TDateiDialogWahl Wahl(const char* ATitel, const char* AEndung, const char* AFilter, int AFilterIndex,
                       std::string AOrdner, std::string ADateiname) {
     TDateiDialogWahl w;
@@ -62,7 +90,7 @@ TDateiDialogWahl Wahl(const char* ATitel, const char* AEndung, const char* AFilt
 
 TDateiBefehle::TDateiBefehle(TForm1& AForm, TDateisystem& ADateisystem)
     : ImportFilename(AForm.KalenderUserPath), LadenFilename(AForm.KalenderUserPath), FForm(AForm),
-      FDateisystem(ADateisystem) {}
+      FDateisystem(ADateisystem), FIcs(ADateisystem) {}
 
 void TDateiBefehle::DialogeSetzen(TDateiDialog& ADateiDialog, TGeladenDialog& AGeladenDialog) {
     FDateiDialog = &ADateiDialog;
@@ -76,11 +104,11 @@ TDateiDialogWahl TDateiBefehle::OeffnenWahl() const {
 }
 
 TDateiDialogWahl TDateiBefehle::ImportWahl() const {
-    return Wahl("Kalenderdatei importieren", "OVI", VollerFilter, 4, OrdnerTeil(ImportFilename), "");
+    return Wahl("Kalenderdatei importieren", "OVI", LeseFilter(FIcs), 4, OrdnerTeil(ImportFilename), "");
 }
 
 TDateiDialogWahl TDateiBefehle::LadenWahl() const {
-    return Wahl("Kalenderdatei hinzuladen", "OVK", VollerFilter, 4, OrdnerTeil(LadenFilename), "");
+    return Wahl("Kalenderdatei hinzuladen", "OVK", LeseFilter(FIcs), 4, OrdnerTeil(LadenFilename), "");
 }
 
 TDateiDialogWahl TDateiBefehle::FeiertagsWahl() const {
@@ -97,6 +125,21 @@ TDateiDialogWahl TDateiBefehle::SpeichernUnterWahl() const {
     const std::string Ordner = OrdnerTeil(FForm.KalFilename());
     return Wahl("Kalenderdatei speichern unter", "OVK", SpeicherFilter, 1,
                 Ordner.empty() ? FForm.KalenderUserPath : Ordner, DateinameTeil(FForm.KalFilename()));
+}
+
+TDateiDialogWahl TDateiBefehle::IcsExportWahl() const {
+    const std::string Ordner = OrdnerTeil(FForm.KalFilename());
+    const std::string Name = DateinameTeil(FForm.KalFilename());
+    return Wahl("iCalendar-Datei exportieren", "ics", IcsFilter, 1,
+                Ordner.empty() ? FForm.KalenderUserPath : Ordner,
+                Name.empty() ? std::string() : PfadAlsUtf8(PfadAusUtf8(Name).replace_extension(".ics")));
+}
+
+TDateiDialogWahl TDateiBefehle::EintragIcsWahl(const TTagClass& ATagClass) const {
+    const std::string Ordner = OrdnerTeil(FForm.KalFilename());
+    return Wahl("Eintrag als iCalendar-Datei speichern", "ics", IcsFilter, 1,
+                Ordner.empty() ? FForm.KalenderUserPath : Ordner,
+                DateinameAus(ATagClass.DatenClass->Kurztext) + ".ics");
 }
 
 bool TDateiBefehle::DateiWaehlen(const TDateiDialogWahl& AWahl, std::string& ADatei) {
@@ -130,15 +173,18 @@ std::string TDateiBefehle::Sicherungsname(const std::string& AZiel) {
     return GleichOhneGrossKlein(Name, AZiel) ? std::string() : Name;
 }
 
-// The save-as dialog; the name it gives takes the filter's extension when it has none, and a file
-// that this extension makes an existing one is replaced only when the user agrees.
-bool TDateiBefehle::SpeicherzielWaehlen(std::string& AZiel) {
-    TDateiDialogWahl w = SpeichernUnterWahl();
+// A save dialog; the name it gives takes the filter's extension when it has none (an iCalendar
+// file's is ".ics"), and a file that this extension makes an existing one is replaced only when
+// the user agrees.
+bool TDateiBefehle::SpeicherzielWaehlen(TDateiDialogWahl AWahl, std::string& AZiel) {
     std::string Datei;
-    if (FDateiDialog == nullptr || !FDateiDialog->Speichern(w, Datei)) {
+    if (FDateiDialog == nullptr || !FDateiDialog->Speichern(AWahl, Datei)) {
         return false;
     }
-    const std::string Ziel = MitEndung(Datei, w.FilterIndex, FDateisystem);
+    const bool IcsS = AWahl.Filter == IcsFilter;
+    const std::string Ziel = !IcsS ? MitEndung(Datei, AWahl.FilterIndex, FDateisystem)
+                             : PfadAusUtf8(Datei).extension().empty() ? Datei + ".ics"
+                                                                      : Datei;
     if (Ziel != Datei && FDateisystem.Existiert(Ziel) &&
         Frage(maBestaetigung, "Die Datei \"" + Ziel + "\" ist bereits vorhanden.\r\nSoll sie ersetzt werden?",
               mkJaNein) != maJa) {
@@ -176,7 +222,8 @@ void TDateiBefehle::SicherungAnlegen(const std::string& AZiel) {
 
 bool TDateiBefehle::Speichern(bool ASpeichernUnterS) {
     std::string Ziel = FForm.KalFilename();
-    if ((ASpeichernUnterS || DateinameTeil(Ziel).empty()) && !SpeicherzielWaehlen(Ziel)) {
+    if ((ASpeichernUnterS || DateinameTeil(Ziel).empty()) &&
+        !SpeicherzielWaehlen(SpeichernUnterWahl(), Ziel)) {
         return false;
     }
     try {
@@ -232,6 +279,30 @@ bool TDateiBefehle::Oeffne(const std::string& AFilename) {
     return true;
 }
 
+bool TDateiBefehle::Hinzuladen(const std::string& AFilename) {
+    return FIcs.Erkannt(AFilename) ? IcsHinzuladen(AFilename)
+                                   : FForm.Geladen.LadeFilename(AFilename, FDateisystem);
+}
+
+// As TGeladenClass::LadeFilename does with a calendar file: a file loaded again keeps its id.
+bool TDateiBefehle::IcsHinzuladen(const std::string& AFilename) {
+    const std::string Pfad = FDateisystem.VollerPfad(AFilename);
+    const std::int32_t Registriert = FForm.Geladen.Exists(Pfad);
+    const std::int32_t Id = Registriert >= 0 ? Registriert : FForm.Geladen.NewIdDatei();
+    TDaten Gelesen;
+    try {
+        FIcs.Lesen(Pfad, Gelesen, Id);
+    } catch (const EFehler& Fehler) {
+        Frage(maFehler, Fehler.what(), mkOK);
+        return false;
+    }
+    if (Registriert < 0) {
+        FForm.Geladen.Add(Pfad, Id);
+    }
+    FForm.Daten.DateiErsetzen(Id, Gelesen);
+    return true;
+}
+
 bool TDateiBefehle::Registriert(const std::string& AFilename) const {
     return !AFilename.empty() && FForm.Geladen.Exists(FDateisystem.VollerPfad(AFilename)) >= 0;
 }
@@ -239,10 +310,10 @@ bool TDateiBefehle::Registriert(const std::string& AFilename) const {
 void TDateiBefehle::ZusatzdateienLaden() {
     FForm.Geladen.Clear();
     if (FForm.FeiertagS && !FForm.FeiertagsFilename.empty()) {
-        FForm.Geladen.LadeFilename(FForm.FeiertagsFilename, FDateisystem);
+        Hinzuladen(FForm.FeiertagsFilename);
     }
     if (FForm.SonderS && !FForm.SonderFilename.empty()) {
-        FForm.Geladen.LadeFilename(FForm.SonderFilename, FDateisystem);
+        Hinzuladen(FForm.SonderFilename);
     }
     FForm.FeiertagS = Registriert(FForm.FeiertagsFilename);
     FForm.SonderS = Registriert(FForm.SonderFilename);
@@ -261,8 +332,32 @@ void TDateiBefehle::ImportStarten(const std::string& AFilename) {
     if (Frage(maBestaetigung, "Soll die Datei \"" + AFilename + "\" importiert werden?", mkJaNein) != maJa) {
         return;
     }
-    FForm.Daten.Import(ImportFilename, FDateisystem);
+    if (FIcs.Erkannt(ImportFilename)) {
+        IcsImportieren();
+    } else {
+        FForm.Daten.Import(ImportFilename, FDateisystem);
+    }
     FForm.MenuSprHeuteClick();
+}
+
+// The report comes in one box, so that the screen reader reads it whole.
+void TDateiBefehle::IcsImportieren() {
+    try {
+        const std::string Bericht = FIcs.Importieren(ImportFilename, FForm.Daten);
+        Frage(maInformation, Bericht, mkOK);
+    } catch (const EFehler& Fehler) {
+        Frage(maFehler, Fehler.what(), mkOK);
+    }
+}
+
+std::optional<std::string> TDateiBefehle::Importziel(const std::string& AArgument) const {
+    if (std::optional<std::string> Datei = Importdatei(AArgument)) {
+        return Datei;
+    }
+    if (FIcs.Erkannt(AArgument)) {
+        return AArgument;
+    }
+    return std::nullopt;
 }
 
 void TDateiBefehle::MenuDateiOeffnenClick() {
@@ -314,13 +409,53 @@ void TDateiBefehle::MenuDateiImportierenClick() {
     }
 }
 
+void TDateiBefehle::IcsSpeichern(const TDateiDialogWahl& AWahl, const TDaten& ADaten) {
+    std::string Ziel;
+    if (!SpeicherzielWaehlen(AWahl, Ziel)) {
+        return;
+    }
+    try {
+        NichtSchreibgeschuetzt(Ziel);
+        FIcs.Schreiben(Ziel, ADaten);
+    } catch (const std::exception& Fehler) {
+        Frage(maFehler,
+              "iCalendar-Datei konnte nicht geschrieben werden:\r\n" + Ziel + "\r\n" + Fehler.what(), mkOK);
+    }
+}
+
+void TDateiBefehle::MenuDateiIcsExportierenClick() {
+    IcsSpeichern(IcsExportWahl(), FForm.Daten);
+}
+
+void TDateiBefehle::MenuEintragIcsClick(const TTagClass& ATagClass) {
+    IcsSpeichern(EintragIcsWahl(ATagClass), EintragAllein(ATagClass));
+}
+
+// The mail program reads the file after the command is over, so it stays; the next mail of an
+// entry of that name replaces it.
+std::string TDateiBefehle::EintragIcsAnhang(const TTagClass& ATagClass) {
+    if (!FIcs.Bereit()) {
+        return "";
+    }
+    try {
+        const fs::path Ordner = fs::temp_directory_path() / "orvanto-mail";
+        fs::create_directories(Ordner);
+        const std::string Datei =
+            PfadAlsUtf8(Ordner / PfadAusUtf8(DateinameAus(ATagClass.DatenClass->Kurztext) + ".ics"));
+        FIcs.Schreiben(Datei, EintragAllein(ATagClass));
+        return Datei;
+    } catch (const std::exception&) {
+        return "";
+    }
+}
+
 void TDateiBefehle::MenuDateiAnzeigenLadenClick() {
     std::string Datei;
     if (!DateiWaehlen(LadenWahl(), Datei)) {
         return;
     }
     LadenFilename = Datei;
-    FForm.Geladen.LadeFilename(Datei, FDateisystem);
+    Hinzuladen(Datei);
     FForm.MenuSprHeuteClick();
 }
 
@@ -361,7 +496,7 @@ void TDateiBefehle::ZusatzdateiUmschalten(bool& AOptionS, std::string& AFilename
             return;
         }
         AFilename = Datei;
-        FForm.Geladen.LadeFilename(Datei, FDateisystem);
+        Hinzuladen(Datei);
         AOptionS = Registriert(Datei);
     }
     FForm.MenuSprHeuteClick();
@@ -412,6 +547,18 @@ std::span<const TBefehl<TForm1>> TDateiBefehle::Befehle() {
         {{.Id = mbImportieren, .Caption = "&Importieren...", .Menue = mnDatei},
          nullptr,
          [](TForm1& f) { f.Dateien().MenuDateiImportierenClick(); }},
+        {{.Id = mbIcsExportieren, .Caption = "iCalendar-Datei &exportieren...", .Menue = mnDatei},
+         [](const TForm1& f) { return TMenueZustand{f.Dateien().IcsBereit()}; },
+         [](TForm1& f) { f.Dateien().MenuDateiIcsExportierenClick(); }},
+        {{.Id = mbEintragIcs,
+          .Caption = "Eintrag als iCalendar-Datei speichern...",
+          .Menue = mnAktionen,
+          .ListenPopup = 11},
+         [](const TForm1& f) {
+             return TMenueZustand{f.Dateien().IcsBereit() && f.Tagesliste.AktTagClass() != nullptr &&
+                                  f.ZeilenHatFokus()};
+         },
+         [](TForm1& f) { f.Dateien().MenuEintragIcsClick(*f.Tagesliste.AktTagClass()); }},
         {{.Id = mbSchliessen, .Caption = "S&chließen", .Kurztaste = "Ctrl+F4", .Menue = mnDatei},
          [](const TForm1& f) { return TMenueZustand{f.Dateien().SchliessenErlaubt()}; },
          [](TForm1& f) { f.Dateien().MenuDateiCloseClick(); }},

@@ -6,6 +6,7 @@
 #include "model/TDatenClass.h"
 #include "model/TTagClass.h"
 #include "model/Textvergleich.h"
+#include "platform/ProgrammStart.h"
 
 namespace {
 
@@ -62,4 +63,20 @@ std::string EintragsMailLink(const TTagClass& ATagClass) {
     const std::string Betreff = "OV: " + MailBetreffText(ATagClass);
     const std::string Text = ErsteZeichen(ATagClass.DatenClass->Langtext, MailTextLaenge);
     return "mailto:?subject=" + UrlKodieren(Betreff) + "&body=" + UrlKodieren(Text);
+}
+
+std::string MailAnhangParameter(const TTagClass& ATagClass, const std::string& AAnhang) {
+    return "--attach \"" + AAnhang + "\" " + EintragsMailLink(ATagClass);
+}
+
+void EintragMailen(TProgrammStart& AStart, const TTagClass& ATagClass, const std::string& AAnhang) {
+    if (!AAnhang.empty()) {
+        std::int64_t Code = 0;
+        if (AStart.RunAndWait("", Code, "xdg-email", MailProgrammWarten, false, "",
+                              MailAnhangParameter(ATagClass, AAnhang)) ||
+            Code == -1) {
+            return;
+        }
+    }
+    AStart.ShellRun(EintragsMailLink(ATagClass), "", "open", "");
 }

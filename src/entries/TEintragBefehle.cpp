@@ -158,7 +158,7 @@ std::span<const TBefehl<TEintragBefehle, bool>> TEintragBefehle::Befehle() {
         {{.Id = mbAusblenden,
           .Caption = "Eintrag und alle nachfolgenden Einträge ausblenden",
           .Menue = mnAktionen,
-          .ListenPopup = 12,
+          .ListenPopup = 13,
           .MenueFolgt = true},
          [](const TEintragBefehle& e) {
              const TTagClass* T = e.AktuellHauptdatei();
@@ -179,7 +179,7 @@ std::span<const TBefehl<TEintragBefehle, bool>> TEintragBefehle::Befehle() {
           .Caption = "Eintrag &löschen",
           .Kurztaste = "Del",
           .Menue = mnAktionen,
-          .ListenPopup = 11,
+          .ListenPopup = 12,
           .MenueFolgt = true},
          Hauptdatei,
          [](TEintragBefehle& e) { return e.MenuAktLoeschenClick(false); }},

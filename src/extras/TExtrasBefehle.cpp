@@ -62,8 +62,8 @@ void TExtrasBefehle::Oeffnen(const std::string& ALink) {
     FStart.ShellRun(ALink, "", "open", "");
 }
 
-void TExtrasBefehle::MenuMailClick(const TTagClass& ATagClass) {
-    Oeffnen(EintragsMailLink(ATagClass));
+void TExtrasBefehle::MenuMailClick(const TTagClass& ATagClass, const std::string& AAnhang) {
+    EintragMailen(FStart, ATagClass, AAnhang);
 }
 
 std::string TExtrasBefehle::Hilfedatei(int ATag) const {
@@ -216,7 +216,10 @@ std::span<const TBefehl<TForm1>> TExtrasBefehle::Befehle() {
              return TMenueZustand{f.Extras() != nullptr && f.Tagesliste.AktTagClass() != nullptr &&
                                   f.ZeilenHatFokus()};
          },
-         [](TForm1& f) { f.Extras()->MenuMailClick(*f.Tagesliste.AktTagClass()); }},
+         [](TForm1& f) {
+             const TTagClass& Eintrag = *f.Tagesliste.AktTagClass();
+             f.Extras()->MenuMailClick(Eintrag, f.Dateien().EintragIcsAnhang(Eintrag));
+         }},
         {{.Id = mbAutostart,
           .Caption = "Automatisch beim &Hochfahren starten ein",
           .Art = meHaken,

@@ -47,8 +47,9 @@ public:
                           const TSchrift& AFont);
     static std::string DruckTitel(TTagesansicht ATagesansicht);
 
-    // "Eintrag per &Mail versenden...": the entry of ATagClass to the mail program.
-    void MenuMailClick(const TTagClass& ATagClass);
+    // "Eintrag per &Mail versenden...": the entry of ATagClass to the mail program, with the file
+    // AAnhang attached where the desktop can ("": none).
+    void MenuMailClick(const TTagClass& ATagClass, const std::string& AAnhang = "");
 
     // The file of a help item; "" for a number that names none.
     std::string Hilfedatei(int ATag) const;

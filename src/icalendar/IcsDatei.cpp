@@ -60,5 +60,5 @@ void IcsDateiSchreiben(const std::string& AFilename, const TDaten& ADaten, TDate
         throw ESchreibFehler("Kein Dateiname angegeben.");
     }
     DateiSicherErsetzen(ADateisystem.VollerPfad(AFilename),
-                        IcsKodieren(ADaten, LokalerZonenname(), AZeitzone), ADateisystem);
+                        IcsKodieren(ADaten, IcsZonenname(AZeitzone), AZeitzone), ADateisystem);
 }

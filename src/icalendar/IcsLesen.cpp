@@ -151,7 +151,7 @@ std::set<TTag> DatumsListe(std::string_view t) {
 class TLeser {
 public:
     TLeser(icalcomponent* AKalender, const TZeitzone& AZeitzone, TIcsBericht& ABericht)
-        : FKalender(AKalender), FZeit(AZeitzone), FBericht(ABericht), FLokaleZone(LokalerZonenname()) {}
+        : FKalender(AKalender), FZeit(AZeitzone), FBericht(ABericht), FLokaleZone(IcsZonenname(AZeitzone)) {}
 
     // The entry of one event; nullptr when it is not taken over (and counted).
     std::unique_ptr<TDatenClass> Eintrag(icalcomponent* AEreignis, const std::set<TTag>& AErsetzt);

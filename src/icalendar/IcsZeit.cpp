@@ -1,9 +1,6 @@
 #include "icalendar/IcsZeit.h"
 
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -53,23 +50,8 @@ TSekunden TIcsZeit::UtcAusLokal(TSekunden ALokal) const {
     return ALokal + Versatz(t, FZeitzone.LocalToUtc(t));
 }
 
-// Windows names the local zone its own way: src/platform/windows/IcalZonen.cpp has its variant.
 #ifndef _WIN32
-std::string LokalerZonenname() {
-    const auto NachZoneinfo = [](const std::string& APfad) {
-        const std::size_t i = APfad.find("zoneinfo/");
-        return i == std::string::npos ? std::string() : APfad.substr(i + 9);
-    };
-    if (const char* Tz = std::getenv("TZ"); Tz != nullptr && *Tz != '\0') {
-        const std::string Name = Tz[0] == ':' ? Tz + 1 : Tz;
-        return Name.starts_with("/") ? NachZoneinfo(Name) : Name;
-    }
-    std::ifstream Datei("/etc/timezone");
-    std::string Name;
-    if (std::getline(Datei, Name) && !Name.empty()) {
-        return Name;
-    }
-    std::error_code Fehler;
-    return NachZoneinfo(std::filesystem::read_symlink("/etc/localtime", Fehler).string());
+std::string IcsZonenname(const TZeitzone& AZeitzone) {
+    return AZeitzone.Name();
 }
 #endif

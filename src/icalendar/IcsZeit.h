@@ -21,6 +21,11 @@ constexpr TTag TagAus(TSekunden s) {
     return static_cast<TTag>(s >= 0 ? s / SekundenJeTag : -((-s + SekundenJeTag - 1) / SekundenJeTag));
 }
 
+// The name under which libical knows AZeitzone (its built-in zone data), "" for none. The zone's
+// own name where the system names zones as libical does; Windows' zone ids are mapped
+// (platform/windows/IcalZonen.cpp).
+std::string IcsZonenname(const TZeitzone& AZeitzone);
+
 class TIcsZeit {
 public:
     explicit TIcsZeit(const TZeitzone& AZeitzone) : FZeitzone(AZeitzone) {}
@@ -44,7 +49,3 @@ public:
 private:
     const TZeitzone& FZeitzone;
 };
-
-// The name of the local zone as the system sets it (TZ, /etc/timezone, /etc/localtime), such as
-// "Europe/Vienna", or "".
-std::string LokalerZonenname();

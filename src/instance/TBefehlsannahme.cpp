@@ -3,8 +3,6 @@
 #include <optional>
 #include <utility>
 
-#include "model/Importargument.h"
-
 TBefehlsannahme::TBefehlsannahme(TForm1& AForm, TBefehlsFenster& AFenster)
     : FForm(AForm), FFenster(AFenster) {}
 
@@ -42,7 +40,7 @@ void TBefehlsannahme::TimerSendToTimer() {
     if (Filename.empty() || !AnnehmenS()) {
         return;
     }
-    if (const std::optional<std::string> Datei = Importdatei(Filename)) {
+    if (const std::optional<std::string> Datei = FForm.Dateien().Importziel(Filename)) {
         FForm.Dateien().ImportStarten(*Datei);
         return;
     }

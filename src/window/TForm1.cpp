@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "files/Utf8.h"
-#include "model/Importargument.h"
 #include "model/Uhr.h"
 #include "platform/Pfadteile.h"
 #include "platform/TDateisystem.h"
@@ -98,8 +97,10 @@ void TForm1::EinstellungenLadenSpeichern(bool ALadenS) {
     Werte.WindowState = Standard.WindowState;
     Werte.Height = Standard.Height;
     Werte.Width = Standard.Width;
+    // A file to import (an iCalendar file named alone) is not the calendar to open.
+    const bool KalenderS = !FParameters.empty() && !FDatei->Importziel(FParameters.front());
     const TEinstellungsOrte Orte{KalenderProgPath, KalenderUserPath,
-                                 FParameters.empty() ? std::string() : FParameters.front()};
+                                 KalenderS ? FParameters.front() : std::string()};
     if (!FEinstellungsspeicher.Laden(Werte, HistoryMenuList, Orte) && Werte.KalFilename.empty()) {
         // The file could not be read (the user has been told): a calendar named on the command
         // line still opens, else file dialogs start in the user's calendar folder.
@@ -199,7 +200,7 @@ void TForm1::StartbefehleMerken() {
         return;
     }
     const std::string& Erstes = FParameters.front();
-    if (const std::optional<std::string> Datei = Importdatei(Erstes); Datei && IstDatei(*Datei)) {
+    if (const std::optional<std::string> Datei = FDatei->Importziel(Erstes); Datei && IstDatei(*Datei)) {
         FStartImportFilename = *Datei;
     }
     FStartVorschauS = Erstes == "/systemstartup";
@@ -549,7 +550,7 @@ std::span<const TBefehl<TForm1>> TForm1::Ansichtsbefehle() {
           .Menue = mnAnsicht,
           .TrennerDavor = true,
           .EinstellungsKopie = true,
-          .ListenPopup = 13,
+          .ListenPopup = 14,
           .ComboPopup = true,
           .PopupCaption = "Sc&hrifteinstellungen..."},
          nullptr,

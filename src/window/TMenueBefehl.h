@@ -17,6 +17,7 @@ enum TMenueBefehl : std::int32_t {
     mbLaden,
     mbGeladeneEntfernen,
     mbImportieren,
+    mbIcsExportieren,
     mbDrucken,
     mbSchliessen,
     // "&Bearbeiten"
@@ -38,6 +39,7 @@ enum TMenueBefehl : std::int32_t {
     mbAusblenden,
     mbEintragImportieren,
     mbMail,
+    mbEintragIcs,
     mbLoeschen,
     mbAlleLoeschen,
     mbAbgelaufeneLoeschen,

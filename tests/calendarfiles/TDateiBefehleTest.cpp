@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "calendarfiles/TGeladenForm.h"
+#include "calendarfiles/TIcsDateien.h"
 #include "files/Utf8.h"
 #include "model/Fehler.h"
 #include "model/Textvergleich.h"
@@ -15,6 +16,7 @@
 #include "platform/TMemIniFile.h"
 #include "platform/TRegistryMigration.h"
 #include "platform/Umgebung.h"
+#include "platform/Zeitzone.h"
 #include "views/TFakeSteuerung.h"
 #include "views/ViewsHilfen.h"
 #include "window/HauptfensterFakes.h"
@@ -137,6 +139,25 @@ bool BeginntMit(const std::string& AText, const std::string& AAnfang) {
     return AText.rfind(AAnfang, 0) == 0;
 }
 
+// An iCalendar file of AKomponenten.
+std::string Ics(const std::string& AKomponenten) {
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//DE\r\n" + AKomponenten + "END:VCALENDAR\r\n";
+}
+
+// A whole-day event.
+std::string Ereignis(const std::string& AUid, const std::string& ADatum, const std::string& AKurztext,
+                     const std::string& AWeitere = "") {
+    return "BEGIN:VEVENT\r\nUID:" + AUid + "\r\nDTSTART;VALUE=DATE:" + ADatum + "\r\nSUMMARY:" + AKurztext +
+           "\r\n" + AWeitere + "END:VEVENT\r\n";
+}
+
+// An invitation to a concert on 7.1.2025, a cancelled event and a task.
+const std::string Einladung = Ics(Ereignis("konzert", "20250107", "Konzert") +
+                                  Ereignis("weg", "20250108", "Weg", "STATUS:CANCELLED\r\n") +
+                                  "BEGIN:VTODO\r\nUID:aufgabe\r\nSUMMARY:Einkaufen\r\nEND:VTODO\r\n");
+const std::string EinladungBericht =
+    "1 Termin übernommen, 2 nicht übernommen: 1 abgesagter Termin, 1 Aufgabe.";
+
 const std::string Heute = "W2  Mo 06.01.2025: Heute";
 const std::string HeuteFeiertag = "W2  Mo 06.01.2025: \"Dreikönig\" | (1*)";
 const std::string Frage = "Sollen die vorgenommenen Änderungen gespeichert werden?";
@@ -157,6 +178,7 @@ protected:
     TAnwendungsdatenOrdner Ordner{Temp.Pfad() + "/config/"};
     std::unique_ptr<TRegistryMigration> Migration = SystemRegistryMigration();
     TEinstellungsspeicher Einstellungen{Ordner, *Migration, SystemDateisystem()};
+    std::unique_ptr<TZeitzone> Zone = SystemZeitzone();
     std::unique_ptr<TForm1> Form;
 
     void SetUp() override {
@@ -193,6 +215,7 @@ protected:
         Form = std::make_unique<TForm1>(Ansicht, Steuerung, Einstellungen, Festplatte, Dokumente, Programm,
                                         AArgumente, std::make_unique<TStillePlattform>());
         Form->DateiDialogeSetzen(Dialog, GeladenDialog);
+        Form->Dateien().IcsZeitzoneSetzen(*Zone);
         ASSERT_TRUE(Form->FormShow());
         Form->Timer2Timer();
     }
@@ -200,6 +223,14 @@ protected:
         TDatenClass Neu = Eintrag(AKurztext, {{D(7, 1, 2025), D(7, 1, 2025)}});
         Neu.Id = Form->Daten.NewId();
         Form->Daten.Add(Neu);
+    }
+    // The entries of an iCalendar file as this program reads it.
+    TDaten IcsLesen(const std::string& APfad) const {
+        TDaten d;
+        TIcsDateien Ics(SystemDateisystem());
+        Ics.ZeitzoneSetzen(*Zone);
+        Ics.Lesen(APfad, d, 0);
+        return d;
     }
     bool Enthaelt(const std::string& AKurztext) const { return Form->Daten.FindeKurztext(AKurztext); }
     std::string LetzteMeldung() const { return Meldungen.Texte.empty() ? "" : Meldungen.Texte.back(); }
@@ -493,22 +524,34 @@ TEST_F(Dateien, EachCommandShowsItsDialog) {
         TMenueBefehl Befehl;
         const char* Titel;
         const char* Endung;
-        bool VollS;
+        std::string Filter;
         int FilterIndex;
         std::string Ordner;
         std::string Dateiname;
         bool ZumSpeichern;
     };
     const std::string Voll = TDateiBefehle::VollerFilter;
-    const std::vector<TFall> Faelle = {
-        {mbOeffnen, "Kalenderdatei öffnen", "OVK", true, 1, Dokumente, "", false},
-        {mbImportieren, "Kalenderdatei importieren", "OVI", true, 4, Dokumente + "Kalenderdateien/", "",
+    // The dialogs that read a file to import or to show beside offer iCalendar files too, where
+    // the build reads them.
+#ifdef ORVANTO_ICALENDAR
+    const std::string MitIcs = TDateiBefehle::IcsLeseFilter;
+#else
+    const std::string MitIcs = Voll;
+#endif
+    std::vector<TFall> Faelle = {
+        {mbOeffnen, "Kalenderdatei öffnen", "OVK", Voll, 1, Dokumente, "", false},
+        {mbImportieren, "Kalenderdatei importieren", "OVI", MitIcs, 4, Dokumente + "Kalenderdateien/", "",
          false},
-        {mbLaden, "Kalenderdatei hinzuladen", "OVK", true, 4, Dokumente + "Kalenderdateien/", "", false},
-        {mbFeiertagsdatei, "Feiertagsdatei hinzuladen", "OVF", true, 3, Programm, "Feiertage.ovf", false},
-        {mbSonderdatei, "Sonderdatei hinzuladen", "OVK", true, 4, Programm + "Kalenderdateien/", "", false},
-        {mbSpeichernUnter, "Kalenderdatei speichern unter", "OVK", false, 1, Dokumente, "Privat.ovk", true},
+        {mbLaden, "Kalenderdatei hinzuladen", "OVK", MitIcs, 4, Dokumente + "Kalenderdateien/", "", false},
+        {mbFeiertagsdatei, "Feiertagsdatei hinzuladen", "OVF", Voll, 3, Programm, "Feiertage.ovf", false},
+        {mbSonderdatei, "Sonderdatei hinzuladen", "OVK", Voll, 4, Programm + "Kalenderdateien/", "", false},
+        {mbSpeichernUnter, "Kalenderdatei speichern unter", "OVK", TDateiBefehle::SpeicherFilter, 1,
+         Dokumente, "Privat.ovk", true},
     };
+#ifdef ORVANTO_ICALENDAR
+    Faelle.push_back({mbIcsExportieren, "iCalendar-Datei exportieren", "ics", TDateiBefehle::IcsFilter, 1,
+                      Dokumente, "Privat.ics", true});
+#endif
     const std::string IniVorher = DateiLesen(Ini);
     for (const TFall& f : Faelle) {
         SCOPED_TRACE(f.Titel);
@@ -517,7 +560,7 @@ TEST_F(Dateien, EachCommandShowsItsDialog) {
         const TDateiDialogWahl& w = Dialog.Gezeigt.back();
         EXPECT_EQ(w.Titel, f.Titel);
         EXPECT_EQ(w.StandardEndung, f.Endung);
-        EXPECT_EQ(w.Filter, f.VollS ? Voll : std::string(TDateiBefehle::SpeicherFilter));
+        EXPECT_EQ(w.Filter, f.Filter);
         EXPECT_EQ(w.FilterIndex, f.FilterIndex);
         EXPECT_EQ(w.Ordner, f.Ordner);
         EXPECT_EQ(w.Dateiname, f.Dateiname);
@@ -744,5 +787,199 @@ TEST_F(Dateien, TheBackupOptionIsStoredAtOnce) {
     Form->MenueBefehl(mbSicherung);
     EXPECT_EQ(IniWert("SikDateiAnlegen"), "0");
 }
+
+// The iCalendar files, where the build reads and writes them.
+#ifdef ORVANTO_ICALENDAR
+
+// An iCalendar file (known by its content, whatever its name) is imported after the same question
+// and ends with its report in one box; importing it again adds nothing.
+TEST_F(Dateien, AnIcsFileIsImportedWithItsReport) {
+    const std::string Import = Dokumente + "Einladung.txt";
+    DateiSchreiben(Import, Einladung);
+    Starten({Kalender});
+    Meldungen.Antwort = maJa;
+    Dialog.Wahl = Import;
+    for (const char* Durchgang : {"first", "again"}) {
+        SCOPED_TRACE(Durchgang);
+        Meldungen.Texte.clear();
+        Form->MenueBefehl(mbImportieren);
+        EXPECT_EQ(Meldungen.Texte,
+                  (std::vector<std::string>{"Soll die Datei \"" + Import + "\" importiert werden?",
+                                            EinladungBericht}));
+        EXPECT_EQ(Form->Daten.Count(), 2);
+        EXPECT_TRUE(Enthaelt("Konzert"));
+        EXPECT_TRUE(Form->IsModified());
+        EXPECT_EQ(Steuerung.Aktuell(), Heute);
+    }
+    // Answered No: nothing read, no report.
+    Meldungen.Texte.clear();
+    Meldungen.Antwort = maNein;
+    Form->MenueBefehl(mbImportieren);
+    EXPECT_EQ(Meldungen.Texte.size(), 1u);
+}
+
+TEST_F(Dateien, AnIcsFileThatCannotBeReadLeavesTheCalendar) {
+    struct TFall {
+        const char* Name;
+        std::string Inhalt;
+        std::string Meldung; // the beginning of the message after the question
+    };
+    const std::string Vorspann =
+        "iCalendar-Datei konnte nicht gelesen werden:\r\n" + Dokumente + "Kaputt.ics\r\n";
+    const TFall Faelle[] = {
+        {"truncated", "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nSUMMARY:Halb\r\n", Vorspann},
+        {"garbage", "BEGIN:VCALENDAR\r\n\x01\x02\xff\xfe::;;\r\nEND:VCALENDAR\r\n", Vorspann},
+        {"an event without a start", Ics("BEGIN:VEVENT\r\nUID:x\r\nSUMMARY:Ohne\r\nEND:VEVENT\r\n"),
+         Vorspann},
+        // Not iCalendar by its content: the calendar file reader's message, whatever the name.
+        {"not iCalendar", "Termine am Montag\r\n", "Kalenderdatei konnte nicht geladen werden:\r\n"},
+    };
+    Starten({Kalender});
+    Meldungen.Antwort = maJa;
+    for (const TFall& f : Faelle) {
+        SCOPED_TRACE(f.Name);
+        DateiSchreiben(Dokumente + "Kaputt.ics", f.Inhalt);
+        Meldungen.Texte.clear();
+        Dialog.Wahl = Dokumente + "Kaputt.ics";
+        Form->MenueBefehl(mbImportieren);
+        ASSERT_EQ(Meldungen.Texte.size(), 2u);
+        EXPECT_TRUE(BeginntMit(Meldungen.Texte[1], f.Meldung)) << Meldungen.Texte[1];
+        EXPECT_EQ(Form->Daten.Count(), 1);
+        EXPECT_FALSE(Form->IsModified());
+    }
+}
+
+// A file manager or a second start hands the file over alone: it is imported into the calendar
+// of the settings, which stays the main file.
+TEST_F(Dateien, AnIcsFileNamedAloneOnTheCommandLineIsImported) {
+    const std::string Import = Dokumente + "Einladung.ics";
+    DateiSchreiben(Import, Einladung);
+    IniSchreiben("FeiertagS=0\nKalFilename=" + Kalender + "\n");
+    Meldungen.Antwort = maJa;
+    Starten({Import});
+    EXPECT_EQ(
+        Meldungen.Texte,
+        (std::vector<std::string>{"Soll die Datei \"" + Import + "\" importiert werden?", EinladungBericht}));
+    EXPECT_EQ(Form->KalFilename(), Kalender);
+    EXPECT_TRUE(Enthaelt("Arzt"));
+    EXPECT_TRUE(Enthaelt("Konzert"));
+}
+
+// Shown beside the calendar as a further file: its file number in its lines, the calendar not
+// modified; loading it again replaces its entries under the same number.
+TEST_F(Dateien, AnIcsFileIsShownBesideTheCalendar) {
+    const std::string Schule = Programm + "Schule.ics";
+    DateiSchreiben(Schule, Ics(Ereignis("fest", "20250106", "Schulfest")));
+    Starten({Kalender});
+    Dialog.Wahl = Schule;
+    for (const char* Durchgang : {"first", "again"}) {
+        SCOPED_TRACE(Durchgang);
+        Form->MenueBefehl(mbLaden);
+        EXPECT_TRUE(Meldungen.Texte.empty()) << LetzteMeldung();
+        ASSERT_EQ(Form->Geladen.Count(), 1);
+        EXPECT_EQ(Form->Geladen.GeladenListe[0].IdDatei, 1);
+        EXPECT_EQ(Form->Daten.Count(), 2);
+        EXPECT_EQ(Steuerung.Aktuell(), "W2  Mo 06.01.2025: Schulfest | (1*T1E+) | Von heute bis heute");
+        EXPECT_FALSE(Form->IsModified());
+    }
+    // A file that cannot be read: its message, nothing registered.
+    const std::string Kaputt = Programm + "Kaputt.ics";
+    DateiSchreiben(Kaputt, "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\n");
+    Dialog.Wahl = Kaputt;
+    Form->MenueBefehl(mbLaden);
+    EXPECT_TRUE(BeginntMit(LetzteMeldung(), "iCalendar-Datei konnte nicht gelesen werden:\r\n" + Kaputt))
+        << LetzteMeldung();
+    EXPECT_EQ(Form->Geladen.Count(), 1);
+    EXPECT_EQ(Form->Daten.Count(), 2);
+}
+
+// The export writes the main file's entries, not those shown beside them, and changes neither the
+// main file nor the caption; a name without extension gets ".ics".
+TEST_F(Dateien, TheExportWritesTheMainFileEntries) {
+    const std::string Team = Programm + "Team.ovk";
+    KalenderSchreiben(Team, {Eintrag("Sitzung", {{D(6, 1, 2025), D(6, 1, 2025)}})});
+    Starten({Kalender});
+    Dialog.Wahl = Team;
+    Form->MenueBefehl(mbLaden);
+    EXPECT_TRUE(Form->MenueZustand(mbIcsExportieren).EnabledS);
+
+    Dialog.Wahl = Dokumente + "Export";
+    Form->MenueBefehl(mbIcsExportieren);
+    EXPECT_TRUE(Meldungen.Texte.empty()) << LetzteMeldung();
+    const std::string Ziel = Dokumente + "Export.ics";
+    TDaten Gelesen = IcsLesen(Ziel);
+    ASSERT_EQ(Gelesen.Count(), 1);
+    EXPECT_EQ(Gelesen[0].Kurztext, "Arzt");
+    ASSERT_EQ(Gelesen[0].DatumListe.size(), 1u);
+    EXPECT_EQ(Gelesen[0].DatumListe[0].Datum, D(8, 1, 2025));
+    EXPECT_EQ(Form->KalFilename(), Kalender);
+    EXPECT_EQ(Ansicht.Titel, "Privat.ovk - Orvanto V1.03");
+    EXPECT_FALSE(Form->IsModified());
+
+    // A write that fails: the message names the file, the old one stays as it was.
+    const std::string Vorher = DateiLesen(Ziel);
+    AenderungMachen();
+    Festplatte.VollS = true;
+    Dialog.Wahl = Ziel;
+    Form->MenueBefehl(mbIcsExportieren);
+    EXPECT_TRUE(
+        BeginntMit(LetzteMeldung(), "iCalendar-Datei konnte nicht geschrieben werden:\r\n" + Ziel + "\r\n"))
+        << LetzteMeldung();
+    EXPECT_EQ(DateiLesen(Ziel), Vorher);
+}
+
+// One entry, from a line of it in the focused day list, named after its short text (characters a
+// file name cannot hold replaced); an entry of a file shown beside is saved as well.
+TEST_F(Dateien, AnEntryIsSavedAsIcsFromItsLine) {
+    KalenderSchreiben(
+        Kalender, {Eintrag("Arzt: A/B", {{D(8, 1, 2025), D(8, 1, 2025)}, {D(15, 1, 2025), D(15, 1, 2025)}}),
+                   Eintrag("Kino", {{D(8, 1, 2025), D(8, 1, 2025)}})});
+    Starten({Kalender});
+    // On a day line without an entry, or with the focus elsewhere, there is nothing to save.
+    EXPECT_EQ(Steuerung.Aktuell(), Heute);
+    EXPECT_FALSE(Form->MenueZustand(mbEintragIcs).EnabledS);
+    Form->GeheZuDatum(D(8, 1, 2025));
+    Steuerung.Fokus = "Perioden";
+    EXPECT_FALSE(Form->MenueZustand(mbEintragIcs).EnabledS);
+    Steuerung.Fokus = "Zeilen";
+    ASSERT_TRUE(BeginntMit(Steuerung.Aktuell(), "    Mi 08.01.2025: Arzt: A/B")) << Steuerung.Aktuell();
+    ASSERT_TRUE(Form->MenueZustand(mbEintragIcs).EnabledS);
+
+    Form->MenueBefehl(mbEintragIcs);
+    ASSERT_EQ(Dialog.Gezeigt.size(), 1u);
+    const TDateiDialogWahl& w = Dialog.Gezeigt[0];
+    EXPECT_EQ(w.Titel, "Eintrag als iCalendar-Datei speichern");
+    EXPECT_EQ(w.Dateiname, "Arzt_ A_B.ics");
+    EXPECT_EQ(w.Ordner, Dokumente);
+    EXPECT_EQ(w.Filter, TDateiBefehle::IcsFilter);
+    EXPECT_TRUE(Dialog.ZumSpeichern[0]);
+
+    Dialog.Wahl = Dokumente + "Arzt.ics";
+    Form->MenueBefehl(mbEintragIcs);
+    EXPECT_TRUE(Meldungen.Texte.empty()) << LetzteMeldung();
+    TDaten Gelesen = IcsLesen(Dokumente + "Arzt.ics");
+    ASSERT_EQ(Gelesen.Count(), 1);
+    EXPECT_EQ(Gelesen[0].Kurztext, "Arzt: A/B");
+    EXPECT_EQ(Gelesen[0].DatumListe.size(), 2u);
+    EXPECT_FALSE(Form->IsModified());
+}
+
+// The file an entry's mail takes along: the entry alone, in the temporary folder, named after it.
+TEST_F(Dateien, AnEntrysMailAttachmentHoldsTheEntry) {
+    TUmgebung Umgebung;
+    Umgebung.Setzen("TMPDIR", Temp.Pfad());
+    Starten({Kalender});
+    Form->GeheZuDatum(D(8, 1, 2025));
+    const std::string Anhang = Form->Dateien().EintragIcsAnhang(*Form->Tagesliste.AktTagClass());
+    EXPECT_EQ(Anhang, SystemDateisystem().VollerPfad(Temp.Pfad() + "/orvanto-mail/Arzt.ics"));
+    TDaten Gelesen = IcsLesen(Anhang);
+    ASSERT_EQ(Gelesen.Count(), 1);
+    EXPECT_EQ(Gelesen[0].Kurztext, "Arzt");
+    // Where it cannot be written the mail goes without it.
+    Umgebung.Setzen("TMPDIR", "/proc/orvanto");
+    EXPECT_EQ(Form->Dateien().EintragIcsAnhang(*Form->Tagesliste.AktTagClass()), "");
+}
+
+#endif
 
 } // namespace

@@ -115,7 +115,7 @@ def listen_popup(p):
     p.taste("shift+F10")
     erwartet = ["Neuer Eintrag...", "Eintrag bearbeiten...", "Infos...", "Kopieren", "Ausschneiden", "Einfügen",
                 "Eintrag aktivieren", "Eintrag deaktivieren", "Eintrag importieren",
-                "Eintrag per Mail versenden...", "Eintrag löschen",
+                "Eintrag per Mail versenden...", "Eintrag als iCalendar-Datei speichern...", "Eintrag löschen",
                 "Eintrag und alle nachfolgenden Einträge ausblenden", "Schrifteinstellungen..."]
     namen = lambda: [e.rstrip("*") for e in popup_eintraege(p)]
     warte(lambda: namen() == erwartet, 5, "pop-up %r, got %r" % (erwartet, namen()))
@@ -177,8 +177,8 @@ def komprimiert_speichert(p):
 
 
 # The file menu's commands above the recent files.
-DATEI_BEFEHLE = ["Öffnen...", "Speichern", "Speichern unter...", "", "Anzeigen", "Importieren...", "Drucken...",
-                 "Schließen", ""]
+DATEI_BEFEHLE = ["Öffnen...", "Speichern", "Speichern unter...", "", "Anzeigen", "Importieren...",
+                 "iCalendar-Datei exportieren...", "Drucken...", "Schließen", ""]
 
 
 def zuletzt_geoeffnet(p, zweit):

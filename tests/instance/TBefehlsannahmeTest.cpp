@@ -9,6 +9,7 @@
 #include "platform/TMeldungsPort.h"
 #include "platform/TRegistryMigration.h"
 #include "platform/Umgebung.h"
+#include "platform/Zeitzone.h"
 #include "views/TFakeSteuerung.h"
 #include "views/ViewsHilfen.h"
 #include "window/HauptfensterFakes.h"
@@ -53,6 +54,7 @@ public:
     TAnwendungsdatenOrdner Ordner{Temp.Pfad() + "/config/"};
     std::unique_ptr<TRegistryMigration> Migration = SystemRegistryMigration();
     TEinstellungsspeicher Einstellungen{Ordner, *Migration, SystemDateisystem()};
+    std::unique_ptr<TZeitzone> Zone = SystemZeitzone();
     std::unique_ptr<TForm1> Form;
     std::unique_ptr<TBefehlsannahme> Annahme;
 
@@ -73,6 +75,7 @@ public:
         Form = std::make_unique<TForm1>(Ansicht, Steuerung, Einstellungen, SystemDateisystem(), Dokumente,
                                         Temp.Pfad() + "/Programm/", std::vector<std::string>{Kalender},
                                         std::make_unique<TStillePlattform>());
+        Form->Dateien().IcsZeitzoneSetzen(*Zone);
         Annahme = std::make_unique<TBefehlsannahme>(*Form, Fenster);
     }
     void TearDown() override {
@@ -191,12 +194,16 @@ TEST_F(Befehlsannahme, ArgumentsThatNameNoCalendar) {
     const std::string Import = Dokumente + "Neu.ovi";
     KalenderSchreiben(Import, {Eintrag("Import", {{D(9, 1, 2025), D(9, 1, 2025)}})});
     const std::string Frage = "Soll die Datei \"" + Import + "\" importiert werden?";
+    // An iCalendar file handed over alone, as a file manager does.
+    const std::string Ics = Dokumente + "Einladung.ics";
+    DateiSchreiben(Ics, "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//DE\r\nBEGIN:VEVENT\r\nUID:k\r\n"
+                        "DTSTART;VALUE=DATE:20250107\r\nSUMMARY:Konzert\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
     struct TFall {
         std::string Argument;
         std::vector<std::string> Meldungen; // the reader's error message, or the import question
         std::int32_t Eintraege;
     };
-    const TFall Faelle[] = {
+    std::vector<TFall> Faelle = {
         {Dokumente + "Kaputt.ovk", {"Kalenderdatei konnte nicht geladen werden:"}, 1},
         {Dokumente + "Fehlt.ovk", {"Kalenderdatei konnte nicht geladen werden:"}, 1},
         // An import file is imported into the open calendar after the question, the prefix in any
@@ -207,6 +214,11 @@ TEST_F(Befehlsannahme, ArgumentsThatNameNoCalendar) {
         // Here no information window is set for the preview: nothing happens.
         {"/systemstartup", {}, 1},
     };
+#ifdef ORVANTO_ICALENDAR
+    Faelle.push_back({Ics, {"Soll die Datei \"" + Ics + "\" importiert werden?", "1 Termin übernommen."}, 2});
+    Faelle.push_back(
+        {"/I:" + Ics, {"Soll die Datei \"" + Ics + "\" importiert werden?", "1 Termin übernommen."}, 2});
+#endif
     for (const TFall& f : Faelle) {
         SCOPED_TRACE(f.Argument);
         SetUp();

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <gtest/gtest.h>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -46,6 +47,21 @@ TEST_F(PosixZeitzoneTest, ConvertsWithTheRuleInForceAtTheInstant) {
         EXPECT_NEAR(Zone.LocalToUtc(f.Lokal), f.Utc, Millisekunde) << f.Lokal;
         EXPECT_NEAR(Zone.ConvertLocalUtc(true, f.Lokal), f.Utc, Millisekunde);
         EXPECT_NEAR(Zone.ConvertLocalUtc(false, f.Utc), f.Lokal, Millisekunde);
+    }
+}
+
+// The name calendars exchange: TZ as a name, with the C library's leading colon, or as a path
+// into the zone database; a rule stands as it is.
+TEST_F(PosixZeitzoneTest, TheNameComesFromTZ) {
+    const std::pair<const char*, const char*> Faelle[] = {
+        {"Europe/Vienna", "Europe/Vienna"},
+        {":America/New_York", "America/New_York"},
+        {"/usr/share/zoneinfo/Asia/Tokyo", "Asia/Tokyo"},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", "CET-1CEST,M3.5.0,M10.5.0/3"},
+    };
+    for (const auto& [Tz, Name] : Faelle) {
+        Umgebung->Setzen("TZ", Tz);
+        EXPECT_EQ(Zone.Name(), Name) << Tz;
     }
 }
 

@@ -67,7 +67,8 @@ TEST(MenueTabelle, EveryMenuHoldsItsItemsInTheirOrder) {
          "&Datei",
          {"Ö&ffnen...\tCtrl+O", "&Speichern\tCtrl+S", "Speichern &unter...\tCtrl+U", "-", "&Anzeigen>",
           "  Datei &laden und anzeigen...\tCtrl+L", "  Geladene &Dateien aus Liste entfernen...\tCtrl+D",
-          "&Importieren...", "&Drucken...\tCtrl+P", "S&chließen\tCtrl+F4"}},
+          "&Importieren...", "iCalendar-Datei &exportieren...", "&Drucken...\tCtrl+P",
+          "S&chließen\tCtrl+F4"}},
         {mnBearbeiten, "&Bearbeiten", {"&Kopieren\tCtrl+C", "&Ausschneiden\tCtrl+X", "&Einfügen\tCtrl+V"}},
         {mnSuchen,
          "&Suchen",
@@ -77,8 +78,8 @@ TEST(MenueTabelle, EveryMenuHoldsItsItemsInTheirOrder) {
          {"&Neuer Eintrag...\tCtrl+N", "Eintrag &bearbeiten...\tCtrl+B", "&Infos...\tCtrl+I",
           "V&orschau von heute\tF4", "Vo&rschau der nächsten Tage\tF8", "-", "( ) Eintrag &aktivieren",
           "( ) Eintrag &deaktivieren", "Eintrag und alle nachfolgenden Einträge ausblenden",
-          "Eintrag importieren", "Eintrag per &Mail versenden...", "Eintrag &löschen\tDel",
-          "Eintrag &und alle dazugehörigen Einträge löschen\tShift+Del",
+          "Eintrag importieren", "Eintrag per &Mail versenden...", "Eintrag als iCalendar-Datei speichern...",
+          "Eintrag &löschen\tDel", "Eintrag &und alle dazugehörigen Einträge löschen\tShift+Del",
           "Alle mit \"Lö&schfunktion\" gekennzeichneten abgelaufenen Einträge löschen\tCtrl+A", "-",
           "&Vorblättern\tCtrl+Down", "&Zurückblättern\tCtrl+Up", "&Gehe zu Datum...\tCtrl+G"}},
         {mnSpruenge,
@@ -126,8 +127,9 @@ TEST(MenueTabelle, ThePopupMenusHoldTheirCommandsInTheirOrder) {
     EXPECT_EQ(Captions(ListenPopupBefehle(), true),
               (TZeilen{"&Neuer Eintrag...", "Eintrag &bearbeiten...", "&Infos...", "Kopieren", "Ausschneiden",
                        "Einfügen", "Eintrag &aktivieren", "Eintrag &deaktivieren", "Eintrag importieren",
-                       "Eintrag per Mail versenden...", "Eintrag &löschen",
-                       "Eintrag und alle nachfolgenden Einträge ausblenden", "Sc&hrifteinstellungen..."}));
+                       "Eintrag per Mail versenden...", "Eintrag als iCalendar-Datei speichern...",
+                       "Eintrag &löschen", "Eintrag und alle nachfolgenden Einträge ausblenden",
+                       "Sc&hrifteinstellungen..."}));
     EXPECT_EQ(Captions(ComboPopupBefehle(), false),
               (TZeilen{"&Jahresansicht", "&Monatsansicht", "&Wochenansicht", "&Schrifteinstellungen..."}));
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "icalendar/IcsZeit.h"
+#include "platform/Zeitzone.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ TEST(IcalZonen, WindowsIdsBecomeTheZoneOfTheUsersCountry) {
 // The main zones of Central Europe reach libical's zone data through the local zone's name: CTest
 // runs the tests in Vienna's zone, whose name TZ gives as on Linux.
 TEST(IcalZonen, TheLocalZoneIsOneLibicalKnows) {
-    const std::string Name = LokalerZonenname();
+    const std::string Name = IcsZonenname(*SystemZeitzone());
     EXPECT_EQ(Name, "Europe/Vienna");
     icaltimezone* Zone = icaltimezone_get_builtin_timezone(Name.c_str());
     ASSERT_NE(Zone, nullptr);

@@ -2,7 +2,11 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
 
 namespace {
 
@@ -56,6 +60,24 @@ TDateTime TPosixZeitzone::LocalToUtc(TDateTime t) const {
     if (errno != 0 && (Utc == static_cast<std::time_t>(-1) || Lokal == static_cast<std::time_t>(-1)))
         return t;
     return t - static_cast<double>(Utc - Lokal) / SekundenJeTag;
+}
+
+std::string TPosixZeitzone::Name() const {
+    const auto NachZoneinfo = [](const std::string& APfad) {
+        const std::size_t i = APfad.find("zoneinfo/");
+        return i == std::string::npos ? std::string() : APfad.substr(i + 9);
+    };
+    if (const char* Tz = std::getenv("TZ"); Tz != nullptr && *Tz != '\0') {
+        const std::string Name = Tz[0] == ':' ? Tz + 1 : Tz;
+        return Name.starts_with("/") ? NachZoneinfo(Name) : Name;
+    }
+    std::ifstream Datei("/etc/timezone");
+    std::string Name;
+    if (std::getline(Datei, Name) && !Name.empty()) {
+        return Name;
+    }
+    std::error_code Fehler;
+    return NachZoneinfo(std::filesystem::read_symlink("/etc/localtime", Fehler).string());
 }
 
 std::unique_ptr<TZeitzone> SystemZeitzone() {

@@ -1,6 +1,6 @@
 // libical on Windows: where its zone data lies, and the local zone's name as libical knows zones.
 // Part of the iCalendar room's library in the Windows build only; its reader and writer call
-// LokalerZonenname(), so this file, and with it the zone folder's set-up, is in every program
+// IcsZonenname(), so this file, and with it the zone folder's set-up, is in every program
 // that uses the room.
 
 #include "platform/windows/IcalZonen.h"
@@ -14,6 +14,7 @@
 #include <string>
 
 #include "icalendar/IcsZeit.h"
+#include "platform/Zeitzone.h"
 
 namespace {
 
@@ -65,22 +66,19 @@ std::string ZonennameAusWindows(const std::string& AId, const std::string& AGebi
 }
 
 // TZ, where it names a zone libical knows, as on Linux (wine takes the system zone from it);
-// else the system's zone id with the user's country, as the zone of that country which the id
-// stands for ("W. Europe Standard Time" in Austria: "Europe/Vienna"), or the id's main zone.
-std::string LokalerZonenname() {
+// else the zone's Windows id with the user's country, as the zone of that country which the id
+// stands for ("W. Europe Standard Time" in Austria: "Europe/Vienna"), or the id's main zone. A zone
+// without an id (a fixed one) has no name.
+std::string IcsZonenname(const TZeitzone& AZeitzone) {
     if (const char* Tz = std::getenv("TZ");
         Tz != nullptr && *Tz != '\0' && icaltimezone_get_builtin_timezone(Tz) != nullptr) {
         return Tz;
     }
-    DYNAMIC_TIME_ZONE_INFORMATION Zone{};
-    if (GetDynamicTimeZoneInformation(&Zone) == TIME_ZONE_ID_INVALID) {
+    const std::string Id = AZeitzone.Name();
+    if (Id.empty()) {
         return "";
     }
-    char Id[sizeof Zone.TimeZoneKeyName];
     char Gebiet[16] = "";
-    if (WideCharToMultiByte(CP_UTF8, 0, Zone.TimeZoneKeyName, -1, Id, sizeof Id, nullptr, nullptr) == 0) {
-        return "";
-    }
     GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SISO3166CTRYNAME, Gebiet, sizeof Gebiet);
     return ZonennameAusWindows(Id, Gebiet);
 }

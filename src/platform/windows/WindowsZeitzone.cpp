@@ -57,6 +57,19 @@ TDateTime TWindowsZeitzone::LocalToUtc(TDateTime t) const {
     return Umrechnen(TzSpecificLocalTimeToSystemTime, FZone, t);
 }
 
+std::string TWindowsZeitzone::Name() const {
+    DYNAMIC_TIME_ZONE_INFORMATION Zone{};
+    if (FZone || GetDynamicTimeZoneInformation(&Zone) == TIME_ZONE_ID_INVALID) {
+        return "";
+    }
+    const int Laenge =
+        WideCharToMultiByte(CP_UTF8, 0, Zone.TimeZoneKeyName, -1, nullptr, 0, nullptr, nullptr);
+    std::string Name(Laenge > 0 ? Laenge : 1, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, Zone.TimeZoneKeyName, -1, Name.data(), Laenge, nullptr, nullptr);
+    Name.resize(Laenge > 0 ? Laenge - 1 : 0);
+    return Name;
+}
+
 std::unique_ptr<TZeitzone> SystemZeitzone() {
     return std::make_unique<TWindowsZeitzone>();
 }

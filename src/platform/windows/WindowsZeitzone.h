@@ -17,6 +17,8 @@ public:
 
     TDateTime UtcToLocal(TDateTime t) const override;
     TDateTime LocalToUtc(TDateTime t) const override;
+    // The system's key name of the zone ("W. Europe Standard Time"); "" for a fixed zone.
+    std::string Name() const override;
 
 private:
     std::optional<TIME_ZONE_INFORMATION> FZone;

@@ -148,6 +148,7 @@ THauptFrame::THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std
     FForm->InfosFensterSetzen(*FInfosForm, *FInfos, *FKlang);
     FGeladenForm = new TWxGeladenForm(this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor);
     FForm->DateiDialogeSetzen(FDateiDialog, *FGeladenForm);
+    FForm->Dateien().IcsZeitzoneSetzen(*FZeitzone);
     FEintragEditor = std::make_unique<TWxEintragEditor>(
         this, FForm->Tolk, FForm->AktFont, FForm->AktBackColor, FDateiDialog, FForm->Soundordner());
     FForm->EintragEditorSetzen(*FEintragEditor);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 
 #include "calendarfiles/TGeladenForm.h"
@@ -966,8 +967,14 @@ TEST_F(Dateien, AnEntryIsSavedAsIcsFromItsLine) {
 
 // The file an entry's mail takes along: the entry alone, in the temporary folder, named after it.
 TEST_F(Dateien, AnEntrysMailAttachmentHoldsTheEntry) {
+    // The temporary folder as each system names it: TMPDIR here, TMP and TEMP on Windows.
     TUmgebung Umgebung;
-    Umgebung.Setzen("TMPDIR", Temp.Pfad());
+    const auto TempSetzen = [&](const std::string& AOrdner) {
+        for (const char* Name : {"TMPDIR", "TMP", "TEMP"}) {
+            Umgebung.Setzen(Name, AOrdner);
+        }
+    };
+    TempSetzen(Temp.Pfad());
     Starten({Kalender});
     Form->GeheZuDatum(D(8, 1, 2025));
     const std::string Anhang = Form->Dateien().EintragIcsAnhang(*Form->Tagesliste.AktTagClass());
@@ -976,7 +983,9 @@ TEST_F(Dateien, AnEntrysMailAttachmentHoldsTheEntry) {
     ASSERT_EQ(Gelesen.Count(), 1);
     EXPECT_EQ(Gelesen[0].Kurztext, "Arzt");
     // Where it cannot be written the mail goes without it.
-    Umgebung.Setzen("TMPDIR", "/proc/orvanto");
+    const std::string KeinOrdner = Temp.Pfad() + "/keinordner";
+    std::ofstream(PfadAusUtf8(KeinOrdner)) << "eine Datei";
+    TempSetzen(KeinOrdner);
     EXPECT_EQ(Form->Dateien().EintragIcsAnhang(*Form->Tagesliste.AktTagClass()), "");
 }
 

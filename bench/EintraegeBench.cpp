@@ -11,6 +11,7 @@
 
 #include "BenchKalender.h"
 #include "entries/TEintragBefehle.h"
+#include "model/TSpeicherstand.h"
 #include "platform/TMeldungsPort.h"
 #include "text/TSpeicherSteuerung.h"
 #include "views/TTagesliste.h"
@@ -68,7 +69,7 @@ double Millisekunden(double& AStart) {
 void BM_NeuBearbeitenLoeschen(benchmark::State& AState) {
     TDaten Daten;
     BenchKalender(Daten);
-    TDaten SpeicherDaten;
+    TSpeicherstand SpeicherDaten;
     Daten.SpeicherkopieSetzen(SpeicherDaten);
     TSpeicherSteuerung Steuerung;
     TTagesliste Liste(Daten, Steuerung);
@@ -115,7 +116,7 @@ BENCHMARK(BM_NeuBearbeitenLoeschen)->Unit(benchmark::kMillisecond);
 void BM_BestehendenBearbeiten(benchmark::State& AState) {
     TDaten Daten;
     BenchKalender(Daten);
-    TDaten SpeicherDaten;
+    TSpeicherstand SpeicherDaten;
     Daten.SpeicherkopieSetzen(SpeicherDaten);
     TSpeicherSteuerung Steuerung;
     TTagesliste Liste(Daten, Steuerung);

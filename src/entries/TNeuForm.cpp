@@ -25,6 +25,142 @@ std::string Getrimmt(const std::string& AText) {
     return std::string(Trim(AText));
 }
 
+// Lays the editor out from top to bottom: each step places its rows from Y down and leaves Y
+// below them.
+class TEditorLayout {
+public:
+    using N = TNeuForm;
+
+    explicit TEditorLayout(const N::TMasse& AMasse)
+        : A(AMasse), B(AMasse.Bedarf), m(std::max(AMasse.M, TFensterMasse::Rand)), g(m / 2),
+          // The pickers' up-down controls are drawn no lower than a number field's arrows.
+          FeldHoehe(std::max(B[N::tDatePicker1].Height, B[N::tSpinEdit1].Height)),
+          DatumBreite(AMasse.DatumText + 3 * m + AMasse.UpDown),
+          ZeitBreite(AMasse.ZeitText + 3 * m + AMasse.UpDown),
+          // The number fields carry arrows as wide as the pickers' up-down controls, and are never
+          // narrower than the toolkit draws them.
+          ZahlBreite(std::max(
+              {AMasse.ZahlText + 2 * m + AMasse.UpDown, B[N::tSpinEdit1].Width, B[N::tSpinEdit2].Width})) {}
+
+    N::TLage Lage() {
+        Datumszeilen();
+        Spalten();
+        Texte();
+        TypUndZaehler();
+        Sounddatei();
+        Schalter();
+        L.Client = {std::max(200, std::min(L.Inhalt.Width, A.Arbeitsbereich.Width - 2 * m)),
+                    std::max(150, std::min(L.Inhalt.Height, A.Arbeitsbereich.Height - 2 * m))};
+        return L;
+    }
+
+private:
+    // A label vertically centred on its field's row.
+    void Label(N::TTeil ALabel, int ALeft, int ATop, int AZeile) {
+        T[ALabel] = {ALeft, ATop + (AZeile - B[ALabel].Height) / 2, B[ALabel].Width, B[ALabel].Height};
+    }
+
+    // Rows 1 to 3: the start date and the time share one column.
+    void Datumszeilen() {
+        const int Spalte = m +
+                           std::max({B[N::tLabel1].Width, B[N::tCheckBox2].Width + g + B[N::tLabel10].Width,
+                                     B[N::tLabel8].Width}) +
+                           g;
+        y = m;
+        Label(N::tLabel1, m, y, FeldHoehe);
+        T[N::tDatePicker1] = {Spalte, y, DatumBreite, FeldHoehe};
+        Label(N::tLabel2, T[N::tDatePicker1].Right() + m, y, FeldHoehe);
+        T[N::tSpinEdit1] = {T[N::tLabel2].Right() + g, y, ZahlBreite, B[N::tSpinEdit1].Height};
+        y += std::max(FeldHoehe, B[N::tSpinEdit1].Height) + g;
+        Label(N::tCheckBox2, m, y, FeldHoehe);
+        Label(N::tLabel10, Spalte - g - B[N::tLabel10].Width, y, FeldHoehe);
+        T[N::tTimePicker] = {Spalte, y, ZeitBreite, FeldHoehe};
+        y += FeldHoehe + g;
+        Label(N::tLabel8, m, y, FeldHoehe);
+        T[N::tDatePicker2] = {Spalte, y, DatumBreite, FeldHoehe};
+        y += FeldHoehe + g;
+    }
+
+    // The right column holds the interval list and the counter; the long text fills the left.
+    void Spalten() {
+        const int ListenBreite = std::max(A.ListenBreite, B[N::tCheckBox1].Width);
+        const int ZaehlerBreite = B[N::tLabel9].Width + g + ZahlBreite;
+        RechtsBreite = std::max({ListenBreite, ZaehlerBreite, B[N::tCheckBox3].Width});
+        LinksBreite = std::max({T[N::tSpinEdit1].Right(), T[N::tDatePicker2].Right(), 2 * DatumBreite}) - m;
+        Rechts = m + LinksBreite + m;
+        Breite = Rechts + RechtsBreite + m;
+    }
+
+    // The short text over the whole width; below it the long text and the interval list.
+    void Texte() {
+        Label(N::tLabel3, m, y, B[N::tEdit1].Height);
+        T[N::tEdit1] = {T[N::tLabel3].Right() + g, y, Breite - m - (T[N::tLabel3].Right() + g),
+                        B[N::tEdit1].Height};
+        y += B[N::tEdit1].Height + g;
+        const int Beschriftung = std::max(B[N::tLabel4].Height, B[N::tLabel5].Height);
+        T[N::tLabel4] = {m, y, B[N::tLabel4].Width, B[N::tLabel4].Height};
+        T[N::tLabel5] = {Rechts, y, B[N::tLabel5].Width, B[N::tLabel5].Height};
+        y += Beschriftung + g / 2;
+        const int ListeHoehe = AnzeigenTypAnzahl * A.ListenZeile + 4;
+        T[N::tRichEdit1] = {m, y, LinksBreite, ListeHoehe};
+        T[N::tListBox1] = {Rechts, y, RechtsBreite, ListeHoehe};
+        y += ListeHoehe + g;
+    }
+
+    // The type list on the left; the limit switch, the counter and the delete switch on the right.
+    void TypUndZaehler() {
+        const int TypHoehe = TagTypAnzahl * A.ListenZeile + 4;
+        Label(N::tLabel6, m, y, B[N::tCheckBox1].Height);
+        T[N::tListBox2] = {T[N::tLabel6].Right() + g, y, std::max(A.ListenBreite, DatumBreite), TypHoehe};
+        T[N::tCheckBox1] = {Rechts, y, B[N::tCheckBox1].Width, B[N::tCheckBox1].Height};
+        const int ZaehlerZeile = T[N::tCheckBox1].Bottom() + g;
+        Label(N::tLabel9, Rechts, ZaehlerZeile, B[N::tSpinEdit2].Height);
+        T[N::tSpinEdit2] = {T[N::tLabel9].Right() + g, ZaehlerZeile, ZahlBreite, B[N::tSpinEdit2].Height};
+        T[N::tCheckBox3] = {Rechts, T[N::tSpinEdit2].Bottom() + g, B[N::tCheckBox3].Width,
+                            B[N::tCheckBox3].Height};
+        y = std::max(T[N::tListBox2].Bottom(), T[N::tCheckBox3].Bottom()) + g;
+    }
+
+    // The sound switch, its path and the browse button in one row.
+    void Sounddatei() {
+        const int Zeile = std::max(B[N::tEdit2].Height, A.Schalter.Height);
+        Label(N::tCheckBox4, m, y, Zeile);
+        T[N::tButton3] = {Breite - m - A.Schalter.Width, y + (Zeile - A.Schalter.Height) / 2,
+                          A.Schalter.Width, A.Schalter.Height};
+        const int PfadLinks = T[N::tCheckBox4].Right() + g;
+        T[N::tEdit2] = {PfadLinks, y + (Zeile - B[N::tEdit2].Height) / 2,
+                        std::max(T[N::tButton3].Left - g - PfadLinks, ZahlBreite), B[N::tEdit2].Height};
+        y += Zeile + m;
+    }
+
+    // OK and Abbrechen at the bottom right; a path field wider than the rest widens the dialog.
+    void Schalter() {
+        const int BreiteGesamt = std::max(Breite, T[N::tEdit2].Right() + g + A.Schalter.Width + m);
+        T[N::tButton2] = {BreiteGesamt - m - A.Schalter.Width, y, A.Schalter.Width, A.Schalter.Height};
+        T[N::tButton1] = {T[N::tButton2].Left - m - A.Schalter.Width, y, A.Schalter.Width, A.Schalter.Height};
+        if (BreiteGesamt != Breite) {
+            T[N::tButton3].Left = BreiteGesamt - m - A.Schalter.Width;
+        }
+        L.Inhalt = {BreiteGesamt, T[N::tButton1].Bottom() + m};
+    }
+
+    const N::TMasse& A;
+    const std::array<N::TGroesse, N::TeilAnzahl>& B;
+    const int m;
+    const int g;
+    const int FeldHoehe;
+    const int DatumBreite;
+    const int ZeitBreite;
+    const int ZahlBreite;
+    N::TLage L;
+    std::array<TRechteck, N::TeilAnzahl>& T = L.Teile;
+    int y = 0;
+    int LinksBreite = 0;
+    int RechtsBreite = 0;
+    int Rechts = 0;
+    int Breite = 0;
+};
+
 } // namespace
 
 TNeuForm::TNeuForm() {
@@ -181,11 +317,18 @@ TNeuForm::TSchluss TNeuForm::Schliessen(bool AOkS, TMeldungsPort& APort, TNeuFor
         return TSchluss::Abbrechen;
     }
     VonVerlassen();
+    if (!EingabenGueltig(APort, AAnsicht)) {
+        return TSchluss::Offen;
+    }
+    return Bestaetigen(APort);
+}
+
+bool TNeuForm::EingabenGueltig(TMeldungsPort& APort, TNeuFormAnsicht& AAnsicht) {
     const std::string Kurztext = Getrimmt(Felder.Kurztext);
     if (Kurztext.empty()) {
         AAnsicht.Fokus(TNeuFeld::Kurztext, false);
         APort.Zeige(maInformation, "Es wurde noch kein Kurztext eingegeben!", mkOK);
-        return TSchluss::Offen;
+        return false;
     }
     Felder.Dauer = std::max(Felder.Dauer, 1);
     if (NeuS && RefDaten != nullptr && RefDaten->FindeKurztext(Kurztext)) {
@@ -193,71 +336,61 @@ TNeuForm::TSchluss TNeuForm::Schliessen(bool AOkS, TMeldungsPort& APort, TNeuFor
         const std::string Frage = Fuellen(
             "Der Kurztext \"%s\" ist bereits vorhanden!\r\nSoll trotzdem fortgesetzt werden?", {Kurztext});
         if (APort.Zeige(maBestaetigung, Frage, mkJaNein) != maJa) {
-            return TSchluss::Offen;
+            return false;
         }
     }
-    const TTagClass Gelesen = Datensatz();
+    Datensatz();
     if (!NeuS && FDatensatz.Ident(&FSpeicherDatensatz, false)) {
         AAnsicht.Fokus(TNeuFeld::Von, false);
         APort.Zeige(maInformation, "Es wurde keine Änderung vorgenommen!", mkOK);
-        return TSchluss::Offen;
+        return false;
     }
+    return true;
+}
+
+TNeuForm::TSchluss TNeuForm::Bestaetigen(TMeldungsPort& APort) {
     if (Grenzen.IntervallEnabledS) {
         const std::string Vorlage = NeuS ? "Soll der folgende %s erstellt werden?\r\n\"%s\""
                                          : "Soll der bearbeitete %s neu erstellt werden?\r\n\"%s\"";
         const std::string Frage =
-            Fuellen(Vorlage, {EintragstypNamen[FDatensatz.TagTyp], ZeilenText(Gelesen.DatenClass, 0)});
-        switch (APort.Zeige(maBestaetigung, Frage, mkJaNeinAbbrechen)) {
-        case maJa:
-            return TSchluss::Ok;
-        case maNein:
-            return TSchluss::Nein;
-        default:
-            return TSchluss::Offen;
-        }
+            Fuellen(Vorlage, {EintragstypNamen[FDatensatz.TagTyp], ZeilenText(&FDatensatz, 0)});
+        return Antwort(APort.Zeige(maBestaetigung, Frage, mkJaNeinAbbrechen), TSchluss::Nein);
     }
     switch (ModifyNr()) {
     case 1:
-        switch (APort.Zeige(maBestaetigung, "Sollen die vorgenommenen Änderungen übernommen werden?",
-                            mkJaNeinAbbrechen)) {
-        case maJa:
-            return TSchluss::Ok;
-        case maNein:
-            return TSchluss::Nein;
-        default:
-            return TSchluss::Offen;
-        }
+        return Antwort(APort.Zeige(maBestaetigung, "Sollen die vorgenommenen Änderungen übernommen werden?",
+                                   mkJaNeinAbbrechen),
+                       TSchluss::Nein);
     case 2:
-        switch (APort.Zeige(maBestaetigung,
-                            "Sollen sich die Änderungen auch auf dazugehörige Einträge auswirken?\r\n"
-                            "Ja=Auch folgende; Nein=Nur aktuellen; Alle=Alle berücksichtigen",
-                            mkJaNeinAbbrechenAlle)) {
-        case maJa:
-            return TSchluss::Ok;
-        case maNein:
-            AktuellerS = true;
-            return TSchluss::Ok;
-        case maAlle:
-            AlleS = true;
-            return TSchluss::Ok;
-        default:
-            return TSchluss::Offen;
-        }
+        return Antwort(APort.Zeige(maBestaetigung,
+                                   "Sollen sich die Änderungen auch auf dazugehörige Einträge auswirken?\r\n"
+                                   "Ja=Auch folgende; Nein=Nur aktuellen; Alle=Alle berücksichtigen",
+                                   mkJaNeinAbbrechenAlle),
+                       TSchluss::Ok);
     default:
-        switch (
+        return Antwort(
             APort.Zeige(maBestaetigung,
                         "Sollen sich die Änderungen auch auf folgende dazugehörige Einträge auswirken?\r\n"
                         "Mit \"Ja\" werden alle nachfolgenden Eintrege gelöscht und neu erzeugt.\r\n"
                         "Ja=Auch folgende; Nein=Nur aktuellen",
-                        mkJaNeinAbbrechen)) {
-        case maJa:
-            return TSchluss::Ok;
-        case maNein:
-            AktuellerS = true;
-            return TSchluss::Ok;
-        default:
-            return TSchluss::Offen;
-        }
+                        mkJaNeinAbbrechen),
+            TSchluss::Ok);
+    }
+}
+
+TNeuForm::TSchluss TNeuForm::Antwort(TMeldungsAntwort AAntwort, TSchluss ANein) {
+    switch (AAntwort) {
+    case maJa:
+        return TSchluss::Ok;
+    case maNein:
+        // Closing with the change for this record only.
+        AktuellerS = ANein == TSchluss::Ok;
+        return ANein;
+    case maAlle:
+        AlleS = true;
+        return TSchluss::Ok;
+    default:
+        return TSchluss::Offen;
     }
 }
 
@@ -406,91 +539,5 @@ bool TNeuForm::Durchsuchen(TDateiDialog& ADialog, const std::string& ASoundOrdne
 }
 
 TNeuForm::TLage TNeuForm::Layout(const TMasse& AMasse) {
-    const int m = std::max(AMasse.M, TFensterMasse::Rand);
-    const int g = m / 2;
-    const auto& B = AMasse.Bedarf;
-    // The pickers' up-down controls are drawn no lower than a number field's arrows.
-    const int FeldHoehe = std::max(B[tDatePicker1].Height, B[tSpinEdit1].Height);
-    const int DatumBreite = AMasse.DatumText + 3 * m + AMasse.UpDown;
-    const int ZeitBreite = AMasse.ZeitText + 3 * m + AMasse.UpDown;
-    // The number fields carry arrows as wide as the pickers' up-down controls, and are never
-    // narrower than the toolkit draws them.
-    const int ZahlBreite =
-        std::max({AMasse.ZahlText + 2 * m + AMasse.UpDown, B[tSpinEdit1].Width, B[tSpinEdit2].Width});
-    TLage L;
-    auto& T = L.Teile;
-    // A label vertically centred on its field's row.
-    const auto Label = [&](TTeil ALabel, int ALeft, int ATop, int AZeile) {
-        T[ALabel] = {ALeft, ATop + (AZeile - B[ALabel].Height) / 2, B[ALabel].Width, B[ALabel].Height};
-    };
-
-    // Rows 1 to 3: the start date and the time share one column.
-    const int Spalte =
-        m + std::max({B[tLabel1].Width, B[tCheckBox2].Width + g + B[tLabel10].Width, B[tLabel8].Width}) + g;
-    int y = m;
-    Label(tLabel1, m, y, FeldHoehe);
-    T[tDatePicker1] = {Spalte, y, DatumBreite, FeldHoehe};
-    Label(tLabel2, T[tDatePicker1].Right() + m, y, FeldHoehe);
-    T[tSpinEdit1] = {T[tLabel2].Right() + g, y, ZahlBreite, B[tSpinEdit1].Height};
-    y += std::max(FeldHoehe, B[tSpinEdit1].Height) + g;
-    Label(tCheckBox2, m, y, FeldHoehe);
-    Label(tLabel10, Spalte - g - B[tLabel10].Width, y, FeldHoehe);
-    T[tTimePicker] = {Spalte, y, ZeitBreite, FeldHoehe};
-    y += FeldHoehe + g;
-    Label(tLabel8, m, y, FeldHoehe);
-    T[tDatePicker2] = {Spalte, y, DatumBreite, FeldHoehe};
-    y += FeldHoehe + g;
-
-    // The right column holds the interval list and the counter; the long text fills the left.
-    const int ListenBreite = std::max(AMasse.ListenBreite, B[tCheckBox1].Width);
-    const int ZaehlerBreite = B[tLabel9].Width + g + ZahlBreite;
-    const int RechtsBreite = std::max({ListenBreite, ZaehlerBreite, B[tCheckBox3].Width});
-    const int LinksBreite = std::max({T[tSpinEdit1].Right(), T[tDatePicker2].Right(), 2 * DatumBreite}) - m;
-    const int Rechts = m + LinksBreite + m;
-    const int Breite = Rechts + RechtsBreite + m;
-
-    Label(tLabel3, m, y, B[tEdit1].Height);
-    T[tEdit1] = {T[tLabel3].Right() + g, y, Breite - m - (T[tLabel3].Right() + g), B[tEdit1].Height};
-    y += B[tEdit1].Height + g;
-
-    const int Beschriftung = std::max(B[tLabel4].Height, B[tLabel5].Height);
-    T[tLabel4] = {m, y, B[tLabel4].Width, B[tLabel4].Height};
-    T[tLabel5] = {Rechts, y, B[tLabel5].Width, B[tLabel5].Height};
-    y += Beschriftung + g / 2;
-    const int ListeHoehe = AnzeigenTypAnzahl * AMasse.ListenZeile + 4;
-    T[tRichEdit1] = {m, y, LinksBreite, ListeHoehe};
-    T[tListBox1] = {Rechts, y, RechtsBreite, ListeHoehe};
-    y += ListeHoehe + g;
-
-    const int TypHoehe = TagTypAnzahl * AMasse.ListenZeile + 4;
-    Label(tLabel6, m, y, B[tCheckBox1].Height);
-    T[tListBox2] = {T[tLabel6].Right() + g, y, std::max(AMasse.ListenBreite, DatumBreite), TypHoehe};
-    T[tCheckBox1] = {Rechts, y, B[tCheckBox1].Width, B[tCheckBox1].Height};
-    const int ZaehlerZeile = T[tCheckBox1].Bottom() + g;
-    Label(tLabel9, Rechts, ZaehlerZeile, B[tSpinEdit2].Height);
-    T[tSpinEdit2] = {T[tLabel9].Right() + g, ZaehlerZeile, ZahlBreite, B[tSpinEdit2].Height};
-    T[tCheckBox3] = {Rechts, T[tSpinEdit2].Bottom() + g, B[tCheckBox3].Width, B[tCheckBox3].Height};
-    y = std::max(T[tListBox2].Bottom(), T[tCheckBox3].Bottom()) + g;
-
-    const int Zeile = std::max(B[tEdit2].Height, AMasse.Schalter.Height);
-    Label(tCheckBox4, m, y, Zeile);
-    T[tButton3] = {Breite - m - AMasse.Schalter.Width, y + (Zeile - AMasse.Schalter.Height) / 2,
-                   AMasse.Schalter.Width, AMasse.Schalter.Height};
-    const int PfadLinks = T[tCheckBox4].Right() + g;
-    T[tEdit2] = {PfadLinks, y + (Zeile - B[tEdit2].Height) / 2,
-                 std::max(T[tButton3].Left - g - PfadLinks, ZahlBreite), B[tEdit2].Height};
-    y += Zeile + m;
-
-    const int BreiteGesamt = std::max(Breite, T[tEdit2].Right() + g + AMasse.Schalter.Width + m);
-    T[tButton2] = {BreiteGesamt - m - AMasse.Schalter.Width, y, AMasse.Schalter.Width,
-                   AMasse.Schalter.Height};
-    T[tButton1] = {T[tButton2].Left - m - AMasse.Schalter.Width, y, AMasse.Schalter.Width,
-                   AMasse.Schalter.Height};
-    if (BreiteGesamt != Breite) {
-        T[tButton3].Left = BreiteGesamt - m - AMasse.Schalter.Width;
-    }
-    L.Inhalt = {BreiteGesamt, T[tButton1].Bottom() + m};
-    L.Client = {std::max(200, std::min(L.Inhalt.Width, AMasse.Arbeitsbereich.Width - 2 * m)),
-                std::max(150, std::min(L.Inhalt.Height, AMasse.Arbeitsbereich.Height - 2 * m))};
-    return L;
+    return TEditorLayout(AMasse).Lage();
 }

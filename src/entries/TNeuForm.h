@@ -15,12 +15,12 @@
 #include "controls/TRechteck.h"
 #include "model/TDatenClass.h"
 #include "model/TTagClass.h"
+#include "platform/TMeldungsPort.h"
 
 class TDaten;
 class TDateiDialog;
 class TDateisystem;
 class TMediaPlayer;
-class TMeldungsPort;
 
 // The dialog's fields in Tab order.
 enum class TNeuFeld {
@@ -233,6 +233,12 @@ public:
 
 private:
     TDatumClass GelesenesDatum() const;
+    // The checks before the closing question; false: the dialog stays open (the user was told why).
+    bool EingabenGueltig(TMeldungsPort& APort, TNeuFormAnsicht& AAnsicht);
+    // The closing question this change asks, and what its answer means.
+    TSchluss Bestaetigen(TMeldungsPort& APort);
+    // ANein: what "Nein" means: Nein (close without applying) or Ok for this record only.
+    TSchluss Antwort(TMeldungsAntwort AAntwort, TSchluss ANein);
 
     TDatenClass FDatensatz;
     TDatenClass FSpeicherDatensatz;

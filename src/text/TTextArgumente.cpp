@@ -34,6 +34,11 @@ bool IstOption(const std::string& S) {
     return S == "-h" || (S.size() > 2 && S.starts_with("--"));
 }
 
+// The option reader of a command without options of its own.
+bool OhneOptionen(const std::string&) {
+    return false;
+}
+
 bool IstHilfe(const std::string& S) {
     return S == "--hilfe" || S == "--help" || S == "-h";
 }
@@ -146,104 +151,134 @@ template <typename TLeser> std::vector<std::string> TTextArgumente::Rest(TLeser 
 }
 
 void TTextArgumente::BefehlLesen(TTextAufruf& A) {
+    using TLeser = void (TTextArgumente::*)(TTextAufruf&, const std::string&);
+    static constexpr std::pair<const char*, TLeser> Befehle[] = {
+        {"pruefen", &TTextArgumente::DateiBefehlLesen},
+        {"speichern", &TTextArgumente::DateiBefehlLesen},
+        {"importieren", &TTextArgumente::DateiBefehlLesen},
+        {"exportieren", &TTextArgumente::DateiBefehlLesen},
+        {"liste", &TTextArgumente::ListeLesen},
+        {"info", &TTextArgumente::InfoLesen},
+        {"vorschau", &TTextArgumente::VorschauLesen},
+        {"mondphasen", &TTextArgumente::MondphasenLesen},
+        {"feiertage", &TTextArgumente::FeiertageLesen},
+        {"namenstage", &TTextArgumente::NamenstageLesen},
+    };
     const std::string Befehl = FArgumente[FPos++];
-    const auto Zusatz = [&](const std::string& Option) {
-        if (Option != "--zusatz") {
+    for (const auto& [Name, Leser] : Befehle) {
+        if (Befehl == Name) {
+            (this->*Leser)(A, Befehl);
+            return;
+        }
+    }
+    throw ETextAufrufFehler("Unbekannter Befehl: " + Befehl);
+}
+
+bool TTextArgumente::ZusatzLesen(TTextAufruf& A, const std::string& AOption) {
+    if (AOption != "--zusatz") {
+        return false;
+    }
+    A.Zusatzdateien.push_back(Wert(AOption));
+    return true;
+}
+
+void TTextArgumente::DateiBefehlLesen(TTextAufruf& A, const std::string& ABefehl) {
+    A.Befehl = ABefehl == "pruefen"       ? tbPruefen
+               : ABefehl == "speichern"   ? tbSpeichern
+               : ABefehl == "exportieren" ? tbExportieren
+                                          : tbImportieren;
+    const std::size_t n = A.Befehl == tbPruefen ? 1 : A.Befehl == tbImportieren ? 3 : 2;
+    A.Dateien = Rest(OhneOptionen);
+    Anzahl(A.Dateien, n, n, ABefehl);
+}
+
+void TTextArgumente::ListeLesen(TTextAufruf& A, const std::string& ABefehl) {
+    A.Befehl = tbListe;
+    A.Dateien = Rest([&](const std::string& Option) {
+        const auto Schalter = std::find_if(std::begin(ListenSchalter), std::end(ListenSchalter),
+                                           [&](const auto& s) { return Option == s.first; });
+        if (Schalter != std::end(ListenSchalter)) {
+            A.Schalter.push_back(Schalter->second);
+        } else if (Option == "--ansicht") {
+            A.Ansicht = AnsichtLesen(Wert(Option));
+        } else if (Option == "--periode") {
+            A.Periode = Wert(Option);
+        } else if (Option == "--datum") {
+            A.Datum = TextDatumLesen(Wert(Option));
+        } else {
+            return ZusatzLesen(A, Option);
+        }
+        return true;
+    });
+    Anzahl(A.Dateien, 1, 1, ABefehl);
+    if (A.Periode && A.Datum) {
+        throw ETextAufrufFehler("--periode und --datum schließen einander aus.");
+    }
+}
+
+void TTextArgumente::InfoLesen(TTextAufruf& A, const std::string& ABefehl) {
+    A.Befehl = tbInfo;
+    std::vector<std::string> w = Rest(OhneOptionen);
+    Anzahl(w, 2, 3, ABefehl);
+    A.Datum = TextDatumLesen(w[1]);
+    if (w.size() == 3) {
+        A.Nr = TextZahlLesen(w[2], 1, 999999999, "NR");
+    }
+    A.Dateien = {w[0]};
+}
+
+void TTextArgumente::VorschauLesen(TTextAufruf& A, const std::string& ABefehl) {
+    A.Befehl = tbVorschau;
+    A.Dateien = Rest([&](const std::string& Option) {
+        if (Option == "--tage") {
+            A.Tage = TextZahlLesen(Wert(Option), 1, 9, "Die Zahl der Tage");
+            return true;
+        }
+        return ZusatzLesen(A, Option);
+    });
+    Anzahl(A.Dateien, 1, 1, ABefehl);
+}
+
+void TTextArgumente::MondphasenLesen(TTextAufruf& A, const std::string& ABefehl) {
+    A.Befehl = tbMondphasen;
+    std::vector<std::string> w = Rest(OhneOptionen);
+    Anzahl(w, 1, 1, ABefehl);
+    A.Jahr = TextZahlLesen(w[0], 1900, 2100, "JAHR");
+}
+
+void TTextArgumente::FeiertageLesen(TTextAufruf& A, const std::string& ABefehl) {
+    A.Befehl = tbFeiertage;
+    std::vector<std::string> w = Rest([&](const std::string& Option) { return ZusatzLesen(A, Option); });
+    Anzahl(w, 2, 2, ABefehl);
+    A.Jahr = TextZahlLesen(w[1], 1900, 2100, "JAHR");
+    A.Dateien = {w[0]};
+}
+
+void TTextArgumente::NamenstageLesen(TTextAufruf& A, const std::string& ABefehl) {
+    bool NameS = false;
+    std::vector<std::string> w = Rest([&](const std::string& Option) {
+        if (Option == "--name") {
+            A.Name = Wert(Option);
+            NameS = true;
+        } else if (Option == "--genau") {
+            A.GenauS = true;
+        } else {
             return false;
         }
-        A.Zusatzdateien.push_back(Wert(Option));
         return true;
-    };
-    const auto OhneOptionen = [](const std::string&) { return false; };
-
-    if (Befehl == "pruefen" || Befehl == "speichern" || Befehl == "importieren" || Befehl == "exportieren") {
-        A.Befehl = Befehl == "pruefen"       ? tbPruefen
-                   : Befehl == "speichern"   ? tbSpeichern
-                   : Befehl == "exportieren" ? tbExportieren
-                                             : tbImportieren;
-        const std::size_t n = A.Befehl == tbPruefen ? 1 : A.Befehl == tbImportieren ? 3 : 2;
-        A.Dateien = Rest(OhneOptionen);
-        Anzahl(A.Dateien, n, n, Befehl);
-    } else if (Befehl == "liste") {
-        A.Befehl = tbListe;
-        A.Dateien = Rest([&](const std::string& Option) {
-            const auto Schalter = std::find_if(std::begin(ListenSchalter), std::end(ListenSchalter),
-                                               [&](const auto& s) { return Option == s.first; });
-            if (Schalter != std::end(ListenSchalter)) {
-                A.Schalter.push_back(Schalter->second);
-            } else if (Option == "--ansicht") {
-                A.Ansicht = AnsichtLesen(Wert(Option));
-            } else if (Option == "--periode") {
-                A.Periode = Wert(Option);
-            } else if (Option == "--datum") {
-                A.Datum = TextDatumLesen(Wert(Option));
-            } else {
-                return Zusatz(Option);
-            }
-            return true;
-        });
-        Anzahl(A.Dateien, 1, 1, Befehl);
-        if (A.Periode && A.Datum) {
-            throw ETextAufrufFehler("--periode und --datum schließen einander aus.");
+    });
+    if (NameS) {
+        A.Befehl = tbNamenSuche;
+        Anzahl(w, 0, 0, ABefehl);
+        if (A.Name.find_first_not_of(' ') == std::string::npos) {
+            throw ETextAufrufFehler("Der Name darf nicht leer sein.");
         }
-    } else if (Befehl == "info") {
-        A.Befehl = tbInfo;
-        std::vector<std::string> w = Rest(OhneOptionen);
-        Anzahl(w, 2, 3, Befehl);
-        A.Datum = TextDatumLesen(w[1]);
-        if (w.size() == 3) {
-            A.Nr = TextZahlLesen(w[2], 1, 999999999, "NR");
-        }
-        A.Dateien = {w[0]};
-    } else if (Befehl == "vorschau") {
-        A.Befehl = tbVorschau;
-        A.Dateien = Rest([&](const std::string& Option) {
-            if (Option == "--tage") {
-                A.Tage = TextZahlLesen(Wert(Option), 1, 9, "Die Zahl der Tage");
-                return true;
-            }
-            return Zusatz(Option);
-        });
-        Anzahl(A.Dateien, 1, 1, Befehl);
-    } else if (Befehl == "mondphasen") {
-        A.Befehl = tbMondphasen;
-        std::vector<std::string> w = Rest(OhneOptionen);
-        Anzahl(w, 1, 1, Befehl);
-        A.Jahr = TextZahlLesen(w[0], 1900, 2100, "JAHR");
-    } else if (Befehl == "feiertage") {
-        A.Befehl = tbFeiertage;
-        std::vector<std::string> w = Rest(Zusatz);
-        Anzahl(w, 2, 2, Befehl);
-        A.Jahr = TextZahlLesen(w[1], 1900, 2100, "JAHR");
-        A.Dateien = {w[0]};
-    } else if (Befehl == "namenstage") {
-        bool NameS = false;
-        std::vector<std::string> w = Rest([&](const std::string& Option) {
-            if (Option == "--name") {
-                A.Name = Wert(Option);
-                NameS = true;
-            } else if (Option == "--genau") {
-                A.GenauS = true;
-            } else {
-                return false;
-            }
-            return true;
-        });
-        if (NameS) {
-            A.Befehl = tbNamenSuche;
-            Anzahl(w, 0, 0, Befehl);
-            if (A.Name.find_first_not_of(' ') == std::string::npos) {
-                throw ETextAufrufFehler("Der Name darf nicht leer sein.");
-            }
-        } else {
-            A.Befehl = tbNamenstage;
-            if (A.GenauS) {
-                throw ETextAufrufFehler("--genau gilt nur mit --name.");
-            }
-            Anzahl(w, 1, 1, Befehl);
-            A.Datum = TextDatumLesen(w[0]);
-        }
-    } else {
-        throw ETextAufrufFehler("Unbekannter Befehl: " + Befehl);
+        return;
     }
+    A.Befehl = tbNamenstage;
+    if (A.GenauS) {
+        throw ETextAufrufFehler("--genau gilt nur mit --name.");
+    }
+    Anzahl(w, 1, 1, ABefehl);
+    A.Datum = TextDatumLesen(w[0]);
 }

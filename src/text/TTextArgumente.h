@@ -31,6 +31,16 @@ private:
     // The value following option AOption.
     std::string Wert(const std::string& AOption);
     void BefehlLesen(TTextAufruf& AAufruf);
+    // The readers of the commands' arguments, ABefehl the command's word.
+    void DateiBefehlLesen(TTextAufruf& AAufruf, const std::string& ABefehl);
+    void ListeLesen(TTextAufruf& AAufruf, const std::string& ABefehl);
+    void InfoLesen(TTextAufruf& AAufruf, const std::string& ABefehl);
+    void VorschauLesen(TTextAufruf& AAufruf, const std::string& ABefehl);
+    void MondphasenLesen(TTextAufruf& AAufruf, const std::string& ABefehl);
+    void FeiertageLesen(TTextAufruf& AAufruf, const std::string& ABefehl);
+    void NamenstageLesen(TTextAufruf& AAufruf, const std::string& ABefehl);
+    // "--zusatz DATEI"; false for any other option.
+    bool ZusatzLesen(TTextAufruf& AAufruf, const std::string& AOption);
     // Reads the rest: options through ALeseOption (false for an option the command lacks), the
     // other words as positional arguments.
     template <typename TLeser> std::vector<std::string> Rest(TLeser ALeseOption);

@@ -1,6 +1,7 @@
 #include "entries/ui/TWxNeuForm.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 
 #include <wx/button.h>
@@ -356,16 +357,8 @@ void TWxNeuForm::BeimZeigen() {
     DatePicker1->SetFocus();
 }
 
-void TWxNeuForm::SchalterEinrichten() {
-    FForm.MaxValueSpinEdit();
-    const wxFont Schrift = WxFont(FAktFont);
-    TNeuForm::TMasse M;
-    M.M = FontTextWidth(&Schrift, "M");
-    M.DatumText = FontTextWidth(&Schrift, "Mi, 88.88.8888");
-    M.ZeitText = FontTextWidth(&Schrift, "88:88");
-    M.ZahlText = FontTextWidth(&Schrift, "-88888");
-    M.UpDown = DatePicker1->Width() - DatePicker1->GetSize().x;
-    const std::pair<TNeuForm::TTeil, wxWindow*> Teile[] = {
+std::array<std::pair<TNeuForm::TTeil, wxWindow*>, TNeuForm::TeilAnzahl> TWxNeuForm::Teile() const {
+    return {{
         {TNeuForm::tLabel1, Label1},
         {TNeuForm::tDatePicker1, DatePicker1},
         {TNeuForm::tLabel2, Label2},
@@ -392,33 +385,15 @@ void TWxNeuForm::SchalterEinrichten() {
         {TNeuForm::tButton3, Button3},
         {TNeuForm::tButton1, Button1},
         {TNeuForm::tButton2, Button2},
-    };
-    // GTK reports a control's size in the new font only once it has drawn it: labels and check
-    // boxes are measured by their text in the user font, the check box's box by the text height.
-    const int TextHoehe = FontTextHeight(&Schrift);
-    for (const auto& [Teil, Control] : Teile) {
-        const wxSize Bedarf = Control->GetBestSize();
-        M.Bedarf[Teil] = {Bedarf.x, std::max(Bedarf.y, Hoehe(*Control))};
-        const std::string Text = RemoveAmpersands(Utf8(Control->GetLabel()));
-        if (dynamic_cast<wxStaticText*>(Control) != nullptr) {
-            M.Bedarf[Teil] = {std::max(Bedarf.x, FontTextWidth(&Schrift, Text) + 2),
-                              std::max(Bedarf.y, TextHoehe)};
-        } else if (dynamic_cast<wxCheckBox*>(Control) != nullptr) {
-            M.Bedarf[Teil] = {std::max(Bedarf.x, FontTextWidth(&Schrift, Text) + TextHoehe + 12),
-                              std::max(Bedarf.y, Hoehe(*Control))};
-        }
-    }
-    M.ListenZeile = FontTextHeight(&Schrift) + 6;
-    M.ListenBreite = std::max(ListBox1->GetBestSize().x, ListBox2->GetBestSize().x);
-    M.Schalter = {FSchalter.x, FSchalter.y};
-    const int Bildschirm = wxDisplay::GetFromWindow(GetParent() != nullptr ? GetParent() : this);
-    const wxRect Bereich =
-        wxDisplay(Bildschirm == wxNOT_FOUND ? 0u : static_cast<unsigned>(Bildschirm)).GetClientArea();
-    M.Arbeitsbereich = {Bereich.width, Bereich.height};
+    }};
+}
 
+void TWxNeuForm::SchalterEinrichten() {
+    FForm.MaxValueSpinEdit();
+    const TNeuForm::TMasse M = Masse();
     const TNeuForm::TLage L = TNeuForm::Layout(M);
     Flaeche->Scroll(0, 0);
-    for (const auto& [Teil, Control] : Teile) {
+    for (const auto& [Teil, Control] : Teile()) {
         const TRechteck& R = L.Teile[Teil];
         if (Control == DatePicker1 || Control == DatePicker2 || Control == TimePicker) {
             auto* Picker = static_cast<wxTextCtrl*>(Control);
@@ -438,6 +413,40 @@ void TWxNeuForm::SchalterEinrichten() {
     Flaeche->SetVirtualSize(L.Inhalt.Width, L.Inhalt.Height);
     const int Schritt = std::max(M.M, 10);
     Flaeche->SetScrollRate(Schritt, Schritt);
+}
+
+TNeuForm::TMasse TWxNeuForm::Masse() const {
+    const wxFont Schrift = WxFont(FAktFont);
+    TNeuForm::TMasse M;
+    M.M = FontTextWidth(&Schrift, "M");
+    M.DatumText = FontTextWidth(&Schrift, "Mi, 88.88.8888");
+    M.ZeitText = FontTextWidth(&Schrift, "88:88");
+    M.ZahlText = FontTextWidth(&Schrift, "-88888");
+    M.UpDown = DatePicker1->Width() - DatePicker1->GetSize().x;
+    // GTK reports a control's size in the new font only once it has drawn it: labels and check
+    // boxes are measured by their text in the user font, the check box's box by the text height.
+    const int TextHoehe = FontTextHeight(&Schrift);
+    for (const auto& [Teil, Control] : Teile()) {
+        const wxSize Bedarf = Control->GetBestSize();
+        M.Bedarf[Teil] = {Bedarf.x, std::max(Bedarf.y, Hoehe(*Control))};
+        const std::string Text = RemoveAmpersands(Utf8(Control->GetLabel()));
+        if (dynamic_cast<wxStaticText*>(Control) != nullptr) {
+            M.Bedarf[Teil] = {std::max(Bedarf.x, FontTextWidth(&Schrift, Text) + 2),
+                              std::max(Bedarf.y, TextHoehe)};
+        } else if (dynamic_cast<wxCheckBox*>(Control) != nullptr) {
+            M.Bedarf[Teil] = {std::max(Bedarf.x, FontTextWidth(&Schrift, Text) + TextHoehe + 12),
+                              std::max(Bedarf.y, Hoehe(*Control))};
+        }
+    }
+    M.ListenZeile = FontTextHeight(&Schrift) + 6;
+    M.ListenBreite = std::max(ListBox1->GetBestSize().x, ListBox2->GetBestSize().x);
+    M.Schalter = {FSchalter.x, FSchalter.y};
+    const wxWindow* Bezug = GetParent() != nullptr ? GetParent() : static_cast<const wxWindow*>(this);
+    const int Bildschirm = wxDisplay::GetFromWindow(Bezug);
+    const wxRect Bereich =
+        wxDisplay(Bildschirm == wxNOT_FOUND ? 0u : static_cast<unsigned>(Bildschirm)).GetClientArea();
+    M.Arbeitsbereich = {Bereich.width, Bereich.height};
+    return M;
 }
 
 void TWxNeuForm::Fokus(TNeuFeld AFeld, bool AMarkiereS) {

@@ -22,8 +22,10 @@
 // Tolk speaking too, each of the eight announced fields a Tab round reached said its label twice;
 // with this rule none does. Elsewhere (Windows) every field speaks its announcement through Tolk on focus.
 
+#include <array>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "controls/ui/TWxDialog.h"
 #include "entries/TNeuForm.h"
@@ -67,6 +69,10 @@ private:
     TErgebnis Zeigen();
     void CaptionZuweisen();
     void SchalterEinrichten() override;
+    // The parts the layout places, with their controls.
+    std::array<std::pair<TNeuForm::TTeil, wxWindow*>, TNeuForm::TeilAnzahl> Teile() const;
+    // What the layout needs to know of the controls in the user's font and of the screen.
+    TNeuForm::TMasse Masse() const;
     void BeimZeigen() override;
     bool EigeneTaste(wxKeyEvent& AEvent) override;
     void Fokus(TNeuFeld AFeld, bool AMarkiereS) override;

@@ -455,7 +455,7 @@ void THauptFrame::PeriodenTextMarkieren() {
 }
 
 void THauptFrame::PeriodenFokus() {
-    FokusVormerken(FCombo);
+    FNachBefehl.FokusVormerken(TNachBefehl::zPeriode);
 }
 
 void THauptFrame::ZeilenErsetzen(const TZeilenliste& AZeilen) {
@@ -465,36 +465,15 @@ void THauptFrame::ZeilenErsetzen(const TZeilenliste& AZeilen) {
         Texte.push_back(z.Text);
     }
     FListe->ZeilenSetzen(std::move(Texte));
-    // A command that refills the list chooses a line, often more than one in turn (the first line,
-    // then the one it looks for). Only the last one reaches the list, once the command is done:
-    // each would be told to the screen reader, which then reads the wanted line later.
-    if (!FZeileNachErsetzen) {
-        NachEreignis([Fenster = wxWeakRef<THauptFrame>(this)] {
-            if (Fenster) {
-                Fenster->ZeileNachErsetzenSetzen();
-            }
-        });
-    }
-    FZeileNachErsetzen = -1;
+    FNachBefehl.ZeilenErsetzt();
 }
 
 std::int32_t THauptFrame::ZeilenIndex() const {
-    return FZeileNachErsetzen ? *FZeileNachErsetzen : FListe->GetSelection();
+    return FNachBefehl.OffeneZeile().value_or(FListe->GetSelection());
 }
 
 void THauptFrame::ZeileWaehlen(std::int32_t ANr) {
-    if (FZeileNachErsetzen) {
-        FZeileNachErsetzen = ANr;
-        return;
-    }
-    ZeileSetzen(ANr);
-}
-
-void THauptFrame::ZeileNachErsetzenSetzen() {
-    const std::int32_t Nr = *std::exchange(FZeileNachErsetzen, std::nullopt);
-    if (Nr >= 0) {
-        ZeileSetzen(Nr);
-    }
+    FNachBefehl.ZeileWaehlen(ANr);
 }
 
 void THauptFrame::ZeileSetzen(std::int32_t ANr) {
@@ -510,23 +489,11 @@ void THauptFrame::ZeileSetzen(std::int32_t ANr) {
 }
 
 void THauptFrame::ZeilenFokus() {
-    FokusVormerken(FListe);
+    FNachBefehl.FokusVormerken(TNachBefehl::zZeilen);
 }
 
-// A jump moves the focus to the period box and back to the list; each move would have the screen
-// reader present the whole list again (slow on long lists), so only the last one is made, once the
-// command is done.
-void THauptFrame::FokusVormerken(wxWindow* AZiel) {
-    const bool Geplant = FFokusZiel != nullptr;
-    FFokusZiel = AZiel;
-    if (!Geplant) {
-        CallAfter([this] { FokusSetzen(); });
-    }
-}
-
-void THauptFrame::FokusSetzen() {
-    wxWindow* Ziel = std::exchange(FFokusZiel, nullptr);
-    if (Ziel != FListe) {
+void THauptFrame::FokusSetzen(TNachBefehl::TZiel AZiel) {
+    if (AZiel == TNachBefehl::zPeriode) {
         FCombo->SetFocus();
         return;
     }
@@ -540,6 +507,18 @@ void THauptFrame::FokusSetzen() {
         return;
     }
     ListenCursorSetzen(*FListe, FListe->GetSelection());
+}
+
+void THauptFrame::NachBefehl(std::function<void()> AAufruf) {
+    NachEreignis([Fenster = wxWeakRef<THauptFrame>(this), Aufruf = std::move(AAufruf)] {
+        if (Fenster) {
+            Aufruf();
+        }
+    });
+}
+
+void THauptFrame::ImLeerlauf(std::function<void()> AAufruf) {
+    CallAfter(std::move(AAufruf));
 }
 
 bool THauptFrame::ZeilenHatFokus() const {

@@ -3,6 +3,7 @@
 // The main window on wx: a status bar with the clock, the period box and the day list, and the
 // menus. It forwards every event to TForm1 and shows what TForm1 tells it.
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,6 +20,7 @@
 #include "instance/ui/TWxBefehle.h"
 #include "search/ui/TWxSuchDialoge.h"
 #include "window/TForm1.h"
+#include "window/TNachBefehl.h"
 
 class wxComboBox;
 class wxMenu;
@@ -31,7 +33,10 @@ class TWxInfosForm;
 class TWxGeladenForm;
 class TWxVortageForm;
 
-class THauptFrame : public wxFrame, public THauptfensterAnsicht, public TTageslisteSteuerung {
+class THauptFrame : public wxFrame,
+                    public THauptfensterAnsicht,
+                    public TTageslisteSteuerung,
+                    private TNachBefehl::TFenster {
 public:
     // FormCreate. ASplash (may be null) is shown already; the start-up step removes it.
     THauptFrame(TEinstellungsspeicher& AEinstellungsspeicher, const std::string& ADokumenteOrdner,
@@ -89,13 +94,10 @@ private:
     std::int32_t FPeriodenNr = -1;
     // The list takes the focus once the window is active.
     bool FFokusNachAktivierung = false;
-    // The control that takes the focus when the current command is done; none when none is to.
-    wxWindow* FFokusZiel = nullptr;
     // The day list, not the period box, was the last of the two to take the focus.
     bool FZeilenFokusS = false;
-    // The line chosen since the current command refilled the list (-1: none); it reaches the list
-    // when the command is done.
-    std::optional<std::int32_t> FZeileNachErsetzen;
+    // The line and focus the current command leaves for its end.
+    TNachBefehl FNachBefehl{*this};
     wxTimer FTimer1; // the clock
     wxTimer FTimer2; // the start-up step
     wxTimer FTimer0; // the start-up preview of "/systemstartup"
@@ -145,10 +147,11 @@ private:
     void SchalterEinrichten();
     // Opens the period box's list; a period chosen there is shown.
     void PeriodenAufklappen();
-    void FokusVormerken(wxWindow* AZiel);
-    void FokusSetzen();
-    void ZeileSetzen(std::int32_t ANr);
-    void ZeileNachErsetzenSetzen();
+    // TNachBefehl::TFenster
+    void ZeileSetzen(std::int32_t ANr) override;
+    void FokusSetzen(TNachBefehl::TZiel AZiel) override;
+    void NachBefehl(std::function<void()> AAufruf) override;
+    void ImLeerlauf(std::function<void()> AAufruf) override;
 
     void OnShow(wxShowEvent& AEreignis);
     void OnActivate(wxActivateEvent& AEreignis);

@@ -213,6 +213,8 @@ THauptFrame::~THauptFrame() {
     FTimer2.Stop();
     FTimer0.Stop();
     FForm->FormDestroy();
+    // The list shows the day list's lines, which go with FForm before the list goes.
+    FListe->ZeilenSetzen({});
     TWxDialog::HilfeSetzen({});
     TModalKlammer::Setze({}, {});
     SplashFreigeben();
@@ -459,12 +461,9 @@ void THauptFrame::PeriodenFokus() {
 }
 
 void THauptFrame::ZeilenErsetzen(const TZeilenliste& AZeilen) {
-    std::vector<std::string> Texte;
-    Texte.reserve(AZeilen.size());
-    for (const TZeile& z : AZeilen) {
-        Texte.push_back(z.Text);
-    }
-    FListe->ZeilenSetzen(std::move(Texte));
+    // The day list keeps these lines unchanged until it hands over the next ones, and the list
+    // shows their texts where they are.
+    FListe->ZeilenZeigen(AZeilen);
     FNachBefehl.ZeilenErsetzt();
 }
 

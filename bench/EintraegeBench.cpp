@@ -11,6 +11,7 @@
 
 #include "BenchKalender.h"
 #include "entries/TEintragBefehle.h"
+#include "model/TSpeicherstand.h"
 #include "platform/TMeldungsPort.h"
 #include "text/TSpeicherSteuerung.h"
 #include "views/TTagesliste.h"
@@ -68,7 +69,7 @@ double Millisekunden(double& AStart) {
 void BM_NeuBearbeitenLoeschen(benchmark::State& AState) {
     TDaten Daten;
     BenchKalender(Daten);
-    TDaten SpeicherDaten;
+    TSpeicherstand SpeicherDaten;
     Daten.SpeicherkopieSetzen(SpeicherDaten);
     TSpeicherSteuerung Steuerung;
     TTagesliste Liste(Daten, Steuerung);
@@ -115,7 +116,7 @@ BENCHMARK(BM_NeuBearbeitenLoeschen)->Unit(benchmark::kMillisecond);
 void BM_BestehendenBearbeiten(benchmark::State& AState) {
     TDaten Daten;
     BenchKalender(Daten);
-    TDaten SpeicherDaten;
+    TSpeicherstand SpeicherDaten;
     Daten.SpeicherkopieSetzen(SpeicherDaten);
     TSpeicherSteuerung Steuerung;
     TTagesliste Liste(Daten, Steuerung);
@@ -153,6 +154,57 @@ void BM_BestehendenBearbeiten(benchmark::State& AState) {
                     (Geaendert[1] ? "yes" : "no"));
 }
 BENCHMARK(BM_BestehendenBearbeiten)->Unit(benchmark::kMillisecond);
+
+// On a line of a daily entry on 15.6.2060: the occurrence deactivated and activated again, and
+// copied and pasted on the next day (as a new entry) and that pasted occurrence deleted, each
+// through its command with the reselection, followed by the modified check.
+void BM_AktivierenEinfuegen(benchmark::State& AState) {
+    TDaten Daten;
+    BenchKalender(Daten);
+    TSpeicherstand SpeicherDaten;
+    Daten.SpeicherkopieSetzen(SpeicherDaten);
+    TSpeicherSteuerung Steuerung;
+    TTagesliste Liste(Daten, Steuerung);
+    const TTag Tag = EncodeDate(2060, 6, 15);
+    Liste.SpringeZuDatum(Tag, "");
+    TJa Port;
+    TMeldungsPort::Setze(&Port);
+    TBenchEditor Editor;
+    TEintragBefehle Befehle(Daten, Liste, Steuerung, Editor);
+    Befehle.MenuBearbKopierenClick();
+    const char* const Schritte[] = {"Deaktivieren_ms", "Aktivieren_ms", "Einfuegen_ms", "Loeschen_ms"};
+    double Summe[4] = {};
+    bool Geaendert[4] = {};
+    std::string Eingefuegt;
+    for (auto _ : AState) {
+        double t = 0;
+        Millisekunden(t);
+        Befehle.MenuAktAktDeaktClick(avDeaktiv);
+        Geaendert[0] = !Daten.IdentSpeicherkopie(SpeicherDaten);
+        Summe[0] += Millisekunden(t);
+        Befehle.MenuAktAktDeaktClick(avAktiv);
+        Geaendert[1] = !Daten.IdentSpeicherkopie(SpeicherDaten);
+        Summe[1] += Millisekunden(t);
+        Liste.SpringeZuDatum(Tag + 1, "");
+        Millisekunden(t);
+        Befehle.MenuBearbEinfuegenClick();
+        Geaendert[2] = !Daten.IdentSpeicherkopie(SpeicherDaten);
+        Summe[2] += Millisekunden(t);
+        Eingefuegt = Liste.AktZeile();
+        Befehle.MenuAktLoeschenClick(false);
+        Geaendert[3] = !Daten.IdentSpeicherkopie(SpeicherDaten);
+        Summe[3] += Millisekunden(t);
+        Liste.SpringeZuDatum(Tag, "");
+    }
+    TMeldungsPort::Setze(nullptr);
+    for (int i = 0; i < 4; ++i) {
+        AState.counters[Schritte[i]] = Summe[i] / static_cast<double>(AState.iterations());
+    }
+    AState.SetLabel("pasted " + Eingefuegt + "; modified after each: " + (Geaendert[0] ? "yes " : "no ") +
+                    (Geaendert[1] ? "yes " : "no ") + (Geaendert[2] ? "yes " : "no ") +
+                    (Geaendert[3] ? "yes" : "no"));
+}
+BENCHMARK(BM_AktivierenEinfuegen)->Unit(benchmark::kMillisecond);
 
 // The states of the entry commands' menu items, as worked out when the "A&ktionen" menu opens
 // and before each of its shortcuts runs, on an entry line of the calendar.

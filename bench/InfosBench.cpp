@@ -1,7 +1,8 @@
 // The information window's commands at the benchmark calendar (200 daily entries, about 5.5
-// million day records), each from its call until the window has its text: the information of an
-// entry line (Ctrl+I, under 50 ms), the overview of the shown days of the year view (F9, one line
-// per day and entry, about 73,000 lines: under 200 ms), and the previews of today and of nine days.
+// million day records), each from its call until the window has its text, under 50 ms: the
+// information of an entry line (Ctrl+I), the overview of the shown days of the year view (F9, one
+// line per day and entry, about 73,000 lines), the moon phases' and the holidays' overviews, and
+// the previews of today and of nine days.
 
 #include <benchmark/benchmark.h>
 
@@ -16,10 +17,15 @@
 
 namespace {
 
-TDaten& Kalender() {
-    static TDaten d;
-    if (d.Count() == 0) {
-        BenchKalender(d);
+// The benchmark calendar of ATage days per entry (0: all), with a yearly holiday from 1900 to
+// 2100 for the holiday overview.
+TDaten& Kalender(std::size_t ATage = 0) {
+    TDaten& d = BenchKalenderVon(ATage);
+    if (d.Count() == 200) {
+        TDatenClass Neujahr = BenchVorlage(200, at1Jahr, EncodeDate(1900, 1, 1));
+        Neujahr.Kurztext = "Neujahr";
+        Neujahr.TagTyp = ttFeiertag;
+        d.Add(TTagClass(0, &Neujahr));
     }
     return d;
 }
@@ -41,11 +47,12 @@ struct TUmgebung {
     TStillerKlang Klang;
     TInfosTexte Texte{*Zeitzone, Klang, ORVANTO_DATENORDNER};
     TSpeicherSteuerung Steuerung;
-    TTagesliste Liste{Kalender(), Steuerung};
+    std::size_t Tage;
+    TTagesliste Liste{Kalender(Tage), Steuerung};
     TSofortFenster Fenster;
-    TInfosBefehle Befehle{Kalender(), Liste, Steuerung, Texte, Fenster, Klang};
+    TInfosBefehle Befehle{Kalender(Tage), Liste, Steuerung, Texte, Fenster, Klang};
 
-    explicit TUmgebung(TTagesansicht AAnsicht) {
+    explicit TUmgebung(TTagesansicht AAnsicht, std::size_t ATage = 0) : Tage(ATage) {
         TUhr::Festhalten(EncodeDate(2025, 6, 18) + 0.5);
         Liste.SetTagesansicht(AAnsicht);
         Liste.SpringeZuDatum(EncodeDate(2025, 6, 18), "");
@@ -54,7 +61,7 @@ struct TUmgebung {
 };
 
 void Ergebnis(benchmark::State& AState, const TUmgebung& AUmgebung) {
-    AState.counters["Datensaetze"] = static_cast<double>(BenchDatensaetze(Kalender()));
+    AState.counters["Datensaetze"] = static_cast<double>(BenchDatensaetze(Kalender(AUmgebung.Tage)));
     AState.counters["Zeilen"] = static_cast<double>(AUmgebung.Liste.DisplayItems().size());
     AState.counters["Zeichen"] = static_cast<double>(AUmgebung.Fenster.Zeichen);
 }
@@ -74,15 +81,27 @@ void BM_Infos(benchmark::State& AState) {
 }
 BENCHMARK(BM_Infos)->Unit(benchmark::kMillisecond);
 
-// F9 in the year view of 2025.
+// F9 in the year view of 2025, at the sizes of the scaling table (the argument: days of records
+// per entry, 0 for all).
 void BM_Kalendertage(benchmark::State& AState) {
-    TUmgebung u(taJahr);
+    TUmgebung u(taJahr, static_cast<std::size_t>(AState.range(0)));
     for (auto _ : AState) {
         u.Befehle.MenuExtKalendertageClick();
     }
     Ergebnis(AState, u);
 }
-BENCHMARK(BM_Kalendertage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Kalendertage)->Apply(BenchGroessen)->Unit(benchmark::kMillisecond);
+
+// The overviews of the moon phases and of the holidays of 2025 (the year view's year).
+void BM_Ueberblicke(benchmark::State& AState) {
+    TUmgebung u(taJahr);
+    for (auto _ : AState) {
+        u.Befehle.MenuExtMondphasenClick();
+        u.Befehle.MenuExtFeiertageClick();
+    }
+    Ergebnis(AState, u);
+}
+BENCHMARK(BM_Ueberblicke)->Unit(benchmark::kMillisecond);
 
 // F4 (0 days) and F8 (9 days).
 void BM_Vorschau(benchmark::State& AState) {

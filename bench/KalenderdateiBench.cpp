@@ -24,11 +24,7 @@ const std::string& Ordner() {
 }
 
 TDaten& Kalender() {
-    static TDaten Daten;
-    if (Daten.Count() == 0) {
-        BenchKalender(Daten);
-    }
-    return Daten;
+    return BenchKalenderVon(0);
 }
 
 const std::string& Datei() {
@@ -40,9 +36,9 @@ const std::string& Datei() {
     return Pfad;
 }
 
-void ProDatensatz(benchmark::State& state) {
+void ProDatensatz(benchmark::State& state, const TDaten& ADaten = Kalender()) {
     state.counters["ns_pro_Datensatz"] =
-        benchmark::Counter(static_cast<double>(state.iterations()) * BenchDatensaetze(Kalender()),
+        benchmark::Counter(static_cast<double>(state.iterations()) * BenchDatensaetze(ADaten),
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
@@ -80,14 +76,17 @@ void BM_Vergleich_Read(benchmark::State& state) {
 }
 BENCHMARK(BM_Vergleich_Read)->Unit(benchmark::kMillisecond);
 
+// At the sizes of the scaling table (the argument: days of records per entry, 0 for all).
 void BM_Speichern(benchmark::State& state) {
     const std::string Pfad = Ordner() + "/Speichern.OVK";
+    const TDaten& Daten = BenchKalenderVon(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
-        KalenderdateiSchreiben(Pfad, Kalender(), SystemDateisystem());
+        KalenderdateiSchreiben(Pfad, Daten, SystemDateisystem());
     }
-    ProDatensatz(state);
+    state.counters["Datensaetze"] = static_cast<double>(BenchDatensaetze(Daten));
+    ProDatensatz(state, Daten);
 }
-BENCHMARK(BM_Speichern)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Speichern)->Apply(BenchGroessen)->Unit(benchmark::kMillisecond);
 
 // The same save with the flushes to the disk left out.
 class TOhneSichern : public TDateisystem {

@@ -21,6 +21,7 @@
 #include "instance/ZweiterStart.h"
 #include "model/Uhr.h"
 #include "platform/Programmordner.h"
+#include "platform/Speicherverwaltung.h"
 #include "platform/SpezialOrdner.h"
 #include "platform/SystemDateisystem.h"
 #include "platform/TInstanzSperre.h"
@@ -149,6 +150,7 @@ private:
 wxIMPLEMENT_APP_NO_MAIN(TOrvantoApp);
 
 int main(int argc, char** argv) {
+    FreienSpeicherBehalten();
     RoheArgumente.assign(argv + 1, argv + argc);
     // One instance per user; a lock that cannot be had never keeps the user from the calendar.
     Instanz = SystemInstanzSperre(ProgrammTitel);

@@ -7,7 +7,14 @@
 #include "files/Utf8.h"
 
 std::string ZeilenVerbinden(const std::vector<std::string>& AZeilen) {
+    // Sized once: an overview can be megabytes long, and growing it step by step copies it again
+    // and again.
+    std::size_t Laenge = 2 * AZeilen.size();
+    for (const std::string& z : AZeilen) {
+        Laenge += z.size();
+    }
     std::string Ergebnis;
+    Ergebnis.reserve(Laenge);
     for (std::size_t i = 0; i < AZeilen.size(); ++i) {
         if (i > 0)
             Ergebnis += "\r\n";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "info/TInfosTexte.h"
 #include "model/TDaten.h"
@@ -114,13 +115,13 @@ void TInfosBefehle::MenuExtFeiertageClick() {
     if (!Jahr) {
         return;
     }
-    const std::string Text = TInfosTexte::FeiertageInText(FDaten, *Jahr);
+    std::string Text = TInfosTexte::FeiertageInText(FDaten, *Jahr);
     if (Text.empty()) {
         Frage(maInformation, KeineFeiertage, mkOK);
         return;
     }
     Form.UeberblickEinrichten("Feiertage des Jahres " + std::to_string(*Jahr) + " im Überblick",
-                              TInfosForm::HilfeFeiertage, Text);
+                              TInfosForm::HilfeFeiertage, std::move(Text));
     Zeigen();
 }
 

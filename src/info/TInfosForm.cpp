@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 #include "controls/TDateiDialog.h"
 #include "files/Utf8.h"
@@ -82,14 +83,13 @@ void TInfosForm::VorschauEinrichten(int ATage, TVorschauListe AListe,
     SounddateienSl = std::move(ASounddateien);
 }
 
-void TInfosForm::UeberblickEinrichten(const std::string& ACaption, int AHelpContext,
-                                      const std::string& AText) {
+void TInfosForm::UeberblickEinrichten(const std::string& ACaption, int AHelpContext, std::string AText) {
     ZweiFensterS = false;
     VorschauS = false;
     BeendenS = false;
     Caption = ACaption;
     HelpContext = AHelpContext;
-    Text1 = AText;
+    Text1 = std::move(AText);
     Text2.clear();
     SounddateienSl.clear();
 }

@@ -72,8 +72,9 @@ public:
     void InfosEinrichten(const std::string& AText, std::vector<std::string> ASounddateien);
     // The preview of today (ATage = 0) or of the next ATage days, with its lines and their events.
     void VorschauEinrichten(int ATage, TVorschauListe AListe, std::vector<std::string> ASounddateien);
-    // An overview: one pane, no "&Beenden".
-    void UeberblickEinrichten(const std::string& ACaption, int AHelpContext, const std::string& AText);
+    // An overview: one pane, no "&Beenden". The text is taken over: an overview can be megabytes
+    // long.
+    void UeberblickEinrichten(const std::string& ACaption, int AHelpContext, std::string AText);
     // The caption of a preview of ATage days (0: today).
     static std::string VorschauCaption(int ATage);
 

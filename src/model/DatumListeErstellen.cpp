@@ -112,6 +112,5 @@ void TDaten::DatumListeErstellen(TDatenClass& ADatenClass) {
     auto Neu = std::make_unique<TDatenClass>();
     Neu->AssignInfos(ADatenClass);
     Neu->DatumListe = std::move(L);
-    Liste.push_back(std::move(Neu));
-    Geaendert(*Liste.back());
+    Hinzufuegen(std::move(Neu));
 }

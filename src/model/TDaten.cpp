@@ -4,8 +4,10 @@
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 #include "model/TLaufanfaenge.h"
+#include "model/TSpeicherstand.h"
 #include "model/Textvergleich.h"
 #include "model/Uhr.h"
 
@@ -14,9 +16,7 @@ TDaten::TDaten(const TDaten& ADaten) {
 }
 
 void TDaten::Clear() {
-    while (!Liste.empty()) {
-        Liste.pop_back();
-    }
+    EntferneWenn([](const TDatenClass&) { return true; });
 }
 
 void TDaten::Assign(const TDaten& ADaten) {
@@ -28,13 +28,11 @@ void TDaten::Assign(const TDaten& ADaten) {
 }
 
 void TDaten::Add(const TDatenClass& ADatenClass) {
-    Liste.push_back(std::make_unique<TDatenClass>(ADatenClass));
-    Geaendert(*Liste.back());
+    Hinzufuegen(std::make_unique<TDatenClass>(ADatenClass));
 }
 
 void TDaten::Add(TDatenClass&& ADatenClass) {
-    Liste.push_back(std::make_unique<TDatenClass>(std::move(ADatenClass)));
-    Geaendert(*Liste.back());
+    Hinzufuegen(std::make_unique<TDatenClass>(std::move(ADatenClass)));
 }
 
 void TDaten::Add(const TDaten* ADaten) {
@@ -59,30 +57,76 @@ void TDaten::Delete(std::int32_t ANr) {
     if (ANr < 0 || ANr >= Count()) {
         return;
     }
+    std::unique_ptr<TDatenClass> Weg = std::move(Liste[ANr]);
     Liste.erase(Liste.begin() + ANr);
+    Entfernen(std::move(Weg));
 }
 
 void TDaten::DeleteIdDatei(std::int32_t AIdDatei) {
     if (AIdDatei < 0) {
         return;
     }
-    std::erase_if(Liste, [AIdDatei](const auto& e) { return e->IdDatei == AIdDatei; });
+    EntferneWenn([AIdDatei](const TDatenClass& e) { return e.IdDatei == AIdDatei; });
 }
 
 void TDaten::Tauschen(TDaten& AAndere) {
-    std::swap(Liste, AAndere.Liste);
-    AllesGeaendert();
-    AAndere.AllesGeaendert();
+    TListe Meine = Abgeben();
+    TListe Andere = AAndere.Abgeben();
+    for (auto& e : Andere) {
+        Hinzufuegen(std::move(e));
+    }
+    for (auto& e : Meine) {
+        AAndere.Hinzufuegen(std::move(e));
+    }
 }
 
 void TDaten::DateiErsetzen(std::int32_t AIdDatei, TDaten& AGeladen) {
     DeleteIdDatei(AIdDatei);
-    Liste.reserve(Liste.size() + AGeladen.Liste.size());
-    for (auto& e : AGeladen.Liste) {
-        Geaendert(*e);
-        Liste.push_back(std::move(e));
+    TListe Neu = AGeladen.Abgeben();
+    Liste.reserve(Liste.size() + Neu.size());
+    for (auto& e : Neu) {
+        Hinzufuegen(std::move(e));
     }
-    AGeladen.Liste.clear();
+}
+
+void TDaten::VorAenderung(const TDatenClass& AEintrag) {
+    if (FSpeicherstand != nullptr) {
+        FSpeicherstand->VorAenderung(AEintrag);
+    }
+}
+
+void TDaten::Hinzufuegen(std::unique_ptr<TDatenClass> AEintrag) {
+    if (FSpeicherstand != nullptr) {
+        FSpeicherstand->Hinzugefuegt(*AEintrag);
+    }
+    Liste.push_back(std::move(AEintrag));
+}
+
+void TDaten::Entfernen(std::unique_ptr<TDatenClass> AEintrag) {
+    if (FSpeicherstand != nullptr) {
+        FSpeicherstand->Entfernt(std::move(AEintrag));
+    }
+}
+
+template <typename F> void TDaten::EntferneWenn(F AWeg) {
+    TListe Bleibt;
+    for (auto& e : Liste) {
+        if (AWeg(*e)) {
+            Entfernen(std::move(e));
+        } else {
+            Bleibt.push_back(std::move(e));
+        }
+    }
+    Liste = std::move(Bleibt);
+}
+
+TListe TDaten::Abgeben() {
+    if (FSpeicherstand != nullptr) {
+        for (const auto& e : Liste) {
+            FSpeicherstand->Abgegeben(*e);
+        }
+    }
+    return std::exchange(Liste, {});
 }
 
 std::int32_t TDaten::NrVon(const TDatenClass* AEintrag) const {
@@ -128,61 +172,56 @@ bool TDaten::FindeKurztext(const std::string& AText) const {
                        [&](const auto& e) { return Kleinbuchstaben(e->Kurztext) == Gesucht; });
 }
 
-bool TDaten::Ident(const TDaten* ADaten, bool AImportS) const {
-    return Vergleiche(ADaten, AImportS, nullptr);
-}
+namespace {
 
-void TDaten::SpeicherkopieSetzen(TDaten& ASpeicherDaten) {
-    ASpeicherDaten.Assign(*this);
-    FSpeicherkopie = &ASpeicherDaten;
-    FGeaendert.clear();
-}
-
-bool TDaten::IdentSpeicherkopie(const TDaten& ASpeicherDaten) const {
-    return Vergleiche(&ASpeicherDaten, false, &ASpeicherDaten == FSpeicherkopie ? &FGeaendert : nullptr);
-}
-
-void TDaten::Geaendert(const TDatenClass& AEintrag) {
-    if (FSpeicherkopie != nullptr) {
-        FGeaendert.insert(AEintrag.Id);
+std::vector<const TDatenClass*> Adressen(const TListe& AListe) {
+    std::vector<const TDatenClass*> Ergebnis;
+    Ergebnis.reserve(AListe.size());
+    for (const auto& e : AListe) {
+        Ergebnis.push_back(e.get());
     }
+    return Ergebnis;
 }
 
-void TDaten::AllesGeaendert() {
-    FSpeicherkopie = nullptr;
-    FGeaendert.clear();
-}
-
-bool TDaten::Vergleiche(const TDaten* ADaten, bool AImportS,
-                        const std::unordered_set<std::int32_t>* AGeaendert) const {
-    if (ADaten == nullptr) {
-        return false;
-    }
+// True if both hold the same entries of those TDaten::Verglichen names, matched by id. An entry
+// held by both (the very object) equals itself without a look at its records.
+bool IdentEintraege(const std::vector<const TDatenClass*>& AEintraege,
+                    const std::vector<const TDatenClass*>& AAndere, bool AImportS) {
     std::unordered_map<std::int32_t, const TDatenClass*> Andere;
-    for (const auto& e : ADaten->Liste) {
-        if (e->IdDatei == 0 && e->Count() > 0 && !Andere.emplace(e->Id, e.get()).second) {
+    for (const TDatenClass* e : AAndere) {
+        if (TDaten::Verglichen(*e) && !Andere.emplace(e->Id, e).second) {
             return false;
         }
     }
     size_t Verglichen = 0;
-    for (const auto& e : Liste) {
-        if (e->IdDatei != 0 || e->Count() == 0) {
+    for (const TDatenClass* e : AEintraege) {
+        if (!TDaten::Verglichen(*e)) {
             continue;
         }
         ++Verglichen;
         const auto Treffer = Andere.find(e->Id);
-        if (Treffer == Andere.end()) {
-            return false;
-        }
-        const TDatenClass& Andrer = *Treffer->second;
-        const bool Gleich = AGeaendert != nullptr && !AGeaendert->contains(e->Id)
-                                ? e->IdentInfos(&Andrer, AImportS) && e->Count() == Andrer.Count()
-                                : e->Ident(&Andrer, AImportS);
-        if (!Gleich) {
+        if (Treffer == Andere.end() || (Treffer->second != e && !e->Ident(Treffer->second, AImportS))) {
             return false;
         }
     }
     return Verglichen == Andere.size();
+}
+
+} // namespace
+
+bool TDaten::Ident(const TDaten* ADaten, bool AImportS) const {
+    return ADaten != nullptr && IdentEintraege(Adressen(Liste), Adressen(ADaten->Liste), AImportS);
+}
+
+void TDaten::SpeicherkopieSetzen(TSpeicherstand& AStand) {
+    AStand.Setzen(*this);
+    FSpeicherstand = &AStand;
+}
+
+bool TDaten::IdentSpeicherkopie(const TSpeicherstand& AStand) const {
+    const std::vector<const TDatenClass*> Gespeichert =
+        &AStand == FSpeicherstand ? AStand.GespeicherteEintraege(*this) : std::vector<const TDatenClass*>{};
+    return IdentEintraege(Adressen(Liste), Gespeichert, false);
 }
 
 namespace {
@@ -366,8 +405,8 @@ public:
     void Abschliessen() {
         for (auto& [Art, Daten] : FArten) {
             if (Daten.Laeufe != nullptr && !Daten.Laeufe->ZugangLeer()) {
+                FDaten.VorAenderung(*Daten.Eintraege.front());
                 Daten.Eintraege.front()->Assign(Daten.Laeufe->Zusammengefuehrt());
-                FDaten.Geaendert(*Daten.Eintraege.front());
             }
         }
         FArten.clear();
@@ -389,11 +428,11 @@ private:
             ++FKleinsteFreieId;
         }
         FIds.insert(FKleinsteFreieId);
-        FDaten.Add(AEintrag);
+        TDatenClass Kopie(AEintrag);
+        Kopie.Id = FKleinsteFreieId;
+        Kopie.IdDatei = 0;
+        FDaten.Add(std::move(Kopie));
         TDatenClass& Neu = *FDaten.Liste.back();
-        Neu.Id = FKleinsteFreieId;
-        Neu.IdDatei = 0;
-        FDaten.Geaendert(Neu);
         TArtDaten& Daten = FArten[TArt(Neu)];
         Daten.Eintraege.push_back(&Neu);
         if (Daten.Laeufe != nullptr) {
@@ -480,12 +519,12 @@ void TDaten::DeleteLoeschfunktion() {
         });
         if (Kopiert > 0) {
             Bleibt.insert(Bleibt.end(), e->DatumListe.begin() + Kopiert, e->DatumListe.end());
+            VorAenderung(*e);
             e->DatumListe = std::move(Bleibt);
-            Geaendert(*e);
         }
     }
 }
 
 void TDaten::DeleteLeere() {
-    std::erase_if(Liste, [](const auto& e) { return e->Count() == 0; });
+    EntferneWenn([](const TDatenClass& e) { return e.Count() == 0; });
 }

@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "model/TDatenClass.h"
@@ -19,6 +18,7 @@ using TListe = std::vector<std::unique_ptr<TDatenClass>>;
 
 struct TZeile; // views/TZeile.h: callers of Items include it
 class TDateisystem;
+class TSpeicherstand;
 
 class TDaten {
 public:
@@ -65,23 +65,22 @@ public:
     // Removes AEintrag, if it is one of this calendar's entries.
     void Delete(const TDatenClass& AEintrag) { Delete(NrVon(&AEintrag)); }
     void DeleteIdDatei(std::int32_t AIdDatei);
-    // Exchanges the entries with AAndere's; neither keeps what it knew about its saved copy.
+    // Exchanges the entries with AAndere's; to each one's saved state the entries it gives away
+    // are removed and those it takes are added.
     void Tauschen(TDaten& AAndere);
     // Replaces the entries of file AIdDatei with those of AGeladen, which is left empty; the other
     // entries keep their order and the new ones follow them.
     void DateiErsetzen(std::int32_t AIdDatei, TDaten& AGeladen);
 
-    // Changes AEintrag, an entry of this calendar, by calling AAenderung with it, and notes the
-    // change (under its old and its new id). An entry that this calendar does not hold is left
-    // alone.
+    // Changes AEintrag, an entry of this calendar, by calling AAenderung with it, the saved state
+    // noted before. An entry that this calendar does not hold is left alone.
     template <typename F> void Aendern(const TDatenClass& AEintrag, F AAenderung) {
         TDatenClass* Eintrag = Eigener(AEintrag);
         if (Eintrag == nullptr) {
             return;
         }
-        Geaendert(*Eintrag);
+        VorAenderung(*Eintrag);
         AAenderung(*Eintrag);
-        Geaendert(*Eintrag);
     }
 
     // Smallest non-negative id not used by a main-file entry.
@@ -95,15 +94,17 @@ public:
     bool FindeKurztext(const std::string& AText) const;
     // True if both hold the same non-empty main-file entries, in any order.
     bool Ident(const TDaten* ADaten, bool AImportS) const;
+    // The entries Ident compares: main-file entries with records.
+    static bool Verglichen(const TDatenClass& AEintrag) {
+        return AEintrag.IdDatei == 0 && AEintrag.Count() > 0;
+    }
 
-    // The saved copy. ASpeicherDaten becomes a deep copy of this calendar, and from then on this
-    // calendar notes the main-file ids whose records may come to differ from the copy's. The copy
-    // is changed by nothing but this call while it serves, and outlives its use here.
-    void SpeicherkopieSetzen(TDaten& ASpeicherDaten);
-    // Ident(&ASpeicherDaten, false). Against the copy that SpeicherkopieSetzen made, the records
-    // of entries whose ids were not noted since are known to equal the copy's and are not read;
-    // ids, attributes and record counts are compared for every entry all the same.
-    bool IdentSpeicherkopie(const TDaten& ASpeicherDaten) const;
+    // The saved state. AStand takes this calendar as it is now, and from then on this calendar
+    // tells it of every change before making it. AStand outlives its use here.
+    void SpeicherkopieSetzen(TSpeicherstand& AStand);
+    // Ident with the calendar as last set in AStand, reading only the entries changed since. A
+    // state never set for this calendar is that of an empty one.
+    bool IdentSpeicherkopie(const TSpeicherstand& AStand) const;
 
     // The file operations below go through ADateisystem (defined with the files).
     // Replaces the content with the entries of a calendar file, each given AIdDatei. On failure
@@ -141,31 +142,23 @@ private:
 
     TListe Liste;
 
-    // The copy SpeicherkopieSetzen made, and the ids whose records may differ from it: every
-    // main-file entry whose id is not in FGeaendert has the records of the copy's entry with that
-    // id. Adding an entry or changing records or ids in place breaks this unless the id is noted,
-    // which the operations of this class do themselves; removing an entry keeps it. Without a
-    // copy (nullptr) IdentSpeicherkopie compares everything. The copy is compared by address and
-    // never read through this pointer.
-    const TDaten* FSpeicherkopie = nullptr;
-    std::unordered_set<std::int32_t> FGeaendert;
+    // The saved state SpeicherkopieSetzen set, or nullptr. Every change of the entries goes
+    // through the calls below, which tell it: an entry about to change in place, added, removed.
+    TSpeicherstand* FSpeicherstand = nullptr;
 
-    // Notes that the records or ids of AEintrag may differ from the copy's (called with its new
-    // ids after a change of them); removing entries needs no note.
-    void Geaendert(const TDatenClass& AEintrag);
-    // Forgets the copy: the next modified check compares everything.
-    void AllesGeaendert();
+    void VorAenderung(const TDatenClass& AEintrag);
+    void Hinzufuegen(std::unique_ptr<TDatenClass> AEintrag);
+    void Entfernen(std::unique_ptr<TDatenClass> AEintrag);
+    // Removes the entries for which AWeg is true, keeping the others' order.
+    template <typename F> void EntferneWenn(F AWeg);
+    // All entries leave for another calendar: Liste is left empty.
+    TListe Abgeben();
     // The index of the entry at AEintrag in the list, or -1.
     std::int32_t NrVon(const TDatenClass* AEintrag) const;
     TDatenClass* Eigener(const TDatenClass& AEintrag) {
         const std::int32_t Nr = NrVon(&AEintrag);
         return Nr < 0 ? nullptr : Liste[Nr].get();
     }
-
-    // Ident; with AGeaendert, the records of entries whose id it does not hold are taken as equal
-    // when their counts are.
-    bool Vergleiche(const TDaten* ADaten, bool AImportS,
-                    const std::unordered_set<std::int32_t>* AGeaendert) const;
 
     // Expands the template record ADatenClass.DatumListe[0] at the entry's interval up to
     // KalenderEnde and appends the entry with the generated records.

@@ -115,6 +115,13 @@ std::vector<TZeile> TDaten::Items(const TVonBisClass* AVonBis, bool AUnbelegtS, 
             Einordnen(*E, Von, Bis, Faecher);
         }
     }
+    // Room for every line at once: a year holds tens of thousands, and growing the list step by
+    // step would move them all again and again.
+    size_t Anzahl = Faecher.size();
+    for (const std::vector<TTagClass>& Refs : Faecher) {
+        Anzahl += Refs.size();
+    }
+    Zeilen.reserve(Anzahl);
     const TTag Heute = TUhr::Heute();
     const bool Komprimiert = AnzeigeKomprimiert();
     TWochenpraefix Praefix(AKwocheS);

@@ -127,6 +127,8 @@ bool TTagesliste::UpdateTage() {
     TZeilenliste Neu =
         FDaten.Items(&Perioden()[Nr].VonBis, FUnbelegtS, FBelegtS, FFeiertagS, FUrlaubS, FKwocheS, FFreiS);
     FSteuerung.ZeilenErsetzen(Neu);
+    // The move keeps the lines where they are, so the controls may go on reading the ones handed
+    // over.
     FDisplayItems = std::move(Neu);
     FPeriodenNr = Nr;
     FZeitraum = Perioden()[Nr].Name;

@@ -26,7 +26,9 @@ public:
     virtual void PeriodenTextMarkieren() = 0;
     virtual void PeriodenFokus() = 0;
 
-    // Day list: replaces every line in one update, nothing selected afterwards.
+    // Day list: replaces every line in one update, nothing selected afterwards. AZeilen's lines
+    // stay alive and unchanged (but for their handles) until the next call, so their texts may
+    // be shown where they are.
     virtual void ZeilenErsetzen(const TZeilenliste& AZeilen) = 0;
     // The selected line, -1 for none.
     virtual std::int32_t ZeilenIndex() const = 0;

@@ -18,6 +18,7 @@
 #include "info/TInfosBefehle.h"
 #include "model/TDaten.h"
 #include "model/TGeladenClass.h"
+#include "model/TSpeicherstand.h"
 #include "platform/THistoryMenuList.h"
 #include "search/TSuchBefehle.h"
 #include "settings/TEinstellungsspeicher.h"
@@ -50,11 +51,11 @@ public:
     // The screen reader's speech and braille for every window of the program; silent when no
     // screen reader runs.
     TTolkSRD Tolk;
-    // The calendar with the entries of every loaded file, its copy as last loaded or saved, and
-    // the registry of the additionally loaded files. The copy is taken only through
+    // The calendar with the entries of every loaded file, its state as last loaded or saved, and
+    // the registry of the additionally loaded files. The state is set only through
     // Daten.SpeicherkopieSetzen, so that the modified check reads no more than what changed since.
     TDaten Daten;
-    TDaten SpeicherDaten;
+    TSpeicherstand SpeicherDaten;
     TGeladenClass Geladen;
     // The period box and the day list: view, filters, lines and the place in them.
     TTagesliste Tagesliste;

@@ -154,6 +154,27 @@ TEST_F(ZeilenListeTest, WxZeilenbefehle) {
     EXPECT_EQ(Liste->GetCount(), 0U);
 }
 
+// The day list's lines are shown where they are, not copied: the list reads a line's text as it
+// is when asked. wx's line commands then work on a copy and leave the day list's lines alone.
+TEST_F(ZeilenListeTest, ZeigtDieZeilenDerTageslisteOhneKopie) {
+    TZeilenliste Tagesliste;
+    for (const std::string& z : Woche) {
+        Tagesliste.push_back(TZeile{z, nullptr});
+    }
+    Liste->SetSelection(1);
+    Liste->ZeilenZeigen(Tagesliste);
+    EXPECT_EQ(Liste->GetSelection(), wxNOT_FOUND);
+    EXPECT_EQ(Zeilen(), Woche);
+    EXPECT_EQ(Zellenname(2), Woche[2]);
+    Tagesliste[0].Text = "gelesen, wo sie steht";
+    EXPECT_EQ(Liste->GetString(0).utf8_string(), "gelesen, wo sie steht");
+
+    Liste->SetString(1, "Di");
+    EXPECT_EQ(Zeilen(), (std::vector<std::string>{"gelesen, wo sie steht", "Di", Woche[2]}));
+    EXPECT_EQ(Tagesliste[1].Text, Woche[1]);
+    EXPECT_TRUE(Ereignisse.empty());
+}
+
 TEST_F(ZeilenListeTest, SetStringBehaeltDieAuswahl) {
     Liste->SetSelection(1);
     Liste->SetString(1, "Di");

@@ -1,6 +1,7 @@
 #include "model/TDaten.h"
 #include "model/TGeladenClass.h"
 #include "model/TGemerktClass.h"
+#include "model/TSpeicherstand.h"
 #include "model/Uhr.h"
 
 #include <gtest/gtest.h>
@@ -141,10 +142,10 @@ TEST(TDaten, IdentComparesMainFileEntriesInAnyOrder) {
     EXPECT_FALSE(Verloren.Ident(&Doppelt, false));
 }
 
-// The comparison with the saved copy reads the records only of entries changed since the copy was
-// taken, and agrees with the full comparison whatever changed, as every change goes through the
-// collection.
-TEST(TDaten, TheSavedCopyComparisonAgreesWithTheFullOne) {
+// The comparison with the saved state reads only the entries changed since it was set, and agrees
+// with the full comparison (against a copy taken when it was set) whatever changed, as every change
+// goes through the collection.
+TEST(TDaten, TheSavedStateComparisonAgreesWithTheFullOne) {
     using TAenderung = std::function<void(TDaten&)>;
     const TDatenClass Kino = Eintrag({{D(9, 1, 2025), D(10, 1, 2025)}}, "Kino", 1);
     struct TFall {
@@ -206,6 +207,64 @@ TEST(TDaten, TheSavedCopyComparisonAgreesWithTheFullOne) {
              d.Tauschen(Andere);
          },
          false},
+        {"exchanged with another calendar and back",
+         [](TDaten& d) {
+             TDaten Andere;
+             Andere.Add(Eintrag({{D(1, 3, 2025), D(1, 3, 2025)}}, "Arzt", 0));
+             d.Tauschen(Andere);
+             d.Tauschen(Andere);
+         },
+         true},
+        {"exchanged with an equal calendar",
+         [](TDaten& d) {
+             TDaten Gleich(d);
+             d.Tauschen(Gleich);
+         },
+         true},
+        {"exchanged, then an entry it took changed",
+         [](TDaten& d) {
+             TDaten Gleich(d);
+             d.Tauschen(Gleich);
+             d.Aendern(d[1], [](TDatenClass& e) { e.Langtext = "neu"; });
+         },
+         false},
+        {"two entries swap their ids",
+         [](TDaten& d) {
+             d.Aendern(d[0], [](TDatenClass& e) { e.Id = 1; });
+             d.Aendern(d[1], [](TDatenClass& e) { e.Id = 0; });
+         },
+         false},
+        {"an entry moved to another file and back",
+         [](TDaten& d) {
+             d.Aendern(d[1], [](TDatenClass& e) { e.IdDatei = 4; });
+             d.Aendern(d[1], [](TDatenClass& e) { e.IdDatei = 0; });
+         },
+         true},
+        {"an entry of another file deleted and one of the main file added in its stead",
+         [&](TDaten& d) {
+             TDaten Datei;
+             Datei.Add(MitId(0, 4, "Ostern"));
+             d.Aendern(d[1], [](TDatenClass& e) { e.IdDatei = 4; });
+             d.DateiErsetzen(4, Datei);
+             TDatenClass K = Kino;
+             d.Add(K);
+         },
+         true},
+        {"a loaded file's entries replaced",
+         [](TDaten& d) {
+             TDaten Datei;
+             Datei.Add(MitId(0, 4, "Ostern"));
+             d.DateiErsetzen(4, Datei);
+         },
+         true},
+        {"all entries cleared and given again",
+         [&](TDaten& d) {
+             const TDaten Vorher(d);
+             d.Assign(Vorher);
+         },
+         true},
+        {"an entry emptied", [](TDaten& d) { d.Aendern(d[1], [](TDatenClass& e) { e.ClearDatumListe(); }); },
+         false},
     };
     TUhr::Festhalten(D(20, 1, 2025));
     for (const TFall& f : Faelle) {
@@ -215,38 +274,77 @@ TEST(TDaten, TheSavedCopyComparisonAgreesWithTheFullOne) {
         Arzt.DatumListe[0].LoeschenS = true; // expired and marked for deletion
         Arbeit.Add(Arzt);
         Arbeit.Add(Kino);
-        TDaten Gespeichert;
-        Arbeit.SpeicherkopieSetzen(Gespeichert);
+        TSpeicherstand Stand;
+        Stand.VollkopieHalten();
+        Arbeit.SpeicherkopieSetzen(Stand);
         f.Aendern(Arbeit);
-        EXPECT_EQ(Arbeit.Ident(&Gespeichert, false), f.Ident) << f.Name;
-        EXPECT_EQ(Arbeit.IdentSpeicherkopie(Gespeichert), f.Ident) << f.Name;
+        EXPECT_EQ(Arbeit.Ident(&Stand.Vollkopie(), false), f.Ident) << f.Name;
+        EXPECT_EQ(Arbeit.IdentSpeicherkopie(Stand), f.Ident) << f.Name;
+        // Saving again makes the calendar as it is now the saved one.
+        Arbeit.SpeicherkopieSetzen(Stand);
+        EXPECT_TRUE(Arbeit.IdentSpeicherkopie(Stand)) << f.Name;
+        Arbeit.Add(MitId(9, 0));
+        EXPECT_FALSE(Arbeit.IdentSpeicherkopie(Stand)) << f.Name;
     }
     TUhr::Stellen({});
 }
 
-// Only the copy that SpeicherkopieSetzen made has records known to be equal: against any other
-// collection every record is read.
-TEST(TDaten, AnotherCopyIsComparedInFull) {
+// The saved state holds no copy of an entry that did not change: its saved entries are the
+// calendar's own until one changes, and the changed one's saved state is its state before the
+// first change, however often it changes after.
+TEST(TDaten, TheSavedStateCopiesOnlyChangedEntries) {
     TDaten Arbeit;
-    Arbeit.Add(Eintrag({{D(7, 1, 2025), D(7, 1, 2025)}}));
-    TDaten Gespeichert;
-    Arbeit.SpeicherkopieSetzen(Gespeichert);
-    TDaten Andere(Arbeit);
-    // Noted by Andere, not by Arbeit.
-    Andere.Aendern(Andere[0], [](TDatenClass& e) { e.DatumListe[0].AktivTyp = avDeaktiv; });
-    EXPECT_FALSE(Arbeit.IdentSpeicherkopie(Andere));
+    Arbeit.Add(MitId(0, 0));
+    Arbeit.Add(MitId(1, 0, "Kino"));
+    Arbeit.Add(MitId(0, 3, "Feiertag"));
+    TSpeicherstand Stand;
+    Arbeit.SpeicherkopieSetzen(Stand);
+    const auto Gespeichert = [&] { return Stand.GespeicherteEintraege(Arbeit); };
+    EXPECT_EQ(Gespeichert(), (std::vector<const TDatenClass*>{&Arbeit[0], &Arbeit[1], &Arbeit[2]}));
+
+    Arbeit.Aendern(Arbeit[1], [](TDatenClass& e) { e.Kurztext = "Theater"; });
+    Arbeit.Aendern(Arbeit[1], [](TDatenClass& e) { e.Kurztext = "Oper"; });
+    std::vector<const TDatenClass*> Jetzt = Gespeichert();
+    ASSERT_EQ(Jetzt.size(), 3u);
+    EXPECT_EQ(Jetzt[0], &Arbeit[0]);
+    EXPECT_NE(Jetzt[1], &Arbeit[1]);
+    EXPECT_EQ(Jetzt[1]->Kurztext, "Kino");
+    EXPECT_EQ(Jetzt[2], &Arbeit[2]);
+
+    // Removed entries keep their saved state; an added one has none, nor has a removed entry of
+    // a loaded file, which the comparison leaves out.
+    Arbeit.Delete(2);
+    Arbeit.Delete(0);
+    Arbeit.Add(MitId(2, 0, "Neu"));
+    Jetzt = Gespeichert();
+    ASSERT_EQ(Jetzt.size(), 2u);
+    EXPECT_EQ(Jetzt[0]->Kurztext, "Kino");
+    EXPECT_EQ(Jetzt[1]->Kurztext, "Arzt");
+    EXPECT_FALSE(Arbeit.IdentSpeicherkopie(Stand));
+}
+
+// A saved state that was never set for the calendar is that of an empty calendar, as before the
+// first load; a calendar whose entries are all of loaded files equals it.
+TEST(TDaten, AStateNeverSetIsTheEmptyCalendar) {
+    TDaten Arbeit;
+    const TSpeicherstand Nie;
+    Arbeit.Add(MitId(0, 3, "Feiertag"));
+    EXPECT_TRUE(Arbeit.IdentSpeicherkopie(Nie));
+    Arbeit.Add(MitId(0, 0));
+    EXPECT_FALSE(Arbeit.IdentSpeicherkopie(Nie));
 }
 
 // The operations that hand entries over, remove one by its address or change one: each leaves
-// the saved-copy comparison agreeing with the full one, and one that is given an entry the
+// the saved-state comparison agreeing with the full one, and one that is given an entry the
 // calendar does not hold changes nothing.
 TEST(TDaten, EntriesChangeOnlyThroughTheCollection) {
     TDaten Arbeit;
     Arbeit.Add(MitId(0, 0));
     Arbeit.Add(MitId(0, 3, "Feiertag"));
     Arbeit.Add(MitId(1, 0, "Kino"));
-    TDaten Gespeichert;
-    Arbeit.SpeicherkopieSetzen(Gespeichert);
+    TSpeicherstand Stand;
+    Stand.VollkopieHalten();
+    Arbeit.SpeicherkopieSetzen(Stand);
 
     const TDatenClass Fremd = MitId(0, 0);
     Arbeit.Aendern(Fremd, [](TDatenClass& e) { e.Kurztext = "nie"; });
@@ -254,7 +352,7 @@ TEST(TDaten, EntriesChangeOnlyThroughTheCollection) {
     EXPECT_FALSE(Arbeit.Enthaelt(&Fremd));
     EXPECT_TRUE(Arbeit.Enthaelt(&Arbeit[1]));
     ASSERT_EQ(Arbeit.Count(), 3);
-    EXPECT_TRUE(Arbeit.IdentSpeicherkopie(Gespeichert));
+    EXPECT_TRUE(Arbeit.IdentSpeicherkopie(Stand));
 
     // A file's entries replaced: the main file's stay in order, the new ones follow.
     TDaten Geladen;
@@ -266,18 +364,22 @@ TEST(TDaten, EntriesChangeOnlyThroughTheCollection) {
     EXPECT_EQ(Arbeit[1].Kurztext, "Kino");
     EXPECT_EQ(Arbeit[2].Kurztext, "Ostern");
     EXPECT_EQ(Arbeit[3].Kurztext, "Pfingsten");
-    EXPECT_TRUE(Arbeit.IdentSpeicherkopie(Gespeichert));
+    EXPECT_TRUE(Arbeit.IdentSpeicherkopie(Stand));
 
-    // Exchanged with another calendar whose "Kino" starts later: nothing Arbeit noted before
-    // holds for the entries it takes.
+    // Exchanged with another calendar whose "Kino" starts later; the entries Arbeit gave away
+    // live on in the other calendar and may change there without a trace in Arbeit's state.
     TDaten Anderer;
     Anderer.Add(MitId(0, 0));
     Anderer.Add(MitId(1, 0, "Kino"));
     Anderer.Aendern(Anderer[1], [](TDatenClass& e) { e.DatumListe[0].VonZeit = 0.25; });
     Arbeit.Tauschen(Anderer);
     EXPECT_EQ(Anderer.Count(), 4);
-    EXPECT_FALSE(Arbeit.Ident(&Gespeichert, false));
-    EXPECT_FALSE(Arbeit.IdentSpeicherkopie(Gespeichert));
+    EXPECT_FALSE(Arbeit.Ident(&Stand.Vollkopie(), false));
+    EXPECT_FALSE(Arbeit.IdentSpeicherkopie(Stand));
+    Anderer.Aendern(Anderer[1], [](TDatenClass& e) { e.DatumListe[0].VonZeit = 0.25; });
+    Arbeit.Aendern(Arbeit[1], [](TDatenClass& e) { e.DatumListe[0].VonZeit = 0; });
+    EXPECT_TRUE(Arbeit.Ident(&Stand.Vollkopie(), false));
+    EXPECT_TRUE(Arbeit.IdentSpeicherkopie(Stand));
 }
 
 TEST(TDaten, ImportMergesOrAddsAsTheRulesSay) {

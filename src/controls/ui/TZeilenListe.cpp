@@ -10,11 +10,13 @@
 
 namespace {
 
-// A flat tree model over a vector of UTF-8 lines, never changed once made: a refill makes a new
-// one. An iterator holds its line number.
+// A flat tree model over UTF-8 lines, never changed once made: a refill makes a new one. It holds
+// lines of its own (Eigene) or shows the texts of day-list lines that live elsewhere (Fremde,
+// when Eigene is null). An iterator holds its line number.
 struct TZeilenModell {
     GObject Basis;
-    std::vector<std::string>* Zeilen;
+    std::vector<std::string>* Eigene;
+    std::span<const TZeile> Fremde;
 };
 
 const gint ModellStempel = 0x5a31;
@@ -24,7 +26,13 @@ TZeilenModell* Modell(GtkTreeModel* AModell) {
 }
 
 gint AnzahlZeilen(GtkTreeModel* AModell) {
-    return static_cast<gint>(Modell(AModell)->Zeilen->size());
+    const TZeilenModell* m = Modell(AModell);
+    return static_cast<gint>(m->Eigene != nullptr ? m->Eigene->size() : m->Fremde.size());
+}
+
+const std::string& Text(GtkTreeModel* AModell, std::size_t ANr) {
+    const TZeilenModell* m = Modell(AModell);
+    return m->Eigene != nullptr ? (*m->Eigene)[ANr] : m->Fremde[ANr].Text;
 }
 
 gboolean IterSetzen(GtkTreeModel* AModell, GtkTreeIter* AIter, gint ANr) {
@@ -67,7 +75,7 @@ GtkTreePath* PfadAusIter(GtkTreeModel*, GtkTreeIter* AIter) {
 
 void Wert(GtkTreeModel* AModell, GtkTreeIter* AIter, gint, GValue* AWert) {
     g_value_init(AWert, G_TYPE_STRING);
-    g_value_set_string(AWert, (*Modell(AModell)->Zeilen)[IterNr(AIter)].c_str());
+    g_value_set_string(AWert, Text(AModell, static_cast<std::size_t>(IterNr(AIter))).c_str());
 }
 
 gboolean Naechste(GtkTreeModel* AModell, GtkTreeIter* AIter) {
@@ -123,7 +131,7 @@ void ModellSchnittstelle(gpointer ASchnittstelle, gpointer) {
 GObjectClass* ModellBasisKlasse = nullptr;
 
 void ModellFreigeben(GObject* AObjekt) {
-    delete reinterpret_cast<TZeilenModell*>(AObjekt)->Zeilen;
+    delete reinterpret_cast<TZeilenModell*>(AObjekt)->Eigene;
     ModellBasisKlasse->finalize(AObjekt);
 }
 
@@ -146,7 +154,14 @@ GType ModellTyp() {
 
 GtkTreeModel* NeuesModell(std::vector<std::string> AZeilen) {
     auto* m = static_cast<TZeilenModell*>(g_object_new(ModellTyp(), nullptr));
-    m->Zeilen = new std::vector<std::string>(std::move(AZeilen));
+    m->Eigene = new std::vector<std::string>(std::move(AZeilen));
+    return GTK_TREE_MODEL(m);
+}
+
+GtkTreeModel* NeuesModell(std::span<const TZeile> AZeilen) {
+    auto* m = static_cast<TZeilenModell*>(g_object_new(ModellTyp(), nullptr));
+    m->Eigene = nullptr;
+    m->Fremde = AZeilen;
     return GTK_TREE_MODEL(m);
 }
 
@@ -158,11 +173,12 @@ size_t Zeichen(const std::string& AText) {
     return n;
 }
 
-// The line with the most characters.
-wxString Laengste(const std::vector<std::string>& AZeilen) {
+// The line of AModell with the most characters.
+wxString Laengste(GtkTreeModel* AModell) {
     const std::string* Treffer = nullptr;
     size_t Laenge = 0;
-    for (const std::string& z : AZeilen) {
+    for (std::size_t i = 0; i < static_cast<std::size_t>(AnzahlZeilen(AModell)); ++i) {
+        const std::string& z = Text(AModell, i);
         const size_t n = Zeichen(z);
         if (Treffer == nullptr || n > Laenge) {
             Treffer = &z;
@@ -178,7 +194,7 @@ TZeilenListe::TZeilenListe(wxWindow* AParent)
     : wxListBox(AParent, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr, wxLB_SINGLE) {
     // wx's column shows column 0 of the view's model as text: wx's store converts its line
     // objects, ours holds the text itself.
-    FModell = NeuesModell({});
+    FModell = NeuesModell(std::vector<std::string>{});
     // The view held the only reference to wx's store, which wx still uses until it is gone.
     g_object_ref(m_liststore);
     gtk_tree_view_set_model(m_treeview, FModell);
@@ -191,34 +207,47 @@ TZeilenListe::~TZeilenListe() {
 }
 
 void TZeilenListe::ZeilenSetzen(std::vector<std::string> AZeilen) {
+    ModellSetzen(NeuesModell(std::move(AZeilen)));
+}
+
+void TZeilenListe::ZeilenZeigen(std::span<const TZeile> AZeilen) {
+    ModellSetzen(NeuesModell(AZeilen));
+}
+
+void TZeilenListe::ModellSetzen(GtkTreeModel* AModell) {
     // Nothing selected and no model while the old lines go: a selected or focused line leaving
     // would be told to the screen reader line by line.
     GTKDisableEvents();
     gtk_tree_selection_unselect_all(gtk_tree_view_get_selection(m_treeview));
     gtk_tree_view_set_model(m_treeview, nullptr);
     g_object_unref(FModell);
-    FesteZeilen(*this, Laengste(AZeilen));
-    FModell = NeuesModell(std::move(AZeilen));
+    FesteZeilen(*this, Laengste(AModell));
+    FModell = AModell;
     gtk_tree_view_set_model(m_treeview, FModell);
     GTKEnableEvents();
 }
 
-const std::vector<std::string>& TZeilenListe::Zeilen() const {
-    return *Modell(FModell)->Zeilen;
+std::vector<std::string> TZeilenListe::Kopie() const {
+    std::vector<std::string> Zeilen;
+    Zeilen.reserve(GetCount());
+    for (std::size_t i = 0; i < GetCount(); ++i) {
+        Zeilen.push_back(Text(FModell, i));
+    }
+    return Zeilen;
 }
 
 unsigned int TZeilenListe::GetCount() const {
-    return static_cast<unsigned int>(Zeilen().size());
+    return static_cast<unsigned int>(AnzahlZeilen(FModell));
 }
 
 wxString TZeilenListe::GetString(unsigned int ANr) const {
     wxCHECK_MSG(ANr < GetCount(), wxString(), "invalid line");
-    return Wx(Zeilen()[ANr]);
+    return Wx(Text(FModell, ANr));
 }
 
 void TZeilenListe::SetString(unsigned int ANr, const wxString& AText) {
     wxCHECK_RET(ANr < GetCount(), "invalid line");
-    std::vector<std::string> Neu = Zeilen();
+    std::vector<std::string> Neu = Kopie();
     Neu[ANr] = Utf8(AText);
     const int Gewaehlt = GetSelection();
     ZeilenSetzen(std::move(Neu));
@@ -296,7 +325,7 @@ void TZeilenListe::DoClear() {
 
 void TZeilenListe::DoDeleteOneItem(unsigned int ANr) {
     wxCHECK_RET(ANr < GetCount(), "invalid line");
-    std::vector<std::string> Neu = Zeilen();
+    std::vector<std::string> Neu = Kopie();
     Neu.erase(Neu.begin() + ANr);
     ZeilenSetzen(std::move(Neu));
 }
@@ -305,7 +334,7 @@ int TZeilenListe::DoInsertItems(const wxArrayStringsAdapter& AZeilen, unsigned i
                                 wxClientDataType ATyp) {
     wxCHECK_MSG(ATyp == wxClientData_None, wxNOT_FOUND, "the lines carry no client data");
     wxCHECK_MSG(APos <= GetCount(), wxNOT_FOUND, "invalid line");
-    std::vector<std::string> Neu = Zeilen();
+    std::vector<std::string> Neu = Kopie();
     std::vector<std::string> Dazu;
     for (size_t i = 0; i < AZeilen.GetCount(); ++i) {
         Dazu.push_back(Utf8(AZeilen[i]));
@@ -347,6 +376,15 @@ void TZeilenListe::ZeilenSetzen(std::vector<std::string> AZeilen) {
     Texte.reserve(AZeilen.size());
     for (const std::string& z : AZeilen) {
         Texte.push_back(Wx(z));
+    }
+    ListeErsetzen(*this, Texte);
+}
+
+void TZeilenListe::ZeilenZeigen(std::span<const TZeile> AZeilen) {
+    wxArrayString Texte;
+    Texte.reserve(AZeilen.size());
+    for (const TZeile& z : AZeilen) {
+        Texte.push_back(Wx(z.Text));
     }
     ListeErsetzen(*this, Texte);
 }

@@ -5,11 +5,16 @@
 // each refill: wx's own store keeps one object per line and fills and empties it line by line,
 // which took most of the time of a view change. Everything else of the list box (selection,
 // events, focus, font, the accessibility mends) stays wx's and GTK's. Lines carry no client data.
+// The day list's lines are shown where they are, not copied: a year's tens of thousands of texts
+// are held once.
 
+#include <span>
 #include <string>
 #include <vector>
 
 #include <wx/listbox.h>
+
+#include "views/TZeile.h"
 
 class TZeilenListe : public wxListBox {
 public:
@@ -18,6 +23,9 @@ public:
 
     // Replaces every line with nothing selected (see ListeErsetzen for what the screen reader hears).
     void ZeilenSetzen(std::vector<std::string> AZeilen);
+    // The same with the texts of AZeilen, which are read where they are: they stay alive and
+    // unchanged until the next ZeilenSetzen or ZeilenZeigen.
+    void ZeilenZeigen(std::span<const TZeile> AZeilen);
 
 #ifdef __WXGTK__
     unsigned int GetCount() const override;
@@ -38,7 +46,9 @@ protected:
     void DoSetFirstItem(int ANr) override;
 
 private:
-    const std::vector<std::string>& Zeilen() const;
+    // The lines as they are now, as a vector of their own.
+    std::vector<std::string> Kopie() const;
+    void ModellSetzen(struct _GtkTreeModel* AModell);
     void Scrollen(int ANr, float AHoehe);
 
     // The model the tree view shows (our own reference).

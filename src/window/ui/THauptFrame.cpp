@@ -214,6 +214,8 @@ THauptFrame::~THauptFrame() {
     FTimer2.Stop();
     FTimer0.Stop();
     FForm->FormDestroy();
+    // The list shows the day list's lines, which go with FForm before the list goes.
+    FListe->ZeilenSetzen({});
     TWxDialog::HilfeSetzen({});
     TModalKlammer::Setze({}, {});
     SplashFreigeben();
@@ -460,12 +462,9 @@ void THauptFrame::PeriodenFokus() {
 }
 
 void THauptFrame::ZeilenErsetzen(const TZeilenliste& AZeilen) {
-    std::vector<std::string> Texte;
-    Texte.reserve(AZeilen.size());
-    for (const TZeile& z : AZeilen) {
-        Texte.push_back(z.Text);
-    }
-    FListe->ZeilenSetzen(std::move(Texte));
+    // The day list keeps these lines unchanged until it hands over the next ones, and the list
+    // shows their texts where they are.
+    FListe->ZeilenZeigen(AZeilen);
     FNachBefehl.ZeilenErsetzt();
 }
 

@@ -1,0 +1,3 @@
+add_executable(bench_grosskalender ${CMAKE_CURRENT_SOURCE_DIR}/Grosskalender.cpp)
+target_link_libraries(bench_grosskalender PRIVATE orvanto_core orvanto_platform)
+target_link_libraries(bench_grosskalender PRIVATE benchmark::benchmark)

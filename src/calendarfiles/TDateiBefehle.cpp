@@ -284,23 +284,17 @@ bool TDateiBefehle::Hinzuladen(const std::string& AFilename) {
                                    : FForm.Geladen.LadeFilename(AFilename, FDateisystem);
 }
 
-// As TGeladenClass::LadeFilename does with a calendar file: a file loaded again keeps its id.
 bool TDateiBefehle::IcsHinzuladen(const std::string& AFilename) {
-    const std::string Pfad = FDateisystem.VollerPfad(AFilename);
-    const std::int32_t Registriert = FForm.Geladen.Exists(Pfad);
-    const std::int32_t Id = Registriert >= 0 ? Registriert : FForm.Geladen.NewIdDatei();
-    TDaten Gelesen;
-    try {
-        FIcs.Lesen(Pfad, Gelesen, Id);
-    } catch (const EFehler& Fehler) {
-        Frage(maFehler, Fehler.what(), mkOK);
-        return false;
-    }
-    if (Registriert < 0) {
-        FForm.Geladen.Add(Pfad, Id);
-    }
-    FForm.Daten.DateiErsetzen(Id, Gelesen);
-    return true;
+    return FForm.Geladen.LadeFilename(AFilename, FDateisystem,
+                                      [this](const std::string& APfad, TDaten& ADaten, std::int32_t AId) {
+                                          try {
+                                              FIcs.Lesen(APfad, ADaten, AId);
+                                          } catch (const EFehler& Fehler) {
+                                              Frage(maFehler, Fehler.what(), mkOK);
+                                              return false;
+                                          }
+                                          return true;
+                                      });
 }
 
 bool TDateiBefehle::Registriert(const std::string& AFilename) const {

@@ -35,16 +35,8 @@ void TDaten::Import(const std::string& AFilename, TDateisystem& ADateisystem) {
 }
 
 bool TGeladenClass::LadeFilename(const std::string& AFilename, TDateisystem& ADateisystem) {
-    const std::string Pfad = ADateisystem.VollerPfad(AFilename);
-    const std::int32_t Registriert = Exists(Pfad);
-    const std::int32_t Id = Registriert >= 0 ? Registriert : NewIdDatei();
-    TDaten Geladen;
-    if (!Geladen.LoadFromFile(Pfad, true, Id, ADateisystem)) {
-        return false;
-    }
-    if (Registriert < 0) {
-        Add(Pfad, Id);
-    }
-    DatenRef->DateiErsetzen(Id, Geladen);
-    return true;
+    return LadeFilename(AFilename, ADateisystem,
+                        [&ADateisystem](const std::string& APfad, TDaten& ADaten, std::int32_t AId) {
+                            return ADaten.LoadFromFile(APfad, true, AId, ADateisystem);
+                        });
 }

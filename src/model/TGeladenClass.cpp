@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "model/TDaten.h"
 #include "model/Textvergleich.h"
+#include "platform/TDateisystem.h"
 
 TGeladenClass::TGeladenClass(TDaten* ADaten, const std::string& AFilename) : DatenRef(ADaten) {
     if (!AFilename.empty()) {
@@ -47,4 +49,20 @@ std::int32_t TGeladenClass::NewIdDatei() const {
         ++Id;
     }
     return Id;
+}
+
+bool TGeladenClass::LadeFilename(const std::string& AFilename, TDateisystem& ADateisystem,
+                                 const TLeser& ALesen) {
+    const std::string Pfad = ADateisystem.VollerPfad(AFilename);
+    const std::int32_t Registriert = Exists(Pfad);
+    const std::int32_t Id = Registriert >= 0 ? Registriert : NewIdDatei();
+    TDaten Geladen;
+    if (!ALesen(Pfad, Geladen, Id)) {
+        return false;
+    }
+    if (Registriert < 0) {
+        Add(Pfad, Id);
+    }
+    DatenRef->DateiErsetzen(Id, Geladen);
+    return true;
 }

@@ -4,6 +4,7 @@
 // known by the file id its entries carry in the collection.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,4 +38,8 @@ public:
     // Loads (or reloads) an additional file: its entries replace those of its file id at the end
     // of the collection. A file that cannot be loaded (its error shown) changes nothing.
     bool LadeFilename(const std::string& AFilename, TDateisystem& ADateisystem);
+    // The same with a reader of another kind of file: ALesen fills its TDaten with the entries of
+    // the file at the full path APfad under file id AId, or returns false (having told why).
+    using TLeser = std::function<bool(const std::string& APfad, TDaten& ADaten, std::int32_t AId)>;
+    bool LadeFilename(const std::string& AFilename, TDateisystem& ADateisystem, const TLeser& ALesen);
 };

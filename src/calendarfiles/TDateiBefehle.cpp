@@ -544,10 +544,7 @@ std::span<const TBefehl<TForm1>> TDateiBefehle::Befehle() {
         {{.Id = mbIcsExportieren, .Caption = "iCalendar-Datei &exportieren...", .Menue = mnDatei},
          [](const TForm1& f) { return TMenueZustand{f.Dateien().IcsBereit()}; },
          [](TForm1& f) { f.Dateien().MenuDateiIcsExportierenClick(); }},
-        {{.Id = mbEintragIcs,
-          .Caption = "Eintrag als iCalendar-Datei speichern...",
-          .Menue = mnAktionen,
-          .ListenPopup = 11},
+        {{.Id = mbEintragIcs, .Caption = "Eintrag als iCalendar-Datei speichern...", .Menue = mnAktionen},
          [](const TForm1& f) {
              return TMenueZustand{f.Dateien().IcsBereit() && f.Tagesliste.AktTagClass() != nullptr &&
                                   f.ZeilenHatFokus()};

@@ -210,7 +210,6 @@ std::span<const TBefehl<TForm1>> TExtrasBefehle::Befehle() {
         {{.Id = mbMail,
           .Caption = "Eintrag per &Mail versenden...",
           .Menue = mnAktionen,
-          .ListenPopup = 10,
           .PopupCaption = "Eintrag per Mail versenden..."},
          [](const TForm1& f) {
              return TMenueZustand{f.Extras() != nullptr && f.Tagesliste.AktTagClass() != nullptr &&

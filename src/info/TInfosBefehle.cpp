@@ -135,11 +135,7 @@ std::span<const TBefehl<TForm1>> TInfosBefehle::Befehle() {
     using B = TBefehl<TForm1>;
     static constexpr auto MitFenster = [](const TForm1& f) { return TMenueZustand{f.Infos() != nullptr}; };
     static const B Tabelle[] = {
-        {{.Id = mbInfos,
-          .Caption = "&Infos...",
-          .Kurztaste = "Ctrl+I",
-          .Menue = mnAktionen,
-          .ListenPopup = 3},
+        {{.Id = mbInfos, .Caption = "&Infos...", .Kurztaste = "Ctrl+I", .Menue = mnAktionen},
          [](const TForm1& f) {
              return TMenueZustand{f.Infos() != nullptr && !f.Tagesliste.AktZeile().empty() &&
                                   f.ZeilenHatFokus()};

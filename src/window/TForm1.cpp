@@ -550,7 +550,6 @@ std::span<const TBefehl<TForm1>> TForm1::Ansichtsbefehle() {
           .Menue = mnAnsicht,
           .TrennerDavor = true,
           .EinstellungsKopie = true,
-          .ListenPopup = 14,
           .ComboPopup = true,
           .PopupCaption = "Sc&hrifteinstellungen..."},
          nullptr,

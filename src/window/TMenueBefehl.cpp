@@ -101,14 +101,12 @@ std::vector<TMenuePunkt> MenueAufbau(TMenue AMenue) {
 }
 
 std::vector<TMenueBefehl> ListenPopupBefehle() {
-    std::vector<TMenueBefehl> Befehle;
-    for (std::int32_t b = 0; b < MenueBefehlAnzahl; ++b) {
-        if (MenueEintrag(static_cast<TMenueBefehl>(b)).ListenPopup > 0) {
-            Befehle.push_back(static_cast<TMenueBefehl>(b));
-        }
-    }
-    std::ranges::sort(Befehle, {}, [](TMenueBefehl b) { return MenueEintrag(b).ListenPopup; });
-    return Befehle;
+    // The commands for the line under the cursor first, the font last.
+    return {mbNeu,        mbBearbeiten,   mbInfos,
+            mbKopieren,   mbAusschneiden, mbEinfuegen,
+            mbAktivieren, mbDeaktivieren, mbEintragImportieren,
+            mbMail,       mbEintragIcs,   mbLoeschen,
+            mbAusblenden, mbSchrift};
 }
 
 std::vector<TMenueBefehl> ComboPopupBefehle() {

@@ -118,10 +118,9 @@ struct TMenueEintrag {
     const char* Untermenue = nullptr; // the caption of the submenu of its menu it stands in
     // A copy of it stands in the settings menu's view submenu, showing its shortcut too.
     bool EinstellungsKopie = false;
-    // Its place in the day list's pop-up menu, from 1; 0: not there.
-    int ListenPopup = 0;
-    bool ComboPopup = false;            // in the period box's pop-up menu, in menu order
-    const char* PopupCaption = nullptr; // in the day list's pop-up menu, when it differs
+    bool ComboPopup = false; // in the period box's pop-up menu, in menu order
+    // Its caption in the day list's pop-up menu (ListenPopupBefehle), when it differs.
+    const char* PopupCaption = nullptr;
     // It changes what other items show: every menu takes its state right after it.
     bool MenueFolgt = false;
 };
@@ -151,6 +150,7 @@ struct TMenuePunkt {
     std::vector<TMenuePunkt> Punkte = {}; // mpUntermenue
 };
 std::vector<TMenuePunkt> MenueAufbau(TMenue AMenue);
-// The pop-up menus' commands, in their order.
+// The pop-up menus' commands, in their order: the day list's is listed in TMenueBefehl.cpp, the
+// period box's are the items marked ComboPopup, in menu order.
 std::vector<TMenueBefehl> ListenPopupBefehle();
 std::vector<TMenueBefehl> ComboPopupBefehle();

@@ -66,18 +66,33 @@ double Millisekunden(double& AStart) {
     return ms;
 }
 
-void BM_NeuBearbeitenLoeschen(benchmark::State& AState) {
+// The big calendar with its saved state, its day list on ATag and the entry commands on it,
+// every question answered with Ja.
+struct TBenchKalenderDaten {
+    TBenchKalenderDaten() {
+        BenchKalender(Daten);
+        Daten.SpeicherkopieSetzen(SpeicherDaten);
+    }
     TDaten Daten;
-    BenchKalender(Daten);
     TSpeicherstand SpeicherDaten;
-    Daten.SpeicherkopieSetzen(SpeicherDaten);
+};
+
+struct TBenchBefehle : TBenchKalenderDaten {
+    explicit TBenchBefehle(TTag ATag) {
+        Liste.SpringeZuDatum(ATag, "");
+        TMeldungsPort::Setze(&Port);
+    }
     TSpeicherSteuerung Steuerung;
-    TTagesliste Liste(Daten, Steuerung);
-    Liste.SpringeZuDatum(EncodeDate(2025, 1, 1), "");
+    TTagesliste Liste{Daten, Steuerung};
     TJa Port;
-    TMeldungsPort::Setze(&Port);
     TBenchEditor Editor;
-    TEintragBefehle Befehle(Daten, Liste, Steuerung, Editor);
+    TEintragBefehle Befehle{Daten, Liste, Steuerung, Editor};
+};
+
+void BM_NeuBearbeitenLoeschen(benchmark::State& AState) {
+    TBenchBefehle b(EncodeDate(2025, 1, 1));
+    TDaten& Daten = b.Daten;
+    TEintragBefehle& Befehle = b.Befehle;
     const char* const Schritte[] = {"Neu_ms",        "Neu_Geaendert_ms",
                                     "Bearbeiten_ms", "Bearbeiten_Geaendert_ms",
                                     "Loeschen_ms",   "Loeschen_Geaendert_ms"};
@@ -89,15 +104,15 @@ void BM_NeuBearbeitenLoeschen(benchmark::State& AState) {
         Millisekunden(t);
         Befehle.MenuAktNeuClick();
         Summe[0] += Millisekunden(t);
-        Geaendert[0] = !Daten.IdentSpeicherkopie(SpeicherDaten);
+        Geaendert[0] = !Daten.IdentSpeicherkopie(b.SpeicherDaten);
         Summe[1] += Millisekunden(t);
         Befehle.MenuAktBearbeitenClick();
         Summe[2] += Millisekunden(t);
-        Geaendert[1] = !Daten.IdentSpeicherkopie(SpeicherDaten);
+        Geaendert[1] = !Daten.IdentSpeicherkopie(b.SpeicherDaten);
         Summe[3] += Millisekunden(t);
         Befehle.MenuAktLoeschenClick(true);
         Summe[4] += Millisekunden(t);
-        Geaendert[2] = !Daten.IdentSpeicherkopie(SpeicherDaten);
+        Geaendert[2] = !Daten.IdentSpeicherkopie(b.SpeicherDaten);
         Summe[5] += Millisekunden(t);
     }
     TMeldungsPort::Setze(nullptr);
@@ -114,17 +129,10 @@ BENCHMARK(BM_NeuBearbeitenLoeschen)->Unit(benchmark::kMillisecond);
 // followed by the modified check, which reads that entry's records against the copy's: after the
 // edit up to the changed run, after the edit back all of them.
 void BM_BestehendenBearbeiten(benchmark::State& AState) {
-    TDaten Daten;
-    BenchKalender(Daten);
-    TSpeicherstand SpeicherDaten;
-    Daten.SpeicherkopieSetzen(SpeicherDaten);
-    TSpeicherSteuerung Steuerung;
-    TTagesliste Liste(Daten, Steuerung);
-    Liste.SpringeZuDatum(EncodeDate(2025, 1, 1), "");
-    TJa Port;
-    TMeldungsPort::Setze(&Port);
-    TBenchEditor Editor;
-    TEintragBefehle Befehle(Daten, Liste, Steuerung, Editor);
+    TBenchBefehle b(EncodeDate(2025, 1, 1));
+    TDaten& Daten = b.Daten;
+    TTagesliste& Liste = b.Liste;
+    TEintragBefehle& Befehle = b.Befehle;
     const std::string Zeile = Liste.AktZeile();
     const TDateTime Vorher =
         Liste.AktTagClass()->DatenClass->DatumListe[Liste.AktTagClass()->DatumNr].VonZeit;
@@ -135,15 +143,15 @@ void BM_BestehendenBearbeiten(benchmark::State& AState) {
     for (auto _ : AState) {
         double t = 0;
         Millisekunden(t);
-        Editor.Zeit = 0.75;
+        b.Editor.Zeit = 0.75;
         Befehle.MenuAktBearbeitenClick();
         Summe[0] += Millisekunden(t);
-        Geaendert[0] = !Daten.IdentSpeicherkopie(SpeicherDaten);
+        Geaendert[0] = !Daten.IdentSpeicherkopie(b.SpeicherDaten);
         Summe[1] += Millisekunden(t);
-        Editor.Zeit = Vorher;
+        b.Editor.Zeit = Vorher;
         Befehle.MenuAktBearbeitenClick();
         Summe[2] += Millisekunden(t);
-        Geaendert[1] = !Daten.IdentSpeicherkopie(SpeicherDaten);
+        Geaendert[1] = !Daten.IdentSpeicherkopie(b.SpeicherDaten);
         Summe[3] += Millisekunden(t);
     }
     TMeldungsPort::Setze(nullptr);
@@ -159,18 +167,11 @@ BENCHMARK(BM_BestehendenBearbeiten)->Unit(benchmark::kMillisecond);
 // copied and pasted on the next day (as a new entry) and that pasted occurrence deleted, each
 // through its command with the reselection, followed by the modified check.
 void BM_AktivierenEinfuegen(benchmark::State& AState) {
-    TDaten Daten;
-    BenchKalender(Daten);
-    TSpeicherstand SpeicherDaten;
-    Daten.SpeicherkopieSetzen(SpeicherDaten);
-    TSpeicherSteuerung Steuerung;
-    TTagesliste Liste(Daten, Steuerung);
     const TTag Tag = EncodeDate(2060, 6, 15);
-    Liste.SpringeZuDatum(Tag, "");
-    TJa Port;
-    TMeldungsPort::Setze(&Port);
-    TBenchEditor Editor;
-    TEintragBefehle Befehle(Daten, Liste, Steuerung, Editor);
+    TBenchBefehle b(Tag);
+    TDaten& Daten = b.Daten;
+    TTagesliste& Liste = b.Liste;
+    TEintragBefehle& Befehle = b.Befehle;
     Befehle.MenuBearbKopierenClick();
     const char* const Schritte[] = {"Deaktivieren_ms", "Aktivieren_ms", "Einfuegen_ms", "Loeschen_ms"};
     double Summe[4] = {};
@@ -180,19 +181,19 @@ void BM_AktivierenEinfuegen(benchmark::State& AState) {
         double t = 0;
         Millisekunden(t);
         Befehle.MenuAktAktDeaktClick(avDeaktiv);
-        Geaendert[0] = !Daten.IdentSpeicherkopie(SpeicherDaten);
+        Geaendert[0] = !Daten.IdentSpeicherkopie(b.SpeicherDaten);
         Summe[0] += Millisekunden(t);
         Befehle.MenuAktAktDeaktClick(avAktiv);
-        Geaendert[1] = !Daten.IdentSpeicherkopie(SpeicherDaten);
+        Geaendert[1] = !Daten.IdentSpeicherkopie(b.SpeicherDaten);
         Summe[1] += Millisekunden(t);
         Liste.SpringeZuDatum(Tag + 1, "");
         Millisekunden(t);
         Befehle.MenuBearbEinfuegenClick();
-        Geaendert[2] = !Daten.IdentSpeicherkopie(SpeicherDaten);
+        Geaendert[2] = !Daten.IdentSpeicherkopie(b.SpeicherDaten);
         Summe[2] += Millisekunden(t);
         Eingefuegt = Liste.AktZeile();
         Befehle.MenuAktLoeschenClick(false);
-        Geaendert[3] = !Daten.IdentSpeicherkopie(SpeicherDaten);
+        Geaendert[3] = !Daten.IdentSpeicherkopie(b.SpeicherDaten);
         Summe[3] += Millisekunden(t);
         Liste.SpringeZuDatum(Tag, "");
     }
@@ -209,22 +210,17 @@ BENCHMARK(BM_AktivierenEinfuegen)->Unit(benchmark::kMillisecond);
 // The states of the entry commands' menu items, as worked out when the "A&ktionen" menu opens
 // and before each of its shortcuts runs, on an entry line of the calendar.
 void BM_MenueZustaende(benchmark::State& AState) {
-    TDaten Daten;
-    BenchKalender(Daten);
-    TSpeicherSteuerung Steuerung;
-    TTagesliste Liste(Daten, Steuerung);
-    Liste.SpringeZuDatum(EncodeDate(2060, 6, 15), "");
-    TBenchEditor Editor;
-    TEintragBefehle Befehle(Daten, Liste, Steuerung, Editor);
+    TBenchBefehle b(EncodeDate(2060, 6, 15));
+    TEintragBefehle& Befehle = b.Befehle;
     Befehle.MenuBearbKopierenClick();
     for (auto _ : AState) {
-        for (TMenueBefehl b :
+        for (TMenueBefehl Befehl :
              {mbNeu, mbBearbeiten, mbAktivieren, mbDeaktivieren, mbAusblenden, mbEintragImportieren,
               mbLoeschen, mbAlleLoeschen, mbAbgelaufeneLoeschen, mbKopieren, mbAusschneiden, mbEinfuegen}) {
-            benchmark::DoNotOptimize(Befehle.MenueZustand(b));
+            benchmark::DoNotOptimize(Befehle.MenueZustand(Befehl));
         }
     }
-    AState.SetLabel("on " + Liste.AktZeile());
+    AState.SetLabel("on " + b.Liste.AktZeile());
 }
 BENCHMARK(BM_MenueZustaende)->Unit(benchmark::kMillisecond);
 

@@ -181,10 +181,12 @@ bool TDateiBefehle::SpeicherzielWaehlen(TDateiDialogWahl AWahl, std::string& AZi
     if (FDateiDialog == nullptr || !FDateiDialog->Speichern(AWahl, Datei)) {
         return false;
     }
-    const bool IcsS = AWahl.Filter == IcsFilter;
-    const std::string Ziel = !IcsS ? MitEndung(Datei, AWahl.FilterIndex, FDateisystem)
-                             : PfadAusUtf8(Datei).extension().empty() ? Datei + ".ics"
-                                                                      : Datei;
+    std::string Ziel = Datei;
+    if (AWahl.Filter != IcsFilter) {
+        Ziel = MitEndung(Datei, AWahl.FilterIndex, FDateisystem);
+    } else if (PfadAusUtf8(Datei).extension().empty()) {
+        Ziel += ".ics";
+    }
     if (Ziel != Datei && FDateisystem.Existiert(Ziel) &&
         Frage(maBestaetigung, "Die Datei \"" + Ziel + "\" ist bereits vorhanden.\r\nSoll sie ersetzt werden?",
               mkJaNein) != maJa) {

@@ -3,8 +3,8 @@
 // The iCalendar files (.ics) of the file commands: recognising one by its content, importing it,
 // reading it as a file shown beside the calendar and writing entries as one, in the system's time
 // zone, which the window hands over once it has made it. Until then, and always in a build without
-// the iCalendar room (libical; the Windows build), no file is recognised as iCalendar, so every
-// file goes the calendar file's way, and the commands that write one are off.
+// the iCalendar room (where pkg-config finds no libical), no file is recognised as iCalendar, so
+// every file goes the calendar file's way, and the commands that write one are off.
 
 #include <cstdint>
 #include <string>

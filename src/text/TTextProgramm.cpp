@@ -290,8 +290,8 @@ void TTextProgramm::Exportieren(const TTextAufruf& A) {
 
 #else
 
-// Without libical (the Windows build) an .ics source reaches the calendar file reader, which
-// refuses it as an unknown format.
+// Without libical (a build where pkg-config finds none) an .ics source reaches the calendar file reader,
+// which refuses it as an unknown format.
 void TTextProgramm::Exportieren(const TTextAufruf&) {
     throw EAbbruch("Dieses Orvanto ist ohne iCalendar-Unterstützung (libical) gebaut.", 1);
 }

@@ -36,10 +36,14 @@ public:
                   const std::string&) override {
         Geoeffnet.push_back({AFile, AParameters});
     }
-    bool RunAndWait(const std::string&, std::int64_t&, const std::string&, std::int32_t, bool,
-                    const std::string&, const std::string&) override {
-        ADD_FAILURE() << "the extras never wait for a program";
-        return false;
+    // The mail program with an attachment is the only one the extras wait for; it ran and ended.
+    std::vector<TAufruf> Gewartet;
+    bool RunAndWait(const std::string&, std::int64_t& AExitCode, const std::string& AProgram, std::int32_t,
+                    bool, const std::string&, const std::string& AParameters) override {
+        EXPECT_EQ(AProgram, "xdg-email") << "the extras wait for no other program";
+        Gewartet.push_back({AProgram, AParameters});
+        AExitCode = 0;
+        return true;
     }
     bool OpenTextInEditor(const std::string& AFileName, bool AWait) override {
         EXPECT_FALSE(AWait);
@@ -217,6 +221,20 @@ TEST_F(Extras, MailingAnEntryHandsItsLinkToTheDesktop) {
     ASSERT_EQ(Start.Geoeffnet.size(), 1u);
     EXPECT_EQ(Start.Geoeffnet[0].Datei, "mailto:?subject=OV%3A+Arzt+%287%29&body=Bitte+Befund+mitbringen.");
     EXPECT_EQ(Start.Geoeffnet[0].Parameter, "");
+    EXPECT_TRUE(Start.Gewartet.empty());
+}
+
+// With the entry's iCalendar file the mail goes through xdg-email, and the link is not opened a
+// second time.
+TEST_F(Extras, MailingAnEntryWithItsFileAttachesIt) {
+    TDatenClass e = Arzt(true);
+    e.Langtext = "Bitte Befund mitbringen.";
+    Befehle->MenuMailClick(TTagClass(2, &e), "/tmp/orvanto-mail/Arzt.ics");
+    ASSERT_EQ(Start.Gewartet.size(), 1u);
+    EXPECT_EQ(Start.Gewartet[0].Parameter,
+              "--attach \"/tmp/orvanto-mail/Arzt.ics\" "
+              "mailto:?subject=OV%3A+Arzt+%287%29&body=Bitte+Befund+mitbringen.");
+    EXPECT_TRUE(Start.Geoeffnet.empty());
 }
 
 TEST_F(Extras, EachHelpItemOpensItsFileInTheTextViewerWhileTheFileExists) {

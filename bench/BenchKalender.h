@@ -22,7 +22,7 @@ inline TDatenClass BenchVorlage(int ANr, TAnzeigenTyp ATyp, TTag AStart) {
     Vorlage.EndeDatum = KalenderEnde;
     TDatumClass R;
     R.Datum = R.VonDatum = R.BisDatum = AStart;
-    R.VonZeit = (ANr % 24) / 24.0;
+    R.VonZeitSetzen((ANr % 24) / 24.0);
     Vorlage.Add(R);
     return Vorlage;
 }

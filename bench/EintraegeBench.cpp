@@ -41,7 +41,7 @@ public:
         FEintrag.Clear();
         FEintrag.AssignInfos(*ATagClass.DatenClass);
         FEintrag.Add(ATagClass.DatenClass->DatumListe[ATagClass.DatumNr]);
-        FEintrag.DatumListe[0].VonZeit = Zeit;
+        FEintrag.DatumListe[0].VonZeitSetzen(Zeit);
         FModifyNr = 2;
         return true;
     }
@@ -135,7 +135,7 @@ void BM_BestehendenBearbeiten(benchmark::State& AState) {
     TEintragBefehle& Befehle = b.Befehle;
     const std::string Zeile = Liste.AktZeile();
     const TDateTime Vorher =
-        Liste.AktTagClass()->DatenClass->DatumListe[Liste.AktTagClass()->DatumNr].VonZeit;
+        Liste.AktTagClass()->DatenClass->DatumListe[Liste.AktTagClass()->DatumNr].VonZeit();
     const char* const Schritte[] = {"Bearbeiten_ms", "Bearbeiten_Geaendert_ms", "Zurueck_ms",
                                     "Zurueck_Geaendert_ms"};
     double Summe[4] = {};

@@ -36,7 +36,7 @@ TDatenClass Termin(int ANr) {
 void Vorkommen(TDatenClass& AEintrag, TTag ATag, double AVonZeit) {
     TDatumClass r = AEintrag.DatumListe.front();
     r.Datum = r.VonDatum = r.BisDatum = ATag;
-    r.VonZeit = AVonZeit;
+    r.VonZeitSetzen(AVonZeit);
     AEintrag.Add(r);
 }
 
@@ -58,7 +58,7 @@ TImportDaten Vielerlei(int AAnzahl) {
             Vorkommen(e, Tag + 7, 0.5);
             break;
         case 2:
-            e.DatumListe.front().VonZeit = 0.75;
+            e.DatumListe.front().VonZeitSetzen(0.75);
             break;
         case 3:
             e.Kurztext = "Neu " + std::to_string(i);

@@ -261,7 +261,7 @@ std::int32_t TEintragBefehle::TerminBearbeiten(TDatenClass& AEintrag, TDatumVonB
         const std::int32_t Bis = AAktuellerS ? AVonBis.BisNr : AEintrag.Count() - 1;
         for (std::int32_t i = Von; i <= Bis; ++i) {
             TDatumClass& d = AEintrag.DatumListe[i];
-            d.VonZeit = Erster.VonZeit;
+            d.VonZeitSetzen(Erster.VonZeit());
             d.GanzerTagS = Erster.GanzerTagS;
             d.LoeschenS = Erster.LoeschenS;
         }

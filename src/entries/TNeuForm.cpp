@@ -210,7 +210,7 @@ void TNeuForm::SetDatensatz(const TTagClass& ATagClass) {
 
     const TDatenClass& E = *ATagClass.DatenClass;
     Felder.Von = O.VonDatum;
-    Felder.Zeit = O.VonZeit;
+    Felder.Zeit = O.VonZeit();
     Grenzen.DauerMax = DauerGrenze;
     Felder.Dauer = std::clamp(O.BisDatum - O.VonDatum + 1, Grenzen.DauerMin, Grenzen.DauerMax);
     Felder.GanzerTagS = O.GanzerTagS;
@@ -232,7 +232,7 @@ TDatumClass TNeuForm::GelesenesDatum() const {
     O.Datum = Felder.Von;
     O.VonDatum = Felder.Von;
     O.BisDatum = Felder.Von + Felder.Dauer - 1;
-    O.VonZeit = Felder.Zeit;
+    O.VonZeitSetzen(Felder.Zeit);
     O.AktivTyp =
         NeuS || FSpeicherDatensatz.Count() == 0 ? avAktiv : FSpeicherDatensatz.DatumListe[0].AktivTyp;
     O.GanzerTagS = Felder.GanzerTagS;
@@ -263,7 +263,7 @@ int TNeuForm::ModifyNr() {
     if (Alt.VonDatum != Neu.VonDatum || Alt.BisDatum != Neu.BisDatum) {
         return 3;
     }
-    if (Alt.VonZeit != Neu.VonZeit) {
+    if (Alt.VonZeit() != Neu.VonZeit()) {
         return 2;
     }
     if (Alt.AktivTyp == Neu.AktivTyp && Alt.GanzerTagS == Neu.GanzerTagS && Alt.LoeschenS == Neu.LoeschenS) {

@@ -254,7 +254,7 @@ bool SchnellLesen(TLeser& ALeser, int AVersion, bool AGanzerTagS, TDatumClass& d
     d.Datum = Int32Aus(p);
     d.VonDatum = Int32Aus(p + 4);
     d.BisDatum = Int32Aus(p + 8);
-    d.VonZeit = (h * 60 + n1 * 10 + n2) * 60 / 86400.0;
+    d.VonZeitSetzen((h * 60 + n1 * 10 + n2) * 60 / 86400.0);
     d.AktivTyp = static_cast<TAktivTyp>(Aktiv);
     d.GanzerTagS = Ganz != 0;
     d.LoeschenS = Loeschen != 0;
@@ -267,7 +267,7 @@ void AllgemeinLesen(TLeser& ALeser, int AVersion, bool AGanzerTagS, TDatumClass&
     d.Datum = ALeser.Int32();
     d.VonDatum = ALeser.Int32();
     d.BisDatum = ALeser.Int32();
-    d.VonZeit = Uhrzeit(ALeser.TextBytes());
+    d.VonZeitSetzen(Uhrzeit(ALeser.TextBytes()));
     const std::uint8_t Aktiv = ALeser.Byte();
     if (Aktiv != '0' && Aktiv != '1') {
         Fehler("Ungültiger Aktivierungszustand.");

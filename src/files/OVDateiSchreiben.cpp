@@ -64,7 +64,7 @@ public:
                 Int32Nach(p, d.Datum);
                 Int32Nach(p + 4, d.VonDatum);
                 Int32Nach(p + 8, d.BisDatum);
-                UhrzeitNach(p + 12, d.VonZeit);
+                UhrzeitNach(p + 12, d.VonZeit());
                 p[19] = static_cast<char>('0' + d.AktivTyp);
                 p[20] = d.GanzerTagS ? '1' : '0';
                 p[21] = d.LoeschenS ? '1' : '0';

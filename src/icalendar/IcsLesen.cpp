@@ -334,7 +334,7 @@ bool TLeser::AlsIntervall(const icalrecurrencetype& ARegel, const TVorkommen& AE
     R.Datum = R.VonDatum = AErstes.Von;
     R.BisDatum = AErstes.Bis;
     R.GanzerTagS = FStart.is_date;
-    R.VonZeit = static_cast<TDateTime>(AErstes.Zeit) / SekundenJeTag;
+    R.VonZeitSetzen(static_cast<TDateTime>(AErstes.Zeit) / SekundenJeTag);
     Vorlage.Add(R);
     TDaten Erzeugt;
     Erzeugt.Add(TTagClass(0, &Vorlage));
@@ -509,10 +509,15 @@ bool TLeser::AlsEinzelne(std::vector<TVorkommen> AAlle, bool ALoeschenS, TDatenC
             continue;
         }
         BelegtBis = v.Bis;
-        for (TTag t = v.Von; t <= v.Bis; ++t) {
-            AEintrag.Add(TDatumClass{t, v.Von, v.Bis, v.AktivS ? avAktiv : avDeaktiv,
-                                     static_cast<bool>(FStart.is_date), ALoeschenS,
-                                     static_cast<TDateTime>(v.Zeit) / SekundenJeTag});
+        TDatumClass d;
+        d.VonDatum = v.Von;
+        d.BisDatum = v.Bis;
+        d.AktivTyp = v.AktivS ? avAktiv : avDeaktiv;
+        d.GanzerTagS = FStart.is_date != 0;
+        d.LoeschenS = ALoeschenS;
+        d.VonZeitSetzen(static_cast<TDateTime>(v.Zeit) / SekundenJeTag);
+        for (d.Datum = v.Von; d.Datum <= v.Bis; ++d.Datum) {
+            AEintrag.Add(d);
         }
     }
     AEintrag.AnzeigenTyp = atEinmalig;

@@ -33,7 +33,7 @@ bool Einheitlich(const TDatenClass& e, const TLauf& l) {
     for (std::int32_t i = l.Start; i < l.Start + l.Laenge; ++i) {
         const TDatumClass& d = e.DatumListe[i];
         if (d.VonDatum != a.VonDatum || d.BisDatum != a.BisDatum || d.AktivTyp != a.AktivTyp ||
-            d.GanzerTagS != a.GanzerTagS || d.LoeschenS != a.LoeschenS || d.VonZeit != a.VonZeit) {
+            d.GanzerTagS != a.GanzerTagS || d.LoeschenS != a.LoeschenS || d.VonZeit() != a.VonZeit()) {
             return false;
         }
     }
@@ -42,7 +42,7 @@ bool Einheitlich(const TDatenClass& e, const TLauf& l) {
 
 // Two runs of the same shape: length, time and flags, their days and activation aside.
 bool GleicheForm(const TDatumClass& a, const TDatumClass& b) {
-    return a.Laenge() == b.Laenge() && a.VonZeit == b.VonZeit && a.GanzerTagS == b.GanzerTagS &&
+    return a.Laenge() == b.Laenge() && a.VonZeit() == b.VonZeit() && a.GanzerTagS == b.GanzerTagS &&
            a.LoeschenS == b.LoeschenS;
 }
 
@@ -74,7 +74,7 @@ icaltimetype TSchreiber::Zeit(TTag ATag, const TDatumClass& AForm) const {
     t.day = d.Tag;
     t.is_date = AForm.GanzerTagS;
     if (!AForm.GanzerTagS) {
-        const TUhrzeit u = UhrzeitVon(AForm.VonZeit);
+        const TUhrzeit u = UhrzeitVon(AForm.VonZeit());
         t.hour = u.Stunde;
         t.minute = u.Minute;
         t.zone = FZone;
@@ -165,7 +165,7 @@ icalcomponent* TSchreiber::Ereignis(const TDatenClass& e, const std::string& AUi
     if (AErster.GanzerTagS || AErster.BisDatum > AErster.VonDatum) {
         // The end is exclusive: the midnight after the last day.
         TDatumClass Mitternacht = AErster;
-        Mitternacht.VonZeit = 0;
+        Mitternacht.VonZeitSetzen(0);
         const icaltimetype Ende = Zeit(AErster.BisDatum + 1, Mitternacht);
         icalcomponent_add_property(v, MitZone(icalproperty_new_dtend(Ende), Ende));
     }
@@ -181,7 +181,7 @@ icalcomponent* TSchreiber::Ereignis(const TDatenClass& e, const std::string& AUi
         if (e.EndeDatum < KalenderEnde) {
             // Up to the end of the limit's day; a time in a zone must be given in UTC.
             TDatumClass Tagesende = AErster;
-            Tagesende.VonZeit = 0;
+            Tagesende.VonZeitSetzen(0);
             r.until = Zeit(e.EndeDatum, Tagesende);
             if (!AErster.GanzerTagS) {
                 r.until.hour = 23;

@@ -150,7 +150,7 @@ std::vector<std::string> TInfosTexte::EintragTeil(const TTagClass& ATagClass) {
     const TDatumClass& O = E->DatumListe[ATagClass.DatumNr];
     const std::string Typ = EintragstypNamen[E->TagTyp];
     const int Tage = O.BisDatum - O.VonDatum + 1;
-    const std::string Zeit = O.GanzerTagS ? "" : FormatDateTime("hh:nn", O.VonZeit) + " Uhr ";
+    const std::string Zeit = O.GanzerTagS ? "" : FormatDateTime("hh:nn", O.VonZeit()) + " Uhr ";
 
     std::vector<std::string> Zeilen{
         "",

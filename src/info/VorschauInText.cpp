@@ -32,7 +32,7 @@ std::string Ueberschrift(int AIndex, TTag ADatum, std::size_t AAnzahl) {
 }
 
 std::string EreignisZeile(std::size_t ANummer, const TDatenClass& E, const TDatumClass& r) {
-    const std::string Zeit = r.GanzerTagS ? "" : " | " + FormatDateTime("hh:nn", r.VonZeit) + " Uhr";
+    const std::string Zeit = r.GanzerTagS ? "" : " | " + FormatDateTime("hh:nn", r.VonZeit()) + " Uhr";
     std::string Langtext;
     if (!E.Langtext.empty()) {
         Langtext = E.Langtext;

@@ -59,7 +59,7 @@ std::string EintragZeile(const TDatenClass& E, std::int32_t ANr, TTag AHeute, bo
     const TDatumClass& r = E.DatumListe[ANr];
     std::string Zeile = TagAnfang(r.Datum);
     if (!r.GanzerTagS) {
-        Zeile.append(" ").append(FormatDateTime(AKomprimiertS ? "h:nn" : "hh:nn", r.VonZeit));
+        Zeile.append(" ").append(FormatDateTime(AKomprimiertS ? "h:nn" : "hh:nn", r.VonZeit()));
         if (!AKomprimiertS) {
             Zeile.append("h");
         }

@@ -101,7 +101,7 @@ public:
         Arzt.EndeDatum = KalenderEnde;
         TDatumClass Tag;
         Tag.Datum = Tag.VonDatum = Tag.BisDatum = EncodeDate(2024, 3, 11);
-        Tag.VonZeit = 9.5 / 24;
+        Tag.VonZeitSetzen(9.5 / 24);
         Arzt.Add(Tag);
         Arzt.AnzeigenTyp = at1Woche;
         FDaten.Add(TTagClass(0, &Arzt));

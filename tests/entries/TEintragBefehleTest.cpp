@@ -266,7 +266,7 @@ TEST_F(EintragBefehle, ChangingTheTimeOfOneOccurrence) {
         TDatenClass Vorlage = Eintrag("Tablette", {{D(6, 1, 2025), D(6, 1, 2025)}});
         Vorlage.AnzeigenTyp = at1Tag;
         Vorlage.DatumListe[0].GanzerTagS = false;
-        Vorlage.DatumListe[0].VonZeit = Neun;
+        Vorlage.DatumListe[0].VonZeitSetzen(Neun);
         Daten.Add(TTagClass(0, &Vorlage));
         Waehle(D(8, 1, 2025), "Tablette");
         Editor.Eingabe = [&](TNeuForm::TFelder& Felder) { Felder.Zeit = Zehn; };
@@ -279,9 +279,10 @@ TEST_F(EintragBefehle, ChangingTheTimeOfOneOccurrence) {
         EXPECT_EQ(Meldungen.Knoepfe.at(0), mkJaNeinAbbrechenAlle);
         const TDatenClass& e = Daten[0];
         for (std::size_t i = 0; i < f.Geaendert.size(); ++i) {
-            EXPECT_EQ(e.DatumListe[i].VonZeit, f.Geaendert[i] ? Zehn : Neun) << f.Antwort << " record " << i;
+            EXPECT_EQ(e.DatumListe[i].VonZeit(), f.Geaendert[i] ? Zehn : Neun)
+                << f.Antwort << " record " << i;
         }
-        EXPECT_EQ(e.DatumListe.back().VonZeit, f.LetzterGeaendert ? Zehn : Neun) << f.Antwort;
+        EXPECT_EQ(e.DatumListe.back().VonZeit(), f.LetzterGeaendert ? Zehn : Neun) << f.Antwort;
         EXPECT_TRUE(Enthaelt(Steuerung.Aktuell(), "Mi 08.01.2025 10:00h: Tablette")) << Steuerung.Aktuell();
     }
 }

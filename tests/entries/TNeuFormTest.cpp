@@ -111,7 +111,7 @@ TEST_F(NeuFormTest, DefaultsAreTodayOneDayWholeDaySevenOClockTheCalendarEndAndAc
     EXPECT_EQ(O.BisDatum, D(7, 1, 2025));
     // A whole-day entry still stores the time shown in the disabled time field.
     EXPECT_TRUE(O.GanzerTagS);
-    EXPECT_DOUBLE_EQ(O.VonZeit, 7.0 / 24.0);
+    EXPECT_DOUBLE_EQ(O.VonZeit(), 7.0 / 24.0);
     EXPECT_EQ(O.AktivTyp, avAktiv);
     EXPECT_FALSE(O.LoeschenS);
     EXPECT_EQ(E.Kurztext, "Zahnarzt");

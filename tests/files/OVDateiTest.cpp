@@ -34,7 +34,7 @@ TDatenClass Beispieleintrag() {
     e.Kurztext = "Arzt";
     TDatumClass d;
     d.Datum = d.VonDatum = d.BisDatum = Tag1_3_2024;
-    d.VonZeit = (9 * 60 + 30) / 1440.0;
+    d.VonZeitSetzen((9 * 60 + 30) / 1440.0);
     e.Add(d);
     return e;
 }
@@ -101,7 +101,7 @@ TEST(Kalenderdatei, WritesTheWorkedExampleByteForByte) {
 TEST(Kalenderdatei, WritesTheStartTimeWithoutItsSeconds) {
     TDaten Daten;
     TDatenClass e = Beispieleintrag();
-    e.DatumListe[0].VonZeit = (9 * 3600 + 29 * 60 + 59.6) / 86400;
+    e.DatumListe[0].VonZeitSetzen((9 * 3600 + 29 * 60 + 59.6) / 86400);
     Daten.Add(e);
     const std::string Bytes = KalenderdateiKodieren(Daten);
     EXPECT_NE(Bytes.find(std::string("\x00\x05"
@@ -160,7 +160,7 @@ TEST(Kalenderdatei, ReadsVersionsOneAndTwo) {
     for (const TDatumClass& d : Daten[0].DatumListe) {
         EXPECT_TRUE(d.GanzerTagS);
         EXPECT_FALSE(d.LoeschenS);
-        EXPECT_DOUBLE_EQ(d.VonZeit, (7 * 60 + 5) / 1440.0);
+        EXPECT_DOUBLE_EQ(d.VonZeit(), (7 * 60 + 5) / 1440.0);
     }
 
     const std::string V2 = TKalenderbytes::Datei(2)
@@ -173,7 +173,7 @@ TEST(Kalenderdatei, ReadsVersionsOneAndTwo) {
     EXPECT_TRUE(Daten[0].DatumListe[0].GanzerTagS);
     EXPECT_EQ(Daten[0].DatumListe[0].AktivTyp, avDeaktiv);
     EXPECT_FALSE(Daten[0].DatumListe[0].LoeschenS);
-    EXPECT_DOUBLE_EQ(Daten[0].DatumListe[0].VonZeit, (10 * 3600 + 15 * 60 + 30) / 86400.0);
+    EXPECT_DOUBLE_EQ(Daten[0].DatumListe[0].VonZeit(), (10 * 3600 + 15 * 60 + 30) / 86400.0);
 }
 
 TEST(Kalenderdatei, EveryReadErrorHasItsMessage) {

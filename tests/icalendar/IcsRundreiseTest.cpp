@@ -39,7 +39,7 @@ TDaten ZufallsKalender(std::mt19937& AZufall) {
         R.Datum = R.VonDatum = Anfang + Zahl(0, 3000);
         R.BisDatum = R.VonDatum + (Zahl(0, 2) == 0 ? Zahl(0, MaxDauer[Vorlage.AnzeigenTyp] - 1) : 0);
         R.GanzerTagS = Zahl(0, 1) == 1;
-        R.VonZeit = R.GanzerTagS ? 0.0 : (Zahl(0, 23) * 60 + Zahl(0, 59)) * 60 / 86400.0;
+        R.VonZeitSetzen(R.GanzerTagS ? 0.0 : (Zahl(0, 23) * 60 + Zahl(0, 59)) * 60 / 86400.0);
         R.LoeschenS = Zahl(0, 3) == 0;
         Vorlage.Add(R);
         Vorlage.Id = n;
@@ -150,7 +150,7 @@ TEST_F(IcsRundreise, LibicalExpandsTheFileToTheCalendarsOccurrences) {
                 const TDatumClass& d = e.DatumListe[AStart];
                 if (d.AktivTyp == avAktiv && d.VonDatum <= e.EndeDatum && d.VonDatum >= Anfang &&
                     d.VonDatum <= Ende) {
-                    const TUhrzeit u = UhrzeitVon(d.VonZeit);
+                    const TUhrzeit u = UhrzeitVon(d.VonZeit());
                     Erwartet.insert({d.VonDatum, d.GanzerTagS ? 0 : u.Stunde * 60 + u.Minute});
                 }
             });

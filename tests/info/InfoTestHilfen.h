@@ -94,7 +94,7 @@ inline TDatenClass Eintrag(const std::string& AKurztext, TTag AVon, TTag ABis, d
         r.VonDatum = AVon;
         r.BisDatum = ABis;
         r.GanzerTagS = AZeit < 0;
-        r.VonZeit = AZeit < 0 ? 7.0 / 24 : AZeit;
+        r.VonZeitSetzen(AZeit < 0 ? 7.0 / 24 : AZeit);
         E.Add(r);
     }
     return E;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "ModellHilfen.h"
 
 TEST(ResConst, DisplayTablesFollowTheOrdinals) {
@@ -15,6 +17,41 @@ TEST(ResConst, DisplayTablesFollowTheOrdinals) {
     EXPECT_STREQ(EintragstypNamen[ttUrlaub], "Urlaubstag");
     EXPECT_STREQ(AktivZeichen[avDeaktiv], "-");
     EXPECT_EQ(static_cast<int>(at6Monat), 10);
+}
+
+// The start time is held to the millisecond in a shared word: every time of day a file, an
+// iCalendar file or the time picker gives comes back as the very same TDateTime, and the flags
+// beside it are not touched by setting it.
+TEST(TDatumClass, StartTimeComesBackExactlyBesideTheFlags) {
+    TDatumClass d;
+    d.AktivTyp = avDeaktiv;
+    d.GanzerTagS = true;
+    d.LoeschenS = true;
+    for (int s = 0; s < 86400; ++s) {
+        const TDateTime Zeit = s / 86400.0;
+        d.VonZeitSetzen(Zeit);
+        ASSERT_EQ(d.VonZeit(), Zeit) << s << " s";
+    }
+    EXPECT_EQ(d.AktivTyp, avDeaktiv);
+    EXPECT_TRUE(d.GanzerTagS);
+    EXPECT_TRUE(d.LoeschenS);
+
+    const struct {
+        TDateTime Gesetzt;
+        TDateTime Gelesen;
+    } Faelle[] = {
+        {(9 * 3600 + 29 * 60 + 59.6) / 86400, 34199600 / 86400000.0}, // to the millisecond
+        {0.0000000001, 0.0},                                          // below half a millisecond
+        {1 - 1e-12, 86399999 / 86400000.0},                           // stays in its day
+        {D(6, 1, 2025) + 0.75, 0.75},                                 // the day dropped
+        {-0.25, 0.75},                                                // before 30.12.1899
+        {std::numeric_limits<double>::quiet_NaN(), 0.0},
+        {std::numeric_limits<double>::infinity(), 0.0},
+    };
+    for (const auto& f : Faelle) {
+        d.VonZeitSetzen(f.Gesetzt);
+        EXPECT_EQ(d.VonZeit(), f.Gelesen) << f.Gesetzt;
+    }
 }
 
 TEST(TDatenClass, NewEntryHasDefaultsAndTodayAsLimit) {
@@ -154,7 +191,7 @@ TEST(TDatenClass, IdentComparesRecordsAndSingleOccurrences) {
     TDatenClass a = Eintrag({{D(1, 1, 2025), D(2, 1, 2025)}});
     TDatenClass b = a;
     EXPECT_TRUE(a.Ident(&b, false));
-    b.DatumListe[1].VonZeit = 0.5;
+    b.DatumListe[1].VonZeitSetzen(0.5);
     EXPECT_FALSE(a.Ident(&b, false));
     EXPECT_FALSE(a.IdentDatumListe(nullptr));
     b.DatumListe.pop_back();

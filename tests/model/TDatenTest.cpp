@@ -160,8 +160,8 @@ TEST(TDaten, TheSavedStateComparisonAgreesWithTheFullOne) {
          false},
         {"a record changed and changed back",
          [](TDaten& d) {
-             d.Aendern(d[0], [](TDatenClass& e) { e.DatumListe[1].VonZeit = 0.5; });
-             d.Aendern(d[0], [](TDatenClass& e) { e.DatumListe[1].VonZeit = 0; });
+             d.Aendern(d[0], [](TDatenClass& e) { e.DatumListe[1].VonZeitSetzen(0.5); });
+             d.Aendern(d[0], [](TDatenClass& e) { e.DatumListe[1].VonZeitSetzen(0); });
          },
          true},
         {"the limit changed",
@@ -371,13 +371,13 @@ TEST(TDaten, EntriesChangeOnlyThroughTheCollection) {
     TDaten Anderer;
     Anderer.Add(MitId(0, 0));
     Anderer.Add(MitId(1, 0, "Kino"));
-    Anderer.Aendern(Anderer[1], [](TDatenClass& e) { e.DatumListe[0].VonZeit = 0.25; });
+    Anderer.Aendern(Anderer[1], [](TDatenClass& e) { e.DatumListe[0].VonZeitSetzen(0.25); });
     Arbeit.Tauschen(Anderer);
     EXPECT_EQ(Anderer.Count(), 4);
     EXPECT_FALSE(Arbeit.Ident(&Stand.Vollkopie(), false));
     EXPECT_FALSE(Arbeit.IdentSpeicherkopie(Stand));
-    Anderer.Aendern(Anderer[1], [](TDatenClass& e) { e.DatumListe[0].VonZeit = 0.25; });
-    Arbeit.Aendern(Arbeit[1], [](TDatenClass& e) { e.DatumListe[0].VonZeit = 0; });
+    Anderer.Aendern(Anderer[1], [](TDatenClass& e) { e.DatumListe[0].VonZeitSetzen(0.25); });
+    Arbeit.Aendern(Arbeit[1], [](TDatenClass& e) { e.DatumListe[0].VonZeitSetzen(0); });
     EXPECT_TRUE(Arbeit.Ident(&Stand.Vollkopie(), false));
     EXPECT_TRUE(Arbeit.IdentSpeicherkopie(Stand));
 }

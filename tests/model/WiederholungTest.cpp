@@ -89,7 +89,7 @@ TEST(Wiederholung, CopiesTheTemplateFieldsAndIgnoresTheLimit) {
     TDatenClass Vorlage = Eintrag({{D(1, 1, 2025), D(1, 1, 2025)}}, "Sport", 3);
     Vorlage.AnzeigenTyp = at1Woche;
     Vorlage.EndeDatum = D(31, 12, 2025);
-    Vorlage.DatumListe[0].VonZeit = 0.75;
+    Vorlage.DatumListe[0].VonZeitSetzen(0.75);
     Vorlage.DatumListe[0].LoeschenS = true;
     Vorlage.DatumListe[0].AktivTyp = avDeaktiv;
     Vorlage.AddDatumListe(Vorkommen(D(3, 1, 2025), D(3, 1, 2025))); // further records are ignored
@@ -102,7 +102,7 @@ TEST(Wiederholung, CopiesTheTemplateFieldsAndIgnoresTheLimit) {
     EXPECT_EQ(e.Id, 3);
     EXPECT_EQ(e.EndeDatum, D(31, 12, 2025));
     for (const TDatumClass& d : e.DatumListe) {
-        ASSERT_EQ(d.VonZeit, 0.75);
+        ASSERT_EQ(d.VonZeit(), 0.75);
         ASSERT_TRUE(d.LoeschenS);
         ASSERT_EQ(d.AktivTyp, avDeaktiv);
     }

@@ -33,7 +33,7 @@ void Erzeuge(TDaten& ADaten, const TVorlage& AVorlage) {
     r.VonDatum = AVorlage.Von;
     r.BisDatum = AVorlage.Bis;
     r.GanzerTagS = AVorlage.Uhrzeit < 0;
-    r.VonZeit = r.GanzerTagS ? 0.0 : AVorlage.Uhrzeit / 24;
+    r.VonZeitSetzen(r.GanzerTagS ? 0.0 : AVorlage.Uhrzeit / 24);
     e.Add(r);
     ADaten.Add(TTagClass(0, &e));
 }

@@ -123,7 +123,7 @@ TEST_F(ZeilenTextTest, TimesAndTextOfTheCollection) {
 // A start time a fraction of a second before the next minute is shown in its own minute.
 TEST_F(ZeilenTextTest, TimesDropTheirSeconds) {
     TDatenClass e = Zahnarzt(false);
-    e.DatumListe[0].VonZeit = (9 * 3600 + 29 * 60 + 59.6) / 86400;
+    e.DatumListe[0].VonZeitSetzen((9 * 3600 + 29 * 60 + 59.6) / 86400);
     EXPECT_EQ(ZeilenText(&e, 0), "Mo 06.01.2025 09:29h: Zahnarzt | (T1E+) | Von heute bis heute");
     EXPECT_EQ(ZeilenText(&e, 0, true), "Mo 06.01.2025 9:29: Zahnarzt|T1E+|heute-heute");
 }

@@ -22,7 +22,7 @@ inline TDatumListe Vorkommen(TTag AVon, TTag ABis, TAktivTyp AAktiv = avAktiv, d
         r.VonDatum = AVon;
         r.BisDatum = ABis;
         r.AktivTyp = AAktiv;
-        r.VonZeit = AVonZeit;
+        r.VonZeitSetzen(AVonZeit);
         r.GanzerTagS = AGanzerTagS;
         l.push_back(r);
     }

@@ -57,6 +57,7 @@ std::string MitTrenner(const wxString& AOrdner) {
 class TOrvantoApp : public wxApp {
 public:
     bool OnInit() override {
+        OpenGlAuslassenBeenden();
         HeuteFesthalten();
         SetAppDisplayName(Wx(ProgrammTitel));
         wxInitAllImageHandlers();
@@ -151,6 +152,7 @@ wxIMPLEMENT_APP_NO_MAIN(TOrvantoApp);
 
 int main(int argc, char** argv) {
     FreienSpeicherBehalten();
+    OpenGlAuslassen();
     RoheArgumente.assign(argv + 1, argv + argc);
     // One instance per user; a lock that cannot be had never keeps the user from the calendar.
     Instanz = SystemInstanzSperre(ProgrammTitel);

@@ -9,6 +9,7 @@
 #include "files/Codepage1252.h"
 #include "files/OVDatei.h"
 #include "model/Fehler.h"
+#include "platform/Speicherverwaltung.h"
 
 namespace {
 
@@ -285,6 +286,7 @@ bool DatensaetzeLesen(TLeser& ALeser, int AVersion, bool AGanzerTagS, TDatenClas
         Fehler("Ungültige Anzahl von Terminen.");
     }
     AEintrag.DatumListe.reserve(static_cast<std::size_t>(Anzahl));
+    SeitenVorbelegen(AEintrag.DatumListe.data(), AEintrag.DatumListe.capacity() * sizeof(TDatumClass));
     TLaufPruefung Laeufe(static_cast<std::size_t>(Anzahl));
     for (std::int32_t i = 0; i < Anzahl; ++i) {
         TDatumClass d;

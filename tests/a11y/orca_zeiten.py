@@ -8,7 +8,7 @@ aid run by hand, not a test.
 import html, json, re, sys
 
 ECHO = {"Steuerung links", "Steuerung rechts", "Umschalt links", "Umschalt rechts", "Alt links", "Enter",
-        "Tab", "Escape", "Leertaste"}
+        "Tab", "Escape", "Leertaste"} | {f"F{n}" for n in range(1, 13)}
 
 
 def klar(text):

@@ -10,12 +10,20 @@
 #include "model/Kalenderdatum.h"
 #include "model/ResConst.h"
 
+// MinGW lays out bit fields as Windows compilers do by default, one word per declared type;
+// gcc_struct keeps the flags and the start time in one word there too. Other compilers share it
+// anyway (and clang does not know the attribute).
+#if defined(__MINGW32__)
+#define ORVANTO_EIN_WORT [[gnu::gcc_struct]]
+#else
+#define ORVANTO_EIN_WORT
+#endif
+
 // 16 bytes per day record (a calendar holds millions of them): the flags and the start time
 // share one word. The start time is kept to the millisecond, the resolution of an instant, so
 // every time a file, an iCalendar file or the editor gives (whole minutes or seconds) reads back
-// as the very same TDateTime. MinGW lays out bit fields as Windows compilers do by default, one
-// word per declared type; gcc_struct keeps the one shared word there too.
-struct [[gnu::gcc_struct]] TDatumClass {
+// as the very same TDateTime.
+struct ORVANTO_EIN_WORT TDatumClass {
     TTag Datum = 0;    // the day this record stands for
     TTag VonDatum = 0; // first day of its occurrence
     TTag BisDatum = 0; // last day of its occurrence

@@ -22,8 +22,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The extensions of the save filter, in its order.
-constexpr const char* SpeicherEndungen[] = {"OVK", "OVI", "OVF"};
+// The extension of filter ANr (counted from 1) of a dialog filter "Name (*.X)|*.X|...": "X"; the
+// first filter's for a number that names none.
+std::string FilterEndung(std::string_view AFilter, int ANr) {
+    std::vector<std::string_view> Muster;
+    for (std::size_t Anfang = 0, i = 0; Anfang <= AFilter.size(); ++i) {
+        const std::size_t Ende = std::min(AFilter.find('|', Anfang), AFilter.size());
+        if (i % 2 == 1) {
+            Muster.push_back(AFilter.substr(Anfang, Ende - Anfang));
+        }
+        Anfang = Ende + 1;
+    }
+    const bool Bekannt = ANr >= 1 && ANr <= static_cast<int>(Muster.size());
+    const std::string_view Gewaehlt = Muster.empty() ? std::string_view() : Muster[Bekannt ? ANr - 1 : 0];
+    return std::string(Gewaehlt.substr(std::min(Gewaehlt.size(), std::size_t{2}))); // after "*."
+}
 constexpr std::size_t KopierPuffer = 1 << 20;
 
 std::string Klein(std::string AText) {
@@ -121,24 +134,25 @@ TDateiDialogWahl TDateiBefehle::SonderWahl() const {
                 DateinameTeil(FForm.SonderFilename));
 }
 
-TDateiDialogWahl TDateiBefehle::SpeichernUnterWahl() const {
+// The folder a save dialog starts in: the main file's, else the user's calendar folder.
+std::string TDateiBefehle::SpeicherOrdner() const {
     const std::string Ordner = OrdnerTeil(FForm.KalFilename());
-    return Wahl("Kalenderdatei speichern unter", "OVK", SpeicherFilter, 1,
-                Ordner.empty() ? FForm.KalenderUserPath : Ordner, DateinameTeil(FForm.KalFilename()));
+    return Ordner.empty() ? FForm.KalenderUserPath : Ordner;
+}
+
+TDateiDialogWahl TDateiBefehle::SpeichernUnterWahl() const {
+    return Wahl("Kalenderdatei speichern unter", "OVK", SpeicherFilter, 1, SpeicherOrdner(),
+                DateinameTeil(FForm.KalFilename()));
 }
 
 TDateiDialogWahl TDateiBefehle::IcsExportWahl() const {
-    const std::string Ordner = OrdnerTeil(FForm.KalFilename());
     const std::string Name = DateinameTeil(FForm.KalFilename());
-    return Wahl("iCalendar-Datei exportieren", "ics", IcsFilter, 1,
-                Ordner.empty() ? FForm.KalenderUserPath : Ordner,
+    return Wahl("iCalendar-Datei exportieren", "ics", IcsFilter, 1, SpeicherOrdner(),
                 Name.empty() ? std::string() : PfadAlsUtf8(PfadAusUtf8(Name).replace_extension(".ics")));
 }
 
 TDateiDialogWahl TDateiBefehle::EintragIcsWahl(const TTagClass& ATagClass) const {
-    const std::string Ordner = OrdnerTeil(FForm.KalFilename());
-    return Wahl("Eintrag als iCalendar-Datei speichern", "ics", IcsFilter, 1,
-                Ordner.empty() ? FForm.KalenderUserPath : Ordner,
+    return Wahl("Eintrag als iCalendar-Datei speichern", "ics", IcsFilter, 1, SpeicherOrdner(),
                 DateinameAus(ATagClass.DatenClass->Kurztext) + ".ics");
 }
 
@@ -146,13 +160,12 @@ bool TDateiBefehle::DateiWaehlen(const TDateiDialogWahl& AWahl, std::string& ADa
     return FDateiDialog != nullptr && FDateiDialog->Oeffnen(AWahl, ADatei);
 }
 
-std::string TDateiBefehle::MitEndung(const std::string& ADatei, int AFilterIndex,
+std::string TDateiBefehle::MitEndung(const std::string& ADatei, const std::string& AFilter, int AFilterIndex,
                                      TDateisystem& ADateisystem) {
     if (!PfadAusUtf8(ADatei).extension().empty()) {
         return ADatei;
     }
-    const bool Bekannt = AFilterIndex >= 1 && AFilterIndex <= static_cast<int>(std::size(SpeicherEndungen));
-    const std::string Endung = SpeicherEndungen[Bekannt ? AFilterIndex - 1 : 0];
+    const std::string Endung = FilterEndung(AFilter, AFilterIndex);
     // The user's files with this extension in the folder decide its case: lower case only when
     // every one of them has it so.
     bool KleinS = false;
@@ -173,20 +186,14 @@ std::string TDateiBefehle::Sicherungsname(const std::string& AZiel) {
     return GleichOhneGrossKlein(Name, AZiel) ? std::string() : Name;
 }
 
-// A save dialog; the name it gives takes the filter's extension when it has none (an iCalendar
-// file's is ".ics"), and a file that this extension makes an existing one is replaced only when
-// the user agrees.
+// A save dialog; the name it gives takes the filter's extension when it has none, and a file that this
+// extension makes an existing one is replaced only when the user agrees.
 bool TDateiBefehle::SpeicherzielWaehlen(TDateiDialogWahl AWahl, std::string& AZiel) {
     std::string Datei;
     if (FDateiDialog == nullptr || !FDateiDialog->Speichern(AWahl, Datei)) {
         return false;
     }
-    std::string Ziel = Datei;
-    if (AWahl.Filter != IcsFilter) {
-        Ziel = MitEndung(Datei, AWahl.FilterIndex, FDateisystem);
-    } else if (PfadAusUtf8(Datei).extension().empty()) {
-        Ziel += ".ics";
-    }
+    const std::string Ziel = MitEndung(Datei, AWahl.Filter, AWahl.FilterIndex, FDateisystem);
     if (Ziel != Datei && FDateisystem.Existiert(Ziel) &&
         Frage(maBestaetigung, "Die Datei \"" + Ziel + "\" ist bereits vorhanden.\r\nSoll sie ersetzt werden?",
               mkJaNein) != maJa) {

@@ -124,9 +124,11 @@ public:
     bool SchliessenErlaubt() const;
 
     // The name a save writes to: ADatei itself when it has an extension, else with the extension
-    // of the chosen filter (AFilterIndex, counted from 1) in the letter case of the files with
-    // that extension in its folder (upper case when there are none or they differ).
-    static std::string MitEndung(const std::string& ADatei, int AFilterIndex, TDateisystem& ADateisystem);
+    // of the chosen filter of AFilter (AFilterIndex, counted from 1) in the letter case of the
+    // files with that extension in its folder (the filter's own case when there are none or they
+    // differ).
+    static std::string MitEndung(const std::string& ADatei, const std::string& AFilter, int AFilterIndex,
+                                 TDateisystem& ADateisystem);
     // The backup name of AZiel: its extension replaced by ".OVO" (".ovo" for a lower-case one);
     // empty when that is AZiel itself, compared without regard to case.
     static std::string Sicherungsname(const std::string& AZiel);
@@ -139,6 +141,7 @@ private:
     TIcsDateien FIcs;
 
     bool DateiWaehlen(const TDateiDialogWahl& AWahl, std::string& ADatei);
+    std::string SpeicherOrdner() const;
     bool SpeicherzielWaehlen(TDateiDialogWahl AWahl, std::string& AZiel);
     // Loads a further file beside the calendar, an iCalendar file or a calendar file; false (its
     // error shown) when it cannot be read, and nothing changes then.

@@ -474,6 +474,7 @@ TEST_F(Dateien, TheExtensionTakesTheCaseOfTheFolder) {
         const char* Eingabe;
         int Filter;
         const char* Ergebnis;
+        const char* Filtertext = TDateiBefehle::SpeicherFilter;
     };
     const TFall Faelle[] = {
         {"empty folder", {}, "Neu", 1, "Neu.OVK"},
@@ -485,6 +486,7 @@ TEST_F(Dateien, TheExtensionTakesTheCaseOfTheFolder) {
         {"unknown filter", {}, "Neu", 7, "Neu.OVK"},
         {"typed extension", {"a.ovk"}, "Neu.txt", 1, "Neu.txt"},
         {"names beyond ASCII", {"März.ovk"}, "Jänner", 1, "Jänner.ovk"},
+        {"iCalendar filter", {"a.ICS"}, "Neu", 1, "Neu.ics", TDateiBefehle::IcsFilter},
     };
     for (const TFall& f : Faelle) {
         SCOPED_TRACE(f.Name);
@@ -494,7 +496,7 @@ TEST_F(Dateien, TheExtensionTakesTheCaseOfTheFolder) {
         for (const char* Name : f.Vorhanden) {
             DateiSchreiben(Ordner + Name, "");
         }
-        EXPECT_EQ(TDateiBefehle::MitEndung(Ordner + f.Eingabe, f.Filter, SystemDateisystem()),
+        EXPECT_EQ(TDateiBefehle::MitEndung(Ordner + f.Eingabe, f.Filtertext, f.Filter, SystemDateisystem()),
                   Ordner + f.Ergebnis);
     }
 }

@@ -7,6 +7,8 @@
 
 #include <wx/string.h>
 
+class wxTextCtrl;
+
 inline wxString Wx(const std::string& AText) {
     return wxString::FromUTF8(AText.data(), AText.size());
 }
@@ -16,3 +18,7 @@ std::string Utf8(const wxString& AText);
 // A text whose lines end with CR LF (as the program's texts do) for a control: the CR would show
 // as an extra character on GTK.
 wxString WxZeilen(const std::string& AText);
+
+// The same text as the whole value of a multi-line control, as ChangeValue sets it (no change
+// event, unmodified).
+void TextZeigen(wxTextCtrl& AFeld, const std::string& AText);

@@ -117,8 +117,8 @@ void TWxInfosForm::BeimZeigen() {
     // In the preview each pane line is one preview line, the event lines' numbers counting from 0.
     PaneEinrichten(*RichEdit1, !FForm->VorschauS);
     PaneEinrichten(*RichEdit2, true);
-    RichEdit1->ChangeValue(WxZeilen(FForm->Text1));
-    RichEdit2->ChangeValue(WxZeilen(FForm->Text2));
+    TextZeigen(*RichEdit1, FForm->Text1);
+    TextZeigen(*RichEdit2, FForm->Text2);
     RichEdit1->SetInsertionPoint(0);
     RichEdit2->SetInsertionPoint(0);
     RichEdit1->SetFocus();

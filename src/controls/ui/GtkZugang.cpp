@@ -208,6 +208,10 @@ void NachEreignis(std::function<void()> AAufruf) {
                     AufrufFreigeben);
 }
 
+void FokusSofortMelden(wxWindow& AFenster) {
+    gtk_widget_get_accessible(AFenster.GetConnectWidget());
+}
+
 void RadioGruppeZugaenglich(wxRadioBox& AGruppe) {
     RadioKnoepfeVerbinden(static_cast<GtkWidget*>(AGruppe.GetHandle()), nullptr);
 }
@@ -250,6 +254,7 @@ void ListenCursorSetzen(wxListBox& AListe, int ANr) {
     }
 }
 void RadioGruppeZugaenglich(wxRadioBox&) {}
+void FokusSofortMelden(wxWindow&) {}
 void NachEreignis(std::function<void()> AAufruf) {
     wxTheApp->CallAfter(std::move(AAufruf));
 }

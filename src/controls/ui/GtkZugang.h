@@ -17,6 +17,7 @@ class wxListBox;
 class wxMenu;
 class wxRadioBox;
 class wxString;
+class wxWindow;
 
 // Once per program, before the first window.
 void GtkZugangEinrichten();
@@ -47,6 +48,12 @@ void RadioGruppeZugaenglich(wxRadioBox& AGruppe);
 // so that the name is said once. Its arrow button takes no Tab stop and, clicked, calls AAufklappen instead
 // of GTK's own list (a short list, without AAufklappen, keeps GTK's own).
 void ComboZugaenglich(wxComboBox& ACombo, const std::string& AName, std::function<void()> AAufklappen = {});
+
+// GTK tells the screen reader that a control got the focus at once only when the control already
+// has its accessible object; else it makes the object in its idle time, which waits while GTK lays
+// out a long text (seconds for a year's overview), and the focused line is heard that much later.
+// Gives AFenster its object now.
+void FokusSofortMelden(wxWindow& AFenster);
 
 // A pop-up menu selects its first item that can be chosen as soon as it shows, as the system's own
 // context menus do when opened by a key: GTK selects none, and Orca then says only "Menü".

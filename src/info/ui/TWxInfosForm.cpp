@@ -7,6 +7,7 @@
 #include <wx/settings.h>
 #include <wx/textctrl.h>
 
+#include "controls/ui/GtkZugang.h"
 #include "controls/ui/WxSchrift.h"
 #include "controls/ui/WxText.h"
 #include "platform/MediaPlayer.h"
@@ -51,6 +52,7 @@ TWxInfosForm::TWxInfosForm(wxWindow* AOwner, TTolkSRD& ATolk, const TSchrift& AA
     Button1->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Beenden(wxID_CANCEL); });
     Button2->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Beenden(wxID_ABORT); });
     for (wxTextCtrl* Pane : {RichEdit1, RichEdit2}) {
+        FokusSofortMelden(*Pane);
         Pane->Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) { Kontextmenue(); });
     }
     Bind(wxEVT_TIMER, &TWxInfosForm::OnTimer1, this);

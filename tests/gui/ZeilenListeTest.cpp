@@ -175,6 +175,80 @@ TEST_F(ZeilenListeTest, ZeigtDieZeilenDerTageslisteOhneKopie) {
     EXPECT_TRUE(Ereignisse.empty());
 }
 
+// A jump within the period shown hands over the same texts from another place: the view keeps its
+// rows (the screen reader hears no line go and come), reads them from the new place, and nothing
+// stays selected. Other texts give the view a new model.
+TEST_F(ZeilenListeTest, DieselbenTexteWechselnNurIhrenOrt) {
+    TZeilenliste Alt;
+    TZeilenliste Neu;
+    for (const std::string& z : Woche) {
+        Alt.push_back(TZeile{z, nullptr});
+        Neu.push_back(TZeile{z, nullptr});
+    }
+    GtkTreeModel* Modell = gtk_tree_view_get_model(Liste->m_treeview);
+    Liste->ZeilenZeigen(Alt);
+    EXPECT_EQ(gtk_tree_view_get_model(Liste->m_treeview), Modell);
+    Liste->SetSelection(1);
+    Liste->ZeilenZeigen(Neu);
+    EXPECT_EQ(gtk_tree_view_get_model(Liste->m_treeview), Modell);
+    EXPECT_EQ(Liste->GetSelection(), wxNOT_FOUND);
+    EXPECT_EQ(GtkAuswahl(), -1);
+    Alt.clear();
+    Alt.shrink_to_fit();
+    Neu[2].Text = "gelesen am neuen Ort";
+    EXPECT_EQ(Liste->GetString(2).utf8_string(), "gelesen am neuen Ort");
+    EXPECT_EQ(Zellenname(1), Woche[1]);
+
+    TZeilenliste Anders;
+    for (const std::string& z : {Woche[0], Woche[1], std::string("Mi 08.01.2025")}) {
+        Anders.push_back(TZeile{z, nullptr});
+    }
+    Liste->ZeilenZeigen(Anders);
+    EXPECT_NE(gtk_tree_view_get_model(Liste->m_treeview), Modell);
+    EXPECT_EQ(Zeilen(), (std::vector<std::string>{Woche[0], Woche[1], "Mi 08.01.2025"}));
+    EXPECT_EQ(Zellenname(2), "Mi 08.01.2025");
+    EXPECT_TRUE(Ereignisse.empty());
+}
+
+void FokusGemeldet(AtkObject*, gpointer, gpointer AZaehler) {
+    ++*static_cast<int*>(AZaehler);
+}
+
+// After the same lines came again the cursor goes where the program puts it, and the screen
+// reader is told of its line even when GTK's cursor had stayed there: there the view gets its
+// rows anew (a new model), elsewhere it keeps them.
+TEST_F(ZeilenListeTest, CursorNachDenselbenZeilenWirdGemeldet) {
+    TZeilenliste Zeilen;
+    for (const std::string& z : Woche) {
+        Zeilen.push_back(TZeile{z, nullptr});
+    }
+    int Gemeldet = 0;
+    AtkObject* Tabelle = gtk_widget_get_accessible(GTK_WIDGET(Liste->m_treeview));
+    const gulong Verbindung =
+        g_signal_connect(Tabelle, "active-descendant-changed", G_CALLBACK(FokusGemeldet), &Gemeldet);
+    Liste->CursorSetzen(1);
+    ASSERT_EQ(Gemeldet, 1);
+    GtkTreeModel* Modell = gtk_tree_view_get_model(Liste->m_treeview);
+
+    Liste->ZeilenZeigen(Zeilen);
+    EXPECT_EQ(gtk_tree_view_get_model(Liste->m_treeview), Modell);
+    Liste->CursorSetzen(2);
+    EXPECT_EQ(Gemeldet, 2);
+    EXPECT_EQ(gtk_tree_view_get_model(Liste->m_treeview), Modell);
+    EXPECT_EQ(GtkAuswahl(), 2);
+
+    Liste->ZeilenZeigen(Zeilen);
+    Liste->CursorSetzen(2);
+    EXPECT_EQ(Gemeldet, 3);
+    EXPECT_NE(gtk_tree_view_get_model(Liste->m_treeview), Modell);
+    EXPECT_EQ(GtkAuswahl(), 2);
+    EXPECT_EQ(Zellenname(2), Woche[2]);
+    // Without new lines the cursor on its selected line stays put and is not told again.
+    Liste->CursorSetzen(2);
+    EXPECT_EQ(Gemeldet, 3);
+    g_signal_handler_disconnect(Tabelle, Verbindung);
+}
+
 TEST_F(ZeilenListeTest, SetStringBehaeltDieAuswahl) {
     Liste->SetSelection(1);
     Liste->SetString(1, "Di");

@@ -10,9 +10,10 @@
 
 namespace {
 
-// A flat tree model over UTF-8 lines, never changed once made: a refill makes a new one. It holds
-// lines of its own (Eigene) or shows the texts of day-list lines that live elsewhere (Fremde,
-// when Eigene is null). An iterator holds its line number.
+// A flat tree model over UTF-8 lines, never changed once made but to show the same texts from
+// another place: a refill with other lines makes a new one. It holds lines of its own (Eigene) or
+// shows the texts of day-list lines that live elsewhere (Fremde, when Eigene is null). An
+// iterator holds its line number.
 struct TZeilenModell {
     GObject Basis;
     std::vector<std::string>* Eigene;
@@ -188,6 +189,19 @@ wxString Laengste(GtkTreeModel* AModell) {
     return Treffer == nullptr ? wxString() : Wx(*Treffer);
 }
 
+bool GleicheZeilen(GtkTreeModel* AAlt, GtkTreeModel* ANeu) {
+    const gint n = AnzahlZeilen(AAlt);
+    if (n != AnzahlZeilen(ANeu)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i) {
+        if (Text(AAlt, i) != Text(ANeu, i)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 TZeilenListe::TZeilenListe(wxWindow* AParent)
@@ -215,16 +229,52 @@ void TZeilenListe::ZeilenZeigen(std::span<const TZeile> AZeilen) {
 }
 
 void TZeilenListe::ModellSetzen(GtkTreeModel* AModell) {
-    // Nothing selected and no model while the old lines go: a selected or focused line leaving
-    // would be told to the screen reader line by line.
+    // Nothing selected while the old lines go: a selected or focused line leaving would be told to
+    // the screen reader line by line.
     GTKDisableEvents();
     gtk_tree_selection_unselect_all(gtk_tree_view_get_selection(m_treeview));
+    FBehalteneZeile = -1;
+    if (GleicheZeilen(FModell, AModell)) {
+        // The same lines again (a jump within the period shown): the view keeps its rows and reads
+        // them from their new place. A new model would tell the screen reader of every line going
+        // and coming (a tenth of a second for a year's lines) to say the same.
+        std::swap(Modell(FModell)->Eigene, Modell(AModell)->Eigene);
+        std::swap(Modell(FModell)->Fremde, Modell(AModell)->Fremde);
+        g_object_unref(AModell);
+        GtkTreePath* Cursor = nullptr;
+        gtk_tree_view_get_cursor(m_treeview, &Cursor, nullptr);
+        if (Cursor != nullptr) {
+            FBehalteneZeile = gtk_tree_path_get_indices(Cursor)[0];
+            gtk_tree_path_free(Cursor);
+        }
+    } else {
+        ModellTauschen(AModell);
+    }
+    GTKEnableEvents();
+}
+
+void TZeilenListe::ModellTauschen(GtkTreeModel* AModell) {
+    // No model while the old lines go.
     gtk_tree_view_set_model(m_treeview, nullptr);
     g_object_unref(FModell);
     FesteZeilen(*this, Laengste(AModell));
     FModell = AModell;
     gtk_tree_view_set_model(m_treeview, FModell);
-    GTKEnableEvents();
+}
+
+void TZeilenListe::CursorSetzen(int ANr) {
+    if (ANr >= 0 && ANr == std::exchange(FBehalteneZeile, -1)) {
+        // GTK's cursor stayed on this line when the same lines came again; put there once more it
+        // would not be told, and the screen reader, which reads the line after any refill, would
+        // say nothing. Here the view gets its rows anew, as for other lines.
+        GtkTreeModel* Neu = NeuesModell(std::vector<std::string>{});
+        std::swap(Modell(FModell)->Eigene, Modell(Neu)->Eigene);
+        std::swap(Modell(FModell)->Fremde, Modell(Neu)->Fremde);
+        GTKDisableEvents();
+        ModellTauschen(Neu);
+        GTKEnableEvents();
+    }
+    ListenCursorSetzen(*this, ANr);
 }
 
 std::vector<std::string> TZeilenListe::Kopie() const {
@@ -370,6 +420,10 @@ TZeilenListe::TZeilenListe(wxWindow* AParent)
     : wxListBox(AParent, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr, wxLB_SINGLE) {}
 
 TZeilenListe::~TZeilenListe() = default;
+
+void TZeilenListe::CursorSetzen(int ANr) {
+    ListenCursorSetzen(*this, ANr);
+}
 
 void TZeilenListe::ZeilenSetzen(std::vector<std::string> AZeilen) {
     wxArrayString Texte;

@@ -2,11 +2,11 @@
 
 // A single-selection list box for very many lines (the day list: a year holds tens of thousands).
 // On GTK its lines live in one vector behind a read-only tree model of its own, swapped whole on
-// each refill: wx's own store keeps one object per line and fills and empties it line by line,
-// which took most of the time of a view change. Everything else of the list box (selection,
-// events, focus, font, the accessibility mends) stays wx's and GTK's. Lines carry no client data.
-// The day list's lines are shown where they are, not copied: a year's tens of thousands of texts
-// are held once.
+// each refill with other texts: wx's own store keeps one object per line and fills and empties it
+// line by line, which took most of the time of a view change. Everything else of the list box
+// (selection, events, focus, font, the accessibility mends) stays wx's and GTK's. Lines carry no
+// client data. The day list's lines are shown where they are, not copied: a year's tens of
+// thousands of texts are held once.
 
 #include <span>
 #include <string>
@@ -26,6 +26,10 @@ public:
     // The same with the texts of AZeilen, which are read where they are: they stay alive and
     // unchanged until the next ZeilenSetzen or ZeilenZeigen.
     void ZeilenZeigen(std::span<const TZeile> AZeilen);
+
+    // Puts the keyboard's place, which the screen reader follows and reads, on line ANr and selects
+    // it (see ListenCursorSetzen).
+    void CursorSetzen(int ANr);
 
 #ifdef __WXGTK__
     unsigned int GetCount() const override;
@@ -49,9 +53,13 @@ private:
     // The lines as they are now, as a vector of their own.
     std::vector<std::string> Kopie() const;
     void ModellSetzen(struct _GtkTreeModel* AModell);
+    void ModellTauschen(struct _GtkTreeModel* AModell);
     void Scrollen(int ANr, float AHoehe);
 
     // The model the tree view shows (our own reference).
     struct _GtkTreeModel* FModell = nullptr;
+    // The line GTK's cursor stayed on when the same lines came again, until the next CursorSetzen
+    // (-1: none).
+    int FBehalteneZeile = -1;
 #endif
 };

@@ -481,7 +481,7 @@ void THauptFrame::ZeileSetzen(std::int32_t ANr) {
     // reader would then skip the window's title: it follows when the window is active. Moving
     // the cursor selects its line, so the line is selected once.
     if (IsActive()) {
-        ListenCursorSetzen(*FListe, ANr);
+        FListe->CursorSetzen(ANr);
     } else {
         FListe->SetSelection(ANr);
     }
@@ -506,7 +506,7 @@ void THauptFrame::FokusSetzen(TNachBefehl::TZiel AZiel) {
         FFokusNachAktivierung = true;
         return;
     }
-    ListenCursorSetzen(*FListe, FListe->GetSelection());
+    FListe->CursorSetzen(FListe->GetSelection());
 }
 
 void THauptFrame::NachBefehl(std::function<void()> AAufruf) {

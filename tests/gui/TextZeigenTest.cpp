@@ -7,21 +7,13 @@
 
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
-#include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/textctrl.h>
 
+#include "GlibMeldungen.h"
 #include "controls/ui/WxText.h"
 
 namespace {
-
-std::vector<std::string> Meldungen;
-
-void MeldungMerken(const gchar* ABereich, GLogLevelFlags AStufe, const gchar* AText, gpointer) {
-    if ((AStufe & (G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING)) != 0) {
-        Meldungen.push_back(std::string(ABereich != nullptr ? ABereich : "") + ": " + AText);
-    }
-}
 
 class TextZeigenTest : public testing::Test {
 protected:
@@ -32,14 +24,14 @@ protected:
     static void TearDownTestSuite() { delete Fenster; }
 
     void SetUp() override {
-        Meldungen.clear();
+        GlibMeldungen().clear();
         Feld = new wxTextCtrl(Fenster, wxID_ANY, "", wxDefaultPosition, wxSize(400, 300),
                               wxTE_MULTILINE | wxTE_READONLY);
         Feld->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { ++Ereignisse; });
     }
     void TearDown() override {
         delete Feld;
-        EXPECT_EQ(Meldungen, std::vector<std::string>());
+        EXPECT_EQ(GlibMeldungen(), std::vector<std::string>());
     }
 
     // The text as the screen reader reads it.
@@ -93,16 +85,3 @@ TEST_F(TextZeigenTest, UngueltigesUtf8GehtDenWegVonWx) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    g_log_set_default_handler(MeldungMerken, nullptr);
-    wxApp::SetInstance(new wxApp());
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
-        return 2;
-    }
-    const int Ergebnis = RUN_ALL_TESTS();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return Ergebnis;
-}

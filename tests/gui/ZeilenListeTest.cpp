@@ -6,21 +6,12 @@
 
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
-#include <wx/app.h>
 #include <wx/frame.h>
 
+#include "GlibMeldungen.h"
 #include "controls/ui/TZeilenListe.h"
 
 namespace {
-
-// GLib's warnings and failed checks (a wrong model, a freed store) while a test runs.
-std::vector<std::string> Meldungen;
-
-void MeldungMerken(const gchar* ABereich, GLogLevelFlags AStufe, const gchar* AText, gpointer) {
-    if ((AStufe & (G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING)) != 0) {
-        Meldungen.push_back(std::string(ABereich != nullptr ? ABereich : "") + ": " + AText);
-    }
-}
 
 const std::vector<std::string> Woche = {"W2  Mo 06.01.2025: \"Dreikönig\"", "Di 07.01.2025",
                                         "Mi 08.01.2025: Zahnarzt"};
@@ -34,7 +25,7 @@ protected:
     static void TearDownTestSuite() { delete Fenster; }
 
     void SetUp() override {
-        Meldungen.clear();
+        GlibMeldungen().clear();
         Liste = new TZeilenListe(Fenster);
         Liste->SetSize(0, 0, 400, 300);
         Liste->Bind(wxEVT_LISTBOX, [this](wxCommandEvent& AEreignis) {
@@ -45,7 +36,7 @@ protected:
     // Also when the list goes: wx empties its own store then.
     void TearDown() override {
         delete Liste;
-        EXPECT_EQ(Meldungen, std::vector<std::string>());
+        EXPECT_EQ(GlibMeldungen(), std::vector<std::string>());
     }
 
     std::vector<std::string> Zeilen() const {
@@ -257,16 +248,3 @@ TEST_F(ZeilenListeTest, SetStringBehaeltDieAuswahl) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    g_log_set_default_handler(MeldungMerken, nullptr);
-    wxApp::SetInstance(new wxApp());
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
-        return 2;
-    }
-    const int Ergebnis = RUN_ALL_TESTS();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return Ergebnis;
-}

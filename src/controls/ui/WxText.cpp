@@ -36,7 +36,8 @@ void TextZeigen(wxTextCtrl& AFeld, const std::string& AText) {
     // GTK's text buffer holds UTF-8 itself: through a wxString the text would be converted twice,
     // which took most of the time before a year's overview (megabytes) was shown.
     const std::string Zeilen = OhneCr(AText);
-    if (AFeld.IsMultiLine() && g_utf8_validate(Zeilen.data(), static_cast<gssize>(Zeilen.size()), nullptr)) {
+    if (AFeld.IsMultiLine() && Zeilen.size() <= static_cast<std::size_t>(G_MAXINT) &&
+        g_utf8_validate(Zeilen.data(), static_cast<gssize>(Zeilen.size()), nullptr)) {
         AFeld.ChangeValue(wxString());
         if (Zeilen.empty()) {
             return;

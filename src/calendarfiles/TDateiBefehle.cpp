@@ -37,6 +37,7 @@ std::string FilterEndung(std::string_view AFilter, int ANr) {
     const std::string_view Gewaehlt = Muster.empty() ? std::string_view() : Muster[Bekannt ? ANr - 1 : 0];
     return std::string(Gewaehlt.substr(std::min(Gewaehlt.size(), std::size_t{2}))); // after "*."
 }
+
 constexpr std::size_t KopierPuffer = 1 << 20;
 
 std::string Klein(std::string AText) {

@@ -124,9 +124,8 @@ public:
     bool SchliessenErlaubt() const;
 
     // The name a save writes to: ADatei itself when it has an extension, else with the extension
-    // of the chosen filter of AFilter (AFilterIndex, counted from 1) in the letter case of the
-    // files with that extension in its folder (the filter's own case when there are none or they
-    // differ).
+    // of the chosen filter of AFilter (AFilterIndex, counted from 1): in lower case when every file
+    // with that extension in its folder has it so, else as the filter spells it.
     static std::string MitEndung(const std::string& ADatei, const std::string& AFilter, int AFilterIndex,
                                  TDateisystem& ADateisystem);
     // The backup name of AZiel: its extension replaced by ".OVO" (".ovo" for a lower-case one);

@@ -22,8 +22,8 @@ HARNESS=$1 ORVANTO=$2 TESTKALENDER=$3 CASES=$(realpath "$4") OUT=$5 TAEGLICH=${6
 # paging, a calendar jump and a refused page, the jump menu on an entry line (every item with its
 # shortcut) and on a day line (the entry jumps are disabled and not offered). Last the entry search:
 # a term, the found entry, the jump, the continue key, and a term that finds nothing; then a date
-# chosen with Ctrl+G.
-KEYS=${7:-"Down Up Down ctrl+m ctrl+w ctrl+0 ctrl+Home ctrl+End ctrl+f Escape Down shift+Tab alt+Down Down Return Tab alt+d 2 Tab Escape ctrl+Down ctrl+Up alt+Home ctrl+Up ctrl+h alt+p Down Down Down Down Down Down Escape Down alt+p Down Down Down Escape ctrl+f type:zahn Return Return F3 Return ctrl+f type:kino Return Return Escape ctrl+g Up Return"}
+# chosen with Ctrl+G, and today within the week shown, twice: the line is read both times.
+KEYS=${7:-"Down Up Down ctrl+m ctrl+w ctrl+0 ctrl+Home ctrl+End ctrl+f Escape Down shift+Tab alt+Down Down Return Tab alt+d 2 Tab Escape ctrl+Down ctrl+Up alt+Home ctrl+Up ctrl+h alt+p Down Down Down Down Down Down Escape Down alt+p Down Down Down Escape ctrl+f type:zahn Return Return F3 Return ctrl+f type:kino Return Return Escape ctrl+g Up Return ctrl+h ctrl+h"}
 rm -rf "$OUT"
 mkdir -p "$OUT"
 OUT=$(realpath "$OUT")

@@ -233,7 +233,6 @@ void TZeilenListe::ModellSetzen(GtkTreeModel* AModell) {
     // the screen reader line by line.
     GTKDisableEvents();
     gtk_tree_selection_unselect_all(gtk_tree_view_get_selection(m_treeview));
-    FBehalteneZeile = -1;
     if (GleicheZeilen(FModell, AModell)) {
         // The same lines again (a jump within the period shown): the view keeps its rows and reads
         // them from their new place. A new model would tell the screen reader of every line going
@@ -241,12 +240,6 @@ void TZeilenListe::ModellSetzen(GtkTreeModel* AModell) {
         std::swap(Modell(FModell)->Eigene, Modell(AModell)->Eigene);
         std::swap(Modell(FModell)->Fremde, Modell(AModell)->Fremde);
         g_object_unref(AModell);
-        GtkTreePath* Cursor = nullptr;
-        gtk_tree_view_get_cursor(m_treeview, &Cursor, nullptr);
-        if (Cursor != nullptr) {
-            FBehalteneZeile = gtk_tree_path_get_indices(Cursor)[0];
-            gtk_tree_path_free(Cursor);
-        }
     } else {
         ModellTauschen(AModell);
     }
@@ -262,11 +255,23 @@ void TZeilenListe::ModellTauschen(GtkTreeModel* AModell) {
     gtk_tree_view_set_model(m_treeview, FModell);
 }
 
+int TZeilenListe::CursorZeile() const {
+    GtkTreePath* Cursor = nullptr;
+    gtk_tree_view_get_cursor(m_treeview, &Cursor, nullptr);
+    if (Cursor == nullptr) {
+        return -1;
+    }
+    const int Nr = gtk_tree_path_get_indices(Cursor)[0];
+    gtk_tree_path_free(Cursor);
+    return Nr;
+}
+
 void TZeilenListe::CursorSetzen(int ANr) {
-    if (ANr >= 0 && ANr == std::exchange(FBehalteneZeile, -1)) {
-        // GTK's cursor stayed on this line when the same lines came again; put there once more it
-        // would not be told, and the screen reader, which reads the line after any refill, would
-        // say nothing. Here the view gets its rows anew, as for other lines.
+    if (ANr >= 0 && ANr == CursorZeile() && !IsSelected(ANr)) {
+        // GTK's cursor is on this line without selecting it (it stayed there when the same lines
+        // came again): put there once more it would not be told, and the screen reader, which
+        // reads the line after any refill, would say nothing. The view gets its rows anew, as for
+        // other lines.
         GtkTreeModel* Neu = NeuesModell(std::vector<std::string>{});
         std::swap(Modell(FModell)->Eigene, Modell(Neu)->Eigene);
         std::swap(Modell(FModell)->Fremde, Modell(Neu)->Fremde);

@@ -54,12 +54,11 @@ private:
     std::vector<std::string> Kopie() const;
     void ModellSetzen(struct _GtkTreeModel* AModell);
     void ModellTauschen(struct _GtkTreeModel* AModell);
+    // The line of GTK's cursor, -1 for none.
+    int CursorZeile() const;
     void Scrollen(int ANr, float AHoehe);
 
     // The model the tree view shows (our own reference).
     struct _GtkTreeModel* FModell = nullptr;
-    // The line GTK's cursor stayed on when the same lines came again, until the next CursorSetzen
-    // (-1: none).
-    int FBehalteneZeile = -1;
 #endif
 };
